@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and runs every test: a plain build, a build with
+# the address and undefined-behaviour sanitizers, and the fuzz targets for a while.
+set -euo pipefail
+here="$(cd "$(dirname "$0")/.." && pwd)"
+jobs="$(nproc)"
+fuzz_seconds="${FUZZ_SECONDS:-60}"
+export QT_QPA_PLATFORM=offscreen
+
+bash "$here/scripts/setup.sh"
+
+echo "== Plain build and tests"
+bash "$here/scripts/build.sh" "$here/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+ctest --test-dir "$here/build" --output-on-failure -j "$jobs"
+
+echo "== Sanitizer build and tests"
+bash "$here/scripts/build.sh" "$here/build-asan" -DCMAKE_BUILD_TYPE=Debug -DSITMERA_SANITIZE=ON -DSITMERA_BENCH=OFF
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir "$here/build-asan" --output-on-failure -j "$jobs"
+
+if ls "$here"/fuzz/*_fuzz.cpp >/dev/null 2>&1; then
+  echo "== Fuzz targets, ${fuzz_seconds} s each"
+  bash "$here/scripts/build.sh" "$here/build-fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSITMERA_FUZZ=ON \
+    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+  pids=()
+  for src in "$here"/fuzz/*_fuzz.cpp; do
+    name="$(basename "$src" .cpp)"
+    corpus="$here/build-fuzz/corpus-$name"
+    mkdir -p "$corpus"
+    seeds="$here/fuzz/seeds/${name%_fuzz}"
+    args=("$corpus")
+    [ -d "$seeds" ] && args+=("$seeds")
+    "$here/build-fuzz/fuzz/$name" -max_total_time="$fuzz_seconds" -rss_limit_mb=2048 \
+      -artifact_prefix="$here/build-fuzz/$name-" "${args[@]}" >"$here/build-fuzz/$name.log" 2>&1 &
+    pids+=("$!:$name")
+  done
+  failed=0
+  for entry in "${pids[@]}"; do
+    pid="${entry%%:*}"; name="${entry#*:}"
+    if wait "$pid"; then
+      echo "fuzz $name: no finding ($(grep -c '' "$here/build-fuzz/$name.log") log lines)"
+    else
+      echo "fuzz $name: FINDING"; tail -n 60 "$here/build-fuzz/$name.log"; failed=1
+    fi
+  done
+  [ "$failed" -eq 0 ] || exit 1
+fi
+echo "All tests passed."

@@ -1,0 +1,282 @@
+#include "numerics/TextSoubor.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace sitmera {
+
+namespace {
+
+// Unicode code points of the bytes 0x80..0xFF in Windows-1250; the five bytes
+// that the code page leaves undefined map to the C1 controls of the same value,
+// as Windows itself maps them.
+constexpr char32_t kWindows1250[128] = {
+    0x20AC, 0x0081, 0x201A, 0x0083, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x0088, 0x2030, 0x0160, 0x2039, 0x015A, 0x0164, 0x017D, 0x0179,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x0098, 0x2122, 0x0161, 0x203A, 0x015B, 0x0165, 0x017E, 0x017A,
+    0x00A0, 0x02C7, 0x02D8, 0x0141, 0x00A4, 0x0104, 0x00A6, 0x00A7,
+    0x00A8, 0x00A9, 0x015E, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x017B,
+    0x00B0, 0x00B1, 0x02DB, 0x0142, 0x00B4, 0x00B5, 0x00B6, 0x00B7,
+    0x00B8, 0x0105, 0x015F, 0x00BB, 0x013D, 0x02DD, 0x013E, 0x017C,
+    0x0154, 0x00C1, 0x00C2, 0x0102, 0x00C4, 0x0139, 0x0106, 0x00C7,
+    0x010C, 0x00C9, 0x0118, 0x00CB, 0x011A, 0x00CD, 0x00CE, 0x010E,
+    0x0110, 0x0143, 0x0147, 0x00D3, 0x00D4, 0x0150, 0x00D6, 0x00D7,
+    0x0158, 0x016E, 0x00DA, 0x0170, 0x00DC, 0x00DD, 0x0162, 0x00DF,
+    0x0155, 0x00E1, 0x00E2, 0x0103, 0x00E4, 0x013A, 0x0107, 0x00E7,
+    0x010D, 0x00E9, 0x0119, 0x00EB, 0x011B, 0x00ED, 0x00EE, 0x010F,
+    0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4, 0x0151, 0x00F6, 0x00F7,
+    0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
+};
+
+void PridejZnak(std::string& cil, char32_t c)
+{
+    if (c < 0x80) {
+        cil.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+        cil.push_back(static_cast<char>(0xC0 | (c >> 6)));
+        cil.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else if (c < 0x10000) {
+        cil.push_back(static_cast<char>(0xE0 | (c >> 12)));
+        cil.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        cil.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+        cil.push_back(static_cast<char>(0xF0 | (c >> 18)));
+        cil.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+        cil.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        cil.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+}
+
+// Strict UTF-8 check: no overlong forms, no surrogates, nothing above U+10FFFF.
+bool JePlatneUtf8(std::string_view s)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(s.data());
+    const std::size_t n = s.size();
+    std::size_t i = 0;
+    while (i < n) {
+        const unsigned char c = p[i];
+        if (c < 0x80) { ++i; continue; }
+        std::size_t delka;
+        char32_t kod;
+        if (c >= 0xC2 && c <= 0xDF) { delka = 2; kod = c & 0x1F; }
+        else if (c >= 0xE0 && c <= 0xEF) { delka = 3; kod = c & 0x0F; }
+        else if (c >= 0xF0 && c <= 0xF4) { delka = 4; kod = c & 0x07; }
+        else return false;
+        if (i + delka > n) return false;
+        for (std::size_t k = 1; k < delka; ++k) {
+            if ((p[i + k] & 0xC0) != 0x80) return false;
+            kod = (kod << 6) | (p[i + k] & 0x3F);
+        }
+        if ((delka == 3 && kod < 0x800) || (delka == 4 && kod < 0x10000)) return false;
+        if (kod >= 0xD800 && kod <= 0xDFFF) return false;
+        if (kod > 0x10FFFF) return false;
+        i += delka;
+    }
+    return true;
+}
+
+std::string ZUtf16(std::string_view s, bool bigEndian)
+{
+    std::string vysledek;
+    vysledek.reserve(s.size());
+    const auto* p = reinterpret_cast<const unsigned char*>(s.data());
+    const std::size_t n = s.size() / 2;
+    auto jednotka = [&](std::size_t i) -> char32_t {
+        return bigEndian ? char32_t(p[2 * i] << 8 | p[2 * i + 1]) : char32_t(p[2 * i + 1] << 8 | p[2 * i]);
+    };
+    for (std::size_t i = 0; i < n; ++i) {
+        char32_t u = jednotka(i);
+        if (u >= 0xD800 && u <= 0xDBFF && i + 1 < n) {
+            const char32_t dolni = jednotka(i + 1);
+            if (dolni >= 0xDC00 && dolni <= 0xDFFF) {
+                u = 0x10000 + ((u - 0xD800) << 10) + (dolni - 0xDC00);
+                ++i;
+            } else {
+                u = 0xFFFD;
+            }
+        } else if (u >= 0xD800 && u <= 0xDFFF) {
+            u = 0xFFFD;
+        }
+        PridejZnak(vysledek, u);
+    }
+    if (s.size() % 2 != 0) PridejZnak(vysledek, 0xFFFD);
+    return vysledek;
+}
+
+std::string ZWindows1250(std::string_view s)
+{
+    std::string vysledek;
+    vysledek.reserve(s.size() + s.size() / 4);
+    for (const char ch : s) {
+        const auto c = static_cast<unsigned char>(ch);
+        PridejZnak(vysledek, c < 0x80 ? char32_t(c) : kWindows1250[c - 0x80]);
+    }
+    return vysledek;
+}
+
+std::string DoUtf8(std::string_view b)
+{
+    if (b.size() >= 3 && b.substr(0, 3) == "\xEF\xBB\xBF") {
+        const auto zbytek = b.substr(3);
+        return JePlatneUtf8(zbytek) ? std::string(zbytek) : ZWindows1250(zbytek);
+    }
+    if (b.size() >= 2 && b.substr(0, 2) == "\xFF\xFE") return ZUtf16(b.substr(2), false);
+    if (b.size() >= 2 && b.substr(0, 2) == "\xFE\xFF") return ZUtf16(b.substr(2), true);
+    return JePlatneUtf8(b) ? std::string(b) : ZWindows1250(b);
+}
+
+[[noreturn]] void Selhani(const std::string& co, const std::string& cesta, int chyba)
+{
+    throw ChybaSouboru(co + " \"" + cesta + "\": " + std::strerror(chyba));
+}
+
+void ZapisVse(int fd, std::string_view bajty, const std::string& cesta)
+{
+    std::size_t hotovo = 0;
+    while (hotovo < bajty.size()) {
+        const ssize_t n = ::write(fd, bajty.data() + hotovo, bajty.size() - hotovo);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            const int chyba = errno;
+            ::close(fd);
+            Selhani("Cannot write", cesta, chyba);
+        }
+        hotovo += static_cast<std::size_t>(n);
+    }
+}
+
+}  // namespace
+
+std::size_t DelkaTextu(std::string_view text)
+{
+    std::size_t n = 0;
+    for (const char c : text) {
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
+    }
+    return n;
+}
+
+TStringList RozdelNaRadky(std::string_view bajty)
+{
+    const std::string text = DoUtf8(bajty);
+    TStringList radky;
+    std::size_t zacatek = 0;
+    const std::size_t n = text.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            radky.emplace_back(text, zacatek, i - zacatek);
+            if (c == '\r' && i + 1 < n && text[i + 1] == '\n') ++i;
+            zacatek = i + 1;
+        }
+    }
+    if (zacatek < n) radky.emplace_back(text, zacatek, n - zacatek);
+    return radky;
+}
+
+TStringList NactiTextovySoubor(const std::string& cesta)
+{
+    const int fd = ::open(cesta.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) Selhani("Cannot open", cesta, errno);
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        Selhani("Cannot read", cesta, EISDIR);
+    }
+    std::string obsah;
+    if (S_ISREG(st.st_mode) && st.st_size > 0) obsah.reserve(static_cast<std::size_t>(st.st_size));
+    char buf[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            const int chyba = errno;
+            ::close(fd);
+            Selhani("Cannot read", cesta, chyba);
+        }
+        if (n == 0) break;
+        obsah.append(buf, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return RozdelNaRadky(obsah);
+}
+
+void ZapisSouborAtomicky(const std::string& cesta, std::string_view bajty)
+{
+    if (cesta.empty()) throw ChybaSouboru("Cannot write a file without a name");
+
+    // The real target: a link is followed, so the link stays a link.
+    std::string cil = cesta;
+    struct stat st {};
+    const bool existuje = ::stat(cesta.c_str(), &st) == 0;
+    if (existuje) {
+        if (S_ISDIR(st.st_mode)) Selhani("Cannot write", cesta, EISDIR);
+        char skutecna[PATH_MAX];
+        if (::realpath(cesta.c_str(), skutecna) != nullptr) cil = skutecna;
+        if (!S_ISREG(st.st_mode)) {
+            // A device or a pipe: written in place, never replaced.
+            const int fd = ::open(cil.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+            if (fd < 0) Selhani("Cannot open", cesta, errno);
+            ZapisVse(fd, bajty, cesta);
+            if (::close(fd) != 0) Selhani("Cannot write", cesta, errno);
+            return;
+        }
+    }
+
+    std::string docasny = cil + ".tmp-XXXXXX";
+    const int fd = ::mkstemp(docasny.data());
+    if (fd < 0) Selhani("Cannot create", cesta, errno);
+    mode_t prava;
+    if (existuje) {
+        prava = st.st_mode & 07777;
+    } else {
+        const mode_t maska = ::umask(0);
+        ::umask(maska);
+        prava = 0666 & ~maska;
+    }
+    ::fchmod(fd, prava);
+    try {
+        ZapisVse(fd, bajty, cesta);
+    } catch (...) {
+        ::unlink(docasny.c_str());
+        throw;
+    }
+    if (::fsync(fd) != 0 && errno != EINVAL) {
+        const int chyba = errno;
+        ::close(fd);
+        ::unlink(docasny.c_str());
+        Selhani("Cannot write", cesta, chyba);
+    }
+    if (::close(fd) != 0) {
+        const int chyba = errno;
+        ::unlink(docasny.c_str());
+        Selhani("Cannot write", cesta, chyba);
+    }
+    if (::rename(docasny.c_str(), cil.c_str()) != 0) {
+        const int chyba = errno;
+        ::unlink(docasny.c_str());
+        Selhani("Cannot replace", cesta, chyba);
+    }
+}
+
+void ZapisTextovySoubor(const std::string& cesta, const TStringList& radky)
+{
+    std::size_t velikost = 0;
+    for (const auto& r : radky) velikost += r.size() + 2;
+    std::string obsah;
+    obsah.reserve(velikost);
+    for (const auto& r : radky) {
+        obsah += r;
+        obsah += "\r\n";
+    }
+    ZapisSouborAtomicky(cesta, obsah);
+}
+
+}  // namespace sitmera

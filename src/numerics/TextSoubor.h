@@ -1,0 +1,42 @@
+// Text files and character counts.
+//
+// Every reader of the program's text files (coordinate lists, epochs, projects)
+// and every writer (coordinate lists, projects, reports, DXF) goes through this
+// unit, so that all of them agree on encodings and line ends:
+//  - Reading decodes a UTF-8 or UTF-16 (LE or BE) byte-order mark; without one,
+//    valid UTF-8 is taken as UTF-8 and anything else as Windows-1250 (the
+//    encoding of files made by older Czech Windows programs). CR LF, LF and a
+//    lone CR all end a line; a final line end does not make an extra line.
+//  - Writing gives UTF-8 without a byte-order mark. The file is written to a
+//    temporary file in the same folder and renamed over the target only when
+//    everything was written, so a failed write leaves an old file as it was.
+//    A target that exists and is not a regular file (a device such as
+//    /dev/full, a pipe) is written in place, and its errors are reported too.
+// Every failure raises ChybaSouboru.
+#pragma once
+
+#include "numerics/Zaklad.h"
+
+#include <string>
+#include <string_view>
+
+namespace sitmera {
+
+// Number of characters (UTF-8 code points) of a UTF-8 text. Column widths,
+// rules and the order of point numbers count characters, not bytes.
+std::size_t DelkaTextu(std::string_view text);
+
+// Decodes the bytes of a text file into UTF-8 lines (see above).
+TStringList RozdelNaRadky(std::string_view bajty);
+
+// Reads a whole text file into UTF-8 lines. Throws ChybaSouboru when the file
+// cannot be opened or read.
+TStringList NactiTextovySoubor(const std::string& cesta);
+
+// Writes the lines as UTF-8, each followed by CR LF, atomically (see above).
+void ZapisTextovySoubor(const std::string& cesta, const TStringList& radky);
+
+// Writes the bytes as they are, atomically (see above).
+void ZapisSouborAtomicky(const std::string& cesta, std::string_view bajty);
+
+}  // namespace sitmera
