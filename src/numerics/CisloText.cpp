@@ -1,0 +1,664 @@
+// Numbers to text and back, and the text form of covariance matrices.
+//
+// Nothing here goes through the process locale. Text to number: the syntax is
+// checked here; the value comes from an exact fast path (at most 19 significant
+// digits and a power of ten up to 27, both exact in 80 bits, so one rounding)
+// or else from strtold_l with a "C" locale object. Number to text: the decimal
+// digits come from an exact integer computation (fast path) or else from
+// snprintf in a "C" locale set for this thread only.
+#include "numerics/TextPole.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <locale.h>
+
+namespace sitmera {
+
+namespace {
+
+// ------------------------------------------------------------------ helpers
+
+// The "C" locale, created once and never freed.
+locale_t LocaleC()
+{
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+    return c;
+}
+
+// Exact powers of ten 10^0 .. 10^27 in 80 bits (5^27 < 2^64).
+const Extended* MocninyDeseti()
+{
+    static const auto tabulka = [] {
+        static Extended t[28];
+        t[0] = 1;
+        for (int i = 1; i < 28; ++i) t[i] = t[i - 1] * 10;
+        return t;
+    }();
+    return tabulka;
+}
+
+// Columns of a covariance triangle handled together (see TrojuhelnikNaText).
+constexpr std::size_t kBlok = 16;
+
+// 10^0 .. 10^18
+constexpr std::array<std::uint64_t, 19> kDeset = [] {
+    std::array<std::uint64_t, 19> t{};
+    t[0] = 1;
+    for (std::size_t i = 1; i < t.size(); ++i) t[i] = t[i - 1] * 10;
+    return t;
+}();
+
+// N := round(v * 10^q) with v = m * 2^be, halves to even, when that can be
+// computed exactly in 128 bits. False when the fast path does not apply.
+bool ZaokrouhlenySoucin(std::uint64_t m, int be, int q, std::uint64_t& N)
+{
+    using u128 = unsigned __int128;
+    if (q >= 0) {
+        if (q > 27) return false;
+        static constexpr auto mocninyPeti = [] {
+            std::array<std::uint64_t, 28> t{};
+            t[0] = 1;
+            for (std::size_t i = 1; i < t.size(); ++i) t[i] = t[i - 1] * 5;
+            return t;
+        }();
+        const u128 soucin = static_cast<u128>(m) * mocninyPeti[static_cast<std::size_t>(q)];  // < 2^127
+        const int s = be + q;                            // the remaining power of 2
+        if (s >= 0) {
+            if (s >= 64) return false;
+            if (soucin > (~static_cast<u128>(0) >> s)) return false;
+            const u128 r = soucin << s;
+            if (r >> 64) return false;
+            N = static_cast<std::uint64_t>(r);
+            return true;
+        }
+        const int sh = -s;
+        if (sh >= 127) return false;
+        const u128 cela = soucin >> sh;
+        if (cela >> 64) return false;
+        const u128 zbytek = soucin - (cela << sh);
+        const u128 pul = static_cast<u128>(1) << (sh - 1);
+        std::uint64_t n = static_cast<std::uint64_t>(cela);
+        if (zbytek > pul || (zbytek == pul && (n & 1))) ++n;
+        N = n;
+        return true;
+    }
+    // v / 10^(-q) with v an integer below 2^127
+    const int e = -q;
+    if (e > 38 || be < 0 || be > 63) return false;
+    const u128 v = static_cast<u128>(m) << be;
+    u128 delitel = 1;
+    for (int i = 0; i < e; ++i) delitel *= 10;
+    const u128 cela = v / delitel;
+    if (cela >> 64) return false;
+    const u128 zbytek = v - cela * delitel;
+    std::uint64_t n = static_cast<std::uint64_t>(cela);
+    if (zbytek * 2 > delitel || (zbytek * 2 == delitel && (n & 1))) ++n;
+    N = n;
+    return true;
+}
+
+// The P (1 .. 18) significant decimal digits of ax > 0 (finite): the exact
+// value rounded to nearest, halves to even on an exact tie. Returns E with
+// ax ~ d0.d1...d(P-1) * 10^E.
+int Cifry(Extended ax, int P, char* d)
+{
+    // ax = m * 2^be with the 64-bit significand of the 80-bit format
+    static_assert(std::numeric_limits<Extended>::digits == 64, "80-bit long double expected");
+    std::uint64_t m = 0;
+    std::uint16_t se = 0;
+    std::memcpy(&m, &ax, 8);
+    std::memcpy(&se, reinterpret_cast<const char*>(&ax) + 8, 2);
+    const int e = se & 0x7FFF;
+    const int be = (e == 0 ? 1 : e) - 16383 - 63;
+    // E ~ floor(log10(ax)) from the binary exponent (78913 / 2^18 ~ log10(2));
+    // the loop corrects it by one where needed
+    const int e2 = be + 63 - (m ? __builtin_clzll(m) : 0);  // 2^e2 <= ax < 2^(e2+1)
+    int E = (e2 * 78913) >> 18;
+    for (int pokus = 0; pokus < 4; ++pokus) {
+        std::uint64_t N = 0;
+        if (!ZaokrouhlenySoucin(m, be, P - 1 - E, N)) break;
+        const std::uint64_t horni = kDeset[static_cast<std::size_t>(P)];
+        const std::uint64_t dolni = kDeset[static_cast<std::size_t>(P - 1)];
+        if (N > horni) { ++E; continue; }
+        if (N < dolni) { --E; continue; }
+        if (N == horni) { N = dolni; ++E; }  // rounded up to a new digit
+        for (int i = P - 1; i >= 0; --i) {
+            d[i] = static_cast<char>('0' + N % 10);
+            N /= 10;
+        }
+        return E;
+    }
+    // Slow path: glibc's exact conversion in the "C" locale of this thread.
+    char buf[64];
+    const locale_t stary = uselocale(LocaleC());
+    std::snprintf(buf, sizeof buf, "%.*Le", P - 1, ax);
+    uselocale(stary);
+    // buf = "d.ddd...de[+-]xx"
+    int j = 0;
+    for (const char* p = buf; *p && *p != 'e'; ++p)
+        if (*p >= '0' && *p <= '9' && j < P) d[j++] = *p;
+    while (j < P) d[j++] = '0';
+    const char* ep = std::strchr(buf, 'e');
+    return ep ? std::atoi(ep + 1) : 0;
+}
+
+// Adds one unit at digit position pos-1 of d[0..pos-1]; true when it carried
+// out of the first digit (all nines became zeros).
+bool PrictiJednotku(char* d, int pos)
+{
+    for (int i = pos - 1; i >= 0; --i) {
+        if (d[i] == '9') {
+            d[i] = '0';
+        } else {
+            ++d[i];
+            return false;
+        }
+    }
+    return true;
+}
+
+// Writes CisloNaText(x) into out (at most 23 bytes: "-1.23456789012345E-4951");
+// returns its length.
+int ZapisCislo(Extended x, char* out)
+{
+    char* p = out;
+    if (std::isnan(x)) {
+        std::memcpy(out, "NAN", 3);
+        return 3;
+    }
+    if (std::isinf(x)) {
+        if (x < 0) *p++ = '-';
+        std::memcpy(p, "INF", 3);
+        return static_cast<int>(p - out) + 3;
+    }
+    if (x == 0) {
+        *p = '0';
+        return 1;
+    }
+    char d[15];
+    const int E = Cifry(std::fabs(x), 15, d);
+    int L = 15;
+    while (L > 1 && d[L - 1] == '0') --L;
+    if (x < 0) *p++ = '-';
+    if (E >= 15 || E < -5) {
+        *p++ = d[0];
+        if (L > 1) {
+            *p++ = '.';
+            for (int i = 1; i < L; ++i) *p++ = d[i];
+        }
+        *p++ = 'E';
+        int ex = E;
+        if (ex < 0) {
+            *p++ = '-';
+            ex = -ex;
+        }
+        char t[8];
+        int n = 0;
+        do {
+            t[n++] = static_cast<char>('0' + ex % 10);
+            ex /= 10;
+        } while (ex > 0);
+        while (n > 0) *p++ = t[--n];
+    } else if (E >= 0) {
+        for (int i = 0; i <= E; ++i) *p++ = i < L ? d[i] : '0';
+        if (L > E + 1) {
+            *p++ = '.';
+            for (int i = E + 1; i < L; ++i) *p++ = d[i];
+        }
+    } else {
+        *p++ = '0';
+        *p++ = '.';
+        for (int i = 0; i < -E - 1; ++i) *p++ = '0';
+        for (int i = 0; i < L; ++i) *p++ = d[i];
+    }
+    return static_cast<int>(p - out);
+}
+
+bool JeMezera(char c) { return static_cast<unsigned char>(c) <= ' '; }
+
+std::string_view OrizniPohled(std::string_view s)
+{
+    std::size_t a = 0, b = s.size();
+    while (a < b && JeMezera(s[a])) ++a;
+    while (b > a && JeMezera(s[b - 1])) --b;
+    return s.substr(a, b - a);
+}
+
+// Parses a number. Surrounding blanks and control characters are ignored; the
+// rest must be [+-] digits [(.|,) digits] [(e|E) [+-] digits] with at least
+// one mantissa digit. False when the text is no finite number.
+bool PrectiCislo(std::string_view text, Extended& vysledek)
+{
+    const std::string_view s = OrizniPohled(text);
+    const std::size_t n = s.size();
+    std::size_t i = 0;
+    bool zaporne = false;
+    if (i < n && (s[i] == '+' || s[i] == '-')) {
+        zaporne = s[i] == '-';
+        ++i;
+    }
+    std::uint64_t M = 0;
+    int platnych = 0;        // significant digits taken into M
+    bool preteceni = false;  // more than 19 significant digits
+    long desExp = 0;         // M * 10^desExp is the mantissa
+    int cifer = 0;
+    const std::size_t zacatekMantisy = i;
+    for (; i < n && s[i] >= '0' && s[i] <= '9'; ++i) {
+        ++cifer;
+        if (M == 0 && s[i] == '0' && !preteceni) continue;
+        if (platnych < 19) {
+            M = M * 10 + static_cast<std::uint64_t>(s[i] - '0');
+            ++platnych;
+        } else {
+            preteceni = true;
+            ++desExp;
+        }
+    }
+    if (i < n && (s[i] == '.' || s[i] == ',')) {
+        ++i;
+        for (; i < n && s[i] >= '0' && s[i] <= '9'; ++i) {
+            ++cifer;
+            if (M == 0 && s[i] == '0' && !preteceni) {
+                --desExp;
+                continue;
+            }
+            if (platnych < 19) {
+                M = M * 10 + static_cast<std::uint64_t>(s[i] - '0');
+                ++platnych;
+                --desExp;
+            } else {
+                preteceni = true;
+            }
+        }
+    }
+    const std::size_t konecMantisy = i;
+    if (cifer == 0) return false;
+    long exp = 0;
+    std::size_t zacatekExp = n;
+    if (i < n && (s[i] == 'e' || s[i] == 'E')) {
+        zacatekExp = i;
+        ++i;
+        bool zapExp = false;
+        if (i < n && (s[i] == '+' || s[i] == '-')) {
+            zapExp = s[i] == '-';
+            ++i;
+        }
+        int expCifer = 0;
+        for (; i < n && s[i] >= '0' && s[i] <= '9'; ++i) {
+            ++expCifer;
+            if (exp < 100000000) exp = exp * 10 + (s[i] - '0');
+        }
+        if (expCifer == 0) return false;
+        if (zapExp) exp = -exp;
+    }
+    if (i != n) return false;
+
+    if (M == 0) {
+        vysledek = 0;
+        return true;
+    }
+    const long k = desExp + exp;
+    if (!preteceni && k >= -27 && k <= 27) {
+        const Extended* p10 = MocninyDeseti();
+        Extended v = static_cast<Extended>(M);  // exact: M < 2^64
+        v = k >= 0 ? v * p10[k] : v / p10[-k];  // one correctly rounded step
+        vysledek = zaporne ? -v : v;
+        return true;
+    }
+    // Slow path: the checked text rebuilt with "." and read in the "C" locale.
+    std::string t;
+    t.reserve(n + 2);
+    if (zaporne) t += '-';
+    for (std::size_t j = zacatekMantisy; j < konecMantisy; ++j) t += s[j] == ',' ? '.' : s[j];
+    if (zacatekExp < n) t.append(s.substr(zacatekExp));
+    const Extended v = strtold_l(t.c_str(), nullptr, LocaleC());
+    if (!std::isfinite(v)) return false;
+    vysledek = v;
+    return true;
+}
+
+// Counted as zero: magnitude at most 1e-16.
+bool JeNula(Extended v) { return std::fabs(v) <= 1e-16L; }
+
+// Halves to even, in floating point (no integer range limit).
+Extended ZaokrouhliSude(Extended x)
+{
+    const Extended dolni = std::floor(x);
+    const Extended rozdil = x - dolni;
+    if (rozdil < 0.5L) return dolni;
+    if (rozdil > 0.5L) return dolni + 1;
+    return std::fmod(dolni, 2.0L) == 0 ? dolni : dolni + 1;
+}
+
+void PridejCislo(std::string& s, Extended x)
+{
+    char buf[48];
+    const int n = ZapisCislo(x, buf);
+    s.append(buf, static_cast<std::size_t>(n));
+}
+
+}  // namespace
+
+// ------------------------------------------------------------------ number to text
+
+std::string CisloNaText(Extended x)
+{
+    char buf[48];
+    const int n = ZapisCislo(x, buf);
+    return std::string(buf, static_cast<std::size_t>(n));
+}
+
+std::string CisloNaTextPresnost(int d, Extended x)
+{
+    if (std::isnan(x)) return "NAN";
+    if (std::isinf(x)) return x < 0 ? "-INF" : "INF";
+    if (d < 0) d = 0;
+    // Digits of |x| * 10^d rounded to an integer: the 18 significant digits,
+    // then halves away from zero at the d-th decimal.
+    std::string cele;  // decimal digits of round(|x| * 10^d), no leading zeros
+    if (x != 0) {
+        char dg[19];
+        const int E = Cifry(std::fabs(x), 18, dg + 1);
+        dg[0] = '0';  // room for a carry
+        // digit dg[1+i] has the weight 10^(E-i); keep those with E-i >= -d
+        const long drz = static_cast<long>(E) + d + 1;  // digits kept
+        if (drz >= 18) {
+            cele.assign(dg + 1, 18);
+            cele.append(static_cast<std::size_t>(drz - 18), '0');
+        } else if (drz >= 0) {
+            const int k = static_cast<int>(drz);
+            const bool nahoru = dg[1 + k] >= '5';
+            if (nahoru) PrictiJednotku(dg, k + 1);
+            cele.assign(dg, static_cast<std::size_t>(k + 1));
+        }
+        const std::size_t prvni = cele.find_first_not_of('0');
+        cele = prvni == std::string::npos ? std::string() : cele.substr(prvni);
+    }
+    std::string s;
+    if (x < 0 && !cele.empty()) s += '-';
+    const auto dd = static_cast<std::size_t>(d);
+    if (cele.size() < dd + 1) cele.insert(0, dd + 1 - cele.size(), '0');
+    s.append(cele, 0, cele.size() - dd);
+    if (d > 0) {
+        s += '.';
+        s.append(cele, cele.size() - dd, dd);
+    }
+    return s;
+}
+
+std::string CisloNaTextZaokrouhlene(int digit, bool zaokrouhlit, Extended x)
+{
+    if (!zaokrouhlit || !std::isfinite(x)) return CisloNaText(x);
+    digit = std::clamp(digit, -20, 20);
+    const Extended mocnina = MocninyDeseti()[digit < 0 ? -digit : digit];  // exact
+    // x * 10^(-digit) rounded, then scaled back by the exact power of ten
+    const Extended skal = digit < 0 ? x * mocnina : x / mocnina;
+    if (!std::isfinite(skal)) return CisloNaText(x);
+    const Extended r = ZaokrouhliSude(skal);
+    return CisloNaText(digit < 0 ? r / mocnina : r * mocnina);
+}
+
+std::string OdstranKoncoveNuly(std::string_view text)
+{
+    std::string s(OrizniPohled(text));
+    const bool maTecku = s.find('.') != std::string::npos;
+    const bool maExponent = s.find_first_of("eE") != std::string::npos;
+    if (maTecku && !maExponent) {
+        while (!s.empty() && s.back() == '0') s.pop_back();
+        if (!s.empty() && s.back() == '.') s.pop_back();
+        if (s.empty() || s == "-" || s == "+" || s == "-0" || s == "+0") s.assign(1, '0');
+    }
+    return s;
+}
+
+// ------------------------------------------------------------------ text to number
+
+Extended TextNaCisloBezKontroly(std::string_view text)
+{
+    Extended v = 0;
+    if (!PrectiCislo(text, v))
+        throw ChybaPrevodu("'" + std::string(text) + "' is not a valid floating point value");
+    return v;
+}
+
+Extended TextNaCislo(std::string_view text)
+{
+    const Extended v = TextNaCisloBezKontroly(text);
+    const Extended a = std::fabs(v);
+    if (!JeNula(v) && (a > 1e12L || a < 1e-12L)) throw TichePreruseni();
+    return v;
+}
+
+Extended CeleNaCislo(std::int64_t n) { return TextNaCislo(std::to_string(n)); }
+
+bool ZkusTextNaCislo(std::string_view text, Extended& hodnota)
+{
+    hodnota = 0;
+    Extended v = 0;
+    if (!PrectiCislo(text, v)) return false;
+    const Extended a = std::fabs(v);
+    if (!JeNula(v) && !(a > 1e-12L && a < 1e12L)) return false;
+    hodnota = v;
+    return true;
+}
+
+bool JeCislo(std::string_view text)
+{
+    Extended v = 0;
+    return ZkusTextNaCislo(text, v);
+}
+
+bool TextJeMezi(std::string_view text, Extended min, Extended max)
+{
+    Extended v = 0;
+    return ZkusTextNaCislo(text, v) && min < v && v < max;
+}
+
+bool TextJeVIntervalu(std::string_view text, Extended min, Extended max)
+{
+    Extended v = 0;
+    return ZkusTextNaCislo(text, v) && min <= v && v < max;
+}
+
+bool JeCeleVRozsahu(std::int64_t n, std::int64_t min, std::int64_t max) { return min <= n && n <= max; }
+
+bool JeMezi(Extended x, Extended min, Extended max) { return min < x && x < max; }
+
+bool JeVIntervalu(Extended x, Extended min, Extended max) { return min <= x && x < max; }
+
+bool JeVToleranci(Extended x, Extended limit)
+{
+    const Extended a = std::fabs(x);
+    if (a < limit) return true;
+    // equal within 1e-16 relative, at least 1e-16 absolute
+    const Extended tol = 1e-16L * std::max<Extended>(1, std::max(a, std::fabs(limit)));
+    return std::fabs(a - limit) <= tol;
+}
+
+std::int64_t ZaokrouhliNaCele(Extended x)
+{
+    if (!std::isfinite(x)) throw ChybaAritmetiky("Invalid floating point operation");
+    const Extended r = ZaokrouhliSude(x);
+    // 2^63 is exact in 80 bits; [-2^63, 2^63) fits
+    if (r >= 9223372036854775808.0L || r < -9223372036854775808.0L)
+        throw ChybaAritmetiky("Invalid floating point operation");
+    return static_cast<std::int64_t>(r);
+}
+
+// ------------------------------------------------------------------ covariance text
+
+std::string SymetrickaMaticeNaText(const Tmatrix& m, int n)
+{
+    if (n < 0) n = 0;
+    if (static_cast<int>(m.size()) < n) throw ChybaArgumentu("SymetrickaMaticeNaText: matrix smaller than n");
+    for (int i = 0; i < n; ++i)
+        if (static_cast<int>(m[static_cast<std::size_t>(i)].size()) < i + 1)
+            throw ChybaArgumentu("SymetrickaMaticeNaText: row too short");
+    std::string s;
+    s.reserve(static_cast<std::size_t>(n) * static_cast<std::size_t>(n) * 20);
+    for (int i = 0; i < n; ++i) {
+        for (int j = 0; j < n; ++j) {
+            const int r = std::max(i, j), c = std::min(i, j);
+            PridejCislo(s, m[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]);
+            if (j + 1 < n) s += ' ';
+        }
+        s += "\r\n";
+    }
+    return s;
+}
+
+std::string TrojuhelnikNaText(const Tmatrix& m, int n, int k)
+{
+    if (k < 1) throw ChybaArgumentu("TrojuhelnikNaText: k must be at least 1");
+    if (n < 0) n = 0;
+    if (static_cast<int>(m.size()) < n) throw ChybaArgumentu("TrojuhelnikNaText: matrix smaller than n");
+    for (int i = 0; i < n; ++i)
+        if (static_cast<int>(m[static_cast<std::size_t>(i)].size()) < i + 1)
+            throw ChybaArgumentu("TrojuhelnikNaText: row too short");
+    const std::size_t celkem = static_cast<std::size_t>(n) * static_cast<std::size_t>(n + 1) / 2;
+    const auto uk = static_cast<std::size_t>(k);
+    // Numbers are written into a small buffer (room for the longest number
+    // text, 23 bytes, and a line end) that is appended to the reserved text
+    // whenever it fills up.
+    std::string s;
+    s.reserve(celkem * 24 + 64);  // 23 bytes and a separator at most: one growth at worst
+    char kus[1 << 14];
+    char* p = kus;
+    char* const plny = kus + sizeof kus - 32;
+    // The values go out column by column, but the rows are separate arrays:
+    // a block of kBlok columns is first gathered row by row (one cache line
+    // and page per row), then written from that buffer.
+    const auto un = static_cast<std::size_t>(n);
+    std::vector<Extended> blok(std::min<std::size_t>(kBlok, un) * un);
+    std::size_t poradi = 0;
+    for (std::size_t j0 = 0; j0 < un; j0 += kBlok) {
+        const std::size_t j1 = std::min(j0 + kBlok, un);
+        for (std::size_t i = j0; i < un; ++i) {
+            const Extended* radek = m[i].data();
+            for (std::size_t j = j0; j < j1 && j <= i; ++j) blok[(j - j0) * un + i] = radek[j];
+        }
+        for (std::size_t j = j0; j < j1; ++j) {
+            const Extended* sloupec = blok.data() + (j - j0) * un;
+            for (std::size_t i = j; i < un; ++i) {
+                if (p >= plny) {
+                    s.append(kus, static_cast<std::size_t>(p - kus));
+                    p = kus;
+                }
+                p += ZapisCislo(sloupec[i], p);
+                if (++poradi == celkem) break;
+                if (poradi % uk == 0) {
+                    *p++ = '\r';
+                    *p++ = '\n';
+                } else {
+                    *p++ = ' ';
+                }
+            }
+        }
+    }
+    s.append(kus, static_cast<std::size_t>(p - kus));
+    return s;
+}
+
+namespace {
+
+// Splits a line as a delimited string list does (delimiter ",", quote '"'):
+// items are separated by a comma or by blanks and control characters; a quoted
+// item may hold anything, "" standing for one quote; a comma at the very end
+// gives a last empty item. Each item is read as a number without the magnitude
+// check and handed to `uloz`. False when an item is no number or the count
+// differs from `pocet`.
+template <class Uloz>
+bool PrectiPolozky(std::string_view radek, int pocet, Uloz&& uloz)
+{
+    if (radek.find('\0') != std::string_view::npos) return false;
+    const std::size_t n = radek.size();
+    std::size_t p = 0;
+    int nalezeno = 0;
+    std::string citovana;
+    auto mezera = [&](std::size_t i) { return i < n && static_cast<unsigned char>(radek[i]) <= ' '; };
+    while (mezera(p)) ++p;
+    while (p < n) {
+        std::string_view polozka;
+        if (radek[p] == '"') {
+            citovana.clear();
+            ++p;
+            while (p < n) {
+                if (radek[p] == '"') {
+                    if (p + 1 < n && radek[p + 1] == '"') {
+                        citovana += '"';
+                        p += 2;
+                        continue;
+                    }
+                    ++p;
+                    break;
+                }
+                citovana += radek[p++];
+            }
+            polozka = citovana;
+        } else {
+            const std::size_t z = p;
+            while (p < n && static_cast<unsigned char>(radek[p]) > ' ' && radek[p] != ',') ++p;
+            polozka = radek.substr(z, p - z);
+        }
+        if (++nalezeno > pocet) return false;
+        Extended v = 0;
+        if (!PrectiCislo(polozka, v)) return false;
+        uloz(v);
+        while (mezera(p)) ++p;
+        if (p < n && radek[p] == ',') {
+            if (p + 1 == n) {  // a trailing comma: one more (empty) item
+                return false;
+            }
+            do {
+                ++p;
+            } while (mezera(p));
+        }
+    }
+    return nalezeno == pocet;
+}
+
+}  // namespace
+
+bool TextNaTrojuhelnik(const TStringList& radky, int n, int k, Tmatrix& m)
+{
+    m.clear();
+    if (n < 0 || k < 1) return false;
+    const std::size_t celkem = static_cast<std::size_t>(n) * static_cast<std::size_t>(n + 1) / 2;
+    const std::size_t plnych = celkem / static_cast<std::size_t>(k);
+    const std::size_t zbytek = celkem % static_cast<std::size_t>(k);
+    if (radky.size() != plnych + (zbytek > 0 ? 1 : 0)) return false;
+    Tmatrix vysledek(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) vysledek[static_cast<std::size_t>(i)].assign(static_cast<std::size_t>(i) + 1, 0);
+    // The values come column by column; they are collected for a block of
+    // kBlok columns and then stored row by row (see TrojuhelnikNaText).
+    const auto un = static_cast<std::size_t>(n);
+    std::vector<Extended> blok(std::min<std::size_t>(kBlok, un) * un);
+    std::size_t radek = 0, sloupec = 0, j0 = 0;
+    auto vyprazdni = [&](std::size_t j1) {
+        for (std::size_t i = j0; i < un; ++i) {
+            Extended* r = vysledek[i].data();
+            for (std::size_t j = j0; j < j1 && j <= i; ++j) r[j] = blok[(j - j0) * un + i];
+        }
+        j0 = j1;
+    };
+    auto uloz = [&](Extended v) {
+        blok[(sloupec - j0) * un + radek] = v;
+        if (++radek == un) {  // next column, from its diagonal
+            radek = ++sloupec;
+            if (sloupec - j0 == kBlok || sloupec == un) vyprazdni(sloupec);
+        }
+    };
+    for (std::size_t r = 0; r < radky.size(); ++r) {
+        const int pocet = r < plnych ? k : static_cast<int>(zbytek);
+        if (!PrectiPolozky(radky[r], pocet, uloz)) return false;
+    }
+    m = std::move(vysledek);
+    return true;
+}
+
+}  // namespace sitmera

@@ -1,0 +1,205 @@
+// Text form of covariance matrices (lower triangles).
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "numerics/TextPole.h"
+
+using namespace sitmera;
+
+namespace {
+
+// Lines of a text separated by CR LF (the last one without).
+TStringList Radky(const std::string& t)
+{
+    TStringList l;
+    std::size_t z = 0;
+    for (;;) {
+        const std::size_t p = t.find("\r\n", z);
+        l.push_back(t.substr(z, p == std::string::npos ? std::string::npos : p - z));
+        if (p == std::string::npos) break;
+        z = p + 2;
+    }
+    return l;
+}
+
+// m[i][j] = 10 * (i+1) + (j+1), so every element says where it belongs.
+Tmatrix Oznacena(int n)
+{
+    Tmatrix m(n);
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j <= i; ++j) m[i].push_back(10 * (i + 1) + (j + 1));
+    return m;
+}
+
+}  // namespace
+
+TEST(TrojuhelnikNaText, PoSloupcichKHodnotNaRadek)
+{
+    // column 0: m00 m10 m20, column 1: m11 m21, column 2: m22
+    EXPECT_EQ(TrojuhelnikNaText(Oznacena(3), 3, 4), "11 21 31 22\r\n32 33");
+    EXPECT_EQ(TrojuhelnikNaText(Oznacena(3), 3, 3), "11 21 31\r\n22 32 33");  // no line end at the end
+    EXPECT_EQ(TrojuhelnikNaText(Oznacena(3), 3, 6), "11 21 31 22 32 33");
+    EXPECT_EQ(TrojuhelnikNaText(Oznacena(2), 2, 1), "11\r\n21\r\n22");
+    EXPECT_EQ(TrojuhelnikNaText(Oznacena(1), 1, 10), "11");
+    EXPECT_EQ(TrojuhelnikNaText({}, 0, 10), "");
+    // only the first n rows are written
+    EXPECT_EQ(TrojuhelnikNaText(Oznacena(3), 2, 10), "11 21 22");
+    EXPECT_THROW(TrojuhelnikNaText(Oznacena(3), 3, 0), ChybaArgumentu);
+    EXPECT_THROW(TrojuhelnikNaText(Oznacena(2), 3, 10), ChybaArgumentu);
+}
+
+TEST(SymetrickaMaticeNaText, HorniPolovinaZrcadlena)
+{
+    EXPECT_EQ(SymetrickaMaticeNaText(Oznacena(3), 3), "11 21 31\r\n21 22 32\r\n31 32 33\r\n");
+    EXPECT_EQ(SymetrickaMaticeNaText({{1}, {0.5L, 2}}, 2), "1 0.5\r\n0.5 2\r\n");
+    EXPECT_EQ(SymetrickaMaticeNaText({}, 0), "");
+}
+
+TEST(TextNaTrojuhelnik, Devet_bodu_text_matice_text_beze_zmeny)
+{
+    // n = 9 (three points), 45 values, 10 a line: 4 full lines and 5 values
+    const std::string text =
+        "0.0001234 -1.5E-7 2.25E-6 0 -0.000012 3E-8 1E-6 -7.5E-7 4.4E-6 0.0002\r\n"
+        "-1E-9 0.000012345678901 6E-6 -6E-6 0.00001 2E-10 -3.33333333333333E-6 0.000345 8.1E-7 -9E-8\r\n"
+        "1E-7 2E-7 3E-7 0.0000123 4E-7 5E-7 6E-7 7E-7 0.00031 8E-7\r\n"
+        "9E-7 -1E-6 1.1E-6 1.2E-6 0.000299 -1.3E-6 1.4E-6 1.5E-6 1.6E-6 1.7E-6\r\n"
+        "0.000401 -1.8E-6 1.9E-6 0.000402 -2.1E-6";
+    const TStringList radky = Radky(text);
+    ASSERT_EQ(radky.size(), 5u);
+    Tmatrix m;
+    ASSERT_TRUE(TextNaTrojuhelnik(radky, 9, 10, m));
+    ASSERT_EQ(m.size(), 9u);
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(m[i].size(), static_cast<std::size_t>(i + 1));
+    // column by column: values 1..9 are column 0 (m[0][0] .. m[8][0]),
+    // 10..17 column 1 (m[1][1] .. m[8][1]), 18 is m[2][2]; the last, 45, m[8][8]
+    EXPECT_EQ(m[0][0], 0.0001234L);
+    EXPECT_EQ(m[8][0], 4.4E-6L);
+    EXPECT_EQ(m[1][1], 0.0002L);
+    EXPECT_EQ(m[8][1], -3.33333333333333E-6L);
+    EXPECT_EQ(m[2][2], 0.000345L);
+    EXPECT_EQ(m[3][3], 4E-7L);    // 9 + 8 + 7 + 1 = value 25
+    EXPECT_EQ(m[7][7], 1.9E-6L);  // 45 - 3 + 1 = value 43
+    EXPECT_EQ(m[8][7], 0.000402L);
+    EXPECT_EQ(m[8][8], -2.1E-6L);
+    EXPECT_EQ(TrojuhelnikNaText(m, 9, 10), text);
+}
+
+TEST(TextNaTrojuhelnik, MaticeTextMaticePresne)
+{
+    // values of at most 15 digits survive text and back exactly
+    Tmatrix m(30);
+    for (int i = 0; i < 30; ++i)
+        for (int j = 0; j <= i; ++j)
+            m[i].push_back(TextNaCisloBezKontroly(CisloNaText((i == j ? 1e-4L : -3e-7L) * (1 + i) / (2 + j))));
+    const std::string t = TrojuhelnikNaText(m, 30, 10);
+    Tmatrix zpet;
+    ASSERT_TRUE(TextNaTrojuhelnik(Radky(t), 30, 10, zpet));
+    EXPECT_EQ(zpet, m);
+}
+
+TEST(TextNaTrojuhelnik, VelkaMaticePoradiHodnot)
+{
+    // n = 50 spans several blocks of columns; k = 7 leaves a rest of 2
+    const int n = 50, k = 7;
+    Tmatrix m(n);
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j <= i; ++j) m[i].push_back(1000 * (i + 1) + (j + 1));
+    // expected text by plain loops: column j, rows j .. n-1
+    std::string ocekavano;
+    int poradi = 0;
+    for (int j = 0; j < n; ++j)
+        for (int i = j; i < n; ++i) {
+            if (poradi > 0) ocekavano += poradi % k == 0 ? "\r\n" : " ";
+            ocekavano += std::to_string(1000 * (i + 1) + (j + 1));
+            ++poradi;
+        }
+    ASSERT_EQ(poradi, 1275);
+    const std::string t = TrojuhelnikNaText(m, n, k);
+    EXPECT_EQ(t, ocekavano);
+    const TStringList radky = Radky(t);
+    EXPECT_EQ(radky.size(), 183u);  // ceil(1275 / 7)
+    Tmatrix zpet;
+    ASSERT_TRUE(TextNaTrojuhelnik(radky, n, k, zpet));
+    EXPECT_EQ(zpet, m);
+}
+
+TEST(TextNaTrojuhelnik, OddelovaceJakoSeznamSCarkami)
+{
+    Tmatrix m;
+    // commas, blanks, tabs; quotes group; values without the magnitude check
+    ASSERT_TRUE(TextNaTrojuhelnik({"1,2 3\t4", " \"5\" , 1e-20 "}, 3, 4, m));
+    EXPECT_EQ(m, (Tmatrix{{1}, {2, 4}, {3, 5, 1e-20L}}));
+    ASSERT_TRUE(TextNaTrojuhelnik({"1e20 2,5"}, 2, 10, m));  // "2,5" is two items
+    EXPECT_EQ(m, (Tmatrix{{1e20L}, {2, 5}}));
+    // a quote left open takes the rest of the line
+    ASSERT_TRUE(TextNaTrojuhelnik({"1 2 3 \"4", "5 6"}, 3, 4, m));
+    EXPECT_EQ(m, (Tmatrix{{1}, {2, 4}, {3, 5, 6}}));
+    ASSERT_TRUE(TextNaTrojuhelnik({}, 0, 10, m));
+    EXPECT_TRUE(m.empty());
+}
+
+TEST(TextNaTrojuhelnik, ChybnyTextDavaFalseAPrazdnouMatici)
+{
+    const TStringList dobre{"1 2 3 4", "5 6"};  // n = 3, k = 4
+    Tmatrix m;
+    ASSERT_TRUE(TextNaTrojuhelnik(dobre, 3, 4, m));
+    struct {
+        const char* popis;
+        TStringList radky;
+    } spatne[] = {
+        {"extra line", {"1 2 3 4", "5 6", "7"}},
+        {"missing line", {"1 2 3 4"}},
+        {"missing item", {"1 2 3 4", "5"}},
+        {"extra item", {"1 2 3 4 9", "5 6"}},
+        {"extra item in last line", {"1 2 3 4", "5 6 7"}},
+        {"non-number", {"1 2 x 4", "5 6"}},
+        {"hex", {"1 2 0x3 4", "5 6"}},
+        {"nan", {"1 2 nan 4", "5 6"}},
+        {"empty item between commas", {"1,,3 4", "5 6"}},
+        {"trailing comma", {"1 2 3 4", "5 6,"}},
+        {"empty line", {"", "5 6"}},
+        {"NUL byte", {std::string("1 2\0 3 4", 8), "5 6"}},
+        {"unclosed quote swallowing an item", {"1 2 \"3 4", "5 6"}},
+    };
+    for (auto& p : spatne) {
+        m = {{7}};
+        EXPECT_FALSE(TextNaTrojuhelnik(p.radky, 3, 4, m)) << p.popis;
+        EXPECT_TRUE(m.empty()) << p.popis;
+    }
+    m = {{7}};
+    EXPECT_FALSE(TextNaTrojuhelnik(dobre, 3, 0, m));
+    EXPECT_TRUE(m.empty());
+    EXPECT_FALSE(TextNaTrojuhelnik(dobre, -1, 4, m));
+}
+
+TEST(TextNaTrojuhelnik, NahodneZnakyNikdyNespadnou)
+{
+    // random lines of number-like characters: the reader answers true with a
+    // full triangle or false with an empty matrix, and never throws
+    const std::string abeceda = "0123456789.,eE+-  \t\"x\x01";
+    std::mt19937 gen(17);
+    std::uniform_int_distribution<std::size_t> znak(0, abeceda.size() - 1);
+    std::uniform_int_distribution<int> delka(0, 40), radku(0, 3);
+    for (int i = 0; i < 5000; ++i) {
+        TStringList radky(static_cast<std::size_t>(radku(gen)));
+        for (auto& r : radky)
+            for (int j = delka(gen); j > 0; --j) r += abeceda[znak(gen)];
+        Tmatrix m{{1}};
+        bool ok = false;
+        ASSERT_NO_THROW(ok = TextNaTrojuhelnik(radky, 2, 2, m));
+        if (ok) {
+            ASSERT_EQ(m.size(), 2u);
+            EXPECT_EQ(m[1].size(), 2u);
+        } else {
+            EXPECT_TRUE(m.empty());
+        }
+        for (const auto& r : radky) {
+            try {
+                TextNaCislo(r);
+            } catch (const ChybaPrevodu&) {
+            } catch (const TichePreruseni&) {
+            }
+        }
+    }
+}
