@@ -1,0 +1,97 @@
+#include "points/UzivatelskeBody.h"
+
+#include "core/Nastaveni.h"
+#include "numerics/TextPole.h"
+#include "numerics/TextSoubor.h"
+#include "points/Souradnice.h"
+#include "points/SouradniceSoubor.h"
+
+namespace sitmera {
+
+namespace {
+
+// The mode byte of the point editor for user points.
+constexpr std::uint8_t OknoUzivatelskeBody = 3;
+
+}  // namespace
+
+bool NacteniSouboru(Tsouradnice& souradnice, Tinfo& info, Tnastaveni& nastaveni,
+                    const Tjazyk& jazyk, const TdialogOtevritSoubory& dialog)
+{
+    if (nastaveni.okno.bodyVstup != OknoUzivatelskeBody || !dialog) return false;
+    TStringList soubory;
+    if (!dialog(soubory, nastaveni, jazyk)) return false;
+    NacistSoubory(souradnice, info, nastaveni, soubory);
+    return !soubory.empty();
+}
+
+void NacistSoubory(Tsouradnice& souradnice, Tinfo& info, const Tnastaveni& nastaveni,
+                   const TStringList& soubory)
+{
+    const int typ = nastaveni.souborVstup.typSouradnice;
+    for (const std::string& jmeno : soubory) {
+        TStringList radky;
+        int cisloRadku = 0;
+        try {
+            radky = NactiTextovySoubor(jmeno);
+            NactiSouradniceTXT(radky, nastaveni, cisloRadku);
+        } catch (const ChybaSouboru&) {
+            // A file that cannot be opened or read is recorded as not loaded
+            // (line 0); the other files load all the same.
+            radky.clear();
+            cisloRadku = 0;
+        }
+        const bool nacteni = !radky.empty();
+        const std::int32_t id = PridejZaznamSouboru(info.souborySouradniceUzivatelske, jmeno, typ,
+                                                    nacteni, cisloRadku);
+        souradnice.SmazPrazdneZaznamyNaKonci();
+        if (!nacteni) continue;
+
+        // The reader has read every value exactly as PridejBody reads it, so
+        // this cannot fail; should it all the same, the file adds no points
+        // and is recorded as not loaded rather than half loaded.
+        const int pocetPred = static_cast<int>(souradnice.bod.size());
+        try {
+            souradnice.PridejBody(radky, id);
+        } catch (const TichePreruseni&) {
+            souradnice.Velikost(pocetPred);
+            info.souborySouradniceUzivatelske.back().nacteni = false;
+            info.souborySouradniceUzivatelske.back().hlaseni = 0;
+        } catch (const ChybaPrevodu&) {
+            souradnice.Velikost(pocetPred);
+            info.souborySouradniceUzivatelske.back().nacteni = false;
+            info.souborySouradniceUzivatelske.back().hlaseni = 0;
+        }
+    }
+}
+
+TvysledekUlozeni UlozeniSouboru(const Tsouradnice& souradnice, Tinfo& /*info*/,
+                                Tnastaveni& nastaveni, const Tjazyk& jazyk,
+                                const TdialogUlozitSoubor& dialog)
+{
+    Tsouradnice kopie;
+    kopie.Kopiruj(souradnice);
+    std::string cesta;
+    if (!dialog || !dialog(cesta, nastaveni, jazyk) || JePrazdnyPoOriznuti(cesta))
+        return TvysledekUlozeni::Zruseno;
+    return UlozitSouborSouradnic(kopie, nastaveni, cesta);
+}
+
+TvysledekUlozeni UlozitSouborSouradnic(const Tsouradnice& souradnice,
+                                       const Tnastaveni& nastaveni, const std::string& cesta)
+{
+    Tsouradnice kopie;
+    kopie.Kopiruj(souradnice);
+    kopie.SmazPrazdneZaznamyNaKonci();
+    TStringList radky;
+    kopie.UlozDoStringList(radky, -6, false);  // full precision
+    if (!UlozSouradniceTXT(radky, nastaveni)) return TvysledekUlozeni::ChybnyBod;
+    try {
+        ZapisTextovySoubor(cesta, radky);
+    } catch (const ChybaSouboru&) {
+        return TvysledekUlozeni::ChybaZapisu;
+    }
+    return TvysledekUlozeni::Ulozeno;
+}
+
+}  // namespace sitmera

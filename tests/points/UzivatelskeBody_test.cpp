@@ -1,0 +1,341 @@
+#include "points/UzivatelskeBody.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+#include "core/Info.h"
+#include "core/Jazyk.h"
+#include "core/Nastaveni.h"
+#include "numerics/TextPole.h"
+#include "points/Souradnice.h"
+
+namespace sitmera {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string Data = std::string(SITMERA_TEST_DATA) + "/coords/";
+
+std::string Obsah(const fs::path& cesta)
+{
+    std::ifstream f(cesta, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+void Zapis(const fs::path& cesta, const std::string& obsah)
+{
+    std::ofstream f(cesta, std::ios::binary);
+    f << obsah;
+}
+
+Tbod Bod(const std::string& cislo, Extended x, Extended y, Extended z)
+{
+    Tbod b;
+    BodDefault(b);
+    b.cislo = cislo;
+    b.X = x;
+    b.Y = y;
+    b.Z = z;
+    b.JePlny = true;
+    return b;
+}
+
+class UzivatelskeBodyTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        slozka = fs::temp_directory_path() /
+                 ("sitmera-uzivatelske-" + std::to_string(::getpid()) + "-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(slozka);
+        fs::create_directories(slozka);
+        nastaveni.Default();
+        nastaveni.okno.bodyVstup = 3;
+        jazyk.Default(nastaveni);
+    }
+    void TearDown() override { fs::remove_all(slozka); }
+
+    // An open dialog that "chooses" these files with this filter item.
+    TdialogOtevritSoubory Otevrit(TStringList soubory, std::uint8_t polozka)
+    {
+        return [this, soubory, polozka](TStringList& vystup, Tnastaveni& n, const Tjazyk& j) {
+            ++volaniDialogu;
+            EXPECT_EQ(&j, &jazyk);
+            n.souborVstup.typSouradnice = polozka;
+            vystup = soubory;
+            return !vystup.empty();
+        };
+    }
+    // A save dialog that "chooses" this path with this filter item.
+    TdialogUlozitSoubor Ulozit(std::string cesta, std::uint8_t polozka)
+    {
+        return [this, cesta, polozka](std::string& vystup, Tnastaveni& n, const Tjazyk&) {
+            ++volaniDialogu;
+            n.souborVystup.typSouradnice = polozka;
+            vystup = cesta;
+            return !cesta.empty();
+        };
+    }
+
+    fs::path slozka;
+    Tnastaveni nastaveni;
+    Tjazyk jazyk;
+    Tinfo info;
+    Tsouradnice body;
+    int volaniDialogu = 0;
+};
+
+TEST_F(UzivatelskeBodyTest, LoadsAFileInEachAxisOrder)
+{
+    ASSERT_TRUE(NacteniSouboru(body, info, nastaveni, jazyk, Otevrit({Data + "body_xyz.txt"}, 0)));
+    ASSERT_TRUE(NacteniSouboru(body, info, nastaveni, jazyk, Otevrit({Data + "body_yxz.txt"}, 1)));
+    ASSERT_EQ(body.bod.size(), 8u);
+    // Both files hold the same points, one in each order.
+    for (std::size_t i = 0; i < 4; ++i) {
+        const Tbod& a = body.bod[i];
+        const Tbod& b = body.bod[i + 4];
+        EXPECT_EQ(a.cislo, b.cislo);
+        EXPECT_EQ(a.X, b.X) << a.cislo;
+        EXPECT_EQ(a.Y, b.Y) << a.cislo;
+        EXPECT_EQ(a.Z, b.Z) << a.cislo;
+        EXPECT_EQ(a.soubor, 1);
+        EXPECT_EQ(b.soubor, 2);
+        EXPECT_EQ(a.poradi, int(i) + 1);
+        EXPECT_EQ(b.poradi, int(i) + 5);
+        EXPECT_FALSE(a.JeFixni || a.JeAktiv || b.JeFixni || b.JeAktiv);
+        EXPECT_EQ(a.sig_X, -1.0L);
+    }
+    EXPECT_EQ(body.bod[1].cislo, "2");
+    EXPECT_EQ(body.bod[1].X, 1010.5L);  // "1010,5"
+    EXPECT_EQ(body.bod[1].Y, 2005.25L);
+    EXPECT_EQ(body.bod[1].Z, 301.125L);
+    EXPECT_EQ(body.bod[3].X, -5.5L);
+
+    ASSERT_EQ(info.souborySouradniceUzivatelske.size(), 2u);
+    const Tsoubor& s1 = info.souborySouradniceUzivatelske[0];
+    EXPECT_EQ(s1.ID, 1);
+    EXPECT_EQ(s1.jmeno, "body_xyz.txt");
+    EXPECT_EQ(s1.cesta, Data);
+    EXPECT_EQ(s1.pripona, ".txt");
+    EXPECT_EQ(s1.typ, 0);
+    EXPECT_TRUE(s1.nacteni);
+    EXPECT_EQ(s1.hlaseni, 4);  // lines read
+    EXPECT_EQ(info.souborySouradniceUzivatelske[1].typ, 1);
+}
+
+TEST_F(UzivatelskeBodyTest, LoadsFeetAndWindows1250)
+{
+    nastaveni.jednotky.souradnice = 1;
+    NacistSoubory(body, info, nastaveni, {Data + "body_stopy.txt"});
+    ASSERT_EQ(body.bod.size(), 2u);
+    // 1000 ft = 304.8 m, 2000 ft = 609.6 m, 100 ft = 30.48 m.
+    EXPECT_EQ(body.bod[0].X, TextNaCislo("304.8"));
+    EXPECT_EQ(body.bod[0].Y, TextNaCislo("609.6"));
+    EXPECT_EQ(body.bod[0].Z, TextNaCislo("30.48"));
+    EXPECT_EQ(body.bod[1].Y, TextNaCislo("-3.048"));
+
+    nastaveni.jednotky.souradnice = 0;
+    NacistSoubory(body, info, nastaveni, {Data + "body_cp1250.txt"});
+    ASSERT_EQ(body.bod.size(), 4u);
+    EXPECT_EQ(body.bod[2].cislo, "Kóta1");
+    EXPECT_EQ(body.bod[3].cislo, "Šachta");
+}
+
+TEST_F(UzivatelskeBodyTest, NothingHappensOutsideTheUserPointWindowOrOnCancel)
+{
+    nastaveni.okno.bodyVstup = 0;
+    EXPECT_FALSE(NacteniSouboru(body, info, nastaveni, jazyk, Otevrit({Data + "body_xyz.txt"}, 0)));
+    EXPECT_EQ(volaniDialogu, 0);
+
+    nastaveni.okno.bodyVstup = 3;
+    EXPECT_FALSE(NacteniSouboru(body, info, nastaveni, jazyk, Otevrit({}, 1)));
+    EXPECT_EQ(volaniDialogu, 1);
+    EXPECT_EQ(nastaveni.souborVstup.typSouradnice, 1);  // the filter item is kept
+    EXPECT_TRUE(body.bod.empty());
+    EXPECT_TRUE(info.souborySouradniceUzivatelske.empty());
+
+    EXPECT_FALSE(NacteniSouboru(body, info, nastaveni, jazyk, nullptr));
+}
+
+TEST_F(UzivatelskeBodyTest, EmptyOrBlankFileGivesANotLoadedRecordWithLineZero)
+{
+    NacistSoubory(body, info, nastaveni, {Data + "prazdny.txt", Data + "jen_mezery.txt"});
+    EXPECT_TRUE(body.bod.empty());
+    ASSERT_EQ(info.souborySouradniceUzivatelske.size(), 2u);
+    for (const Tsoubor& s : info.souborySouradniceUzivatelske) {
+        EXPECT_FALSE(s.nacteni);
+        EXPECT_EQ(s.hlaseni, 0);
+    }
+}
+
+TEST_F(UzivatelskeBodyTest, BadFileDoesNotStopTheNextOne)
+{
+    // The first file has a bad third (non-empty) line: its record says line 3
+    // and it adds no points; the second file's points carry the second id.
+    body.PridejBod(Bod("old", 1, 2, 3));
+    NacistSoubory(body, info, nastaveni,
+                  {Data + "chybny_treti_radek.txt", Data + "body_xyz.txt", Data + "mimo_rozsah.txt"});
+    ASSERT_EQ(info.souborySouradniceUzivatelske.size(), 3u);
+    const Tsoubory& s = info.souborySouradniceUzivatelske;
+    EXPECT_FALSE(s[0].nacteni);
+    EXPECT_EQ(s[0].hlaseni, 3);
+    EXPECT_TRUE(s[1].nacteni);
+    EXPECT_FALSE(s[2].nacteni);
+    EXPECT_EQ(s[2].hlaseni, 2);
+    EXPECT_EQ(info.VratUspesneNactenychSouboru(TypSouboruUzivatelske), 1);
+
+    ASSERT_EQ(body.bod.size(), 5u);
+    EXPECT_EQ(body.bod[0].cislo, "old");  // nothing already loaded is lost
+    EXPECT_EQ(body.bod[0].X, 1.0L);
+    for (std::size_t i = 1; i < 5; ++i) {
+        EXPECT_EQ(body.bod[i].soubor, 2);
+        EXPECT_EQ(body.bod[i].poradi, int(i) + 1);
+    }
+}
+
+// Mended fault: a file that could not be opened stopped the whole load with an
+// error, so the files after it were never read. Now it is recorded as not
+// loaded (faulty line 0) and the others load.
+TEST_F(UzivatelskeBodyTest, FaultUnreadableFileStopsTheLoad)
+{
+    const std::string chybi = (slozka / "neni.txt").string();
+    const std::string adresar = slozka.string();  // a folder, not a file
+    EXPECT_TRUE(NacteniSouboru(body, info, nastaveni, jazyk,
+                               Otevrit({chybi, Data + "body_stopy.txt", adresar, Data + "body_xyz.txt"}, 0)));
+    ASSERT_EQ(info.souborySouradniceUzivatelske.size(), 4u);
+    const Tsoubory& s = info.souborySouradniceUzivatelske;
+    EXPECT_EQ(s[0].jmeno, "neni.txt");
+    EXPECT_FALSE(s[0].nacteni);
+    EXPECT_EQ(s[0].hlaseni, 0);
+    EXPECT_TRUE(s[1].nacteni);
+    EXPECT_FALSE(s[2].nacteni);
+    EXPECT_EQ(s[2].hlaseni, 0);
+    EXPECT_TRUE(s[3].nacteni);
+    EXPECT_EQ(body.bod.size(), 6u);
+    EXPECT_EQ(body.bod[0].soubor, 2);
+    EXPECT_EQ(body.bod[5].soubor, 4);
+}
+
+TEST_F(UzivatelskeBodyTest, TrailingEmptyRecordsAreRemovedBeforeAppending)
+{
+    body.PridejBod(Bod("1", 1, 1, 1));
+    body.PridejPrazdnyBod();
+    body.PridejBod(Bod("2", 2, 2, 2));
+    body.PridejPrazdnyBod();
+    body.PridejPrazdnyBod();
+    NacistSoubory(body, info, nastaveni, {Data + "body_stopy.txt"});
+    ASSERT_EQ(body.bod.size(), 5u);  // the empty record in the middle stays
+    EXPECT_FALSE(body.bod[1].JePlny);
+    EXPECT_EQ(body.bod[3].cislo, "P1");
+    EXPECT_EQ(body.bod[3].poradi, 4);
+}
+
+TEST_F(UzivatelskeBodyTest, SavesInTheDialogsAxisOrderWithCoordinateDecimals)
+{
+    body.PridejBod(Bod("7", 100, 200, 5));
+    body.PridejPrazdnyBod();
+    body.PridejBod(Bod("A1", -0.5, 1234567.891, 0));
+    body.PridejPrazdnyBod();
+    const fs::path cesta = slozka / "body.txt";
+
+    ASSERT_EQ(UlozeniSouboru(body, info, nastaveni, jazyk, Ulozit(cesta.string(), 0)),
+              TvysledekUlozeni::Ulozeno);
+    EXPECT_EQ(Obsah(cesta), "7 100.0000 200.0000 5.0000\r\nA1 -0.5000 1234567.8910 0.0000\r\n");
+
+    ASSERT_EQ(UlozeniSouboru(body, info, nastaveni, jazyk, Ulozit(cesta.string(), 1)),
+              TvysledekUlozeni::Ulozeno);
+    EXPECT_EQ(nastaveni.souborVystup.typSouradnice, 1);
+    EXPECT_EQ(Obsah(cesta), "7 200.0000 100.0000 5.0000\r\nA1 1234567.8910 -0.5000 0.0000\r\n");
+
+    nastaveni.jednotky.souradnice = 1;  // feet: 100 m = 328.0840 ft, 200 m = 656.1680 ft
+    nastaveni.presnost.souradnice.hodnota = 3;
+    ASSERT_EQ(UlozeniSouboru(body, info, nastaveni, jazyk, Ulozit(cesta.string(), 0)),
+              TvysledekUlozeni::Ulozeno);
+    EXPECT_EQ(Obsah(cesta), "7 328.084 656.168 16.404\r\nA1 -1.640 4050419.590 0.000\r\n");
+    EXPECT_EQ(body.bod.size(), 4u);  // the list itself is not changed
+}
+
+// Files written and read back through the disk, in both axis orders and in
+// feet, give the same points.
+TEST_F(UzivatelskeBodyTest, RoundTripThroughFiles)
+{
+    NacistSoubory(body, info, nastaveni, {Data + "body_xyz.txt"});
+    ASSERT_EQ(body.bod.size(), 4u);
+    for (const std::uint8_t jednotka : {0, 1}) {
+        for (const std::uint8_t poradi : {0, 1}) {
+            nastaveni.jednotky.souradnice = jednotka;
+            nastaveni.presnost.souradnice.hodnota = 8;
+            const fs::path cesta = slozka / ("zpet" + std::to_string(jednotka) + std::to_string(poradi) + ".txt");
+            ASSERT_EQ(UlozeniSouboru(body, info, nastaveni, jazyk, Ulozit(cesta.string(), poradi)),
+                      TvysledekUlozeni::Ulozeno);
+            Tsouradnice zpet;
+            Tinfo infoZpet;
+            ASSERT_TRUE(NacteniSouboru(zpet, infoZpet, nastaveni, jazyk, Otevrit({cesta.string()}, poradi)));
+            ASSERT_TRUE(infoZpet.souborySouradniceUzivatelske[0].nacteni);
+            ASSERT_EQ(zpet.bod.size(), body.bod.size());
+            for (std::size_t i = 0; i < body.bod.size(); ++i) {
+                EXPECT_EQ(zpet.bod[i].cislo, body.bod[i].cislo);
+                // Eight decimals: exact in metres, within 0.3048e-8 m in feet.
+                EXPECT_NEAR(double(zpet.bod[i].X), double(body.bod[i].X), 1e-8);
+                EXPECT_NEAR(double(zpet.bod[i].Y), double(body.bod[i].Y), 1e-8);
+                EXPECT_NEAR(double(zpet.bod[i].Z), double(body.bod[i].Z), 1e-8);
+            }
+        }
+    }
+}
+
+// Mended fault: a point number holding a blank was written as a line of five
+// words, which made the file (and a project) unreadable. Now nothing is
+// written and an existing file stays byte for byte.
+TEST_F(UzivatelskeBodyTest, FaultPointNumberWithBlankCorruptsTheFile)
+{
+    const fs::path cesta = slozka / "body.txt";
+    const std::string stary = "old 1 2 3\r\n";
+    Zapis(cesta, stary);
+    body.PridejBod(Bod("1", 1, 2, 3));
+    body.PridejBod(Bod("A 1", 4, 5, 6));
+    EXPECT_EQ(UlozeniSouboru(body, info, nastaveni, jazyk, Ulozit(cesta.string(), 0)),
+              TvysledekUlozeni::ChybnyBod);
+    EXPECT_EQ(Obsah(cesta), stary);
+
+    // A value that the file cannot hold in feet (1e12 m) fails the same way.
+    body.bod[1].cislo = "2";
+    body.bod[1].X = 1e12L;
+    nastaveni.jednotky.souradnice = 1;
+    EXPECT_EQ(UlozitSouborSouradnic(body, nastaveni, cesta.string()), TvysledekUlozeni::ChybnyBod);
+    EXPECT_EQ(Obsah(cesta), stary);
+}
+
+TEST_F(UzivatelskeBodyTest, CancelledOrFailedSaveLeavesTheFile)
+{
+    const fs::path cesta = slozka / "body.txt";
+    const std::string stary = "old 1 2 3\r\n";
+    Zapis(cesta, stary);
+    body.PridejBod(Bod("1", 1, 2, 3));
+
+    EXPECT_EQ(UlozeniSouboru(body, info, nastaveni, jazyk, Ulozit("", 1)), TvysledekUlozeni::Zruseno);
+    EXPECT_EQ(nastaveni.souborVystup.typSouradnice, 1);
+    EXPECT_EQ(UlozeniSouboru(body, info, nastaveni, jazyk, Ulozit("   ", 0)), TvysledekUlozeni::Zruseno);
+    EXPECT_EQ(UlozeniSouboru(body, info, nastaveni, jazyk, nullptr), TvysledekUlozeni::Zruseno);
+    EXPECT_EQ(Obsah(cesta), stary);
+
+    // A folder that does not exist, and a device that is always full.
+    EXPECT_EQ(UlozitSouborSouradnic(body, nastaveni, (slozka / "neni" / "body.txt").string()),
+              TvysledekUlozeni::ChybaZapisu);
+    if (fs::exists("/dev/full")) {
+        EXPECT_EQ(UlozitSouborSouradnic(body, nastaveni, "/dev/full"), TvysledekUlozeni::ChybaZapisu);
+    }
+    // The target is a folder: it cannot be replaced.
+    EXPECT_EQ(UlozitSouborSouradnic(body, nastaveni, slozka.string()), TvysledekUlozeni::ChybaZapisu);
+    EXPECT_TRUE(fs::is_directory(slozka));
+    EXPECT_EQ(Obsah(cesta), stary);
+}
+
+}  // namespace
+}  // namespace sitmera
