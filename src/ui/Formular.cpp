@@ -1,0 +1,334 @@
+#include "ui/Formular.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QVBoxLayout>
+#include <QWindow>
+
+#include <algorithm>
+#include <vector>
+
+#include "core/Jazyk.h"
+#include "numerics/Zaklad.h"
+#include "ui/HlaseniOkno.h"
+#include "ui/Menu.h"
+#include "ui/OknoPomocne.h"
+#include "ui/Prostredi.h"
+
+namespace sitmera {
+
+namespace {
+
+ModalniHook& Hook()
+{
+    static ModalniHook hook;
+    return hook;
+}
+
+// Windows shown by ZobrazModalne, the innermost last.
+std::vector<QPointer<Formular>>& ModalniZasobnik()
+{
+    static std::vector<QPointer<Formular>> zasobnik;
+    return zasobnik;
+}
+
+QPointer<Formular>& HlavniOknoUkazatel()
+{
+    static QPointer<Formular> okno;
+    return okno;
+}
+
+int& CitacZobrazeni()
+{
+    static int citac = 0;
+    return citac;
+}
+
+void OdeberZeZasobniku(Formular* okno)
+{
+    auto& z = ModalniZasobnik();
+    z.erase(std::remove_if(z.begin(), z.end(),
+                           [okno](const QPointer<Formular>& p) { return p.isNull() || p == okno; }),
+            z.end());
+}
+
+// Gives the window the opener as its transient (popup) parent.
+void NastavPopupRodice(Formular& okno, Formular* otvirac)
+{
+    okno.winId();  // the native window must exist to set its transient parent
+    if (QWindow* w = okno.windowHandle())
+        w->setTransientParent(otvirac != nullptr && otvirac != &okno ? otvirac->windowHandle() : nullptr);
+}
+
+}  // namespace
+
+// --- Aplikace ---------------------------------------------------------------
+
+Aplikace::Aplikace(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool Aplikace::notify(QObject* prijemce, QEvent* udalost)
+{
+    // Every key of a window first goes to its menu shortcuts and its key
+    // preview; only a key neither of them took reaches the focused control.
+    if (udalost->type() == QEvent::KeyPress && prijemce->isWidgetType()) {
+        auto* ke = static_cast<QKeyEvent*>(udalost);
+        auto* okno = qobject_cast<Formular*>(static_cast<QWidget*>(prijemce)->window());
+        if (okno != nullptr && okno->isEnabled()) {
+            if (ZpracujZkratku(*okno, static_cast<QWidget*>(prijemce), ke->key(), ke->modifiers())) return true;
+            if (okno->NahledKlaves()) {
+                int klavesa = ke->key();
+                if (okno->ZpracujNahledKlavesy(klavesa, ke->modifiers())) return true;
+            }
+        }
+    }
+    return QApplication::notify(prijemce, udalost);
+}
+
+// --- Formular ---------------------------------------------------------------
+
+Formular::Formular(const QString& jmeno, QWidget* parent) : QDialog(parent)
+{
+    setObjectName(jmeno);
+    // A top-level window of its own (own taskbar button), without the
+    // context-help button of dialogs.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
+    static bool varovano = false;
+    if (qobject_cast<Aplikace*>(QCoreApplication::instance()) == nullptr && !varovano) {
+        varovano = true;
+        qWarning("sitmera: the application object is not an Aplikace; window shortcuts are off");
+    }
+}
+
+Formular::~Formular()
+{
+    OdeberZeZasobniku(this);
+}
+
+bool Formular::Close()
+{
+    return close();
+}
+
+void Formular::NastavPevnouSirku(int sirka, int minimalniVyska)
+{
+    // The width is given as an outer width; the frame is added by the system.
+    const int ram = frameGeometry().width() - geometry().width();
+    setMinimumWidth(std::max(sirka - ram, 0));
+    setMaximumWidth(std::max(sirka - ram, 0));
+    setMinimumHeight(minimalniVyska);
+}
+
+bool Formular::ZpracujNahledKlavesy(int& klavesa, Qt::KeyboardModifiers modifikatory)
+{
+    const int puvodni = klavesa;
+    SpustPrikaz(this, [&] { FormKeyDown(klavesa, modifikatory); });
+    return puvodni != 0 && klavesa == 0;
+}
+
+void Formular::done(int vysledek)
+{
+    // QDialog::done would only hide the window; every close goes through
+    // closeEvent so that the close handlers run.
+    setResult(vysledek);
+    close();
+}
+
+void Formular::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    if (e->spontaneous()) return;  // the window system re-showing a window
+    zavreno_ = false;
+    poradiZobrazeni_ = ++CitacZobrazeni();
+    SpustPrikaz(this, [this] { FormShow(); });
+}
+
+void Formular::closeEvent(QCloseEvent* e)
+{
+    if (zavira_ || zavreno_) {
+        // Closing again from inside a close handler, or a window already
+        // closed: nothing runs twice.
+        e->accept();
+        return;
+    }
+    zavira_ = true;
+    bool muzeZavrit = true;
+    SpustPrikaz(this, [&] { FormCloseQuery(muzeZavrit); });
+    if (!muzeZavrit) {
+        zavira_ = false;
+        e->ignore();
+        return;
+    }
+    SpustPrikaz(this, [this] { FormClose(); });
+    zavreno_ = true;
+    zavira_ = false;
+    e->accept();
+    // Hide now, so that whoever waits for the signal finds the window closed.
+    hide();
+    emit zavreno();
+}
+
+void Formular::resizeEvent(QResizeEvent* e)
+{
+    QDialog::resizeEvent(e);
+    SpustPrikaz(this, [this] { FormResize(); });
+}
+
+void Formular::keyPressEvent(QKeyEvent* e)
+{
+    // Esc closes every window (through closeEvent, as the close box does);
+    // Enter presses the default button (QDialog).
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+// --- modal display ----------------------------------------------------------
+
+void NastavModalniHook(ModalniHook hook)
+{
+    Hook() = std::move(hook);
+}
+
+bool JeModalniHook()
+{
+    return static_cast<bool>(Hook());
+}
+
+Formular* AktivniOkno()
+{
+    Formular* zasobnik = nullptr;
+    for (auto it = ModalniZasobnik().rbegin(); it != ModalniZasobnik().rend(); ++it)
+        if (!it->isNull() && (*it)->isVisible()) {
+            zasobnik = it->data();
+            break;
+        }
+    auto* aktivni = qobject_cast<Formular*>(QApplication::activeWindow());
+    if (aktivni != nullptr && aktivni->isVisible()) {
+        // The toolkit's active window wins when it was shown after the
+        // innermost modal window (a modeless window opened from it).
+        if (zasobnik == nullptr || aktivni->PoradiZobrazeni() >= zasobnik->PoradiZobrazeni()) return aktivni;
+    }
+    if (zasobnik != nullptr) return zasobnik;
+    Formular* hlavni = HlavniOknoUkazatel().data();
+    if (hlavni != nullptr && hlavni->isVisible()) return hlavni;
+    return nullptr;
+}
+
+void NastavHlavniOkno(Formular* okno)
+{
+    HlavniOknoUkazatel() = okno;
+}
+
+Formular* HlavniOkno()
+{
+    return HlavniOknoUkazatel().data();
+}
+
+int ZobrazModalne(Formular& okno)
+{
+    if (okno.isVisible()) return okno.result();  // already open: nothing to show
+    Formular* otvirac = AktivniOkno();
+    okno.otvirac_ = otvirac;
+    NastavPopupRodice(okno, otvirac);
+    okno.setWindowModality(Qt::ApplicationModal);
+    okno.setResult(QDialog::Rejected);
+    okno.modalni_ = true;
+    QPointer<Formular> hlidac(&okno);
+
+    int vysledek = QDialog::Rejected;
+    if (Hook()) {
+        // FormShow runs while the opener is still the active window; the
+        // window joins the modal stack once it is shown.
+        okno.show();
+        ModalniZasobnik().push_back(hlidac);
+        ModalniHook hook = Hook();  // the hook may replace itself
+        vysledek = hook(okno);
+        if (!hlidac.isNull() && okno.isVisible() && !okno.Close()) okno.hide();
+    } else {
+        QEventLoop smycka;
+        QObject::connect(&okno, &Formular::zavreno, &smycka, &QEventLoop::quit);
+        okno.show();
+        ModalniZasobnik().push_back(hlidac);
+        if (okno.isVisible()) smycka.exec();
+        if (!hlidac.isNull()) vysledek = okno.result();
+    }
+    if (!hlidac.isNull()) {
+        okno.modalni_ = false;
+        okno.setWindowModality(Qt::NonModal);
+        OdeberZeZasobniku(&okno);
+    }
+    return vysledek;
+}
+
+void ZobrazNemodalne(Formular& okno)
+{
+    Formular* otvirac = AktivniOkno();
+    if (otvirac != &okno) okno.otvirac_ = otvirac;
+    NastavPopupRodice(okno, okno.otvirac_.data());
+    okno.setWindowModality(Qt::NonModal);
+    if (okno.isVisible()) {
+        okno.raise();
+        okno.activateWindow();
+        return;
+    }
+    okno.show();
+}
+
+// --- command boundary -------------------------------------------------------
+
+void ZobrazChybu(const std::string& zprava)
+{
+    const Tjazyk* jazyk = Prostredi().jazyk;
+    const std::string nadpis = jazyk != nullptr && !jazyk->nadpis.chyba.empty() ? jazyk->nadpis.chyba : "Error";
+    ZobrazOznameni(zprava, nadpis);
+}
+
+QLabel* NajdiLabelZpracovani(QWidget* okno)
+{
+    if (okno == nullptr) return nullptr;
+    const auto labely = okno->findChildren<QLabel*>();
+    for (QLabel* l : labely)
+        if (l->objectName().compare(QStringLiteral("Label_zpracovani"), Qt::CaseInsensitive) == 0) return l;
+    return nullptr;
+}
+
+void SpustPrikaz(QWidget* okno, const std::function<void()>& prikaz)
+{
+    QPointer<QWidget> hlidac(okno);
+    QLabel* label = NajdiLabelZpracovani(okno);
+    const bool zpracovaniPred = label != nullptr && !label->isHidden();
+    auto obnov = [&] {
+        // Put the processing state back as it was before the command.
+        if (hlidac.isNull()) return;
+        QLabel* l = NajdiLabelZpracovani(hlidac.data());
+        if (l != nullptr && !l->isHidden() != zpracovaniPred) PrepniZpracovani(hlidac.data());
+    };
+    std::string chyba;
+    bool selhal = false;
+    try {
+        prikaz();
+    } catch (const TichePreruseni&) {
+        // The notice, if any, was shown by whoever aborted.
+    } catch (const std::exception& e) {
+        selhal = true;
+        chyba = e.what();
+    } catch (...) {
+        selhal = true;
+        chyba = "Unknown error";
+    }
+    obnov();
+    if (selhal) {
+        try {
+            ZobrazChybu(chyba);
+        } catch (...) {
+            // Nothing more can be shown; the window stays usable.
+        }
+    }
+}
+
+}  // namespace sitmera

@@ -1,0 +1,111 @@
+#include "ui/HlaseniOkno.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "core/Chyby.h"
+#include "core/Jazyk.h"
+#include "core/Nastaveni.h"
+#include "ui/OknoPomocne.h"
+#include "ui/ProtokolOkno.h"
+#include "ui/Prostredi.h"
+
+namespace sitmera {
+
+namespace {
+
+bool vysledekOznameni = false;  // Button1 (OK) closed the box
+
+std::string TextOk()
+{
+    const Tjazyk* j = Prostredi().jazyk;
+    return j != nullptr && !j->tlacitko.ok.empty() ? j->tlacitko.ok : "OK";
+}
+
+bool Zobraz(const std::string& zprava, const std::string& nadpis, bool sProtokolem)
+{
+    TForm3& f = Form3();
+    vysledekOznameni = false;
+    f.setWindowTitle(Q(nadpis));
+    f.Label1->setText(Q(zprava));
+    f.Button1->setText(Q(TextOk()));
+    if (sProtokolem) {
+        const Tjazyk* j = Prostredi().jazyk;
+        f.Button2->setText(Q(j != nullptr ? j->protokol.protokol1 : std::string("Protocol")));
+    }
+    f.Button2->setVisible(sProtokolem);
+    ZobrazModalne(f);
+    return vysledekOznameni;
+}
+
+}  // namespace
+
+TForm3::TForm3(QWidget* rodic) : Formular(QStringLiteral("Form3"), rodic)
+{
+    // A tool window without a resize border: client area 400 x 96.
+    setFixedSize(400, 96);
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(8, 4, 384, 65);
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setWordWrap(true);
+    Button1 = new QPushButton(this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(317, 67, 75, 25);
+    Button1->setDefault(true);
+    Button2 = new QPushButton(this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2->setGeometry(192, 67, 117, 25);
+    Button2->setAutoDefault(false);
+    Button2->hide();
+    connect(Button1, &QPushButton::clicked, this, [this] { SpustPrikaz(this, [this] { Button1Click(); }); });
+    connect(Button2, &QPushButton::clicked, this, [this] { SpustPrikaz(this, [this] { Button2Click(); }); });
+}
+
+void TForm3::FormShow()
+{
+    VycentrujOkno(this, AktivniOkno());
+    Button1->setFocus();
+}
+
+void TForm3::Button1Click()
+{
+    vysledekOznameni = true;
+    Close();
+}
+
+void TForm3::Button2Click()
+{
+    if (Tnastaveni* n = Prostredi().nastaveni) n->okno.protokol = 4;
+    ZobrazModalne(Form55());
+}
+
+TForm3& Form3()
+{
+    static QPointer<TForm3> okno;
+    if (okno.isNull()) okno = new TForm3();
+    return *okno;
+}
+
+bool ZobrazOznameni(const std::string& zprava, const std::string& nadpis)
+{
+    return Zobraz(zprava, nadpis, false);
+}
+
+bool OznameniProtokol(const std::string& zprava, const std::string& nadpis)
+{
+    return Zobraz(zprava, nadpis, true);
+}
+
+bool OznameniDleCisla()
+{
+    Tchyby* chyby = Prostredi().chyby;
+    const Tjazyk* jazyk = Prostredi().jazyk;
+    if (chyby == nullptr) return false;
+    std::int32_t kod = 0;
+    if (!chyby->PrevzitOznameni(kod)) return false;  // muted once
+    if (jazyk == nullptr) return Zobraz("Error", "Error", false);
+    return Zobraz(TextOznameni(*jazyk, kod), NadpisOznameni(*jazyk, kod), false);
+}
+
+}  // namespace sitmera

@@ -1,0 +1,52 @@
+// The notice box (`TForm3`): a message, an OK button and optionally a button
+// that opens the report of added files; and the numbered notices of the
+// notice state shown through it.
+//
+// The texts come from the language object of Prostredi(); the catalogue of
+// numbered notices (title and message per code) is `NadpisOznameni` /
+// `TextOznameni` of the notice state. The box has no key handler of its own:
+// Esc closes it as its close box does (not OK), Enter presses OK.
+#pragma once
+
+#include <string>
+
+#include "ui/Formular.h"
+
+class QLabel;
+class QPushButton;
+
+namespace sitmera {
+
+class TForm3 : public Formular {
+    Q_OBJECT
+public:
+    explicit TForm3(QWidget* rodic = nullptr);
+
+    QLabel* Label1;
+    QPushButton* Button1;  // OK
+    QPushButton* Button2;  // the report of added files
+
+    // Command handlers.
+    void Button1Click();
+    void Button2Click();
+
+protected:
+    void FormShow() override;
+};
+
+// The one notice box of the program (created on first use).
+TForm3& Form3();
+
+// Shows a message; true when OK closed the box.
+bool ZobrazOznameni(const std::string& zprava, const std::string& nadpis);
+
+// As ZobrazOznameni, with the report button shown (its caption
+// `protokol.protokol1`): it opens the report viewer in mode 4 over the box.
+bool OznameniProtokol(const std::string& zprava, const std::string& nadpis);
+
+// Shows the pending numbered notice of the notice state and clears it. When
+// the one-shot mute flag is set, the flag is cleared, nothing is shown and the
+// code stays pending (result false). True when OK closed the box.
+bool OznameniDleCisla();
+
+}  // namespace sitmera

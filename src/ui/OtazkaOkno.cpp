@@ -1,0 +1,77 @@
+#include "ui/OtazkaOkno.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "core/Jazyk.h"
+#include "ui/OknoPomocne.h"
+#include "ui/Prostredi.h"
+
+namespace sitmera {
+
+namespace {
+
+bool vysledekOtazky = false;  // the answer was yes
+
+}  // namespace
+
+TForm4::TForm4(QWidget* rodic) : Formular(QStringLiteral("Form4"), rodic)
+{
+    setFixedSize(400, 96);
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(8, 4, 384, 65);
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setWordWrap(true);
+    Button1 = new QPushButton(this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(236, 67, 75, 25);
+    Button2 = new QPushButton(this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2->setGeometry(317, 67, 75, 25);
+    connect(Button1, &QPushButton::clicked, this, [this] { SpustPrikaz(this, [this] { Button1Click(); }); });
+    connect(Button2, &QPushButton::clicked, this, [this] { SpustPrikaz(this, [this] { Button2Click(); }); });
+}
+
+void TForm4::FormShow()
+{
+    VycentrujOkno(this, AktivniOkno());
+    // The no button has the focus and is the button Enter presses.
+    Button1->setDefault(false);
+    Button2->setDefault(true);
+    Button2->setFocus();
+}
+
+void TForm4::Button1Click()
+{
+    vysledekOtazky = true;
+    Close();
+}
+
+void TForm4::Button2Click()
+{
+    vysledekOtazky = false;
+    Close();
+}
+
+TForm4& Form4()
+{
+    static QPointer<TForm4> okno;
+    if (okno.isNull()) okno = new TForm4();
+    return *okno;
+}
+
+bool ZobrazPotvrzeni(const std::string& otazka, const std::string& nadpis)
+{
+    TForm4& f = Form4();
+    vysledekOtazky = false;
+    f.setWindowTitle(Q(nadpis));
+    f.Label1->setText(Q(otazka));
+    const Tjazyk* j = Prostredi().jazyk;
+    f.Button1->setText(Q(j != nullptr ? j->tlacitko.ano : std::string("Yes")));
+    f.Button2->setText(Q(j != nullptr ? j->tlacitko.ne : std::string("No")));
+    ZobrazModalne(f);
+    return vysledekOtazky;
+}
+
+}  // namespace sitmera

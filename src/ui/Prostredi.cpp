@@ -1,0 +1,11 @@
+#include "ui/Prostredi.h"
+
+namespace sitmera {
+
+TprostrediOken& Prostredi()
+{
+    static TprostrediOken prostredi;
+    return prostredi;
+}
+
+}  // namespace sitmera

@@ -1,0 +1,322 @@
+// The open and save dialogs: filters, stored filter items, chosen paths,
+// appended extensions, the opener's processing label; the combo fillers.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "points/UzivatelskeBody.h"
+#include "ui/ComboPomocne.h"
+#include "ui/OknaTest.h"
+#include "ui/OtevritOkno.h"
+#include "ui/UlozitOkno.h"
+
+namespace sitmera {
+namespace {
+
+using test::OknaTest;
+using test::StiskniKlavesu;
+
+TEST(FiltrTest, CaptionMaskPairsWithATrailingBarTolerated)
+{
+    const auto a = RozdelFiltr("SM Analyser projekt|*.pea|");
+    ASSERT_EQ(a.size(), 1u);
+    EXPECT_EQ(a[0], TpolozkaFiltru("SM Analyser projekt", "*.pea"));
+    const auto b = RozdelFiltr("Text format XYZ|*.txt|Text format YXZ|*.txt");
+    ASSERT_EQ(b.size(), 2u);
+    EXPECT_EQ(b[1].first, "Text format YXZ");
+    EXPECT_EQ(RozdelFiltr(kFiltrGrafika).size(), 4u);
+    EXPECT_EQ(RozdelFiltr("Vse").at(0).second, "*");
+    EXPECT_TRUE(RozdelFiltr("").empty());
+    EXPECT_EQ(OmezPolozkuFiltru(5, 2), 1);
+    EXPECT_EQ(OmezPolozkuFiltru(0, 0), 0);
+    EXPECT_EQ(PriponaPolozky({".png", ".bmp", ".jpg", ".dxf"}, 2), ".jpg");
+    EXPECT_EQ(PriponaPolozky({".pea", ".pea"}, 7), ".pea");
+}
+
+TEST(FiltrTest, MasksMatchIgnoringCase)
+{
+    EXPECT_TRUE(OdpovidaMasce("Body.TXT", "*.txt"));
+    EXPECT_TRUE(OdpovidaMasce("a.png", "*.bmp;*.png"));
+    EXPECT_FALSE(OdpovidaMasce("a.txt.bak", "*.txt"));
+    EXPECT_FALSE(OdpovidaMasce("txt", "*.txt"));
+}
+
+class DialogTest : public OknaTest {
+protected:
+    void SetUp() override
+    {
+        OknaTest::SetUp();
+        slozka = test::DocasnaSlozka("dialog");
+        for (const char* jmeno : {"b.TXT", "a.txt", "c.epc", "d.pea", ".skryty.txt"})
+            test::ZapisSoubor(slozka + "/" + jmeno, "1\n");
+        QDir().mkpath(QString::fromStdString(slozka + "/podslozka"));
+    }
+    static std::vector<std::string> Polozky(QListWidget* l)
+    {
+        std::vector<std::string> v;
+        for (int i = 0; i < l->count(); ++i) v.push_back(S(l->item(i)->text()));
+        return v;
+    }
+    static void Vyber(QListWidget* l, const std::vector<std::string>& jmena)
+    {
+        for (int i = 0; i < l->count(); ++i)
+            for (const auto& j : jmena)
+                if (S(l->item(i)->text()) == j) l->item(i)->setSelected(true);
+    }
+    std::string slozka;
+};
+
+TEST_F(DialogTest, CoordinateFilesAreChosenInListOrderAndTheFilterItemIsStored)
+{
+    nastaveni.souborVstup.typSouradnice = 1;
+    Ocekavej("Form8", [&](Formular& f) {
+        auto& d = static_cast<TForm8&>(f);
+        EXPECT_EQ(S(d.windowTitle()), "Add points");
+        EXPECT_EQ(S(d.Label1->text()), "  " + jazyk.tlacitko.vybratSoubor);
+        EXPECT_EQ(S(d.Button1->text()), jazyk.tlacitko.pridat);
+        EXPECT_EQ(d.FilterComboBox1->count(), 2);
+        EXPECT_EQ(d.FilterComboBox1->currentIndex(), 1);
+        d.NastavSlozku(slozka);
+        EXPECT_EQ(S(d.Edit2->text()), slozka + "/");
+        // Case-insensitive mask, sorted by name, hidden files left out.
+        EXPECT_EQ(Polozky(d.FileListBox1), (std::vector<std::string>{"a.txt", "b.TXT"}));
+        d.FilterComboBox1->setCurrentIndex(0);
+        Vyber(d.FileListBox1, {"b.TXT", "a.txt"});
+        EXPECT_EQ(S(d.Edit1->text()), "a.txt; b.TXT");
+        StiskniKlavesu(d.FileListBox1, Qt::Key_Return);  // Enter confirms
+        EXPECT_FALSE(d.isVisible());
+        return 0;
+    });
+    TStringList soubory;
+    EXPECT_TRUE(OtevritSouboryDialog(soubory, nastaveni, jazyk));
+    EXPECT_EQ(soubory, (TStringList{slozka + "/a.txt", slozka + "/b.TXT"}));
+    EXPECT_EQ(nastaveni.souborVstup.typSouradnice, 0);
+}
+
+TEST_F(DialogTest, CancelledOpenStillStoresTheFilterItemShown)
+{
+    nastaveni.souborVstup.typSouradnice = 0;
+    Ocekavej("Form8", [&](Formular& f) {
+        auto& d = static_cast<TForm8&>(f);
+        d.FilterComboBox1->setCurrentIndex(1);
+        d.Button2->click();
+        return 0;
+    });
+    TStringList soubory{"stare"};
+    EXPECT_FALSE(OtevritSouboryDialog(soubory, nastaveni, jazyk));
+    EXPECT_TRUE(soubory.empty());
+    EXPECT_EQ(nastaveni.souborVstup.typSouradnice, 1);
+}
+
+TEST_F(DialogTest, ProjectOpenIsSingleSelectionAndStaysOpenWithNoFile)
+{
+    NastavJazyk(0);
+    nastaveni.souborVstup.typProjekt = 9;  // more than there are items: clamped
+    Ocekavej("Form8", [&](Formular& f) {
+        auto& d = static_cast<TForm8&>(f);
+        EXPECT_EQ(S(d.windowTitle()), "Otevřít Sitmera Analyser projekt");
+        EXPECT_EQ(d.FilterComboBox1->count(), 1);  // "...|*.pea|" has one item
+        EXPECT_EQ(d.FileListBox1->selectionMode(), QAbstractItemView::SingleSelection);
+        d.NastavSlozku(slozka);
+        d.Button1->click();  // nothing selected: stays open
+        EXPECT_TRUE(d.isVisible());
+        Vyber(d.FileListBox1, {"d.pea"});
+        d.Button1->click();
+        EXPECT_FALSE(d.isVisible());
+        return 0;
+    });
+    std::string soubor;
+    EXPECT_TRUE(OtevritSouborProjekt(soubor, nastaveni, jazyk));
+    EXPECT_EQ(soubor, slozka + "/d.pea");
+    EXPECT_EQ(nastaveni.souborVstup.typProjekt, 0);
+}
+
+TEST_F(DialogTest, EpochOpenCaptionAndCancel)
+{
+    Ocekavej("Form8", [&](Formular& f) {
+        EXPECT_EQ(S(f.windowTitle()), "Connect Sitmera epoch");
+        StiskniKlavesu(&f, Qt::Key_Escape);
+        return 0;
+    });
+    std::string soubor = "x";
+    EXPECT_FALSE(OtevritSouborEtapa(soubor, nastaveni, jazyk));
+    EXPECT_EQ(soubor, "");
+}
+
+TEST_F(DialogTest, SaveAppendsTheExtensionOfTheFilterItem)
+{
+    nastaveni.souborVystup.typGrafika = 0;
+    Ocekavej("Form9", [&](Formular& f) {
+        auto& d = static_cast<TForm9&>(f);
+        EXPECT_EQ(S(d.windowTitle()), "Save");
+        EXPECT_EQ(S(d.Button1->text()), "Save");
+        d.NastavSlozku(slozka);
+        d.FilterComboBox1->setCurrentIndex(2);  // JPEG
+        d.Edit1->setText(QStringLiteral("   "));
+        d.Button1->click();  // a blank name keeps the dialog open
+        EXPECT_TRUE(d.isVisible());
+        d.Edit1->setText(QStringLiteral("a"));
+        d.Button1->click();
+        return 0;
+    });
+    std::string soubor;
+    EXPECT_TRUE(UlozitSouborGrafika(soubor, nastaveni, jazyk));
+    EXPECT_EQ(soubor, slozka + "/a.jpg");
+    EXPECT_EQ(nastaveni.souborVystup.typGrafika, 2);
+}
+
+TEST_F(DialogTest, SelectingAFileInTheSaveDialogTakesItsNameWithoutExtension)
+{
+    Ocekavej("Form9", [&](Formular& f) {
+        auto& d = static_cast<TForm9&>(f);
+        EXPECT_EQ(S(d.windowTitle()), "Save as Sitmera Analyser project");
+        d.NastavSlozku(slozka);
+        EXPECT_EQ(Polozky(d.FileListBox1), std::vector<std::string>{"d.pea"});
+        Vyber(d.FileListBox1, {"d.pea"});
+        EXPECT_EQ(S(d.Edit1->text()), "d");
+        d.Button1->click();
+        return 0;
+    });
+    std::string soubor;
+    EXPECT_TRUE(UlozitSouborProjekt(soubor, nastaveni, jazyk));
+    EXPECT_EQ(soubor, slozka + "/d.pea");
+}
+
+TEST_F(DialogTest, CancelledSaveStoresTheFilterItemAndGivesNoPath)
+{
+    Ocekavej("Form9", [&](Formular& f) {
+        auto& d = static_cast<TForm9&>(f);
+        EXPECT_EQ(S(d.windowTitle()), "Save points");
+        d.FilterComboBox1->setCurrentIndex(1);
+        d.Edit1->setText(QStringLiteral("nic"));
+        d.Button2->click();
+        return 0;
+    });
+    std::string soubor = "x";
+    EXPECT_FALSE(UlozitSouborSouradnice(soubor, nastaveni, jazyk));
+    EXPECT_EQ(soubor, "");
+    EXPECT_EQ(nastaveni.souborVystup.typSouradnice, 1);
+}
+
+TEST_F(DialogTest, DirectoryTreeOpensASubfolderAndTheParent)
+{
+    Ocekavej("Form8", [&](Formular& f) {
+        auto& d = static_cast<TForm8&>(f);
+        d.NastavSlozku(slozka);
+        QListWidgetItem* pod = nullptr;
+        for (int i = 0; i < d.DirectoryListBox1->count(); ++i)
+            if (d.DirectoryListBox1->item(i)->text().trimmed() == QStringLiteral("podslozka"))
+                pod = d.DirectoryListBox1->item(i);
+        EXPECT_NE(pod, nullptr);
+        if (pod != nullptr) emit d.DirectoryListBox1->itemDoubleClicked(pod);
+        EXPECT_EQ(d.Slozka(), slozka + "/podslozka");
+        EXPECT_EQ(d.FileListBox1->count(), 0);
+        // The row above the current folder is its parent.
+        const int radek = d.DirectoryListBox1->currentRow();
+        emit d.DirectoryListBox1->itemDoubleClicked(d.DirectoryListBox1->item(radek - 1));
+        EXPECT_EQ(d.Slozka(), slozka);
+        EXPECT_GE(d.DriveComboBox1->count(), 1);
+        d.Close();
+        return 0;
+    });
+    TStringList soubory;
+    OtevritSouboryDialog(soubory, nastaveni, jazyk);
+}
+
+// A window with a processing label, to open the dialogs from.
+class Okno : public Formular {
+public:
+    Okno() : Formular(QStringLiteral("Form78"))
+    {
+        auto* l = new QVBoxLayout(this);
+        Label_zpracovani = new QLabel(this);
+        Label_zpracovani->setObjectName(QStringLiteral("Label_zpracovani"));
+        Label_zpracovani->hide();
+        l->addWidget(Label_zpracovani);
+    }
+    QLabel* Label_zpracovani;
+};
+
+TEST_F(DialogTest, ClosingTheDialogTogglesTheOpenersProcessingLabel)
+{
+    Okno okno;
+    for (bool zvolit : {true, false}) {
+        Ocekavej("Form78", [&](Formular&) {
+            Ocekavej("Form8", [&](Formular& f) {
+                auto& d = static_cast<TForm8&>(f);
+                EXPECT_TRUE(okno.Label_zpracovani->isHidden());
+                d.NastavSlozku(slozka);
+                if (zvolit) {
+                    Vyber(d.FileListBox1, {"a.txt"});
+                    d.Button1->click();
+                } else {
+                    d.Button2->click();
+                }
+                return 0;
+            });
+            TStringList soubory;
+            EXPECT_EQ(OtevritSouboryDialog(soubory, nastaveni, jazyk), zvolit);
+            // Shown after the close, chosen or cancelled; the caller switches it off.
+            EXPECT_FALSE(okno.Label_zpracovani->isHidden());
+            PrepniZpracovani(&okno);
+            return 0;
+        });
+        ZobrazModalne(okno);
+    }
+}
+
+TEST(DialogyUzivatelskychBoduTest, EntryFunctionsServeAsTheModelsDialogCallbacks)
+{
+    const TdialogOtevritSoubory otevrit = OtevritSouboryDialog;
+    const TdialogUlozitSoubor ulozit = UlozitSouborSouradnice;
+    EXPECT_TRUE(otevrit);
+    EXPECT_TRUE(ulozit);
+}
+
+// --- combo fillers -------------------------------------------------------------
+
+struct Bod {
+    std::string cislo;
+    bool JeFixni;
+};
+struct Seznam {
+    std::vector<Bod> bod;
+};
+struct Posun {
+    std::string cislo;
+    bool JeFix1, JeFix2;
+};
+
+TEST_F(DialogTest, ComboFillers)
+{
+    QComboBox combo;
+    NaplnComboCisla(&combo, 3, 2);
+    ASSERT_EQ(combo.count(), 4);
+    EXPECT_EQ(combo.itemText(0), QStringLiteral("0"));
+    EXPECT_EQ(combo.itemText(3), QStringLiteral("3"));
+    EXPECT_EQ(combo.currentIndex(), 2);
+
+    const Seznam s{{{"1", false}, {"2", true}, {"3", true}}};
+    NaplnComboBody(&combo, s, 0, true);
+    EXPECT_EQ(combo.count(), 0);
+    NaplnComboBody(&combo, s, 2, true);
+    ASSERT_EQ(combo.count(), 2);
+    EXPECT_EQ(combo.itemText(1), QStringLiteral("2 F"));
+    NaplnComboBody(&combo, s, 9, false);
+    EXPECT_EQ(combo.count(), 3);
+    EXPECT_EQ(combo.itemText(2), QStringLiteral("3"));
+
+    const std::vector<Posun> p = {{"A", false, false}, {"B", true, false}, {"C", false, true}, {"D", true, true}};
+    NaplnComboPosuny(&combo, p, 4, true);
+    ASSERT_EQ(combo.count(), 4);
+    EXPECT_EQ(combo.itemText(0), QStringLiteral("A"));
+    EXPECT_EQ(combo.itemText(1), QStringLiteral("B F1"));
+    EXPECT_EQ(combo.itemText(2), QStringLiteral("C F2"));
+    EXPECT_EQ(combo.itemText(3), QStringLiteral("D F"));
+}
+
+}  // namespace
+}  // namespace sitmera
