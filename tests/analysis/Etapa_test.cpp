@@ -1,0 +1,1046 @@
+// The epoch object and the epoch text: a hand-written epoch of three points
+// (two determined, one fixed) read, checked against values worked out by
+// hand, written and read back; every rejection of the reader; failed reads
+// that must leave a loaded epoch alone; the transformation.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iomanip>
+#include <numbers>
+#include <random>
+#include <sstream>
+
+#include "../../bench/EtapaGenerator.h"
+#include "analysis/Etapa.h"
+#include "core/Jazyk.h"
+#include "core/Nastaveni.h"
+#include "numerics/Matrix2.h"
+#include "numerics/TextPole.h"
+#include "numerics/TextSoubor.h"
+
+using namespace sitmera;
+
+namespace {
+
+const std::string Data = std::string(SITMERA_TEST_DATA) + "/epochs/";
+constexpr Extended Pi = std::numbers::pi_v<Extended>;
+
+TStringList Soubor(const std::string& jmeno) { return NactiTextovySoubor(Data + jmeno); }
+
+std::string DocasnySoubor(const std::string& jmeno)
+{
+    return (std::filesystem::path(::testing::TempDir()) / ("etapa_test_" + jmeno)).string();
+}
+
+TStringList Generuj(int u, int f, std::uint64_t seme, int s = 1)
+{
+    std::ostringstream o;
+    generator::GenerujEtapu(o, u, f, seme, s);
+    return RozdelNaRadky(o.str());
+}
+
+void Pridej(std::ostringstream& o, Extended x) { o << std::hexfloat << x << ' '; }
+
+// Everything an epoch holds, exact to the last bit, as one text: two epochs
+// with the same fingerprint are the same.
+std::string Otisk(const Tetapa& e)
+{
+    std::ostringstream o;
+    for (const Extended x : {e.odchylkaJednotkovaAprior, e.odchylkaJednotkovaAposterior,
+                             e.rozptylJednotkovyAprior, e.rozptylJednotkovyAposterior})
+        Pridej(o, x);
+    for (const int n : {e.pocetSmer, e.pocetZenit, e.pocetDelka, e.pocetDoplnekDelka,
+                        e.pocetDoplnekSmernik, e.pocetDoplnekPrevyseni, e.pocetDoplnekProvazeni,
+                        e.pocetMereni, e.pocetBodu, e.pocetBoduUrcovanych, e.pocetBoduFixnich,
+                        e.pocetPosunu, e.pocetNeznamych, e.pocetNadbytecnych, e.pocetPodminek})
+        o << n << ' ';
+    o << e.jePripojen << e.jeVyrovnan << ' ' << int(e.ID) << ' ' << e.barva << '\n';
+    o << e.soubor.ID << '|' << e.soubor.jmeno << '|' << e.soubor.cesta << '|' << e.soubor.pripona
+      << '|' << e.soubor.typ << e.soubor.nacteni << e.soubor.hlaseni << '\n';
+    auto body = [&](const Tsouradnice& s) {
+        for (const Tbod& b : s.bod) {
+            o << b.soubor << ' ' << b.poradi << ' ' << b.cislo << ' ';
+            for (const Extended x : {b.X, b.Y, b.Z, b.sig_X, b.sig_Y, b.sig_Z, b.zkresleni,
+                                     b.elipsoid.a_delka, b.elipsoid.a_smernik, b.elipsoid.a_zenit,
+                                     b.elipsoid.b_delka, b.elipsoid.b_smernik, b.elipsoid.b_zenit,
+                                     b.elipsoid.c_delka, b.elipsoid.c_smernik, b.elipsoid.c_zenit,
+                                     b.elipsa.a_delka, b.elipsa.b_delka, b.elipsa.a_smernik})
+                Pridej(o, x);
+            o << b.JePlny << b.JeFixni << b.JeAktiv << b.kontrola[0] << b.kontrola[1]
+              << b.kontrola[2] << b.kontrola[3] << '\n';
+        }
+    };
+    body(e.souradnice);
+    for (const Tvector& r : e.maticeKovariancni) {
+        for (const Extended x : r) Pridej(o, x);
+        o << '\n';
+    }
+    for (const TgrafikaBod& b : e.grafika.body) {
+        o << b.cislo << ' ';
+        for (const Extended x : {b.X, b.Y, b.a_delka, b.b_delka, b.a_smernik}) Pridej(o, x);
+        o << b.JeFixni << '\n';
+    }
+    o << e.grafika.mereni2Str() << '\n';
+    Pridej(o, e.grafika.odchylkaJednotkovaAprior);
+    Pridej(o, e.grafika.odchylkaJednotkovaAposterior);
+    o << e.grafika.pocetBodu << ' ' << e.grafika.pocetMereni << '\n';
+    for (const TanalyzaVnitrni* a : {&e.analyzaDelka, &e.analyzaUhel}) {
+        o << a->iStn << ' ' << a->iCilL << ' ' << a->iCilP << ' ' << a->typPresnost << '\n';
+        body(a->data);
+    }
+    o << e.protokol.jePlny << '\n';
+    for (const std::string& l : e.protokol.text) o << l << '\n';
+    o << e.kovariancniMaticeStr();
+    return o.str();
+}
+
+// A loaded epoch with a report, an analysis, an ID and a colour: what a
+// failed reading must leave exactly as it is.
+Tetapa NactenaEtapa()
+{
+    Tetapa e;
+    TStringList r = Generuj(4, 2, 7);
+    EXPECT_TRUE(NacistEtapuZeSeznamu(r, e, 1));
+    e.InfoSoubor("/data/site/epoch7.epc");
+    e.ID = 2;
+    e.barva = 0x00123456;
+    e.protokol.text = {"report of epoch 7"};
+    e.protokol.jePlny = true;
+    e.VypocetAnalyzaDelka(0, 1);
+    e.VypocetAnalyzaUhel(0, 1, 2);
+    return e;
+}
+
+bool Blizko(Extended a, Extended b, Extended tol) { return std::fabs(a - b) <= tol; }
+
+std::vector<Extended> SerazeneOsy(const Telipsoid& e)
+{
+    std::vector<Extended> v{e.a_delka, e.b_delka, e.c_delka};
+    std::sort(v.begin(), v.end());
+    return v;
+}
+
+// Line indexes of the hand-written epoch sit3.epc.
+constexpr std::size_t H = 0;    // "<1>": header line n at index n
+constexpr std::size_t B = 20;   // first point line
+constexpr std::size_t K = 25;   // first covariance line
+constexpr std::size_t G = 30;   // first drawing record
+
+}  // namespace
+
+// ---------------------------------------------------------------- the hand-written epoch
+
+// sit3.epc: points 101, 102 (determined) and 50 (fixed). The cofactor
+// matrix has the blocks
+//   101: Cxx 4e-6, Cyy 1e-6, Czz 9e-6, no covariances
+//   102: Cxx 2.5e-6, Cyy 2.5e-6, Cxy 1.5e-6, Czz 9e-6
+// and cross covariances X101 X102 5e-7, Y101 Y102 2e-7, Z101 Z102 1e-7.
+// Ellipse of 101: a = sqrt(4e-6) = 2 mm along X (bearing 0), b = 1 mm.
+// Ellipse of 102: w = sqrt(0 + 4 (1.5e-6)^2) / 2 = 1.5e-6, a = sqrt(2.5e-6 +
+// 1.5e-6) = 2 mm, b = sqrt(1e-6) = 1 mm, bearing atan2(3e-6, 0) / 2 = pi/4.
+// Ellipsoids: eigenvalues 1e-6, 4e-6, 9e-6 in both blocks: 1, 2, 3 mm.
+TEST(Etapa, HandWrittenEpochAttachesWithEverythingItImplies)
+{
+    Tetapa e;
+    ASSERT_TRUE(NacistEtapu(Data + "sit3.epc", e));
+    EXPECT_TRUE(e.jePripojen);
+    EXPECT_TRUE(e.jeVyrovnan);
+
+    const int citace[15] = {e.pocetSmer, e.pocetZenit, e.pocetDelka, e.pocetDoplnekDelka,
+                            e.pocetDoplnekSmernik, e.pocetDoplnekPrevyseni,
+                            e.pocetDoplnekProvazeni, e.pocetMereni, e.pocetBodu,
+                            e.pocetBoduUrcovanych, e.pocetBoduFixnich, e.pocetPosunu,
+                            e.pocetNeznamych, e.pocetNadbytecnych, e.pocetPodminek};
+    const int ocekavane[15] = {4, 4, 4, 0, 0, 0, 0, 12, 3, 2, 1, 2, 8, 4, 0};
+    for (int i = 0; i < 15; ++i) EXPECT_EQ(citace[i], ocekavane[i]) << "counter " << i + 1;
+    EXPECT_EQ(e.odchylkaJednotkovaAprior, 1.0L);
+    EXPECT_EQ(e.odchylkaJednotkovaAposterior, 1.2L);
+    EXPECT_EQ(e.rozptylJednotkovyAprior, 1.0L);
+    EXPECT_EQ(e.rozptylJednotkovyAposterior, 1.2L * 1.2L);
+
+    ASSERT_EQ(e.souradnice.bod.size(), 3u);
+    const Tbod& p101 = e.souradnice.bod[0];
+    const Tbod& p102 = e.souradnice.bod[1];
+    const Tbod& p50 = e.souradnice.bod[2];
+    EXPECT_EQ(p101.cislo, "101");
+    EXPECT_EQ(p102.cislo, "102");
+    EXPECT_EQ(p50.cislo, "50");
+    EXPECT_EQ(p101.poradi, 1);
+    EXPECT_EQ(p50.poradi, 3);
+    EXPECT_TRUE(Blizko(p101.X, 1000.123456L, 1e-12L));
+    EXPECT_EQ(p101.Y, 2000.5L);
+    EXPECT_EQ(p102.Z, 301.5L);
+    EXPECT_FALSE(p101.JeFixni);
+    EXPECT_FALSE(p102.JeFixni);
+    EXPECT_TRUE(p50.JeFixni);
+    for (const Tbod& b : e.souradnice.bod) {
+        EXPECT_TRUE(b.JePlny);
+        EXPECT_TRUE(b.JeAktiv);
+    }
+
+    // Determined points.
+    const Extended t = 1e-15L;
+    EXPECT_TRUE(Blizko(p101.sig_X, 2e-3L, t));
+    EXPECT_TRUE(Blizko(p101.sig_Y, 1e-3L, t));
+    EXPECT_TRUE(Blizko(p101.sig_Z, 3e-3L, t));
+    EXPECT_TRUE(Blizko(p101.elipsa.a_delka, 2e-3L, t));
+    EXPECT_TRUE(Blizko(p101.elipsa.b_delka, 1e-3L, t));
+    EXPECT_TRUE(Blizko(p101.elipsa.a_smernik, 0, 1e-12L));
+    EXPECT_TRUE(Blizko(p102.sig_X, std::sqrt(2.5e-6L), t));
+    EXPECT_TRUE(Blizko(p102.sig_Y, std::sqrt(2.5e-6L), t));
+    EXPECT_TRUE(Blizko(p102.elipsa.a_delka, 2e-3L, t));
+    EXPECT_TRUE(Blizko(p102.elipsa.b_delka, 1e-3L, t));
+    EXPECT_TRUE(Blizko(p102.elipsa.a_smernik, Pi / 4, 1e-12L));
+    for (const Tbod* b : {&p101, &p102}) {
+        const auto osy = SerazeneOsy(b->elipsoid);
+        EXPECT_TRUE(Blizko(osy[0], 1e-3L, 1e-12L));
+        EXPECT_TRUE(Blizko(osy[1], 2e-3L, 1e-12L));
+        EXPECT_TRUE(Blizko(osy[2], 3e-3L, 1e-12L));
+    }
+
+    // The fixed point: nothing set.
+    for (const Extended x : {p50.sig_X, p50.sig_Y, p50.sig_Z, p50.elipsa.a_delka,
+                             p50.elipsa.b_delka, p50.elipsoid.a_delka, p50.elipsoid.b_delka,
+                             p50.elipsoid.c_delka})
+        EXPECT_EQ(x, -1.0L);
+
+    // The matrix.
+    ASSERT_EQ(e.maticeKovariancni.size(), 6u);
+    for (std::size_t i = 0; i < 6; ++i) EXPECT_EQ(e.maticeKovariancni[i].size(), i + 1);
+    EXPECT_EQ(e.maticeKovariancni[0][0], 4e-6L);
+    EXPECT_EQ(e.maticeKovariancni[3][0], 5e-7L);
+    EXPECT_EQ(e.maticeKovariancni[4][1], 2e-7L);
+    EXPECT_EQ(e.maticeKovariancni[5][2], 1e-7L);
+    EXPECT_EQ(e.maticeKovariancni[4][3], 1.5e-6L);
+    EXPECT_EQ(e.maticeKovariancni[5][5], 9e-6L);
+    EXPECT_EQ(e.maticeKovariancni[5][4], 0.0L);
+
+    // The full table: six rows, the upper half mirrored.
+    const std::string& tabulka = e.kovariancniMaticeStr();
+    EXPECT_EQ(std::count(tabulka.begin(), tabulka.end(), '\n'), 6);
+    EXPECT_EQ(tabulka.substr(0, tabulka.find("\r\n")), "4E-6 0 0 5E-7 0 0");
+    EXPECT_NE(tabulka.find("\r\n5E-7 0 0 2.5E-6 1.5E-6 0\r\n"), std::string::npos);
+
+    // Drawing data.
+    ASSERT_EQ(e.grafika.pocetMereni, 3);
+    ASSERT_EQ(e.grafika.mereni.size(), 3u);
+    const TgrafikaZaznam& z0 = e.grafika.mereni[0];
+    EXPECT_EQ(z0.iStn, 2);
+    EXPECT_EQ(z0.iCil, 0);
+    EXPECT_EQ(z0.delkaS, 2);
+    EXPECT_EQ(z0.smer, 2);
+    EXPECT_EQ(z0.zenit, 2);
+    EXPECT_TRUE(z0.JePlny);
+    ASSERT_EQ(e.grafika.pocetBodu, 3);
+    EXPECT_EQ(e.grafika.body[0].cislo, "101");
+    EXPECT_TRUE(Blizko(e.grafika.body[1].a_smernik, Pi / 4, 1e-12L));
+    EXPECT_TRUE(e.grafika.body[2].JeFixni);
+    EXPECT_EQ(e.grafika.body[2].a_delka, 0.0L);
+    EXPECT_EQ(e.grafika.odchylkaJednotkovaAprior, 1.0L);
+    EXPECT_EQ(e.grafika.odchylkaJednotkovaAposterior, 1.2L);
+
+    // Analyses at their default point choice, report empty, file recorded.
+    EXPECT_EQ(e.analyzaDelka.iStn, 0);
+    EXPECT_EQ(e.analyzaDelka.iCilL, 1);
+    EXPECT_EQ(e.analyzaUhel.iCilP, 2);
+    EXPECT_EQ(e.analyzaUhel.typPresnost, 0);
+    EXPECT_TRUE(e.protokol.text.empty());
+    EXPECT_FALSE(e.protokol.jePlny);
+    EXPECT_EQ(e.soubor.jmeno, "sit3.epc");
+    EXPECT_EQ(e.soubor.cesta, Data);
+    EXPECT_EQ(e.soubor.pripona, ".epc");
+}
+
+TEST(Etapa, WritingTheHandWrittenEpochGivesItsTextAndReadsBack)
+{
+    Tetapa e;
+    ASSERT_TRUE(NacistEtapu(Data + "sit3.epc", e));
+    TStringList zapsane;
+    UlozitEtapu(zapsane, e, 1);
+    // The file is written as the program writes, so the text comes back.
+    EXPECT_EQ(zapsane, Soubor("sit3.epc"));
+
+    const std::string cesta = DocasnySoubor("zpet.epc");
+    ZapisTextovySoubor(cesta, zapsane);
+    Tetapa zpet;
+    ASSERT_TRUE(NacistEtapu(cesta, zpet));
+    zpet.soubor = e.soubor;
+    EXPECT_EQ(Otisk(zpet), Otisk(e));
+
+    TStringList druhe;
+    UlozitEtapu(druhe, zpet, 1);
+    EXPECT_EQ(druhe, zapsane);
+    const std::string cesta2 = DocasnySoubor("zpet2.epc");
+    ZapisTextovySoubor(cesta2, druhe);
+    std::ifstream a(cesta, std::ios::binary), b(cesta2, std::ios::binary);
+    const std::string bajtyA((std::istreambuf_iterator<char>(a)), {});
+    const std::string bajtyB((std::istreambuf_iterator<char>(b)), {});
+    EXPECT_EQ(bajtyA, bajtyB);
+    std::filesystem::remove(cesta);
+    std::filesystem::remove(cesta2);
+}
+
+// Two epochs in one text (sections 2-5 and 6-9), as the project file holds
+// them, with lines before, between and after.
+TEST(Etapa, TwoEpochsInOneTextReadFromTheirOwnSections)
+{
+    Tetapa a, b;
+    ASSERT_TRUE(NacistEtapu(Data + "sit3.epc", a));
+    TStringList g = Generuj(5, 1, 11);
+    ASSERT_TRUE(NacistEtapuZeSeznamu(g, b, 1));
+
+    TStringList text{"<1>", "settings", "</1>"};
+    UlozitEtapu(text, a, 2);
+    UlozitEtapu(text, b, 6);
+    text.push_back("<10>");
+    text.push_back("</10>");
+
+    Tetapa a2, b2;
+    TStringList kopie = text;
+    ASSERT_TRUE(NacistEtapuZeSeznamu(kopie, a2, 2));
+    ASSERT_TRUE(NacistEtapuZeSeznamu(kopie, b2, 6));
+    a2.soubor = a.soubor;
+    EXPECT_EQ(Otisk(a2), Otisk(a));
+    EXPECT_EQ(Otisk(b2), Otisk(b));
+}
+
+TEST(Etapa, GeneratedEpochRoundTripsAndSecondWriteIsIdentical)
+{
+    TStringList g = Generuj(20, 3, 5);
+    Tetapa e;
+    ASSERT_TRUE(NacistEtapuZeSeznamu(g, e, 1));
+    EXPECT_EQ(e.pocetBoduUrcovanych, 20);
+    EXPECT_EQ(e.maticeKovariancni.size(), 60u);
+    TStringList prvni;
+    UlozitEtapu(prvni, e, 1);
+    Tetapa zpet;
+    TStringList kopie = prvni;
+    ASSERT_TRUE(NacistEtapuZeSeznamu(kopie, zpet, 1));
+    EXPECT_EQ(Otisk(zpet), Otisk(e));
+    TStringList druhe;
+    UlozitEtapu(druhe, zpet, 1);
+    EXPECT_EQ(druhe, prvni);
+}
+
+TEST(Etapa, NotAdjustedEpochWithTextAroundItsSections)
+{
+    Tetapa e;
+    ASSERT_TRUE(NacistEtapu(Data + "nevyrovnana.epc", e));
+    EXPECT_TRUE(e.jePripojen);
+    EXPECT_FALSE(e.jeVyrovnan);
+    EXPECT_EQ(e.odchylkaJednotkovaAposterior, 0.0L);
+    EXPECT_EQ(e.pocetNadbytecnych, 0);
+    EXPECT_EQ(e.rozptylJednotkovyAprior, 2.25L);
+}
+
+// ---------------------------------------------------------------- empty epochs
+
+TEST(Etapa, EightTagsReadAsAnEmptyEpoch)
+{
+    Tetapa e = NactenaEtapa();
+    ASSERT_TRUE(NacistEtapu(Data + "prazdna.epc", e));
+    EXPECT_FALSE(e.jePripojen);
+    EXPECT_EQ(e.pocetBodu, -1);
+    EXPECT_EQ(e.odchylkaJednotkovaAprior, -1.0L);
+    EXPECT_TRUE(e.souradnice.bod.empty());
+    EXPECT_TRUE(e.maticeKovariancni.empty());
+    EXPECT_TRUE(e.protokol.text.empty());
+    EXPECT_EQ(e.soubor.jmeno, "prazdna.epc");
+
+    // Lines outside the sections do not matter; blanks around tags neither.
+    TStringList r{"title", "<1>", "</1>", "  <2>", "</2>\t", "<3>", "</3>", "<4>", "</4> ", "", "x"};
+    Tetapa f;
+    ASSERT_TRUE(NacistEtapuZeSeznamu(r, f, 1));
+    EXPECT_FALSE(f.jePripojen);
+    EXPECT_EQ(f.pocetSmer, -1);
+}
+
+TEST(Etapa, NotAttachedEpochWritesEightTagsThatReadBack)
+{
+    Tetapa e;
+    TStringList r;
+    UlozitEtapu(r, e, 6);
+    EXPECT_EQ(r, (TStringList{"<6>", "</6>", "<7>", "</7>", "<8>", "</8>", "<9>", "</9>"}));
+    Tetapa f = NactenaEtapa();
+    ASSERT_TRUE(NacistEtapuZeSeznamu(r, f, 6));
+    EXPECT_FALSE(f.jePripojen);
+}
+
+TEST(Etapa, StrayLineBetweenEmptySectionsIsNoEmptyEpoch)
+{
+    TStringList r{"<1>", "</1>", "between", "<2>", "</2>", "<3>", "</3>", "<4>", "</4>"};
+    Tetapa e;
+    EXPECT_FALSE(NacistEtapuZeSeznamu(r, e, 1));
+}
+
+// An attached epoch without drawing records writes an empty section s+3,
+// without an empty line, and reads back.
+TEST(Etapa, EpochWithoutDrawingRecordsWritesEmptySectionThatReadsBack)
+{
+    TStringList r = Soubor("sit3.epc");
+    // No measurements on lines: all counters of kinds 0, no records.
+    for (std::size_t i = 1; i <= 7; ++i) r[H + i] = "0";
+    r[H + 8] = "0";
+    r[H + 12] = "0";   // unknowns 6
+    r[H + 13] = "6";
+    r[H + 14] = "0";   // redundancy 0 - 6 + 6
+    r[H + 15] = "6";
+    r[H + 17] = "0";   // not adjusted
+    r.erase(r.begin() + G, r.begin() + G + 3);
+    Tetapa e;
+    ASSERT_TRUE(NacistEtapuZeSeznamu(r, e, 1));
+    EXPECT_EQ(e.grafika.pocetMereni, 0);
+    TStringList zapsane;
+    UlozitEtapu(zapsane, e, 1);
+    ASSERT_GE(zapsane.size(), 2u);
+    EXPECT_EQ(zapsane[zapsane.size() - 2], "<4>");
+    EXPECT_EQ(zapsane.back(), "</4>");
+    Tetapa zpet;
+    ASSERT_TRUE(NacistEtapuZeSeznamu(zapsane, zpet, 1));
+    EXPECT_EQ(Otisk(zpet), Otisk(e));
+}
+
+// ---------------------------------------------------------------- accepted variations
+
+TEST(Etapa, AcceptedVariationsOfTheText)
+{
+    struct Pripad {
+        const char* nazev;
+        std::function<void(TStringList&)> zmena;
+    };
+    const std::vector<Pripad> pripady = {
+        {"a supplementary tie counts twice (10 0 10 0 0 0 1 -> 22)",
+         [](TStringList& r) {
+             r[H + 7] = "1";
+             r[H + 8] = "14";
+             r[H + 14] = "6";
+         }},
+        {"a-priori deviation just below 100000", [](TStringList& r) { r[H + 16] = "99999.9"; }},
+        {"decimal comma in a deviation", [](TStringList& r) { r[H + 16] = "1,5"; }},
+        {"a-posteriori 0 with redundancy 0",
+         [](TStringList& r) {
+             r[H + 12] = "6";
+             r[H + 13] = "12";
+             r[H + 14] = "0";
+             r[H + 17] = "0";
+         }},
+        {"blanks and tabs around lines, tags included",
+         [](TStringList& r) {
+             r[0] = " <1>";
+             r[H + 18] = "</1> ";
+             r[B] = "\t" + r[B] + "  ";
+             r[K] += " ";
+         }},
+        {"empty lines anywhere", [](TStringList& r) {
+             r.insert(r.begin() + G, "");
+             r.insert(r.begin() + K + 1, "   ");
+             r.insert(r.begin() + H + 3, "");
+         }},
+        {"lines before, between and after the sections",
+         [](TStringList& r) {
+             r.push_back("after");
+             r.insert(r.begin() + 24, "between points and covariance");
+             r.insert(r.begin(), "before");
+         }},
+        {"points separated by blanks", [](TStringList& r) {
+             r[B] = "101 1000.123456 2000.5 300.25 0 -1";
+         }},
+        {"covariance items separated by commas",
+         [](TStringList& r) { r[K] = "4E-6,0,0,5E-7,0,0,1E-6,0,0,2E-7"; }},
+        {"a record not in use still counts",
+         [](TStringList& r) { r[G + 2] = "0 1 1 1 1 0 0 0 0"; }},
+    };
+    for (const Pripad& p : pripady) {
+        TStringList r = Soubor("sit3.epc");
+        p.zmena(r);
+        Tetapa e;
+        EXPECT_TRUE(NacistEtapuZeSeznamu(r, e, 1)) << p.nazev;
+        EXPECT_TRUE(e.jePripojen) << p.nazev;
+    }
+}
+
+// ---------------------------------------------------------------- rejections
+
+// Every rejection fails the reading and leaves a loaded epoch exactly as it
+// was, through the list reader and through the file reader.
+TEST(Etapa, EveryRejectionFailsAndLeavesTheLoadedEpochAsItWas)
+{
+    struct Pripad {
+        const char* nazev;
+        std::function<void(TStringList&)> zmena;
+    };
+    auto nahrad = [](std::string& radek, const std::string& co, const std::string& cim) {
+        const std::size_t p = radek.find(co);
+        ASSERT_NE(p, std::string::npos) << radek;
+        radek.replace(p, co.size(), cim);
+    };
+    const std::vector<Pripad> pripady = {
+        // tags
+        {"missing closing tag", [](TStringList& r) { r.pop_back(); }},
+        {"tag twice", [](TStringList& r) { r.insert(r.begin() + B, "<3>"); }},
+        {"closing tag before its opening tag",
+         [](TStringList& r) { std::swap(r[K - 1], r[K + 3]); }},
+        {"no text at all", [](TStringList& r) { r.clear(); }},
+        // header
+        {"header of 16 lines", [](TStringList& r) { r.erase(r.begin() + H + 17); }},
+        {"header of 18 lines", [](TStringList& r) { r.insert(r.begin() + H + 17, "0"); }},
+        {"no determined point (u = 0)",
+         [](TStringList& r) {
+             r[H + 9] = "1";
+             r[H + 10] = "0";
+             r[H + 13] = "2";
+             r[H + 14] = "10";
+         }},
+        {"supplementary tie counted once",
+         [](TStringList& r) {
+             r[H + 7] = "1";
+             r[H + 8] = "13";
+             r[H + 14] = "5";
+         }},
+        {"a counter above 1000000", [](TStringList& r) { r[H + 15] = "1000001"; }},
+        {"a negative counter", [](TStringList& r) { r[H + 4] = "-1"; }},
+        {"measurements not the sum of the kinds", [](TStringList& r) { r[H + 8] = "13"; }},
+        {"points not determined + fixed", [](TStringList& r) { r[H + 9] = "4"; }},
+        {"unknowns not 3u + further unknowns", [](TStringList& r) { r[H + 13] = "9"; }},
+        {"redundancy not measurements - unknowns + conditions",
+         [](TStringList& r) { r[H + 14] = "5"; }},
+        {"negative redundancy",
+         [](TStringList& r) {
+             r[H + 12] = "7";
+             r[H + 13] = "13";
+             r[H + 14] = "-1";
+             r[H + 17] = "0";
+         }},
+        {"a counter with decimals", [](TStringList& r) { r[H + 1] = "4.0"; }},
+        {"a counter in hexadecimal", [](TStringList& r) { r[H + 1] = "$4"; }},
+        {"a counter in C hexadecimal", [](TStringList& r) { r[H + 1] = "0x4"; }},
+        {"a counter of two words", [](TStringList& r) { r[H + 1] = "4 4"; }},
+        {"a counter beyond 32 bits", [](TStringList& r) { r[H + 15] = "4294967296"; }},
+        {"a-priori deviation 0", [](TStringList& r) { r[H + 16] = "0"; }},
+        {"a-priori deviation 100000", [](TStringList& r) { r[H + 16] = "100000"; }},
+        {"negative a-priori deviation", [](TStringList& r) { r[H + 16] = "-1"; }},
+        {"a-priori deviation not a number", [](TStringList& r) { r[H + 16] = "one"; }},
+        {"a-priori deviation nan", [](TStringList& r) { r[H + 16] = "nan"; }},
+        {"a-priori deviation inf", [](TStringList& r) { r[H + 16] = "inf"; }},
+        {"a-posteriori 0 with redundancy", [](TStringList& r) { r[H + 17] = "0"; }},
+        {"a-posteriori above 0 with redundancy 0",
+         [](TStringList& r) {
+             r[H + 12] = "6";
+             r[H + 13] = "12";
+             r[H + 14] = "0";
+         }},
+        {"negative a-posteriori deviation", [](TStringList& r) { r[H + 17] = "-1.2"; }},
+        {"a-posteriori deviation 1e12", [](TStringList& r) { r[H + 17] = "1e12"; }},
+        {"a-posteriori deviation above 1e12", [](TStringList& r) { r[H + 17] = "2e12"; }},
+        {"a-posteriori deviation nan", [](TStringList& r) { r[H + 17] = "NaN"; }},
+        // points
+        {"determined points out of order", [](TStringList& r) { std::swap(r[B], r[B + 1]); }},
+        {"a repeated determined point",
+         [&](TStringList& r) { nahrad(r[B + 1], "102", "101"); }},
+        {"fewer fixed points than the header says",
+         [&](TStringList& r) { nahrad(r[B + 2], "-1\t-1", "0\t-1"); }},
+        {"more fixed points than the header says",
+         [&](TStringList& r) { nahrad(r[B + 1], "0\t-1", "-1\t-1"); }},
+        {"a fixed point among the determined rows",
+         [&](TStringList& r) {
+             nahrad(r[B], "0\t-1", "-1\t-1");
+             nahrad(r[B + 2], "-1\t-1", "0\t-1");
+         }},
+        {"a point number in both groups", [&](TStringList& r) { nahrad(r[B + 2], "50", "101"); }},
+        {"a point line of five words", [&](TStringList& r) { nahrad(r[B], "\t-1", ""); }},
+        {"a point line of seven words", [](TStringList& r) { r[B] += "\t0"; }},
+        {"a point missing", [](TStringList& r) { r.erase(r.begin() + B + 1); }},
+        {"a coordinate nan", [&](TStringList& r) { nahrad(r[B], "2000.5", "nan"); }},
+        {"a coordinate inf", [&](TStringList& r) { nahrad(r[B], "2000.5", "inf"); }},
+        {"a coordinate above 1e12", [&](TStringList& r) { nahrad(r[B], "2000.5", "2e12"); }},
+        {"a flag that is no flag", [&](TStringList& r) { nahrad(r[B], "0\t-1", "yes\t-1"); }},
+        // covariance
+        {"covariance section a line short", [](TStringList& r) { r.erase(r.begin() + K + 2); }},
+        {"covariance section a line long", [](TStringList& r) { r.insert(r.begin() + K + 3, "0"); }},
+        {"nine numbers on a full line", [&](TStringList& r) { nahrad(r[K], " 2E-7", ""); }},
+        {"eleven numbers on a full line", [](TStringList& r) { r[K] += " 0"; }},
+        {"two numbers on the last line", [](TStringList& r) { r[K + 2] += " 0"; }},
+        {"a negative variance", [&](TStringList& r) { nahrad(r[K], "4E-6", "-4E-6"); }},
+        {"a negative variance of the last point",
+         [&](TStringList& r) { r[K + 2] = "-9E-6"; }},
+        {"a covariance nan", [&](TStringList& r) { nahrad(r[K + 1], "0 9E-6", "nan 9E-6"); }},
+        {"a covariance inf", [&](TStringList& r) { nahrad(r[K + 1], "0 9E-6", "inf 9E-6"); }},
+        {"a covariance -inf", [&](TStringList& r) { nahrad(r[K + 1], "0 9E-6", "-INF 9E-6"); }},
+        {"a variance beyond the floating-point range", [](TStringList& r) { r[K + 2] = "1e99999"; }},
+        {"a covariance that is no number",
+         [&](TStringList& r) { nahrad(r[K + 1], "0 9E-6", "x 9E-6"); }},
+        {"a block that is not positive semi-definite",
+         [&](TStringList& r) { nahrad(r[K], "4E-6 0", "4E-6 1E-5"); }},
+        // drawing records
+        {"a station index equal to the point count",
+         [](TStringList& r) { r[G] = "3 0 2 2 2 0 0 0 -1"; }},
+        {"a target index equal to the point count",
+         [](TStringList& r) { r[G] = "2 3 2 2 2 0 0 0 -1"; }},
+        {"a negative index", [](TStringList& r) { r[G] = "-1 0 2 2 2 0 0 0 -1"; }},
+        {"a count of 10001", [](TStringList& r) { r[G] = "2 0 10001 2 2 0 0 0 -1"; }},
+        {"slope lengths not summing to the header",
+         [](TStringList& r) { r[G] = "2 0 3 2 2 0 0 0 -1"; }},
+        {"a supplementary bearing the header does not count",
+         [](TStringList& r) { r[G] = "2 0 2 2 2 1 0 0 -1"; }},
+        {"a supplementary horizontal length the header does not count",
+         [](TStringList& r) { r[G] = "2 0 2 2 2 0 1 0 -1"; }},
+        {"a supplementary height difference the header does not count",
+         [](TStringList& r) { r[G] = "2 0 2 2 2 0 0 1 -1"; }},
+        {"a record of eight items", [](TStringList& r) { r[G] = "2 0 2 2 2 0 0 0"; }},
+        {"a record item that is no integer", [](TStringList& r) { r[G] = "2 0 2 2 two 0 0 0 -1"; }},
+        {"a record missing", [](TStringList& r) { r.erase(r.begin() + G + 2); }},
+    };
+
+    const Tetapa puvodni = NactenaEtapa();
+    const std::string otisk = Otisk(puvodni);
+    for (const Pripad& p : pripady) {
+        TStringList r = Soubor("sit3.epc");
+        p.zmena(r);
+        Tetapa e;
+        e.Kopiruj(puvodni);
+        TStringList kopie = r;
+        EXPECT_FALSE(NacistEtapuZeSeznamu(kopie, e, 1)) << p.nazev;
+        EXPECT_EQ(Otisk(e), otisk) << p.nazev;
+
+        const std::string cesta = DocasnySoubor("chybna.epc");
+        ZapisTextovySoubor(cesta, r);
+        EXPECT_FALSE(NacistEtapu(cesta, e)) << p.nazev;
+        EXPECT_EQ(Otisk(e), otisk) << p.nazev;
+        std::filesystem::remove(cesta);
+    }
+}
+
+// The reader used to compare only the counts of the two groups: a fixed
+// point standing among the determined rows passed and later took a
+// determined point's covariance block.
+TEST(Etapa, MisplacedFixedPointIsRejected)
+{
+    TStringList r = Soubor("sit3.epc");
+    r[B] = "101\t1000.123456\t2000.5\t300.25\t-1\t-1";  // fixed, in row 0
+    r[B + 2] = "50\t900\t1900\t299\t0\t-1";             // determined, in row 2
+    Tetapa e = NactenaEtapa();
+    const std::string otisk = Otisk(e);
+    EXPECT_FALSE(NacistEtapuZeSeznamu(r, e, 1));
+    EXPECT_EQ(Otisk(e), otisk);
+}
+
+TEST(Etapa, PointNumberInBothGroupsIsRejected)
+{
+    TStringList r = Soubor("sit3.epc");
+    r[B + 2] = "102\t900\t1900\t299\t-1\t-1";
+    Tetapa e;
+    EXPECT_FALSE(NacistEtapuZeSeznamu(r, e, 1));
+    // The same numbers in different groups of a larger epoch.
+    TStringList g = Generuj(12, 3, 4);
+    for (std::string& l : g)
+        if (l.rfind("F2\t", 0) == 0) l.replace(0, 2, "11");
+    EXPECT_FALSE(NacistEtapuZeSeznamu(g, e, 1));
+}
+
+TEST(Etapa, NanOrInfAnywhereFailsTheReading)
+{
+    const std::vector<std::pair<std::size_t, std::string>> mista = {
+        {H + 16, "nan"}, {H + 17, "inf"}, {B, "101\tnan\t2000.5\t300.25\t0\t-1"},
+        {B + 2, "50\t900\t-inf\t299\t-1\t-1"}, {K + 2, "nan"}, {K + 2, "inf"},
+        {K, "4E-6 nan 0 5E-7 0 0 1E-6 0 0 2E-7"}, {K, "4E-6 0 0 5E-7 0 0 1E-6 0 0 INF"},
+        {K + 1, "0 9E-6 0 0 1E-7 2.5E-6 1.5E-6 1e99999 2.5E-6 0"}};
+    for (const auto& [radek, text] : mista) {
+        TStringList r = Soubor("sit3.epc");
+        r[radek] = text;
+        Tetapa e;
+        EXPECT_FALSE(NacistEtapuZeSeznamu(r, e, 1)) << text;
+        EXPECT_FALSE(e.jePripojen);
+    }
+}
+
+TEST(Etapa, MissingFileFailsAndLeavesTheEpochAsItWas)
+{
+    Tetapa e = NactenaEtapa();
+    const std::string otisk = Otisk(e);
+    EXPECT_FALSE(NacistEtapu(Data + "no-such-file.epc", e));
+    EXPECT_FALSE(NacistEtapu(Data, e));  // a folder
+    EXPECT_EQ(Otisk(e), otisk);
+}
+
+TEST(Etapa, StaleReportIsEmptyAfterAReading)
+{
+    Tetapa e = NactenaEtapa();
+    ASSERT_TRUE(e.protokol.jePlny);
+    ASSERT_TRUE(NacistEtapu(Data + "sit3.epc", e));
+    EXPECT_FALSE(e.protokol.jePlny);
+    EXPECT_TRUE(e.protokol.text.empty());
+    // The analysis rows of the previous epoch are gone too.
+    EXPECT_TRUE(e.analyzaDelka.data.bod.empty());
+    EXPECT_TRUE(e.analyzaUhel.data.bod.empty());
+    // The identity of the epoch stays.
+    EXPECT_EQ(e.ID, 2);
+    EXPECT_EQ(e.barva, 0x00123456u);
+}
+
+TEST(Etapa, FixedPointReadsWithDeviationsNotSet)
+{
+    TStringList g = Generuj(3, 4, 9);
+    Tetapa e;
+    ASSERT_TRUE(NacistEtapuZeSeznamu(g, e, 1));
+    for (std::size_t i = 3; i < 7; ++i) {
+        const Tbod& b = e.souradnice.bod[i];
+        EXPECT_TRUE(b.JeFixni);
+        for (const Extended x : {b.sig_X, b.sig_Y, b.sig_Z, b.elipsa.a_delka, b.elipsa.b_delka,
+                                 b.elipsoid.a_delka, b.elipsoid.b_delka, b.elipsoid.c_delka})
+            EXPECT_EQ(x, -1.0L) << b.cislo;
+    }
+}
+
+// ---------------------------------------------------------------- header and records
+
+TEST(EtapaHlavicka, WritesSeventeenLinesThatReadBack)
+{
+    Tetapa e;
+    ASSERT_TRUE(NacistEtapu(Data + "sit3.epc", e));
+    TStringList r;
+    UlozitHlavickuEtapy(r, e);
+    ASSERT_EQ(r.size(), 17u);
+    EXPECT_EQ(r[7], "12");
+    EXPECT_EQ(r[16], "1.2");
+    Tetapa f;
+    ASSERT_TRUE(NacistHlavickuEtapy(f, r));
+    EXPECT_EQ(f.pocetNadbytecnych, 4);
+    EXPECT_TRUE(f.jeVyrovnan);
+    EXPECT_EQ(f.rozptylJednotkovyAposterior, 1.2L * 1.2L);
+}
+
+TEST(EtapaHlavicka, FailedHeaderLeavesTheEpochUnchanged)
+{
+    Tetapa e;
+    TStringList r = {"4", "4", "4", "0", "0", "0", "0", "12", "3", "2", "1", "2", "8", "4", "0", "1", "x"};
+    EXPECT_FALSE(NacistHlavickuEtapy(e, r));
+    EXPECT_EQ(e.pocetSmer, 0);
+    EXPECT_EQ(e.odchylkaJednotkovaAprior, 0.0L);
+}
+
+TEST(EtapaGrafika, RecordsChecked)
+{
+    Tetapa e;
+    e.pocetBodu = 3;
+    e.pocetDelka = e.pocetSmer = e.pocetZenit = 3;
+    e.pocetDoplnekSmernik = e.pocetDoplnekDelka = e.pocetDoplnekPrevyseni = 0;
+    e.pocetDoplnekProvazeni = 5;  // not compared
+    EXPECT_TRUE(NacistGrafikuEtapy(e, {"0 1 1 1 1 0 0 0 -1", "1 2 2 2 2 0 0 0 0"}));
+    EXPECT_EQ(e.grafika.pocetMereni, 2);
+    EXPECT_FALSE(e.grafika.mereni[1].JePlny);
+    EXPECT_FALSE(NacistGrafikuEtapy(e, {"0 3 3 3 3 0 0 0 -1"}));
+    EXPECT_EQ(e.grafika.pocetMereni, 2);  // unchanged after the failure
+    EXPECT_FALSE(NacistGrafikuEtapy(e, {""}));
+    e.pocetDelka = e.pocetSmer = e.pocetZenit = 0;
+    EXPECT_TRUE(NacistGrafikuEtapy(e, {}));
+    EXPECT_EQ(e.grafika.pocetMereni, 0);
+}
+
+// ---------------------------------------------------------------- object
+
+TEST(EtapaObjekt, CreatedClearedAndCopied)
+{
+    Tetapa e;
+    EXPECT_EQ(e.pocetBodu, 0);
+    EXPECT_EQ(e.odchylkaJednotkovaAprior, 0.0L);
+    EXPECT_FALSE(e.jePripojen);
+    EXPECT_TRUE(e.kovariancniMaticeStr().empty());
+
+    Tetapa a = NactenaEtapa();
+    Tetapa b;
+    b.Kopiruj(a);
+    EXPECT_EQ(Otisk(b), Otisk(a));
+    b.souradnice.bod[0].X = 0;
+    b.maticeKovariancni[0][0] = 1;
+    b.protokol.text.clear();
+    EXPECT_NE(a.souradnice.bod[0].X, 0.0L);
+    EXPECT_NE(a.maticeKovariancni[0][0], 1.0L);
+    EXPECT_FALSE(a.protokol.text.empty());
+
+    a.Clear();
+    EXPECT_FALSE(a.jePripojen);
+    EXPECT_FALSE(a.jeVyrovnan);
+    for (const int n : {a.pocetSmer, a.pocetBodu, a.pocetBoduUrcovanych, a.pocetPodminek})
+        EXPECT_EQ(n, -1);
+    for (const Extended x : {a.odchylkaJednotkovaAprior, a.odchylkaJednotkovaAposterior,
+                             a.rozptylJednotkovyAprior, a.rozptylJednotkovyAposterior})
+        EXPECT_EQ(x, -1.0L);
+    EXPECT_EQ(a.ID, 0);
+    EXPECT_EQ(a.barva, 0x00123456u);  // Clear leaves the colour
+    EXPECT_TRUE(a.soubor.jmeno.empty());
+    EXPECT_TRUE(a.souradnice.bod.empty());
+    EXPECT_TRUE(a.grafika.mereni.empty());
+    EXPECT_TRUE(a.maticeKovariancni.empty());
+    EXPECT_TRUE(a.kovariancniMaticeStr().empty());
+    EXPECT_TRUE(a.protokol.text.empty());
+    EXPECT_EQ(a.analyzaDelka.iStn, -1);
+}
+
+TEST(EtapaObjekt, CovarianceTableIsTheSameWhenBuiltLaterOrAtOnce)
+{
+    Tetapa e;
+    TStringList g = Generuj(6, 1, 3);
+    ASSERT_TRUE(NacistEtapuZeSeznamu(g, e, 1));
+    Tetapa kopie;
+    kopie.Kopiruj(e);  // copied before the table was built
+    const std::string pozdeji = e.kovariancniMaticeStr();
+    e.KovariancniMatice2str();
+    EXPECT_EQ(e.kovariancniMaticeStr(), pozdeji);
+    EXPECT_EQ(kopie.kovariancniMaticeStr(), pozdeji);
+    // 18 rows of 18 cells.
+    EXPECT_EQ(std::count(pozdeji.begin(), pozdeji.end(), '\n'), 18);
+    const std::string radek0 = pozdeji.substr(0, pozdeji.find("\r\n"));
+    EXPECT_EQ(std::count(radek0.begin(), radek0.end(), ' '), 17);
+    EXPECT_EQ(radek0.substr(0, radek0.find(' ')), CisloNaText(e.maticeKovariancni[0][0]));
+}
+
+TEST(EtapaObjekt, InfoSouborSplitsAtTheLastSlash)
+{
+    Tetapa e;
+    e.soubor.ID = 5;
+    e.soubor.hlaseni = 9;
+    e.InfoSoubor("/home/u/site.v2/epoch 1.epc");
+    EXPECT_EQ(e.soubor.jmeno, "epoch 1.epc");
+    EXPECT_EQ(e.soubor.cesta, "/home/u/site.v2/");
+    EXPECT_EQ(e.soubor.pripona, ".epc");
+    EXPECT_EQ(e.soubor.ID, 5);
+    EXPECT_EQ(e.soubor.hlaseni, 9);
+    e.InfoSoubor("noext");
+    EXPECT_EQ(e.soubor.jmeno, "noext");
+    EXPECT_EQ(e.soubor.cesta, "");
+    EXPECT_EQ(e.soubor.pripona, "");
+}
+
+TEST(EtapaObjekt, NazevInBothLanguages)
+{
+    Tnastaveni n;
+    n.Default();
+    Tjazyk j;
+    n.typJazyk = 1;
+    j.Default(n);
+    Tetapa e;
+    ASSERT_TRUE(NacistEtapu(Data + "sit3.epc", e));
+    EXPECT_EQ(e.Nazev(j, false, 1, 1), "1. epoch");
+    EXPECT_EQ(e.Nazev(j, true, 2, 2), "2. epoch (transformed) [sit3.epc]");
+    n.typJazyk = 0;
+    j.Default(n);
+    EXPECT_EQ(e.Nazev(j, true, 1, 2), "1. etapa (transformovaná) [sit3.epc]");
+    e.Clear();
+    EXPECT_EQ(e.Nazev(j, true, 2, 1), "2. etapa");  // not attached: no file
+    EXPECT_EQ(e.Nazev(j, false, 3, 1), "etapa");      // no numeral for a third epoch
+}
+
+TEST(EtapaObjekt, AnalysesRunOnTheEpochsData)
+{
+    Tetapa e;
+    ASSERT_TRUE(NacistEtapu(Data + "sit3.epc", e));
+    e.VypocetAnalyzaDelka(0, 1);
+    EXPECT_EQ(e.analyzaDelka.iStn, 0);
+    EXPECT_EQ(e.analyzaDelka.iCilL, 1);
+    ASSERT_EQ(e.analyzaDelka.data.bod.size(), 7u);
+    // dX of 101 -> 102 and its deviation: var = C(X2) + C(X1) - 2 cov = 2.5e-6 + 4e-6 - 1e-6.
+    EXPECT_TRUE(Blizko(e.analyzaDelka.data.bod[0].X, 1100 - 1000.123456L, 1e-9L));
+    EXPECT_TRUE(Blizko(e.analyzaDelka.data.bod[0].Y, std::sqrt(5.5e-6L), 1e-12L));
+    EXPECT_TRUE(Blizko(e.analyzaDelka.data.bod[0].Z, 1.2L * std::sqrt(5.5e-6L), 1e-12L));
+    e.VypocetAnalyzaUhel(2, 0, 1);
+    EXPECT_EQ(e.analyzaUhel.iStn, 2);
+    EXPECT_EQ(e.analyzaUhel.data.bod.size(), 3u);
+}
+
+// ---------------------------------------------------------------- transformation
+
+// A 90 degree rotation about Z (X axis onto Y: (x, y, z) -> (-y, x, z)) and
+// a translation. Each 3 x 3 block C becomes R C R^T: Cxx and Cyy exchange,
+// Cxy changes sign, the traces stay; the major axis of 101 turns from
+// bearing 0 to pi/2, that of 102 from pi/4 to 3 pi/4.
+TEST(EtapaTransformace, RotationAndTranslationMapPointsBlocksAndEllipses)
+{
+    Tetapa e;
+    ASSERT_TRUE(NacistEtapu(Data + "sit3.epc", e));
+    e.protokol.text = {"old"};
+    e.protokol.jePlny = true;
+    const Tetapa puvodni = e;
+    const Tmatrix R = {{0, -1, 0}, {1, 0, 0}, {0, 0, 1}};
+    const Tmatrix t = {{100}, {-200}, {5}};
+    ASSERT_TRUE(e.Transformuj(t, R));
+    EXPECT_TRUE(e.jePripojen);
+    EXPECT_FALSE(e.protokol.jePlny);
+
+    for (std::size_t i = 0; i < 3; ++i) {
+        const Tbod& a = puvodni.souradnice.bod[i];
+        const Tbod& b = e.souradnice.bod[i];
+        EXPECT_TRUE(Blizko(b.X, -a.Y + 100, 1e-9L)) << a.cislo;
+        EXPECT_TRUE(Blizko(b.Y, a.X - 200, 1e-9L)) << a.cislo;
+        EXPECT_TRUE(Blizko(b.Z, a.Z + 5, 1e-9L)) << a.cislo;
+        // rounded to micrometres
+        EXPECT_TRUE(Blizko(b.Y * 1e6L, std::round(b.Y * 1e6L), 1e-3L));
+    }
+
+    // Full symmetric matrices and B C B^T with B = diag(R, R), computed here.
+    const int n = 6;
+    auto plna = [&](const Tmatrix& L, int i, int j) { return i >= j ? L[i][j] : L[j][i]; };
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j <= i; ++j) {
+            Extended s = 0;
+            for (int k = 0; k < n; ++k)
+                for (int l = 0; l < n; ++l) {
+                    const Extended bik = (k / 3 == i / 3) ? R[i % 3][k % 3] : 0;
+                    const Extended bjl = (l / 3 == j / 3) ? R[j % 3][l % 3] : 0;
+                    s += bik * plna(puvodni.maticeKovariancni, k, l) * bjl;
+                }
+            EXPECT_EQ(e.maticeKovariancni[i][j], s) << i << "," << j;
+        }
+    for (int k = 0; k < 2; ++k) {
+        Extended stopa0 = 0, stopa1 = 0;
+        for (int d = 0; d < 3; ++d) {
+            stopa0 += puvodni.maticeKovariancni[3 * k + d][3 * k + d];
+            stopa1 += e.maticeKovariancni[3 * k + d][3 * k + d];
+        }
+        EXPECT_EQ(stopa1, stopa0);
+    }
+    EXPECT_EQ(e.maticeKovariancni[4][3], -1.5e-6L);
+
+    const Tbod& p101 = e.souradnice.bod[0];
+    const Tbod& p102 = e.souradnice.bod[1];
+    EXPECT_TRUE(Blizko(p101.elipsa.a_delka, 2e-3L, 1e-15L));
+    EXPECT_TRUE(Blizko(p101.elipsa.b_delka, 1e-3L, 1e-15L));
+    EXPECT_TRUE(Blizko(p101.elipsa.a_smernik, Pi / 2, 1e-12L));
+    EXPECT_TRUE(Blizko(p102.elipsa.a_smernik, 3 * Pi / 4, 1e-12L));
+    EXPECT_TRUE(Blizko(p101.sig_X, 1e-3L, 1e-15L));
+    EXPECT_TRUE(Blizko(p101.sig_Y, 2e-3L, 1e-15L));
+    const auto osy = SerazeneOsy(p102.elipsoid);
+    EXPECT_TRUE(Blizko(osy[2], 3e-3L, 1e-12L));
+    EXPECT_EQ(e.souradnice.bod[2].sig_X, -1.0L);
+    EXPECT_EQ(e.souradnice.bod[2].elipsa.a_delka, -1.0L);
+
+    // Drawing points follow; the table shows the new matrix.
+    EXPECT_EQ(e.grafika.body[0].X, p101.X);
+    EXPECT_TRUE(Blizko(e.grafika.body[0].a_smernik, Pi / 2, 1e-12L));
+    EXPECT_EQ(e.grafika.mereni.size(), 3u);
+    EXPECT_EQ(e.kovariancniMaticeStr(), SymetrickaMaticeNaText(e.maticeKovariancni, 6));
+    EXPECT_NE(e.kovariancniMaticeStr(), puvodni.kovariancniMaticeStr());
+}
+
+TEST(EtapaTransformace, IdentityChangesNothingButTheReport)
+{
+    TStringList g = Generuj(8, 2, 21);
+    Tetapa e;
+    ASSERT_TRUE(NacistEtapuZeSeznamu(g, e, 1));
+    const std::string pred = Otisk(e);
+    const Tmatrix I = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
+    ASSERT_TRUE(e.Transformuj(Tmatrix{{0}, {0}, {0}}, I));
+    EXPECT_EQ(Otisk(e), pred);
+}
+
+TEST(EtapaTransformace, FailureEmptiesTheEpoch)
+{
+    Tetapa e;
+    ASSERT_TRUE(NacistEtapu(Data + "sit3.epc", e));
+    EXPECT_FALSE(e.Transformuj(Tmatrix{{0}, {0}, {0}}, Tmatrix{{1, 0}, {0, 1}}));
+    EXPECT_FALSE(e.jePripojen);
+    EXPECT_EQ(e.pocetBodu, -1);
+
+    ASSERT_TRUE(NacistEtapu(Data + "sit3.epc", e));
+    const Extended nan = std::numeric_limits<Extended>::quiet_NaN();
+    EXPECT_FALSE(e.Transformuj(Tmatrix{{0}, {0}, {0}}, Tmatrix{{nan, 0, 0}, {0, 1, 0}, {0, 0, 1}}));
+    EXPECT_FALSE(e.jePripojen);
+
+    Tetapa prazdna;  // nothing to transform
+    EXPECT_FALSE(prazdna.Transformuj(Tmatrix{{0}, {0}, {0}}, Tmatrix{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}));
+}
+
+// ---------------------------------------------------------------- damaged texts
+
+// Every prefix of a valid epoch, and a few thousand random mutations of it,
+// either read (and then write and read back to the same text) or fail and
+// leave the loaded epoch alone.
+TEST(EtapaPoskozena, TruncatedAndMutatedEpochsNeverHalfLoad)
+{
+    const Tetapa puvodni = NactenaEtapa();
+    const std::string otisk = Otisk(puvodni);
+    std::vector<TStringList> zaklady = {Soubor("sit3.epc"), Soubor("nevyrovnana.epc"),
+                                        Generuj(3, 2, 1)};
+    auto over = [&](TStringList r, const std::string& popis) {
+        Tetapa e;
+        e.Kopiruj(puvodni);
+        if (NacistEtapuZeSeznamu(r, e, 1)) {
+            TStringList zapsane;
+            UlozitEtapu(zapsane, e, 1);
+            Tetapa zpet;
+            TStringList kopie = zapsane;
+            ASSERT_TRUE(NacistEtapuZeSeznamu(kopie, zpet, 1)) << popis;
+            TStringList znovu;
+            UlozitEtapu(znovu, zpet, 1);
+            EXPECT_EQ(znovu, zapsane) << popis;
+        } else {
+            EXPECT_EQ(Otisk(e), otisk) << popis;
+        }
+    };
+
+    int precteno = 0;
+    for (const TStringList& z : zaklady) {
+        for (std::size_t n = 0; n < z.size(); ++n) {
+            TStringList r(z.begin(), z.begin() + static_cast<std::ptrdiff_t>(n));
+            Tetapa e;
+            if (std::find(r.begin(), r.end(), "</4>") == r.end()) {
+                EXPECT_FALSE(NacistEtapuZeSeznamu(r, e, 1)) << "prefix of " << n << " lines";
+            }
+            over(TStringList(z.begin(), z.begin() + static_cast<std::ptrdiff_t>(n)), "prefix");
+            // a line cut in the middle
+            if (n > 0 && z[n - 1].size() > 1) {
+                TStringList c(z.begin(), z.begin() + static_cast<std::ptrdiff_t>(n));
+                c.back().resize(c.back().size() / 2);
+                over(c, "cut line");
+            }
+        }
+    }
+
+    std::mt19937 gen(20240601);
+    const std::string znaky = "0123456789.-+eE,<>/ \tnaif$x";
+    for (int pokus = 0; pokus < 3000; ++pokus) {
+        TStringList r = zaklady[static_cast<std::size_t>(pokus) % zaklady.size()];
+        const int zmen = 1 + static_cast<int>(gen() % 3);
+        for (int z = 0; z < zmen && !r.empty(); ++z) {
+            const std::size_t i = gen() % r.size();
+            std::string& l = r[i];
+            switch (gen() % 6) {
+            case 0:
+                if (!l.empty()) l.erase(gen() % l.size(), 1);
+                break;
+            case 1: l.insert(l.empty() ? 0 : gen() % (l.size() + 1), 1, znaky[gen() % znaky.size()]); break;
+            case 2:
+                if (!l.empty()) l[gen() % l.size()] = znaky[gen() % znaky.size()];
+                break;
+            case 3: r.insert(r.begin() + static_cast<std::ptrdiff_t>(i), r[i]); break;
+            case 4: r.erase(r.begin() + static_cast<std::ptrdiff_t>(i)); break;
+            default: std::swap(r[i], r[gen() % r.size()]); break;
+            }
+        }
+        Tetapa e;
+        TStringList kopie = r;
+        if (NacistEtapuZeSeznamu(kopie, e, 1)) ++precteno;
+        over(r, "mutation " + std::to_string(pokus));
+    }
+    // Some mutations are harmless (a digit of a coordinate, a blank).
+    EXPECT_GT(precteno, 0);
+}
+
+// Every file of the test corpus: the valid ones read, the damaged ones
+// ("poskozena_*") fail.
+TEST(EtapaPoskozena, CorpusFiles)
+{
+    int souboru = 0;
+    for (const auto& polozka : std::filesystem::directory_iterator(Data)) {
+        const std::string jmeno = polozka.path().filename().string();
+        if (polozka.path().extension() != ".epc") continue;
+        ++souboru;
+        Tetapa e;
+        const bool ok = NacistEtapu(polozka.path().string(), e);
+        EXPECT_EQ(ok, jmeno.rfind("poskozena_", 0) != 0) << jmeno;
+    }
+    EXPECT_GE(souboru, 3);
+}
