@@ -9,6 +9,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <utility>
+
 namespace sitmera {
 
 namespace {
@@ -121,15 +123,20 @@ std::string ZWindows1250(std::string_view s)
     return vysledek;
 }
 
-std::string DoUtf8(std::string_view b)
+// Decodes the bytes into UTF-8; valid UTF-8 is kept in place (no copy), which
+// matters for epochs of some hundred megabytes.
+std::string DoUtf8(std::string&& b)
 {
-    if (b.size() >= 3 && b.substr(0, 3) == "\xEF\xBB\xBF") {
-        const auto zbytek = b.substr(3);
-        return JePlatneUtf8(zbytek) ? std::string(zbytek) : ZWindows1250(zbytek);
+    const std::string_view v(b);
+    if (v.size() >= 3 && v.substr(0, 3) == "\xEF\xBB\xBF") {
+        if (!JePlatneUtf8(v.substr(3))) return ZWindows1250(v.substr(3));
+        b.erase(0, 3);
+        return std::move(b);
     }
-    if (b.size() >= 2 && b.substr(0, 2) == "\xFF\xFE") return ZUtf16(b.substr(2), false);
-    if (b.size() >= 2 && b.substr(0, 2) == "\xFE\xFF") return ZUtf16(b.substr(2), true);
-    return JePlatneUtf8(b) ? std::string(b) : ZWindows1250(b);
+    if (v.size() >= 2 && v.substr(0, 2) == "\xFF\xFE") return ZUtf16(v.substr(2), false);
+    if (v.size() >= 2 && v.substr(0, 2) == "\xFE\xFF") return ZUtf16(v.substr(2), true);
+    if (JePlatneUtf8(v)) return std::move(b);
+    return ZWindows1250(v);
 }
 
 [[noreturn]] void Selhani(const std::string& co, const std::string& cesta, int chyba)
@@ -163,9 +170,12 @@ std::size_t DelkaTextu(std::string_view text)
     return n;
 }
 
-TStringList RozdelNaRadky(std::string_view bajty)
+namespace {
+
+// Splits the decoded text into lines; takes the bytes over.
+TStringList RozdelPrevzate(std::string&& bajty)
 {
-    const std::string text = DoUtf8(bajty);
+    const std::string text = DoUtf8(std::move(bajty));
     TStringList radky;
     std::size_t zacatek = 0;
     const std::size_t n = text.size();
@@ -179,6 +189,13 @@ TStringList RozdelNaRadky(std::string_view bajty)
     }
     if (zacatek < n) radky.emplace_back(text, zacatek, n - zacatek);
     return radky;
+}
+
+}  // namespace
+
+TStringList RozdelNaRadky(std::string_view bajty)
+{
+    return RozdelPrevzate(std::string(bajty));
 }
 
 TStringList NactiTextovySoubor(const std::string& cesta)
@@ -205,7 +222,7 @@ TStringList NactiTextovySoubor(const std::string& cesta)
         obsah.append(buf, static_cast<std::size_t>(n));
     }
     ::close(fd);
-    return RozdelNaRadky(obsah);
+    return RozdelPrevzate(std::move(obsah));
 }
 
 void ZapisSouborAtomicky(const std::string& cesta, std::string_view bajty)
