@@ -213,30 +213,34 @@ void RotationMatrix3(Tmatrix& R, Extended a, Extended b, Extended c)
 // Every 3 x 3 block (p, q) of the block-diagonal product R C R^T is
 // Rot * Cpq * Rot^T. Blocks strictly below the diagonal lie wholly in the
 // stored lower half; a diagonal block is first mirrored to a full symmetric
-// block and only its lower half is written back.
+// block and only its lower half is written back. The products are those of
+// MatrixMultiply (sums from 0 in index order), on fixed 3 x 3 arrays.
 void RotateCovarianceLower(const Tmatrix& C, const Tmatrix& Rot, Tmatrix& Out)
 {
     const int n = static_cast<int>(C.size());
     Tmatrix vysledek;
     MatrixCreateLower(vysledek, n);
-    Tmatrix blok, T;
-    MatrixCreate(blok, 3, 3);
+    Extended r[3][3];
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j) r[i][j] = Rot[i][j];
+    Extended blok[3][3], T[3][3];
     for (int p = 0; p < n - 1; p += 3) {
         for (int q = 0; q <= p; q += 3) {
-            if (q < p) {
-                MatrixCreate(blok, 3, 3);
-                for (int k = 0; k < 3; ++k)
-                    for (int j = 0; j < 3; ++j) blok[k][j] = C[p + k][q + j];
-                MatrixMultiply(Rot, blok, T);
-                for (int i = 0; i < 3; ++i)
-                    for (int j = 0; j < 3; ++j)
-                        for (int k = 0; k < 3; ++k) vysledek[p + i][q + j] += T[i][k] * Rot[j][k];
-            } else {
-                MatrixSubmatrix(C, p, 3, blok);
-                MatrixMultiply(Rot, blok, T);
-                for (int i = 0; i < 3; ++i)
-                    for (int j = 0; j <= i; ++j)
-                        for (int k = 0; k < 3; ++k) vysledek[p + i][p + j] += T[i][k] * Rot[j][k];
+            const bool diagonalni = q == p;
+            for (int k = 0; k < 3; ++k)
+                for (int j = 0; j < 3; ++j)
+                    blok[k][j] = (!diagonalni || j <= k) ? C[p + k][q + j] : C[p + j][q + k];
+            for (int i = 0; i < 3; ++i)
+                for (int j = 0; j < 3; ++j) {
+                    Extended suma = 0;
+                    for (int k = 0; k < 3; ++k) suma += r[i][k] * blok[k][j];
+                    T[i][j] = suma;
+                }
+            for (int i = 0; i < 3; ++i) {
+                Tvector& radek = vysledek[p + i];
+                const int jMax = diagonalni ? i : 2;
+                for (int j = 0; j <= jMax; ++j)
+                    for (int k = 0; k < 3; ++k) radek[q + j] += T[i][k] * r[j][k];
             }
         }
     }
