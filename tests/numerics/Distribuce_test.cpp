@@ -235,6 +235,22 @@ TEST(Icstudent, NewtonStepBelowTheResolutionOfXGaveNaN)
     EXPECT_TRUE(std::isfinite(IncBetaInverse(1.5L, 0.5L, 0.1L)));
 }
 
+TEST(Icstudent, DfBelowOneOrPOutsideTheUnitIntervalHung)
+{
+    // A negative df (a damaged redundancy) or p outside [0, 1] once sent the
+    // search into an endless loop; they now give NaN at once, as does df = 0.
+    for (int df : {0, -1, -7})
+        for (Extended p : {0.1L, 0.6L, 0.975L}) EXPECT_TRUE(std::isnan(icstudent(df, p))) << df << ' ' << p;
+    for (Extended p : {-0.5L, 1.5L, std::nanl("")}) EXPECT_TRUE(std::isnan(icstudent(5, p)));
+    EXPECT_TRUE(std::isnan(IncBetaInverse(-2, 0.5L, 0.05L)));
+    EXPECT_TRUE(std::isnan(IncBetaInverse(2, 0.5L, 1.5L)));
+    EXPECT_TRUE(std::isnan(IncBeta(2, 0, 0.5L)));
+    EXPECT_TRUE(std::isnan(IncBeta(2, 3, -0.1L)));
+    // The ends of the interval give the limiting values.
+    EXPECT_EQ(icstudent(5, 0), -1e300L);
+    EXPECT_EQ(icstudent(5, 1), 1e300L);
+}
+
 TEST(Icstudent, ExtremeTailsStayFinite)
 {
     // 1 - p = 1e-15 with df = 1: t = 1 / tan(pi 1e-15) ~ 3.18e14.
