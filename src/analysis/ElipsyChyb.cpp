@@ -50,6 +50,9 @@ Telipsa ElipsaZPrvku(Extended Cxx, Extended Cyy, Extended Cxy)
     elipsa.b_delka = Odmocnina(b2);
     Extended smernik = std::atan2(2 * Cxy, rozdil) / 2;
     if (smernik < 0) smernik += Pi;
+    // A negative angle smaller than half an ulp of pi rounds to pi itself
+    // when pi is added: that axis lies along X, bearing 0.
+    if (smernik >= Pi) smernik = 0;
     if (smernik == 0) smernik = 0;  // no signed zero
     elipsa.a_smernik = smernik;
     return elipsa;

@@ -242,7 +242,7 @@ bool NacistHlavickuEtapy(Tetapa& etapa, const TStringList& lines)
         std::int64_t h[15];
         for (int i = 0; i < 15; ++i) h[i] = TextNaCeleCislo(lines[static_cast<std::size_t>(i)]);
         const Extended aprior = TextNaCislo(lines[15]);
-        const Extended aposterior = TextNaCislo(lines[16]);
+        Extended aposterior = TextNaCislo(lines[16]);
 
         // Ranges: lines 1-7, line 10, lines 11-12, line 15.
         for (int i = 0; i < 7; ++i)
@@ -263,6 +263,9 @@ bool NacistHlavickuEtapy(Tetapa& etapa, const TStringList& lines)
         // one has redundancy 0 and a-posteriori deviation 0.
         const bool vyrovnan = !JeNula(aposterior) && h[13] > 0;
         if (!vyrovnan && !(JeNula(aposterior) && h[13] == 0)) return false;
+        // A value that counts as zero is kept as 0: a residue such as -1e-17
+        // would otherwise stand as a (negative) unit deviation.
+        if (JeNula(aposterior)) aposterior = 0;
 
         int* pole[15] = {&etapa.pocetSmer, &etapa.pocetZenit, &etapa.pocetDelka,
                          &etapa.pocetDoplnekDelka, &etapa.pocetDoplnekSmernik,

@@ -135,6 +135,33 @@ TEST(ElipsaChybBodu, BearingLiesInHalfOpenRangeWithoutSignedZero)
     EXPECT_LT(e.a_smernik, Pi);
 }
 
+TEST(ElipsaChybBodu, BearingRoundedUpToPiIsTakenAsZero)
+{
+    // atan2(2 Cxy, Cxx - Cyy) / 2 = -1e-30 here; adding pi rounds to pi itself,
+    // which lies outside [0, pi). The axis is the X axis: bearing 0.
+    for (const Extended cxy : {-1e-30L, -1e-22L, -1e-300L}) {
+        SCOPED_TRACE(static_cast<double>(cxy));
+        Telipsa e;
+        ElipsaChybBodu(Dolni2(4, 1, cxy), e);
+        EXPECT_GE(e.a_smernik, 0);
+        EXPECT_LT(e.a_smernik, Pi);
+        EXPECT_EQ(e.a_smernik, 0);
+        EXPECT_FALSE(std::signbit(e.a_smernik));
+    }
+    // The same through the whole-epoch routine.
+    Tsouradnice s;
+    s.Velikost(1);
+    s.bod[0].JePlny = true;
+    Tmatrix K;
+    MatrixCreateLower(K, 3);
+    K[0][0] = 4;
+    K[1][0] = -1e-30L;
+    K[1][1] = 1;
+    K[2][2] = 1;
+    VypocetElips(s, K, 1);
+    EXPECT_EQ(s.bod[0].elipsa.a_smernik, 0);
+}
+
 TEST(ElipsaChybBodu, AxesRebuildTheBlock)
 {
     // C = R diag(a^2, b^2) R' with R the rotation by the bearing t:

@@ -722,6 +722,28 @@ TEST(EtapaHlavicka, FailedHeaderLeavesTheEpochUnchanged)
     EXPECT_EQ(e.odchylkaJednotkovaAprior, 0.0L);
 }
 
+TEST(EtapaHlavicka, APosterioriResidueThatCountsAsZeroIsStoredAsZero)
+{
+    // Not adjusted: 12 measurements, 4 determined + 1 fixed points, 12
+    // unknowns, redundancy 0. An a-posteriori text within 1e-16 of zero counts
+    // as 0 and must not stand as a tiny (or negative) unit deviation.
+    for (const std::string aposterior : {"-1e-17", "1E-17", "0,00000000000000001", "-0"}) {
+        SCOPED_TRACE(aposterior);
+        TStringList r = {"4", "4", "4", "0", "0", "0", "0", "12", "5",
+                         "4", "1", "0", "12", "0", "0", "1", aposterior};
+        Tetapa e;
+        ASSERT_TRUE(NacistHlavickuEtapy(e, r));
+        EXPECT_FALSE(e.jeVyrovnan);
+        EXPECT_EQ(e.odchylkaJednotkovaAposterior, 0);
+        EXPECT_FALSE(std::signbit(e.odchylkaJednotkovaAposterior));
+        EXPECT_EQ(e.rozptylJednotkovyAposterior, 0);
+        TStringList zapsano;
+        UlozitHlavickuEtapy(zapsano, e);
+        ASSERT_EQ(zapsano.size(), 17u);
+        EXPECT_EQ(zapsano[16], "0");
+    }
+}
+
 TEST(EtapaGrafika, RecordsChecked)
 {
     Tetapa e;
