@@ -10,50 +10,11 @@
 #include "numerics/Cesta.h"
 #include "numerics/Matrix2.h"
 #include "numerics/TextPole.h"
+#include "numerics/TextSoubor.h"
 
 namespace sitmera {
 
 namespace {
-
-// Lower case of a UTF-8 text: ASCII, Latin-1 and Latin Extended-A capitals
-// (every Czech letter among them); other characters are kept.
-std::string MalaPismena(const std::string& text)
-{
-    std::string vysledek;
-    vysledek.reserve(text.size());
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c < 0x80) {
-            vysledek += (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : static_cast<char>(c);
-            ++i;
-            continue;
-        }
-        // Two-byte sequences cover U+0080 .. U+07FF, where the letters in
-        // question live; anything else is copied byte by byte.
-        if ((c & 0xE0) == 0xC0 && i + 1 < text.size() &&
-            (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) {
-            char32_t k = (static_cast<char32_t>(c & 0x1F) << 6) |
-                         (static_cast<unsigned char>(text[i + 1]) & 0x3F);
-            if (k >= 0xC0 && k <= 0xDE && k != 0xD7) {
-                k += 0x20;  // À .. Þ
-            } else if ((k >= 0x100 && k <= 0x137) || (k >= 0x14A && k <= 0x177)) {
-                if (k % 2 == 0 && k != 0x130) ++k;  // pairs capital, small
-            } else if ((k >= 0x139 && k <= 0x148) || (k >= 0x179 && k <= 0x17E)) {
-                if (k % 2 == 1) ++k;  // pairs small after capital: Ĺ .. Ň, Ź .. Ž
-            } else if (k == 0x178) {
-                k = 0xFF;  // Ÿ
-            }
-            vysledek += static_cast<char>(0xC0 | (k >> 6));
-            vysledek += static_cast<char>(0x80 | (k & 0x3F));
-            i += 2;
-            continue;
-        }
-        vysledek += static_cast<char>(c);
-        ++i;
-    }
-    return vysledek;
-}
 
 bool VseKonecne(const Tmatrix& m)
 {

@@ -19,12 +19,25 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace sitmera {
 
 // Number of characters (UTF-8 code points) of a UTF-8 text. Column widths,
 // rules and the order of point numbers count characters, not bytes.
 std::size_t DelkaTextu(std::string_view text);
+
+// The code points of a UTF-8 text. A byte that does not start a valid
+// sequence stands for itself, mapped above the Unicode range (0x110000 + byte),
+// so it matches only the same byte.
+std::vector<char32_t> ZnakyTextu(std::string_view text);
+
+// Lower case of one code point: Latin (ASCII, Latin-1, Latin Extended-A with
+// every Czech and Slovak letter), basic Greek and Cyrillic; others unchanged.
+char32_t MalePismeno(char32_t znak);
+
+// Lower case of a UTF-8 text (see MalePismeno); invalid bytes are kept.
+std::string MalaPismena(std::string_view text);
 
 // Decodes the bytes of a text file into UTF-8 lines (see above).
 TStringList RozdelNaRadky(std::string_view bajty);

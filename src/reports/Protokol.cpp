@@ -81,44 +81,6 @@ TStringList RadkyProtokolu(const TStringList& polozky)
     return radky;
 }
 
-std::string MalymiPismeny(std::string_view text)
-{
-    std::string vysledek;
-    vysledek.reserve(text.size());
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c < 0x80) {
-            vysledek += (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : static_cast<char>(c);
-            ++i;
-            continue;
-        }
-        // The letters in question are two-byte sequences (U+0080 .. U+07FF);
-        // anything else is copied byte by byte.
-        if ((c & 0xE0) == 0xC0 && i + 1 < text.size() &&
-            (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) {
-            char32_t k = (static_cast<char32_t>(c & 0x1F) << 6) |
-                         (static_cast<unsigned char>(text[i + 1]) & 0x3F);
-            if (k >= 0xC0 && k <= 0xDE && k != 0xD7) {
-                k += 0x20;  // À .. Þ
-            } else if ((k >= 0x100 && k <= 0x137) || (k >= 0x14A && k <= 0x177)) {
-                if (k % 2 == 0 && k != 0x130) ++k;  // capital, then small: Č č, Ě ě, Ř ř, Š š, Ů ů
-            } else if ((k >= 0x139 && k <= 0x148) || (k >= 0x179 && k <= 0x17E)) {
-                if (k % 2 == 1) ++k;  // small after capital: Ň ň, Ž ž
-            } else if (k == 0x178) {
-                k = 0xFF;  // Ÿ
-            }
-            vysledek += static_cast<char>(0xC0 | (k >> 6));
-            vysledek += static_cast<char>(0x80 | (k & 0x3F));
-            i += 2;
-            continue;
-        }
-        vysledek += static_cast<char>(c);
-        ++i;
-    }
-    return vysledek;
-}
-
 // ---------------------------------------------------------------- clock
 
 void NastavHodinyProtokolu(ThodinyProtokolu hodiny) { Hodiny() = std::move(hodiny); }
@@ -150,7 +112,7 @@ std::string OznaceniEtapy(std::uint8_t druh, std::uint8_t cisloEtapy)
 
 std::string PriponaPresnosti(const Tjazyk& jazyk, int kod)
 {
-    const std::string presnost = MalymiPismeny(jazyk.popis.presnost);
+    const std::string presnost = MalaPismena(jazyk.popis.presnost);
     switch (kod) {
     case 4: return " (" + jazyk.popis.apriorni + " " + presnost + ")";
     case 5: return " (" + jazyk.popis.aposteriorni + " " + presnost + ")";
@@ -184,8 +146,8 @@ void NadpisProtokoluEtapy(TprotokolAnalyser& protokol, std::uint8_t cisloEtapy, 
                           std::uint8_t typJazyk)
 {
     std::string druhText;
-    if (druh == 1) druhText = jazyk.popis.pripojena + " " + MalymiPismeny(jazyk.tlacitko.etapa);
-    else if (druh == 2) druhText = jazyk.popis.transformovana + " " + MalymiPismeny(jazyk.tlacitko.etapa);
+    if (druh == 1) druhText = jazyk.popis.pripojena + " " + MalaPismena(jazyk.tlacitko.etapa);
+    else if (druh == 2) druhText = jazyk.popis.transformovana + " " + MalaPismena(jazyk.tlacitko.etapa);
     const std::string radek = jazyk.protokol.protokol1 + " " + OznaceniEtapy(druh, cisloEtapy) +
                               " - " + std::to_string(cisloEtapy) + ". " + druhText + " [" +
                               jmenoSouboru + "]";

@@ -30,6 +30,7 @@
 
 #include "core/Info.h"
 #include "core/ProtokolAnalyser.h"
+#include "numerics/TextSoubor.h"
 #include "numerics/Zaklad.h"
 
 namespace sitmera {
@@ -50,10 +51,6 @@ std::string TextProtokolu(const TStringList& polozky);
 // The lines of TextProtokolu (split at CR LF, without line ends; no extra
 // line after the final line end).
 TStringList RadkyProtokolu(const TStringList& polozky);
-
-// Lower case of a UTF-8 text: ASCII, Latin-1 and Latin Extended-A capitals
-// (every Czech letter); other characters are kept.
-std::string MalymiPismeny(std::string_view text);
 
 // ---------------------------------------------------------------- the clock of the "created" line
 

@@ -70,7 +70,7 @@ TtextPole TabulkaInfoEtapy(const Tetapa& etapa, const Tjazyk& jazyk)
         {p.smer + ":", cele(etapa.pocetSmer)},
         {p.zenit + ":", cele(etapa.pocetZenit)},
         {p.delka + ":", cele(etapa.pocetDelka)},
-        {p.delka + " (" + MalymiPismeny(p.doplnek) + "):", cele(etapa.pocetDoplnekDelka)},
+        {p.delka + " (" + MalaPismena(p.doplnek) + "):", cele(etapa.pocetDoplnekDelka)},
         {p.smernik + ":", cele(etapa.pocetDoplnekSmernik)},
         {p.prevyseni + ":", cele(etapa.pocetDoplnekPrevyseni)},
         {p.provazovani + " (" + p.x + " + " + p.y + "):",
@@ -86,10 +86,10 @@ TtextPole TabulkaKlice(const TtransformacniKlicEtapa& klic, const Tjazyk& jazyk,
     const Ttlacitko& t = jazyk.tlacitko;
     std::string metoda;
     switch (klic.typ) {
-    case 0: metoda = "1. " + t.bez2 + " " + MalymiPismeny(t.transformace); break;
-    case 1: metoda = "2. " + t.primka + " AB (" + MalymiPismeny(p.rotace) + " Z)"; break;
-    case 2: metoda = "3. " + t.rovina + " ABC (" + MalymiPismeny(p.rotace) + " XYZ)"; break;
-    case 3: metoda = "4. " + t.uzivatelsky + " " + MalymiPismeny(p.transformacniKlic); break;
+    case 0: metoda = "1. " + t.bez2 + " " + MalaPismena(t.transformace); break;
+    case 1: metoda = "2. " + t.primka + " AB (" + MalaPismena(p.rotace) + " Z)"; break;
+    case 2: metoda = "3. " + t.rovina + " ABC (" + MalaPismena(p.rotace) + " XYZ)"; break;
+    case 3: metoda = "4. " + t.uzivatelsky + " " + MalaPismena(p.transformacniKlic); break;
     default: break;
     }
     TtextPole pole{{t.metoda + ":", metoda}};
@@ -154,7 +154,7 @@ void SekceKlice(TprotokolAnalyser& protokol, const TtransformacniKlicEtapa& klic
     };
     if (pocet > 7) {
         protokol.text.emplace_back();
-        protokol.text.push_back(jazyk.tlacitko.vztazne + " " + MalymiPismeny(jazyk.popis.body));
+        protokol.text.push_back(jazyk.tlacitko.vztazne + " " + MalaPismena(jazyk.popis.body));
         bod(0, "A");
         radky(7, 9);
         bod(1, "B");

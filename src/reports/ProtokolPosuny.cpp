@@ -80,7 +80,7 @@ std::vector<SloupecPosunu> SloupcePosunu(const Tnastaveni& nastaveni, int kod, i
 // Name of a value column: "X movement", "Horizontal movement", "Bearing" ...
 std::string NazevVeliciny(const Tjazyk& jazyk, int velicina, int rozlozeni)
 {
-    const std::string posun = std::string(" ").append(MalymiPismeny(jazyk.tlacitko.posun2));
+    const std::string posun = std::string(" ").append(MalaPismena(jazyk.tlacitko.posun2));
     switch (velicina) {
     case kX: return jazyk.popis.x + posun;
     case kY: return jazyk.popis.y + posun;
@@ -126,12 +126,12 @@ std::string BunkaOdchylkyPosunu(const Tposun& posun, const TposunHodnota& aprior
 // after them when any was written.
 void RadkyZnacek(TprotokolAnalyser& protokol, const Tnastaveni& nastaveni, const Tjazyk& jazyk)
 {
-    const std::string zacatek = jazyk.tlacitko.vyznamne + " " + MalymiPismeny(jazyk.tlacitko.posun2) + " (";
+    const std::string zacatek = jazyk.tlacitko.vyznamne + " " + MalaPismena(jazyk.tlacitko.posun2) + " (";
     const std::string presnost = " " + jazyk.popis.presnost + ")";
     if (nastaveni.porovnani.apriorni)
-        protokol.text.push_back("# - " + zacatek + MalymiPismeny(jazyk.popis.apriorni + presnost));
+        protokol.text.push_back("# - " + zacatek + MalaPismena(jazyk.popis.apriorni + presnost));
     if (nastaveni.porovnani.aposteriorni)
-        protokol.text.push_back("& - " + zacatek + MalymiPismeny(jazyk.popis.aposteriorni + presnost));
+        protokol.text.push_back("& - " + zacatek + MalaPismena(jazyk.popis.aposteriorni + presnost));
     if (nastaveni.porovnani.apriorni || nastaveni.porovnani.aposteriorni) protokol.text.emplace_back();
 }
 
@@ -279,9 +279,9 @@ void SekceInfoPosunu(TmodelPosuny& model, const Tnastaveni& nastaveni, const Tja
     text.push_back(OpakujZnakPodleTextu(jazyk.tlacitko.hodnoceni, U'-'));
     radky(1, 1);
     text.push_back(jazyk.popis.pocetVynamnych + " (" + jazyk.popis.apriorni + "/" + jazyk.popis.aposteriorni +
-                   " " + MalymiPismeny(jazyk.popis.presnost) + "):");
+                   " " + MalaPismena(jazyk.popis.presnost) + "):");
     radky(2, 6);
-    text.push_back(jazyk.tlacitko.marginalni + " " + MalymiPismeny(jazyk.tlacitko.posuny) + ":");
+    text.push_back(jazyk.tlacitko.marginalni + " " + MalaPismena(jazyk.tlacitko.posuny) + ":");
     radky(7, 11);
 }
 
@@ -361,9 +361,9 @@ bool ProtokolPosunu(TmodelPosuny& model, const TmodelPorovnani& modelPorovnani,
         const TprotokolNastaveni& s = nastaveni.protokol;
         const Ttlacitko& t = jazyk.tlacitko;
         const std::string posuny = t.posuny + " - ";
-        const std::string projekce = std::string(" ").append(MalymiPismeny(t.projekce));
+        const std::string projekce = std::string(" ").append(MalaPismena(t.projekce));
         const std::string hodnoceni = t.hodnoceni + " - ";
-        const std::string posun = std::string(" ").append(MalymiPismeny(t.posun2));
+        const std::string posun = std::string(" ").append(MalaPismena(t.posun2));
         const int kodHodnot = s.posunValuePresnost + 1;
         const int kodHodnoceni = s.posunHodnoceniPresnost + 1;
 
@@ -376,7 +376,7 @@ bool ProtokolPosunu(TmodelPosuny& model, const TmodelPorovnani& modelPorovnani,
                                  s.posunBodyIdentPresnost + 1);
         if (s.posunValueVse)
             SekceHodnotPosunu(model, nastaveni, jazyk,
-                              "C-04 " + posuny + t.vsechny + " " + MalymiPismeny(jazyk.popis.hodnoty), kodHodnot, 1);
+                              "C-04 " + posuny + t.vsechny + " " + MalaPismena(jazyk.popis.hodnoty), kodHodnot, 1);
         if (s.posunValueOrthogonal)
             SekceHodnotPosunu(model, nastaveni, jazyk, "C-05 " + posuny + t.ortogonalni + projekce, kodHodnot, 2);
         if (s.posunValueSemipolar)

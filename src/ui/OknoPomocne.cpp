@@ -180,9 +180,4 @@ std::string S(const QString& text)
     return text.toUtf8().toStdString();
 }
 
-std::string MalaPismena(const std::string& text)
-{
-    return S(Q(text).toLower());
-}
-
 }  // namespace sitmera

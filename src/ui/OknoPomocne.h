@@ -12,6 +12,7 @@
 
 #include <string>
 #include <vector>
+#include "numerics/TextSoubor.h"
 
 class QWidget;
 
@@ -77,9 +78,9 @@ void PrepniPanel(QWidget* panel, QWidget* c1, QWidget* c2, QWidget* c3, QWidget*
 void NastavTextSchranky(const std::string& text);
 std::string TextSchranky();
 
-// UTF-8 <-> Qt text, and lower case of a UTF-8 text (Czech letters too).
+// UTF-8 <-> Qt text. (Lower case of a UTF-8 text: MalaPismena of
+// numerics/TextSoubor.h.)
 QString Q(const std::string& text);
 std::string S(const QString& text);
-std::string MalaPismena(const std::string& text);
 
 }  // namespace sitmera

@@ -45,6 +45,21 @@ TEST(DelkaTextu, CountsCharactersNotBytes)
     EXPECT_EQ(DelkaTextu("\xF0\x9F\x98\x80"), 1u);            // outside the BMP, four bytes
 }
 
+TEST(MalaPismena, CzechCapitalsBecomeSmall)
+{
+    EXPECT_EQ(MalaPismena("Přesnost"), "přesnost");
+    EXPECT_EQ(MalaPismena("ŘÍZENÍ ČÁST ŮŽ ĎŤŇ Ě É Ó Ý"), "řízení část ůž ďťň ě é ó ý");
+    EXPECT_EQ(MalaPismena("A Priori 1.5 [mm]"), "a priori 1.5 [mm]");
+    EXPECT_EQ(MalaPismena("žluťoučký"), "žluťoučký");
+}
+
+TEST(MalaPismena, InvalidBytesAreKeptAndOtherScriptsFold)
+{
+    EXPECT_EQ(MalaPismena("A\xFF" "B"), "a\xFF" "b");
+    EXPECT_EQ(MalaPismena("\xCE\xA9\xD0\x96"), "\xCF\x89\xD0\xB6");  // Ω Ж -> ω ж
+    EXPECT_EQ(MalaPismena("\xC3\x97"), "\xC3\x97");                    // the multiplication sign stays
+}
+
 TEST(RozdelNaRadky, AcceptsEveryLineEnd)
 {
     const TStringList ocekavane = {"a", "b", "", "c"};

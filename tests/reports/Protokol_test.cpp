@@ -74,14 +74,6 @@ TEST(TextProtokolu, ItemsJoinedWithCrLfAndSectionOpenerGivesTwoEmptyLines)
     EXPECT_TRUE(RadkyProtokolu({}).empty());
 }
 
-TEST(MalymiPismeny, CzechCapitalsBecomeSmall)
-{
-    EXPECT_EQ(MalymiPismeny("Přesnost"), "přesnost");
-    EXPECT_EQ(MalymiPismeny("ŘÍZENÍ ČÁST ŮŽ ĎŤŇ Ě É Ó Ý"), "řízení část ůž ďťň ě é ó ý");
-    EXPECT_EQ(MalymiPismeny("A Priori 1.5 [mm]"), "a priori 1.5 [mm]");
-    EXPECT_EQ(MalymiPismeny("žluťoučký"), "žluťoučký");
-}
-
 // ---------------------------------------------------------------- title block and headings
 
 TEST(TitulProtokolu, EnglishAndCzechTitleBlocks)
