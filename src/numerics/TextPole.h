@@ -193,8 +193,9 @@ TStringList ParyZnacek(int n, int start);
 // that every tag of ParyZnacek(n, start) occurs exactly once and that they
 // stand in that order. False on failure; never throws.
 bool KontrolaZnacek(TStringList& radky, int n, int start);
-// cil := the lines strictly between the line "<k>" and the first line "</k>"
-// after it (nothing when "<k>" is missing).
+// cil := the lines strictly between the line "<k>" and the line "</k>". The
+// first "</k>" of zdroj ends the copy, also one that stands before "<k>"
+// (then nothing is copied); nothing when "<k>" is missing.
 void NactiSekci(TStringList& cil, const TStringList& zdroj, int k);
 // cil := the lines from "<a>" through "</b>", both tag lines included. A line
 // equal to "</b>" ends the copy (and is copied) even before "<a>" was met.
