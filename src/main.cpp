@@ -1,0 +1,31 @@
+// Sitmera Analyser: deformation analysis of geodetic networks.
+//
+// The program takes no arguments, reads no environment and no configuration
+// file: it creates its windows (the main window first), shows the main window
+// and runs the message loop until the user confirms the exit.
+#include <QApplication>
+
+#include "core/Globalni.h"
+#include "ui/Formular.h"
+#include "ui/SouradniceMainOkno.h"
+
+// Fontconfig and D-Bus keep caches they never free; the leak checker of
+// sanitizer builds is told so (an unused function in other builds).
+extern "C" const char* __lsan_default_suppressions()
+{
+    return "leak:libfontconfig\nleak:libdbus-1\n";
+}
+
+int main(int argc, char** argv)
+{
+    sitmera::Aplikace aplikace(argc, argv);
+
+    sitmera::VytvoritOknaProgramu();
+    sitmera::NastavHlavniOkno(&sitmera::Form65());
+    sitmera::Form65().show();
+    const int vysledek = aplikace.exec();
+
+    sitmera::ZrusitOknaProgramu();
+    sitmera::ZrusitGlobalniObjekty();
+    return vysledek;
+}

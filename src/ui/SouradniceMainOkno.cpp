@@ -1,0 +1,827 @@
+#include "ui/SouradniceMainOkno.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPointer>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <array>
+#include <utility>
+
+#include "analysis/Projekt.h"
+#include "core/Globalni.h"
+#include "numerics/Zaklad.h"
+#include "points/SouradniceSoubor.h"
+#include "ui/Bunky.h"
+#include "ui/HlaseniOkno.h"
+#include "ui/Menu.h"
+#include "ui/Mrizka.h"
+#include "ui/OknoPomocne.h"
+#include "ui/OtazkaOkno.h"
+#include "ui/OtevritOkno.h"
+#include "ui/Prostredi.h"
+#include "ui/ProtokolOkno.h"
+#include "ui/SouradniceMenu.h"
+#include "ui/UlozitOkno.h"
+
+namespace sitmera {
+
+TdalsiOkna& DalsiOkna()
+{
+    static TdalsiOkna okna;
+    return okna;
+}
+
+namespace {
+
+// Shortcut codes as the menu stores them.
+constexpr int kCtrlU = 16469;
+constexpr int kCtrlL = 16460;
+constexpr int kCtrlF3 = 16498;
+constexpr int kF3 = 114;
+constexpr int kShiftF3 = 8306;
+constexpr int kCtrlC = 16451;
+constexpr int kCtrlA = 16449;
+constexpr int kCtrlD = 16452;
+
+// Header geometry: three label rows above the grid's columns.
+constexpr int kVyskaZahlavi = 17;
+constexpr int kSloupec0 = 99;
+constexpr int kSloupec = 130;
+
+// Items that need a window of another unit, and that window's opener.
+using TclenOkna = std::function<void()> TdalsiOkna::*;
+
+bool JeOkno(TclenOkna clen)
+{
+    return static_cast<bool>(DalsiOkna().*clen);
+}
+
+QLabel* NovyLabel(QWidget* rodic, const char* jmeno)
+{
+    auto* l = new QLabel(rodic);
+    l->setObjectName(QLatin1String(jmeno));
+    return l;
+}
+
+QLabel* ZahlaviLabel(QWidget* rodic, const char* jmeno, int x, int y, int w, int h)
+{
+    QLabel* l = NovyLabel(rodic, jmeno);
+    l->setFrameShape(QFrame::Panel);
+    l->setFrameShadow(QFrame::Raised);
+    l->setAlignment(Qt::AlignCenter);
+    l->setGeometry(x, y, w, h);
+    return l;
+}
+
+// The reports of the program's buffers for the report viewer.
+TStringList TextProtokoluGlobalni(std::uint8_t rezim)
+{
+    if (!ExistujiGlobalniObjekty()) return {};
+    switch (rezim) {
+        case 1:
+        case 2: return etapaAktualni != nullptr ? etapaAktualni->protokol.text : TStringList();
+        case 3: return modelPosuny->protokol.text;
+        case 4: return protokolSouboru->text;
+        default: return {};
+    }
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- construction
+
+TForm65::TForm65(QWidget* rodic) : Formular(QStringLiteral("Form65"), rodic)
+{
+    VytvorMenu();
+    VytvorOvladace();
+    PripojMrizku();
+    // The grid shows only whole columns: the width is fixed, the height free.
+    NastavPevnouSirku(PevnaSirka(), 246);
+    resize(PevnaSirka(), 600);
+    ObnovDostupnost();
+}
+
+TForm65::~TForm65() = default;
+
+void TForm65::VytvorMenu()
+{
+    MainMenu1 = VytvorHlavniMenu(*this);
+    auto povolit = [this] { PovolitMenu(); };
+
+    Hlavni1 = PridejMenu(MainMenu1, QStringLiteral("Hlavni1"), [this] { ObnovDostupnost(); });
+    ProjektOtevrit1 = PridejPolozku(Hlavni1, QStringLiteral("ProjektOtevrit1"), 0, [this] { ProjektOtevrit1Click(); });
+    ProjektUlozitJako1 =
+        PridejPolozku(Hlavni1, QStringLiteral("ProjektUlozitJako1"), 0, [this] { ProjektUlozitJako1Click(); });
+    PridejOddelovac(Hlavni1, QStringLiteral("N1"));
+    Nastaveni1 = PridejPodmenu(Hlavni1, QStringLiteral("Nastaveni1"), [this] { ObnovDostupnost(); });
+    Jazyk1 = PridejPodmenu(Nastaveni1, QStringLiteral("Jazyk1"));
+    Cestina1 = PridejPolozku(Jazyk1, QStringLiteral("Cestina1"), 0, [this] { Cestina1Click(); });
+    Anglictina1 = PridejPolozku(Jazyk1, QStringLiteral("Anglictina1"), 0, [this] { Anglictina1Click(); });
+    Jednotky1 = PridejPolozku(Nastaveni1, QStringLiteral("Jednotky1"), kCtrlU, [this] { Jednotky1Click(); });
+    Analyza2 = PridejPolozku(Nastaveni1, QStringLiteral("Analyza2"), kCtrlL, [this] { Analyza2Click(); });
+    ProtokolNastaveni1 =
+        PridejPolozku(Nastaveni1, QStringLiteral("ProtokolNastaveni1"), 0, [this] { ProtokolNastaveni1Click(); });
+    PridejOddelovac(Hlavni1, QStringLiteral("N2"));
+    Zavrit1 = PridejPolozku(Hlavni1, QStringLiteral("Zavrit1"), 0, [this] { Zavrit1Click(); });
+
+    Souadnice1 = PridejMenu(MainMenu1, QStringLiteral("Souadnice1"), povolit);
+    Hledat1 = PridejPolozku(Souadnice1, QStringLiteral("Hledat1"), kCtrlF3, [this] { Hledat1Click(); });
+    HledatDalsi1 = PridejPolozku(Souadnice1, QStringLiteral("HledatDalsi1"), kF3, [this] { HledatDalsi1Click(); });
+    HledatPredchozi1 =
+        PridejPolozku(Souadnice1, QStringLiteral("HledatPredchozi1"), kShiftF3, [this] { HledatPredchozi1Click(); });
+    PridejOddelovac(Souadnice1, QStringLiteral("N3"));
+    Spravovat1 = PridejPodmenu(Souadnice1, QStringLiteral("Spravovat1"));
+    JeAktivni1 = PridejPolozku(Spravovat1, QStringLiteral("JeAktivni1"), 0, [this] { JeAktivni1Click(); });
+    JeNeaktivni1 = PridejPolozku(Spravovat1, QStringLiteral("JeNeaktivni1"), 0, [this] { JeNeaktivni1Click(); });
+    PridejOddelovac(Souadnice1, QStringLiteral("N4"));
+    Kopirovat1 = PridejPolozku(Souadnice1, QStringLiteral("Kopirovat1"), kCtrlC, [this] { Kopirovat1Click(); });
+
+    Vyber1 = PridejMenu(MainMenu1, QStringLiteral("Vyber1"), povolit);
+    Vybratvse1 = PridejPolozku(Vyber1, QStringLiteral("Vybratvse1"), kCtrlA, [this] { Vybratvse1Click(); });
+    Zrusitvyber1 = PridejPolozku(Vyber1, QStringLiteral("Zrusitvyber1"), kCtrlD, [this] { Zrusitvyber1Click(); });
+    PridejOddelovac(Vyber1, QStringLiteral("N5"));
+    VyberDleAtributu1 =
+        PridejPolozku(Vyber1, QStringLiteral("VyberDleAtributu1"), 0, [this] { VyberDleAtributu1Click(); });
+
+    Analyza1 = PridejMenu(MainMenu1, QStringLiteral("Analyza1"), povolit);
+    PrvniEtapa1 = PridejPolozku(Analyza1, QStringLiteral("PrvniEtapa1"), 0, [this] { PrvniEtapa1Click(); });
+    DruhaEtapa1 = PridejPolozku(Analyza1, QStringLiteral("DruhaEtapa1"), 0, [this] { DruhaEtapa1Click(); });
+    PridejOddelovac(Analyza1, QStringLiteral("N6"));
+    UzivBody1 = PridejPolozku(Analyza1, QStringLiteral("UzivBody1"), 0, [this] { UzivBody1Click(); });
+    TransformacniKlic1 =
+        PridejPolozku(Analyza1, QStringLiteral("TransformacniKlic1"), 0, [this] { TransformacniKlic1Click(); });
+    PridejOddelovac(Analyza1, QStringLiteral("N7"));
+    TransformaceEpocha1 =
+        PridejPolozku(Analyza1, QStringLiteral("TransformaceEpocha1"), 0, [this] { TransformaceEpocha1Click(); });
+    TransformaceEpocha2 =
+        PridejPolozku(Analyza1, QStringLiteral("TransformaceEpocha2"), 0, [this] { TransformaceEpocha2Click(); });
+    PridejOddelovac(Analyza1, QStringLiteral("N8"));
+    Porovnat1 = PridejPolozku(Analyza1, QStringLiteral("Porovnat1"), 0, [this] { Porovnat1Click(); });
+
+    Oprogramu1 = PridejPolozkuHlavni(MainMenu1, QStringLiteral("Oprogramu1"), [this] { Oprogramu1Click(); });
+
+    PopupMenu1 = VytvorPopupMenu(*this, QStringLiteral("PopupMenu1"), [this] { PovolitPopup(); });
+    VybratVse2 = PridejPolozku(PopupMenu1, QStringLiteral("VybratVse2"), 0, [this] { VybratVse2Click(); });
+    ZrusitVyber2 = PridejPolozku(PopupMenu1, QStringLiteral("ZrusitVyber2"), 0, [this] { ZrusitVyber2Click(); });
+    PridejOddelovac(PopupMenu1, QStringLiteral("N9"));
+    JeAktivni2 = PridejPolozku(PopupMenu1, QStringLiteral("JeAktivni2"), 0, [this] { JeAktivni2Click(); });
+    JeNeaktivni2 = PridejPolozku(PopupMenu1, QStringLiteral("JeNeaktivni2"), 0, [this] { JeNeaktivni2Click(); });
+    PridejOddelovac(PopupMenu1, QStringLiteral("N10"));
+    Kopirovat2 = PridejPolozku(PopupMenu1, QStringLiteral("Kopirovat2"), kCtrlC, [this] { Kopirovat2Click(); });
+
+    // Items of windows that are not there stay disabled, whatever enables
+    // them (the menus' enabling, the end of a processing step).
+    const std::pair<QAction*, TclenOkna> zavisle[] = {
+        {Jednotky1, &TdalsiOkna::Form14},         {Analyza2, &TdalsiOkna::Form82},
+        {ProtokolNastaveni1, &TdalsiOkna::Form83}, {Hledat1, &TdalsiOkna::Form61},
+        {VyberDleAtributu1, &TdalsiOkna::Form61}, {PrvniEtapa1, &TdalsiOkna::Form66},
+        {DruhaEtapa1, &TdalsiOkna::Form66},       {TransformaceEpocha1, &TdalsiOkna::Form66},
+        {TransformaceEpocha2, &TdalsiOkna::Form66}, {UzivBody1, &TdalsiOkna::Form78},
+        {TransformacniKlic1, &TdalsiOkna::Form77}, {Porovnat1, &TdalsiOkna::Form68},
+        {Oprogramu1, &TdalsiOkna::Form21},
+    };
+    for (const auto& [polozka, clen] : zavisle) {
+        QAction* a = polozka;
+        const TclenOkna c = clen;
+        connect(a, &QAction::enabledChanged, a, [a, c](bool zapnuto) {
+            if (zapnuto && !JeOkno(c)) a->setEnabled(false);
+        });
+    }
+}
+
+void TForm65::VytvorOvladace()
+{
+    auto* hlavni = qobject_cast<QBoxLayout*>(layout());
+
+    StringGrid3 = new Mrizka(QStringLiteral("StringGrid3"), this);
+    StringGrid3->SetDefaultRowHeight(18);
+    NastavVelikostTabulky(StringGrid3, 0, 4);
+    for (int c = 0; c < 4; ++c) StringGrid3->SetColWidth(c, SirkaSloupceTabulky(TypTabulkySouradnic, c));
+
+    // Header: "Point" / "Number" over column 0, "Coordinates" over the three
+    // coordinate columns with the axis names and units below, a filler above
+    // the scroll bar.
+    const int ram = StringGrid3->frameWidth();
+    const int sirkaPosuvniku = StringGrid3->verticalScrollBar()->sizeHint().width();
+    Panel2 = new QWidget(this);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    Panel2->setFixedHeight(3 * kVyskaZahlavi);
+    const int h = kVyskaZahlavi;
+    const int x1 = ram + kSloupec0;
+    Label_BOD = ZahlaviLabel(Panel2, "Label_BOD", 0, 0, x1, h);
+    Label_bod_cislo = ZahlaviLabel(Panel2, "Label_bod_cislo", 0, h, x1, 2 * h);
+    Label_SRD = ZahlaviLabel(Panel2, "Label_SRD", x1, 0, 3 * kSloupec, h);
+    Label_srd_X = ZahlaviLabel(Panel2, "Label_srd_X", x1, h, kSloupec, h);
+    Label_srd_Y = ZahlaviLabel(Panel2, "Label_srd_Y", x1 + kSloupec, h, kSloupec, h);
+    Label_srd_Z = ZahlaviLabel(Panel2, "Label_srd_Z", x1 + 2 * kSloupec, h, kSloupec, h);
+    Label_srd_X_jdn = ZahlaviLabel(Panel2, "Label_srd_X_jdn", x1, 2 * h, kSloupec, h);
+    Label_srd_Y_jdn = ZahlaviLabel(Panel2, "Label_srd_Y_jdn", x1 + kSloupec, 2 * h, kSloupec, h);
+    Label_srd_Z_jdn = ZahlaviLabel(Panel2, "Label_srd_Z_jdn", x1 + 2 * kSloupec, 2 * h, kSloupec, h);
+    Label_doplnek = ZahlaviLabel(Panel2, "Label_doplnek", x1 + 3 * kSloupec, 0, sirkaPosuvniku + ram, 3 * h);
+
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    auto* dolni = new QHBoxLayout(Panel1);
+    dolni->setContentsMargins(2, 2, 2, 2);
+    Label_vyber = NovyLabel(Panel1, "Label_vyber");
+    Label_zpracovani = NovyLabel(Panel1, "Label_zpracovani");
+    Label_zpracovani->setText(QStringLiteral(" Processing ..."));
+    Label_zpracovani->setStyleSheet(QStringLiteral("QLabel { color: #c00000; font-weight: bold; }"));
+    Label_zpracovani->hide();
+    dolni->addWidget(Label_vyber, 1);
+    dolni->addWidget(Label_zpracovani);
+
+    hlavni->addWidget(Panel2);
+    hlavni->addWidget(StringGrid3, 1);
+    hlavni->addWidget(Panel1);
+}
+
+int TForm65::PevnaSirka() const
+{
+    // Frame of the window, then the client: the header up to the filler, the
+    // grid's right frame and the scroll bar.
+    const int ramOkna = frameGeometry().width() - geometry().width();
+    const int sirkaPosuvniku = StringGrid3->verticalScrollBar()->sizeHint().width();
+    return ramOkna + Label_doplnek->x() + StringGrid3->frameWidth() + sirkaPosuvniku;
+}
+
+// ---------------------------------------------------------------- grid
+
+void TForm65::PripojMrizku()
+{
+    PripojPopupMenu(StringGrid3, PopupMenu1);
+    StringGrid3->OnDrawCell = [this](Platno& c, int sloupec, int radek, const QRect& bunka, TstavBunky stav) {
+        if (!ExistujiGlobalniObjekty()) {
+            KresliBeznouBunku(c, bunka);
+            return;
+        }
+        KresliBunkuHlavni(c, *souradniceHlavni, vyberHlavni.hromadny, sloupec, radek, bunka,
+                          StringGrid3->Cell(sloupec, radek), stav.aktualni);
+        if (stav.fokus && sloupec == 0) ObnovStavVyberu();
+    };
+    StringGrid3->OnTopLeftChanged = [this] { ObnovTabulku(); };
+    StringGrid3->OnSelectCell = [](int, int radek) { vyberHlavni.aktualni = radek; };
+    StringGrid3->OnKeyDown = [this](int& klavesa, Qt::KeyboardModifiers m) {
+        if (!ExistujiGlobalniObjekty()) return;
+        const bool ctrl = m.testFlag(Qt::ControlModifier);
+        TklavesaVyberu k;
+        if (klavesa == Qt::Key_Escape) {
+            klavesa = 0;
+            Close();
+            return;
+        }
+        if ((klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) && !ctrl) {
+            k = TklavesaVyberu::enter;
+        } else if (klavesa == Qt::Key_Space && !ctrl) {
+            k = TklavesaVyberu::mezernik;
+        } else if (klavesa == Qt::Key_A && ctrl) {
+            k = TklavesaVyberu::vse;
+        } else if (klavesa == Qt::Key_D && ctrl) {
+            k = TklavesaVyberu::nic;
+        } else {
+            return;
+        }
+        klavesa = 0;
+        VyberKlavesou(vyberHlavni.hromadny, *souradniceHlavni, StringGrid3->Row(), k);
+        StringGrid3->Repaint();
+        ObnovStavVyberu();
+    };
+    StringGrid3->OnMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
+        if (b != Qt::LeftButton || !ExistujiGlobalniObjekty()) return;
+        StringGrid3->Repaint();
+        OmezKurzorNaTabulku(StringGrid3);
+        int sloupec = -1, radek = -1;
+        StringGrid3->MouseToCell(x, y, sloupec, radek);
+        VyberMysiStisk(vyberHlavni.hromadny, *souradniceHlavni, mys_, radek, m.testFlag(Qt::ControlModifier),
+                       m.testFlag(Qt::ShiftModifier));
+        StringGrid3->Repaint();
+        ObnovStavVyberu();
+    };
+    StringGrid3->OnMouseMove = [this](Qt::MouseButtons b, Qt::KeyboardModifiers m, int x, int y) {
+        if (!b.testFlag(Qt::LeftButton) || !ExistujiGlobalniObjekty()) return;
+        int sloupec = -1, radek = -1;
+        StringGrid3->MouseToCell(x, y, sloupec, radek);
+        VyberMysiTah(vyberHlavni.hromadny, *souradniceHlavni, mys_, radek, m.testFlag(Qt::ControlModifier),
+                     m.testFlag(Qt::ShiftModifier));
+        StringGrid3->Repaint();
+        ObnovStavVyberu();
+    };
+}
+
+void TForm65::ObnovTabulku()
+{
+    if (!ExistujiGlobalniObjekty()) return;
+    ObnovTabulkuSouradnic(StringGrid3, *souradniceHlavni, *nastaveni, TypTabulkySouradnic, vyberHlavni.hromadny);
+    ObnovStavVyberu();
+}
+
+void TForm65::ObnovStavVyberu()
+{
+    if (!ExistujiGlobalniObjekty()) return;
+    const int pary = souradniceHlavni->PocetPlnychBodu() / 2;
+    const int aktivni = souradniceHlavni->PocetAktivBodu() / 2;
+    ZobrazStavVyberuHlavni(*this, vyberHlavni, pary, aktivni);
+}
+
+void TForm65::Prekresli()
+{
+    if (!ExistujiGlobalniObjekty()) return;
+    SpojitSouradnice(*souradniceHlavni, modelPorovnani->identickeBodyEtapa1, modelPorovnani->identickeBodyEtapa2);
+    ZrusVyber(vyberHlavni.hromadny);
+    vyberHlavni.aktualni = 0;
+    mys_ = TvyberMysi();
+    ObnovTabulku();
+    StringGrid3->SetTopRow(0);
+    StringGrid3->SetRow(0);
+    ObnovTabulku();
+}
+
+// ---------------------------------------------------------------- window handlers
+
+void TForm65::FormShow()
+{
+    if (!globalniVytvoreny_) {
+        globalniVytvoreny_ = true;
+        VytvoritGlobalniObjekty();
+        Prostredi().nastaveni = nastaveni;
+        Prostredi().jazyk = jazyk;
+        Prostredi().chyby = chyby;
+        Prostredi().textProtokolu = TextProtokoluGlobalni;
+    }
+    if (!ExistujiGlobalniObjekty()) return;
+    mys_ = TvyberMysi();
+    vyberHlavni.aktualni = 0;
+    ZrusVyber(vyberHlavni.hromadny);
+    NastavPopiskyHlavni(*this, *jazyk, *modelPorovnani);
+    ObnovDostupnost();
+    ObnovTabulku();
+    StringGrid3->SetRow(1);
+    StringGrid3->SetRow(0);
+    NastavPevnouSirku(PevnaSirka(), 246);
+    VycentrujOknoNaMonitor(this, this);
+    ObnovTabulku();
+}
+
+void TForm65::FormResize()
+{
+    if (!isVisible()) return;
+    ObnovTabulku();
+}
+
+void TForm65::FormCloseQuery(bool& muzeZavrit)
+{
+    if (!ExistujiGlobalniObjekty()) return;
+    muzeZavrit = ZobrazPotvrzeni(jazyk->hlaseni.ukoncitProgram, jazyk->nadpis.varovani);
+    if (!muzeZavrit) return;
+    // The shared windows stop reading the objects before they go.
+    Prostredi() = TprostrediOken();
+    ZrusitGlobalniObjekty();
+    QTimer::singleShot(0, QCoreApplication::instance(), [] { QCoreApplication::quit(); });
+}
+
+// ---------------------------------------------------------------- enabling
+
+void TForm65::ObnovDostupnost()
+{
+    // Items that are always enabled follow only whether their window exists;
+    // the others are disabled without it (their own rules enable them).
+    const std::pair<QAction*, TclenOkna> vzdy[] = {
+        {Jednotky1, &TdalsiOkna::Form14},   {Analyza2, &TdalsiOkna::Form82},
+        {ProtokolNastaveni1, &TdalsiOkna::Form83}, {PrvniEtapa1, &TdalsiOkna::Form66},
+        {DruhaEtapa1, &TdalsiOkna::Form66}, {UzivBody1, &TdalsiOkna::Form78},
+        {TransformacniKlic1, &TdalsiOkna::Form77}, {Oprogramu1, &TdalsiOkna::Form21},
+    };
+    const bool zpracovani = Label_zpracovani != nullptr && !Label_zpracovani->isHidden();
+    for (const auto& [a, c] : vzdy) a->setEnabled(JeOkno(c) && !zpracovani);
+    const std::pair<QAction*, TclenOkna> podminene[] = {
+        {Hledat1, &TdalsiOkna::Form61},       {VyberDleAtributu1, &TdalsiOkna::Form61},
+        {TransformaceEpocha1, &TdalsiOkna::Form66}, {TransformaceEpocha2, &TdalsiOkna::Form66},
+        {Porovnat1, &TdalsiOkna::Form68},
+    };
+    for (const auto& [a, c] : podminene)
+        if (!JeOkno(c)) a->setEnabled(false);
+}
+
+void TForm65::PovolitMenu()
+{
+    if (!ExistujiGlobalniObjekty()) return;
+    PovolitMenuHlavni(*this, *souradniceHlavni, vyberHlavni, *modelPorovnani);
+    ObnovDostupnost();
+}
+
+void TForm65::PovolitPopup()
+{
+    if (!ExistujiGlobalniObjekty()) return;
+    PovolitPopupHlavni(*this, *souradniceHlavni, vyberHlavni);
+}
+
+// ---------------------------------------------------------------- commands
+
+void TForm65::SkryjZpracovani()
+{
+    if (!Label_zpracovani->isHidden()) PrepniZpracovani(this);
+}
+
+void TForm65::ZobrazDalsi(const std::function<void()>& zobraz)
+{
+    if (!zobraz) return;
+    zobraz();
+    // What the window changed shows in the grid.
+    ObnovTabulku();
+}
+
+void TForm65::ProjektOtevrit1Click()
+{
+    if (!ExistujiGlobalniObjekty()) return;
+    const bool neco = modelPorovnani->etapa1.jePripojen || modelPorovnani->etapa2.jePripojen ||
+                      souradniceUzivatelske->ExistujePlnyBod() || !JeUzivatelskyKlicNulovy(klicTransformace);
+    if (neco && !ZobrazPotvrzeni(jazyk->hlaseni.oteritProjekt, jazyk->nadpis.varovani)) return;
+
+    std::string soubor;
+    if (!OtevritSouborProjekt(soubor, *nastaveni, *jazyk)) {
+        // The dialog switched the processing label on when it closed.
+        PrepniZpracovani(this);
+        return;
+    }
+    // A report built for the epochs loaded so far is never shown for others.
+    modelPorovnani->ClearProtokol();
+    const bool uspech =
+        NacistProjektAnalyzy(soubor, *modelPorovnani, *souradniceUzivatelske, *nastaveni, klicTransformace);
+    if (uspech) {
+        info->jeTransformaceEtapa1 = false;
+        info->jeTransformaceEtapa2 = false;
+        jazyk->Default(*nastaveni);
+        NastavPopiskyHlavni(*this, *jazyk, *modelPorovnani);
+        modelPorovnani->VyhledaniIdentickychBodu(*nastaveni);
+        Prekresli();
+    }
+    // A failed open leaves the model, the list and the grid as they were.
+    PrepniZpracovani(this);
+    const std::string nadpis = jazyk->tlacitko.otevrit + " Sitmera Analyser " + jazyk->tlacitko.projekt;
+    if (uspech) {
+        const std::string etapa = MalaPismena(jazyk->tlacitko.etapa);
+        const auto cislice = [this](int i) {
+            return i < static_cast<int>(jazyk->arabskeCislice.size()) ? jazyk->arabskeCislice[i]
+                                                                        : std::to_string(i + 1);
+        };
+        const std::string text = jazyk->hlaseni.uspesneOtevrenProjekt + "\r\n(" + cislice(0) + ". " + etapa + ": " +
+                                 std::to_string(modelPorovnani->etapa1.souradnice.PocetPlnychBodu()) + ", " +
+                                 cislice(1) + ". " + etapa + ": " +
+                                 std::to_string(modelPorovnani->etapa2.souradnice.PocetPlnychBodu()) + ")";
+        ZobrazOznameni(text, nadpis);
+    } else {
+        ZobrazOznameni(jazyk->hlaseni.chybaOtevritProjekt, nadpis);
+    }
+}
+
+void TForm65::ProjektUlozitJako1Click()
+{
+    if (!ExistujiGlobalniObjekty()) return;
+    std::string soubor;
+    const bool vybran = UlozitSouborProjekt(soubor, *nastaveni, *jazyk);
+    bool uspech = true;
+    if (vybran) {
+        uspech = UlozitProjektAnalyzy(soubor, *modelPorovnani, *souradniceUzivatelske, *nastaveni, klicTransformace);
+        // The caption names the project now, or no project after a failure.
+        NastavPopiskyHlavni(*this, *jazyk, *modelPorovnani);
+    }
+    // The dialog switched the processing label on when it closed.
+    PrepniZpracovani(this);
+    if (!uspech) {
+        chyby->Oznameni(28);
+        OznameniDleCisla();
+    }
+}
+
+void TForm65::NastavJazyk(std::uint8_t typ)
+{
+    if (!ExistujiGlobalniObjekty()) return;
+    if (nastaveni->typJazyk != typ) {
+        // Reports are built again in the new language when next shown.
+        modelPorovnani->ClearProtokol();
+        modelPorovnaniTransformace->ClearProtokol();
+        modelPosuny->protokol.Clear();
+    }
+    nastaveni->typJazyk = typ;
+    jazyk->Default(*nastaveni);
+    NastavPopiskyHlavni(*this, *jazyk, *modelPorovnani);
+}
+
+void TForm65::Cestina1Click()
+{
+    NastavJazyk(0);
+}
+
+void TForm65::Anglictina1Click()
+{
+    NastavJazyk(1);
+}
+
+void TForm65::Jednotky1Click()
+{
+    ZobrazDalsi(DalsiOkna().Form14);
+}
+
+void TForm65::Analyza2Click()
+{
+    ZobrazDalsi(DalsiOkna().Form82);
+}
+
+void TForm65::ProtokolNastaveni1Click()
+{
+    ZobrazDalsi(DalsiOkna().Form83);
+}
+
+void TForm65::Zavrit1Click()
+{
+    Close();
+}
+
+void TForm65::Hledat1Click()
+{
+    if (!ExistujiGlobalniObjekty()) return;
+    nastaveni->okno.atributyVyberu = 1;
+    ZobrazDalsi(DalsiOkna().Form61);
+}
+
+void TForm65::VyberDleAtributu1Click()
+{
+    if (!ExistujiGlobalniObjekty()) return;
+    nastaveni->okno.atributyVyberu = 2;
+    ZobrazDalsi(DalsiOkna().Form61);
+}
+
+void TForm65::HledatDalsi1Click()
+{
+    if (!ExistujiGlobalniObjekty()) return;
+    atributPracovni = atributHledaniHlavni;
+    if (!JeKontrola(atributPracovni)) return;
+    const int n = static_cast<int>(souradniceHlavni->bod.size());
+    const int aktualni = StringGrid3->Row();
+    int index = aktualni;
+    if (HledejBodDleAtributu(*souradniceHlavni, atributPracovni, index, *nastaveni, n - 1, aktualni))
+        ZobrazRadek(StringGrid3, index, StringGrid3->RowCount());
+}
+
+void TForm65::HledatPredchozi1Click()
+{
+    if (!ExistujiGlobalniObjekty()) return;
+    atributPracovni = atributHledaniHlavni;
+    if (!JeKontrola(atributPracovni)) return;
+    const int aktualni = StringGrid3->Row();
+    int index = aktualni;
+    if (HledejBodDleAtributu(*souradniceHlavni, atributPracovni, index, *nastaveni, 0, aktualni))
+        ZobrazRadek(StringGrid3, index, StringGrid3->RowCount());
+}
+
+void TForm65::JeAktivni1Click()
+{
+    if (!ExistujiGlobalniObjekty()) return;
+    PrepniZpracovani(this);
+    if (NastavAktivituDvojic(StringGrid3, vyberHlavni.hromadny, *souradniceHlavni, true, *nastaveni)) {
+        info->jeAnalyzaPosunu = false;
+        modelPorovnani->PredatJeAktiv(*souradniceHlavni);
+    }
+    PrepniZpracovani(this);
+    ObnovStavVyberu();
+}
+
+void TForm65::JeNeaktivni1Click()
+{
+    if (!ExistujiGlobalniObjekty()) return;
+    PrepniZpracovani(this);
+    if (NastavAktivituDvojic(StringGrid3, vyberHlavni.hromadny, *souradniceHlavni, false, *nastaveni)) {
+        info->jeAnalyzaPosunu = false;
+        modelPorovnani->PredatJeAktiv(*souradniceHlavni);
+    }
+    PrepniZpracovani(this);
+    ObnovStavVyberu();
+}
+
+void TForm65::Kopirovat1Click()
+{
+    if (!ExistujiGlobalniObjekty()) return;
+    PrepniZpracovani(this);
+    KopirujSouradnice(*souradniceHlavni, *souradniceSchranka, *nastaveni, 1, vyberHlavni.hromadny);
+    PrepniZpracovani(this);
+}
+
+void TForm65::Vybratvse1Click()
+{
+    if (!ExistujiGlobalniObjekty()) return;
+    PrepniZpracovani(this);
+    VyberVse(vyberHlavni.hromadny);
+    OpravVyberSouradnic(vyberHlavni.hromadny, *souradniceHlavni);
+    PrepniZpracovani(this);
+    StringGrid3->Repaint();
+    ObnovStavVyberu();
+}
+
+void TForm65::Zrusitvyber1Click()
+{
+    if (!ExistujiGlobalniObjekty()) return;
+    ZrusVyber(vyberHlavni.hromadny);
+    StringGrid3->Repaint();
+    ObnovStavVyberu();
+}
+
+void TForm65::PrvniEtapa1Click()
+{
+    if (!ExistujiGlobalniObjekty()) return;
+    nastaveni->okno.etapa = 1;
+    nastaveni->okno.etapaDruh = 1;
+    etapaAktualni = &modelPorovnani->etapa1;
+    ZobrazDalsi(DalsiOkna().Form66);
+}
+
+void TForm65::DruhaEtapa1Click()
+{
+    if (!ExistujiGlobalniObjekty()) return;
+    nastaveni->okno.etapa = 2;
+    nastaveni->okno.etapaDruh = 1;
+    etapaAktualni = &modelPorovnani->etapa2;
+    ZobrazDalsi(DalsiOkna().Form66);
+}
+
+void TForm65::UzivBody1Click()
+{
+    if (!ExistujiGlobalniObjekty()) return;
+    nastaveni->okno.bodyVstup = 3;
+    ZobrazDalsi(DalsiOkna().Form78);
+}
+
+void TForm65::TransformacniKlic1Click()
+{
+    ZobrazDalsi(DalsiOkna().Form77);
+}
+
+void TForm65::Oprogramu1Click()
+{
+    ZobrazDalsi(DalsiOkna().Form21);
+}
+
+void TForm65::TransformaceEpocha1Click()
+{
+    TransformaceEpochy(true);
+}
+
+void TForm65::TransformaceEpocha2Click()
+{
+    TransformaceEpochy(false);
+}
+
+void TForm65::TransformaceEpochy(bool prvni)
+{
+    if (!ExistujiGlobalniObjekty()) return;
+    nastaveni->okno.etapa = prvni ? 1 : 2;
+    nastaveni->okno.etapaDruh = 2;
+    etapaAktualni = prvni ? &modelPorovnaniTransformace->etapa1 : &modelPorovnaniTransformace->etapa2;
+    bool& transformovana = prvni ? info->jeTransformaceEtapa1 : info->jeTransformaceEtapa2;
+    if (transformovana) {
+        ZobrazDalsi(DalsiOkna().Form66);
+        return;
+    }
+    PrepniZpracovani(this);
+    info->jeAnalyzaPosunu = false;
+    try {
+        if (!klicTransformace.jePlny) {
+            chyby->Oznameni(29);
+            throw TichePreruseni();
+        }
+        if (!modelPorovnaniTransformace->Transfromuj(*modelPorovnani, klicTransformace, prvni, transformovana)) {
+            chyby->Oznameni(30);
+            throw TichePreruseni();
+        }
+    } catch (const TichePreruseni&) {
+        OznameniDleCisla();
+        SkryjZpracovani();
+        if (transformovana) ZobrazDalsi(DalsiOkna().Form66);
+        return;
+    }
+    SkryjZpracovani();
+    if (transformovana) ZobrazDalsi(DalsiOkna().Form66);
+}
+
+void TForm65::Porovnat1Click()
+{
+    if (!ExistujiGlobalniObjekty()) return;
+    PrepniZpracovani(this);
+    try {
+        for (const bool prvni : {true, false}) {
+            bool& transformovana = prvni ? info->jeTransformaceEtapa1 : info->jeTransformaceEtapa2;
+            if (transformovana) continue;
+            info->jeAnalyzaPosunu = false;
+            if (!klicTransformace.jePlny) {
+                chyby->Oznameni(29);
+                throw TichePreruseni();
+            }
+            if (!modelPorovnaniTransformace->Transfromuj(*modelPorovnani, klicTransformace, prvni, transformovana)) {
+                chyby->Oznameni(30);
+                throw TichePreruseni();
+            }
+        }
+        if (!info->jeAnalyzaPosunu) {
+            modelPorovnaniTransformace->PredatJeAktiv(*souradniceHlavni);
+            if (!modelPosuny->NacistBody(*modelPorovnaniTransformace) ||
+                !modelPosuny->NacistNastaveni(*modelPorovnaniTransformace, *nastaveni) ||
+                !modelPosuny->Porovnani(*modelPorovnaniTransformace)) {
+                chyby->Oznameni(31);
+                throw TichePreruseni();
+            }
+            info->jeAnalyzaPosunu = true;
+        }
+    } catch (const TichePreruseni&) {
+        OznameniDleCisla();
+        SkryjZpracovani();
+        return;
+    }
+    SkryjZpracovani();
+    if (info->jeAnalyzaPosunu) ZobrazDalsi(DalsiOkna().Form68);
+}
+
+// ---------------------------------------------------------------- program start
+
+TForm65& Form65()
+{
+    static QPointer<TForm65> okno;
+    if (okno.isNull()) okno = new TForm65();
+    return *okno;
+}
+
+namespace {
+
+std::vector<QPointer<Formular>>& OknaProgramu()
+{
+    static std::vector<QPointer<Formular>> okna;
+    return okna;
+}
+
+}  // namespace
+
+std::vector<std::string> VytvoritOknaProgramu()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Sitmera Analyser"));
+    // The program's windows in their order of creation; those that exist are
+    // made (a window joins the list when its unit is built).
+    using Tvytvor = Formular* (*)();
+    const std::vector<std::pair<const char*, Tvytvor>> poradi = {
+        {"Form65", [] { return static_cast<Formular*>(&Form65()); }},
+        {"Form79", nullptr},
+        {"Form84", nullptr},
+        {"Form14", nullptr},
+        {"Form55", [] { return static_cast<Formular*>(&Form55()); }},
+        {"Form24", nullptr},
+        {"Form21", nullptr},
+        {"Form76", nullptr},
+        {"Form70", nullptr},
+        {"Form9", [] { return static_cast<Formular*>(&Form9()); }},
+        {"Form8", [] { return static_cast<Formular*>(&Form8()); }},
+        {"Form4", [] { return static_cast<Formular*>(&Form4()); }},
+        {"Form3", [] { return static_cast<Formular*>(&Form3()); }},
+        {"Form83", nullptr},
+        {"Form36", nullptr},
+        {"Form69", nullptr},
+        {"Form75", nullptr},
+        {"Form66", nullptr},
+        {"Form78", nullptr},
+        {"Form71", nullptr},
+        {"Form81", nullptr},
+        {"Form10", nullptr},
+        {"Form68", nullptr},
+        {"Form74", nullptr},
+        {"Form72", nullptr},
+        {"Form73", nullptr},
+        {"Form80", nullptr},
+        {"Form85", nullptr},
+        {"Form77", nullptr},
+        {"Form67", nullptr},
+        {"Form61", nullptr},
+        {"Form44", nullptr},
+        {"Form82", nullptr},
+    };
+    std::vector<std::string> vytvorena;
+    for (const auto& [jmeno, vytvor] : poradi) {
+        if (vytvor == nullptr) continue;
+        Formular* okno = vytvor();
+        OknaProgramu().push_back(okno);
+        vytvorena.push_back(jmeno);
+    }
+    return vytvorena;
+}
+
+void ZrusitOknaProgramu()
+{
+    auto& okna = OknaProgramu();
+    for (auto it = okna.rbegin(); it != okna.rend(); ++it)
+        if (!it->isNull()) delete it->data();
+    okna.clear();
+}
+
+}  // namespace sitmera

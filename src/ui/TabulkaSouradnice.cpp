@@ -1,0 +1,585 @@
+#include "ui/TabulkaSouradnice.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/Chyby.h"
+#include "core/Filtr.h"
+#include "core/Nastaveni.h"
+#include "numerics/Jednotky.h"
+#include "numerics/TextPole.h"
+#include "points/SouradniceSoubor.h"
+#include "ui/Bunky.h"
+#include "ui/Mrizka.h"
+#include "ui/OknoPomocne.h"
+
+namespace sitmera {
+
+namespace {
+
+constexpr const char* kKonecRadku = "\r\n";
+
+int Pocet(const Tsouradnice& s)
+{
+    return static_cast<int>(s.bod.size());
+}
+
+bool Vybran(const TboolVector& vyber, int i)
+{
+    return i >= 0 && i < static_cast<int>(vyber.size()) && vyber[i];
+}
+
+// Columns of X and Y by the settings vector poradiXY ((1, 2) or (2, 1));
+// anything else is taken as the XY order.
+std::pair<int, int> SloupceXY(const Tnastaveni& nastaveni)
+{
+    const TindexVector& p = nastaveni.poradiXY;
+    if (p.size() >= 2 && ((p[0] == 1 && p[1] == 2) || (p[0] == 2 && p[1] == 1))) return {p[0], p[1]};
+    return {1, 2};
+}
+
+std::string Hodnota(const Tnastaveni& n, Extended metry)
+{
+    return CisloNaTextPresnost(n.presnost.souradnice.hodnota, MetryNaDelku(n.jednotky.souradnice, metry));
+}
+
+// A standard deviation or semi-axis (metres) in the small unit; "-" when it
+// is not set (negative).
+std::string Odchylka(const Tnastaveni& n, Extended metry)
+{
+    if (metry < 0) return "-";
+    return CisloNaTextPresnost(n.presnost.souradnice.odchylka,
+                               MetryNaMaleJednotkyPresDelku(n.jednotky.souradnice, metry));
+}
+
+std::string Uhel(const Tnastaveni& n, Extended radiany)
+{
+    return CisloNaTextPresnost(n.presnost.uhel.hodnota, RadianyNaUhel(n.jednotky.uhel, radiany));
+}
+
+// Refills the grid of a list operation, when there is a grid.
+void Obnov(Mrizka* mrizka, Tsouradnice& s, const Tnastaveni& n, int typ, TboolVector& vyber)
+{
+    ObnovTabulkuSouradnic(mrizka, s, n, typ, vyber);
+}
+
+void NastavRadek(Mrizka* mrizka, int radek)
+{
+    if (mrizka != nullptr) mrizka->SetRow(radek);
+}
+
+int Kod(Extended x)
+{
+    if (!std::isfinite(static_cast<double>(x))) return -1;
+    return static_cast<int>(std::lround(static_cast<double>(x)));
+}
+
+// The coordinate as the grid shows it: in the coordinate unit, rounded to
+// the shown decimals (through the very text the grid writes).
+Extended ZobrazenaHodnota(const Tnastaveni& n, Extended metry)
+{
+    const Extended v = MetryNaDelku(n.jednotky.souradnice, metry);
+    if (!std::isfinite(static_cast<double>(v))) return v;
+    try {
+        return TextNaCisloBezKontroly(CisloNaTextPresnost(n.presnost.souradnice.hodnota, v));
+    } catch (const std::exception&) {
+        return v;
+    }
+}
+
+bool& ObnovaBezi()
+{
+    static bool bezi = false;
+    return bezi;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- filling the grid
+
+int ViditelneRadkyTabulky(const Mrizka* mrizka)
+{
+    if (mrizka == nullptr) return 0;
+    const int vyska = mrizka->DefaultRowHeight();
+    if (vyska <= 0) return 1;
+    return mrizka->viewport()->height() / vyska + 1;
+}
+
+int SirkaSloupceTabulky(int typTabulky, int sloupec)
+{
+    if (sloupec == 0) return typTabulky == TypTabulkyVstup ? 129 : 99;
+    return 130;
+}
+
+std::array<std::string, 4> TextyRadkuSouradnic(const Tbod& bod, const Tnastaveni& nastaveni, int typTabulky)
+{
+    std::array<std::string, 4> t;
+    if (!bod.JePlny) return t;
+    t[0] = bod.cislo;
+    const auto [sx, sy] = SloupceXY(nastaveni);
+    switch (typTabulky) {
+        case TypTabulkyOdchylekAprior:
+        case TypTabulkyOdchylekAposterior:
+            t[sx] = Odchylka(nastaveni, bod.sig_X);
+            t[sy] = Odchylka(nastaveni, bod.sig_Y);
+            t[3] = Odchylka(nastaveni, bod.sig_Z);
+            break;
+        case TypTabulkyElipsoidu:
+            t[1] = Odchylka(nastaveni, bod.X);
+            t[2] = Uhel(nastaveni, bod.Y);
+            t[3] = Uhel(nastaveni, bod.Z);
+            break;
+        default:  // 1 and 11
+            t[sx] = Hodnota(nastaveni, bod.X);
+            t[sy] = Hodnota(nastaveni, bod.Y);
+            t[3] = Hodnota(nastaveni, bod.Z);
+            break;
+    }
+    return t;
+}
+
+void PripravRadkyTabulky(Mrizka* mrizka, Tsouradnice& souradnice, TboolVector& vyber, int sloupcu,
+                         int viditelnychRadku)
+{
+    if (viditelnychRadku > Pocet(souradnice)) {
+        if (mrizka != nullptr) {
+            NastavVelikostTabulky(mrizka, viditelnychRadku, sloupcu);
+            mrizka->SetTopRow(0);
+        }
+        while (Pocet(souradnice) < viditelnychRadku) souradnice.PridejPrazdnyBod();
+    } else if (mrizka != nullptr) {
+        NastavVelikostTabulky(mrizka, Pocet(souradnice), sloupcu);
+    }
+    vyber.resize(souradnice.bod.size(), false);
+}
+
+void ObnovTabulkuSouradnic(Mrizka* mrizka, Tsouradnice& souradnice, const Tnastaveni& nastaveni,
+                           int typTabulky, TboolVector& vyber)
+{
+    // Changing the row count moves the scroll bar, whose handler asks for a
+    // refill again: the outer refill does the work.
+    if (ObnovaBezi()) return;
+    ObnovaBezi() = true;
+    struct Konec {
+        ~Konec() { ObnovaBezi() = false; }
+    } konec;
+
+    const int viditelne = ViditelneRadkyTabulky(mrizka);
+    PripravRadkyTabulky(mrizka, souradnice, vyber, 4, viditelne);
+    if (mrizka == nullptr) return;
+    for (int c = 0; c < 4; ++c) mrizka->SetColWidth(c, SirkaSloupceTabulky(typTabulky, c));
+    // Every row on screen, the partly visible last one included.
+    const int horni = std::max(mrizka->TopRow(), 0);
+    const int posledni = std::min(Pocet(souradnice) - 1, horni + viditelne - 1);
+    for (int r = horni; r <= posledni; ++r) {
+        const Tbod& b = souradnice.bod[r];
+        if (!b.JePlny) {
+            mrizka->ClearRow(r);
+            continue;
+        }
+        const auto texty = TextyRadkuSouradnic(b, nastaveni, typTabulky);
+        for (int c = 0; c < 4; ++c) mrizka->SetCell(c, r, texty[c]);
+    }
+    mrizka->Repaint();
+}
+
+void OpravVyberSouradnic(TboolVector& vyber, const Tsouradnice& souradnice)
+{
+    for (std::size_t i = 0; i < vyber.size(); ++i)
+        if (i >= souradnice.bod.size() || !souradnice.bod[i].JePlny) vyber[i] = false;
+}
+
+// ---------------------------------------------------------------- clipboard and point buffer
+
+std::string TextKopieSouradnic(const Tsouradnice& souradnice, const Tnastaveni& nastaveni,
+                               const TboolVector& vyber)
+{
+    const int poradi = nastaveni.jednotky.poradiSouradnice;
+    std::string text;
+    for (int i = 0; i < Pocet(souradnice); ++i) {
+        if (!Vybran(vyber, i)) continue;
+        const Tbod& b = souradnice.bod[i];
+        text += b.cislo;
+        text += '\t' + Hodnota(nastaveni, BodPrvniSouradnice(b, poradi));
+        text += '\t' + Hodnota(nastaveni, BodDruhaSouradnice(b, poradi));
+        text += '\t' + Hodnota(nastaveni, b.Z);
+        text += kKonecRadku;
+    }
+    return text;
+}
+
+void KopirujSouradnice(const Tsouradnice& souradnice, Tsouradnice& souradniceSchranka, Tnastaveni& nastaveni,
+                       int druh, const TboolVector& vyber)
+{
+    (void)druh;  // both kinds copy alike
+    const std::string text = TextKopieSouradnic(souradnice, nastaveni, vyber);
+    if (&souradniceSchranka != &souradnice) {
+        souradniceSchranka.Clear();
+        for (int i = 0; i < Pocet(souradnice); ++i)
+            if (Vybran(vyber, i)) souradniceSchranka.PridejBod(souradnice.bod[i]);
+    }
+    NastavTextSchranky(text);
+    nastaveni.schranka.souradnice_existuje = true;
+}
+
+std::string TextKopieTabulkySouradnic(const Tsouradnice& souradnice, const Tnastaveni& nastaveni,
+                                      const TboolVector& vyber, int typTabulky)
+{
+    const int poradi = nastaveni.jednotky.poradiSouradnice;
+    std::string text;
+    for (int i = 0; i < Pocet(souradnice); ++i) {
+        if (!Vybran(vyber, i)) continue;
+        const Tbod& b = souradnice.bod[i];
+        text += b.cislo;
+        if (typTabulky == TypTabulkyElipsoidu) {
+            text += '\t' + Odchylka(nastaveni, b.X);
+            text += '\t' + Uhel(nastaveni, b.Y);
+            text += '\t' + Uhel(nastaveni, b.Z);
+        } else {
+            text += '\t' + Odchylka(nastaveni, BodPrvniOdchylka(b, poradi));
+            text += '\t' + Odchylka(nastaveni, BodDruhaOdchylka(b, poradi));
+            text += '\t' + Odchylka(nastaveni, b.sig_Z);
+        }
+        text += kKonecRadku;
+    }
+    return text;
+}
+
+void KopirujTabulkuSouradnic(const Tsouradnice& souradnice, const Tnastaveni& nastaveni,
+                             const TboolVector& vyber, int typTabulky)
+{
+    NastavTextSchranky(TextKopieTabulkySouradnic(souradnice, nastaveni, vyber, typTabulky));
+}
+
+// ---------------------------------------------------------------- user-point list
+
+bool VyjmiSouradnice(Mrizka* mrizka, Tsouradnice& souradnice, Tsouradnice& souradniceSchranka,
+                     TboolVector& vyber, Tchyby& chyby, Tnastaveni& nastaveni)
+{
+    if (&souradniceSchranka != &souradnice) {
+        souradniceSchranka.Clear();
+        for (int i = 0; i < Pocet(souradnice); ++i)
+            if (Vybran(vyber, i)) souradniceSchranka.PridejBod(souradnice.bod[i]);
+    }
+    nastaveni.schranka.souradnice_existuje = true;
+    return SmazVybraneBody(mrizka, vyber, souradnice, chyby, nastaveni);
+}
+
+bool VlozSouradniceZeSchranky(Mrizka* mrizka, Tsouradnice& souradnice, const Tsouradnice& souradniceSchranka,
+                              TboolVector& vyber, Tchyby& chyby, Tnastaveni& nastaveni)
+{
+    if (!nastaveni.schranka.souradnice_existuje) return false;
+    // Only the selection of records that exist counts.
+    TboolVector platny = vyber;
+    platny.resize(souradnice.bod.size(), false);
+    OpravVyberSouradnic(platny, souradnice);
+    const int vybrano = PocetVybranych(platny);
+    if (vybrano >= 2) return true;  // nothing changes
+
+    const Tsouradnice buffer = souradniceSchranka;  // the buffer may be this very list
+    souradnice.SmazPrazdneZaznamyNaKonci();
+    if (vybrano == 1) {
+        const int i = std::min(PrvniVybrany(platny), Pocet(souradnice));
+        Tsouradnice novy;
+        for (int k = 0; k < i; ++k) novy.PridejBod(souradnice.bod[k]);
+        novy.PridejBody2(buffer);
+        novy.SeraditPoradi();
+        for (int k = i; k < Pocet(souradnice); ++k) novy.PridejBod(souradnice.bod[k]);
+        souradnice.Kopiruj(novy);
+    } else {
+        souradnice.PridejBody2(buffer);
+    }
+    KontrolaSouradnic(souradnice, chyby, true, nastaveni);
+    Obnov(mrizka, souradnice, nastaveni, TypTabulkyVstup, vyber);
+    if (vybrano == 0) NastavRadek(mrizka, souradnice.PocetPlnychBodu() - 1);
+    return true;
+}
+
+bool SmazVybraneBody(Mrizka* mrizka, TboolVector& vyber, Tsouradnice& souradnice, Tchyby& chyby,
+                     const Tnastaveni& nastaveni)
+{
+    OpravVyberSouradnic(vyber, souradnice);
+    const bool neco = JeNecoVybrano(vyber);
+    const int prvni = PrvniVybrany(vyber);
+    for (int i = 0; i < Pocet(souradnice); ++i)
+        if (Vybran(vyber, i)) souradnice.VyprazdniZaznamDlePoradi(i);
+    souradnice.SmazPrazdneZaznamy();
+    ZrusVyber(vyber);
+    souradnice.SeraditPoradi();
+    KontrolaSouradnic(souradnice, chyby, true, nastaveni);
+    Obnov(mrizka, souradnice, nastaveni, TypTabulkyVstup, vyber);
+    const int plnych = souradnice.PocetPlnychBodu();
+    NastavRadek(mrizka, plnych > 0 ? std::min(prvni, plnych - 1) : 0);
+    return neco;
+}
+
+bool PosunVybranyBod(Mrizka* mrizka, TboolVector& vyber, Tsouradnice& souradnice, bool nahoru,
+                     const Tnastaveni& nastaveni)
+{
+    OpravVyberSouradnic(vyber, souradnice);
+    if (PocetVybranych(vyber) != 1) return false;
+    int i = PrvniVybrany(vyber);
+    souradnice.PosunZaznam(i, nahoru);
+    ZrusVyber(vyber);
+    NastavVyber(vyber, true, i);
+    souradnice.SeraditPoradi();
+    Obnov(mrizka, souradnice, nastaveni, TypTabulkyVstup, vyber);
+    NastavRadek(mrizka, i);
+    return true;
+}
+
+bool SeradSouradnice(Mrizka* mrizka, TboolVector& vyber, Tsouradnice& souradnice, int velicina,
+                     const Tnastaveni& nastaveni)
+{
+    if (!souradnice.ExistujePlnyBod()) return false;
+    souradnice.SmazPrazdneZaznamyNaKonci();
+    ZrusVyber(vyber);
+    souradnice.Sort(velicina);
+    souradnice.SeraditPoradi();
+    Obnov(mrizka, souradnice, nastaveni, TypTabulkyVstup, vyber);
+    NastavRadek(mrizka, 0);
+    return true;
+}
+
+bool ZamenXYVybranych(Mrizka* mrizka, TboolVector& vyber, Tsouradnice& souradnice, const Tnastaveni& nastaveni)
+{
+    bool zmena = false;
+    for (int i = 0; i < Pocet(souradnice); ++i)
+        if (Vybran(vyber, i) && souradnice.bod[i].JePlny) {
+            BodZamenXY(souradnice.bod[i]);
+            zmena = true;
+        }
+    Obnov(mrizka, souradnice, nastaveni, TypTabulkyVstup, vyber);
+    return zmena;
+}
+
+// ---------------------------------------------------------------- main list
+
+bool NastavAktivituDvojic(Mrizka* mrizka, TboolVector& vyber, Tsouradnice& souradnice, bool aktivni,
+                          const Tnastaveni& nastaveni)
+{
+    const int par = souradnice.PocetPlnychBodu() / 2;
+    bool zmena = false;
+    for (int p = 0; p < par; ++p) {
+        const int a = 2 * p, b = 2 * p + 1;
+        if (b >= Pocet(souradnice)) break;
+        if (Vybran(vyber, a) || Vybran(vyber, b)) {
+            souradnice.bod[a].JeAktiv = aktivni;
+            souradnice.bod[b].JeAktiv = aktivni;
+            zmena = true;
+        }
+    }
+    Obnov(mrizka, souradnice, nastaveni, TypTabulkySouradnic, vyber);
+    return zmena;
+}
+
+void SmazVsechnyBody(Mrizka* mrizka, TboolVector& vyber, Tsouradnice& souradnice, const Tnastaveni& nastaveni)
+{
+    NastavRadek(mrizka, 0);
+    souradnice.Clear();
+    vyber.clear();
+    Obnov(mrizka, souradnice, nastaveni, TypTabulkySouradnic, vyber);
+    NastavRadek(mrizka, 0);
+}
+
+// ---------------------------------------------------------------- scans
+
+namespace {
+
+template <class Podminka>
+bool Najdi(const Tsouradnice& s, int& index, int od, int do_, Podminka podminka)
+{
+    if (do_ - od < 1) return false;
+    for (int r = std::max(od + 1, 0); r <= do_ && r < Pocet(s); ++r)
+        if (s.bod[r].JePlny && podminka(s.bod[r])) {
+            index = r;
+            return true;
+        }
+    return false;
+}
+
+}  // namespace
+
+bool NajdiChybnyBod(const Tsouradnice& souradnice, int& index, int od, int do_)
+{
+    return Najdi(souradnice, index, od, do_, [](const Tbod& b) { return BodMaChybu(b); });
+}
+
+bool NajdiNulovouOdchylku(const Tsouradnice& souradnice, int& index, int od, int do_)
+{
+    return Najdi(souradnice, index, od, do_,
+                 [](const Tbod& b) { return b.sig_X == 0 || b.sig_Y == 0 || b.sig_Z == 0; });
+}
+
+// ---------------------------------------------------------------- find and select
+
+bool BodVyhovujeAtributu(const Tbod& bod, const Tatribut& atribut, const Tnastaveni& nastaveni, bool fixace)
+{
+    if (!bod.JePlny) return false;
+    bool v = true;
+    if (atribut.kontrola[0]) {
+        VyhovujeText(bod.cislo, atribut.cislo_stn, Kod(atribut.sig_smer), v, true);
+        if (!v) return false;
+    }
+    if (fixace && atribut.kontrola[4]) {
+        v = bod.JeFixni == (Kod(atribut.smernik) == 2);
+        if (!v) return false;
+    }
+    if (atribut.kontrola[1]) {
+        VyhovujeCislo(Kod(atribut.sig_zenit), true, v, ZobrazenaHodnota(nastaveni, bod.X), atribut.delka);
+        if (!v) return false;
+    }
+    if (atribut.kontrola[2]) {
+        VyhovujeCislo(Kod(atribut.vaha_delka), true, v, ZobrazenaHodnota(nastaveni, bod.Y), atribut.smer);
+        if (!v) return false;
+    }
+    if (atribut.kontrola[3]) {
+        VyhovujeCislo(Kod(atribut.vaha_smer), true, v, ZobrazenaHodnota(nastaveni, bod.Z), atribut.zenit);
+        if (!v) return false;
+    }
+    return true;
+}
+
+void VyberBodyDleAtributu(const Tsouradnice& souradnice, const Tatribut& atribut, TboolVector& vyber,
+                          const Tnastaveni& nastaveni, bool fixace)
+{
+    if (vyber.size() < souradnice.bod.size()) vyber.resize(souradnice.bod.size(), false);
+    for (int i = 0; i < Pocet(souradnice); ++i)
+        if (souradnice.bod[i].JePlny) vyber[i] = BodVyhovujeAtributu(souradnice.bod[i], atribut, nastaveni, fixace);
+}
+
+bool HledejBodDleAtributu(const Tsouradnice& souradnice, const Tatribut& atribut, int& index,
+                          const Tnastaveni& nastaveni, int do_, int od, bool fixace)
+{
+    const int n = Pocet(souradnice);
+    if (do_ > od) {
+        for (int r = std::max(od + 1, 0); r <= do_ && r < n; ++r)
+            if (BodVyhovujeAtributu(souradnice.bod[r], atribut, nastaveni, fixace)) {
+                index = r;
+                return true;
+            }
+    } else if (do_ < od) {
+        for (int r = std::min(od - 1, n - 1); r >= do_ && r >= 0; --r)
+            if (BodVyhovujeAtributu(souradnice.bod[r], atribut, nastaveni, fixace)) {
+                index = r;
+                return true;
+            }
+    }
+    return false;
+}
+
+// ---------------------------------------------------------------- selection gestures
+
+void VyberMysiStisk(TboolVector& vyber, const Tsouradnice& souradnice, TvyberMysi& mys, int radek, bool ctrl,
+                    bool shift)
+{
+    if (radek < 0 || radek >= static_cast<int>(vyber.size())) return;
+    mys.stav = PrepniVyber(vyber, radek);
+    if (!ctrl) ZrusVyberKrome(vyber, radek);
+    if (shift) NastavVyberRozsah(vyber, mys.stav, mys.kotva, radek);
+    mys.kotva = radek;
+    OpravVyberSouradnic(vyber, souradnice);
+}
+
+void VyberMysiTah(TboolVector& vyber, const Tsouradnice& souradnice, TvyberMysi& mys, int radek, bool ctrl,
+                  bool shift)
+{
+    if (radek < 0 || radek >= static_cast<int>(vyber.size())) return;
+    NastavVyber(vyber, mys.stav, radek);
+    mys.kotva = radek;
+    if (!ctrl && !shift) ZrusVyberKrome(vyber, radek);
+    OpravVyberSouradnic(vyber, souradnice);
+}
+
+void VyberKlavesou(TboolVector& vyber, const Tsouradnice& souradnice, int aktualni, TklavesaVyberu klavesa)
+{
+    switch (klavesa) {
+        case TklavesaVyberu::enter:
+            PrepniVyber(vyber, aktualni);
+            ZrusVyberKrome(vyber, aktualni);
+            break;
+        case TklavesaVyberu::mezernik: PrepniVyber(vyber, aktualni); break;
+        case TklavesaVyberu::vse: VyberVse(vyber); break;
+        case TklavesaVyberu::nic: ZrusVyber(vyber); break;
+    }
+    OpravVyberSouradnic(vyber, souradnice);
+}
+
+// ---------------------------------------------------------------- painting
+
+namespace {
+
+const Tbod* Zaznam(const Tsouradnice& s, int radek)
+{
+    return radek >= 0 && radek < Pocet(s) ? &s.bod[radek] : nullptr;
+}
+
+}  // namespace
+
+void KresliBunkuHlavni(Platno& c, const Tsouradnice& souradnice, const TboolVector& vyber, int sloupec,
+                       int radek, const QRect& bunka, const std::string& text, bool aktualni)
+{
+    const Tbod* b = Zaznam(souradnice, radek);
+    const bool plny = b != nullptr && b->JePlny;
+    KresliBeznouBunku(c, bunka);
+    if (sloupec == 0) {
+        c.pismo.setBold(true);
+        // The number shows once per identical pair.
+        const Tbod* predchozi = Zaznam(souradnice, radek - 1);
+        if (plny && predchozi != nullptr && predchozi->JePlny && predchozi->cislo == b->cislo)
+            c.barvaPisma = barvyTabulky[10];
+        KresliSpodniOkraj(c, bunka, barvyTabulky[10], TstylPera::plny, true, true);
+        // The bottom line covered the foot of the right edge: draw it again.
+        KresliPravyOkraj(c, bunka, barvyTabulky[11], TstylPera::plny, true);
+    } else if (plny) {
+        // Pairs alternate by their running number.
+        c.barvaStetce = b->soubor % 2 != 0 ? barvyTabulky[6] : barvyTabulky[5];
+        if (!b->JeAktiv) {
+            c.barvaStetce = barvyTabulky[10];
+            c.barvaPisma = barvyTabulky[9];
+        }
+    }
+    if (Vybran(vyber, radek)) {
+        c.barvaStetce = barvyTabulky[7];
+        c.pismo.setBold(false);
+        c.barvaPisma = barvyTabulky[11];
+    }
+    KresliTextBunkyVpravo(c, bunka, text);
+    if (sloupec == 0 && plny && b->JeFixni)
+        KresliPismenoF(c, bunka, radek % 2 == 0 ? barvyTabulky[0] : barvyTabulky[1], true, true);
+    // A grey line closes each pair.
+    KresliVodorovnouCaru(c, bunka, barvyTabulky[8], TstylPera::plny, plny && radek % 2 == 1, 1);
+    KresliTeckovanyRamecek(c, bunka, aktualni);
+}
+
+void KresliZnackyDuplicit(Platno& c, const Tsouradnice& souradnice, int radek, int sloupec, const QRect& bunka)
+{
+    const Tbod* b = Zaznam(souradnice, radek);
+    if (sloupec != 0 || b == nullptr || !b->JePlny) return;
+    KresliTrojuhelnik(c, bunka, barvyTabulky[2], b->kontrola[1], true);
+    KresliTrojuhelnik(c, bunka, barvyTabulky[1], b->kontrola[2], true);
+}
+
+void ObarviDuplicitniCislo(Platno& c, const Tsouradnice& souradnice, int radek, int sloupec, const QRect& bunka)
+{
+    (void)bunka;
+    const Tbod* b = Zaznam(souradnice, radek);
+    if (sloupec == 0 && b != nullptr && b->JePlny && b->kontrola[0]) c.barvaPisma = barvyTabulky[1];
+}
+
+void KresliBunkuVstup(Platno& c, const Tsouradnice& souradnice, const TboolVector& vyber, int sloupec,
+                      int radek, const QRect& bunka, const std::string& text, bool aktualni)
+{
+    KresliBeznouBunku(c, bunka);
+    if (sloupec == 0) c.pismo.setBold(true);
+    if (Vybran(vyber, radek)) {
+        c.barvaStetce = barvyTabulky[7];
+        c.pismo.setBold(false);
+    }
+    ObarviDuplicitniCislo(c, souradnice, radek, sloupec, bunka);
+    KresliTextBunkyVpravo(c, bunka, text);
+    KresliTeckovanyRamecek(c, bunka, aktualni);
+    KresliZnackyDuplicit(c, souradnice, radek, sloupec, bunka);
+}
+
+}  // namespace sitmera

@@ -1,0 +1,243 @@
+// The coordinate grid table: a point list shown in a four-column grid, and
+// the list operations the point windows offer on the selected rows (copy,
+// cut, paste, delete, move, sort, swap X and Y, activate and deactivate
+// identical pairs), the scans for faulty points, and the find and select by
+// criteria.
+//
+// A grid shows one list (Tsouradnice) and one selection vector, one flag per
+// record; grid row r shows record r. A grid holds only the rows that fit on
+// screen: when the list is shorter, it is padded with empty records (JePlny
+// false) up to the number of visible rows. Empty records show as empty rows
+// and every count looks at filled records only.
+//
+// Table types and what columns 1 to 3 show (column 0 is the point number):
+//   1  main and epoch window: X, Y, Z in the coordinate unit
+//      (`jednotky.souradnice`), `presnost.souradnice.hodnota` decimals;
+//  11  user-point window: as type 1, column 0 wider;
+//   2, 3  standard deviations a priori / a posteriori: sig_X, sig_Y, sig_Z in
+//      the small length unit (millimetres or points), `presnost.souradnice.
+//      odchylka` decimals; a deviation that is not set (negative) shows "-";
+//  10  error ellipsoid rows: semi-axis length (small unit, deviation
+//      decimals; "-" when not set), bearing and zenith angle in the angle
+//      unit with `presnost.uhel.hodnota` decimals.
+// For types 1, 11, 2 and 3 the plane columns follow the axis order: X goes to
+// column `poradiXY[0]`, Y to `poradiXY[1]` (1 and 2 for XY, 2 and 1 for YX).
+//
+// The grid argument of the operations may be null (the list work is done, the
+// grid part skipped). Numbers never depend on the process locale.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include <QRect>
+
+#include "core/Vyber.h"
+#include "numerics/Zaklad.h"
+#include "points/Souradnice.h"
+
+namespace sitmera {
+
+class Mrizka;
+class Platno;
+class Tnastaveni;
+class Tchyby;
+
+// Table types.
+inline constexpr int TypTabulkySouradnic = 1;
+inline constexpr int TypTabulkyOdchylekAprior = 2;
+inline constexpr int TypTabulkyOdchylekAposterior = 3;
+inline constexpr int TypTabulkyElipsoidu = 10;
+inline constexpr int TypTabulkyVstup = 11;
+
+// ---------------------------------------------------------------- filling the grid
+
+// Rows that the grid shows, the partly visible last row counted:
+// trunc(client height / row height) + 1. 0 without a grid.
+int ViditelneRadkyTabulky(const Mrizka* mrizka);
+
+// Column widths in pixels: column 0 99 (129 for type 11), columns 1 to 3 130.
+int SirkaSloupceTabulky(int typTabulky, int sloupec);
+
+// The four cell texts of a filled record by the table type (see the top of
+// the file). An empty record gives four empty texts.
+std::array<std::string, 4> TextyRadkuSouradnic(const Tbod& bod, const Tnastaveni& nastaveni, int typTabulky);
+
+// The sizing step: when viditelnychRadku > records, the grid gets
+// viditelnychRadku rows and `sloupcu` columns, its top row 0, and the list is
+// padded with empty records up to viditelnychRadku; otherwise the grid gets
+// one row per record. The selection gets one flag per record (new flags
+// false).
+void PripravRadkyTabulky(Mrizka* mrizka, Tsouradnice& souradnice, TboolVector& vyber, int sloupcu,
+                         int viditelnychRadku);
+
+// Sizes and fills the grid: rows from the top row to the last visible one are
+// written by the table type, empty records as empty rows; then repaints.
+// Without a grid only the selection is sized to the list.
+void ObnovTabulkuSouradnic(Mrizka* mrizka, Tsouradnice& souradnice, const Tnastaveni& nastaveni,
+                           int typTabulky, TboolVector& vyber);
+
+// Clears the flag of every empty record (and of flags beyond the list).
+void OpravVyberSouradnic(TboolVector& vyber, const Tsouradnice& souradnice);
+
+// ---------------------------------------------------------------- clipboard and point buffer
+
+// Lines "number TAB first TAB second TAB Z CR LF" of the selected records in
+// list order; the plane coordinates in the user's axis order, in the
+// coordinate unit with `presnost.souradnice.hodnota` decimals.
+std::string TextKopieSouradnic(const Tsouradnice& souradnice, const Tnastaveni& nastaveni,
+                               const TboolVector& vyber);
+
+// Copy of points: the point buffer becomes the selected records, the
+// clipboard the text above (empty when nothing is selected), and
+// `schranka.souradnice_existuje` is set. `druh` (1 or 2) makes no difference.
+void KopirujSouradnice(const Tsouradnice& souradnice, Tsouradnice& souradniceSchranka, Tnastaveni& nastaveni,
+                       int druh, const TboolVector& vyber);
+
+// Lines of the selected deviation (types 2, 3) or ellipsoid (type 10) rows,
+// cells joined by TAB, each line ended by CR LF; deviations in the axis order.
+std::string TextKopieTabulkySouradnic(const Tsouradnice& souradnice, const Tnastaveni& nastaveni,
+                                      const TboolVector& vyber, int typTabulky);
+// The same text to the clipboard; the point buffer is not touched.
+void KopirujTabulkuSouradnic(const Tsouradnice& souradnice, const Tnastaveni& nastaveni,
+                             const TboolVector& vyber, int typTabulky);
+
+// ---------------------------------------------------------------- user-point list (type 11)
+
+// Cut: the point buffer becomes the selected records and its flag is set;
+// then the selected records are deleted (SmazVybraneBody). The clipboard text
+// is not touched. Returns the result of the deletion.
+bool VyjmiSouradnice(Mrizka* mrizka, Tsouradnice& souradnice, Tsouradnice& souradniceSchranka,
+                     TboolVector& vyber, Tchyby& chyby, Tnastaveni& nastaveni);
+
+// Paste from the point buffer (only when its flag is set, else false): the
+// empty records at the end are removed; with one selected row the buffer's
+// points are inserted before it (the records before the insertion point and
+// the pasted ones renumbered); with none they are appended and the last
+// filled point becomes the current row; with two or more nothing changes.
+// Then the list check and a refill. True whenever the flag was set.
+bool VlozSouradniceZeSchranky(Mrizka* mrizka, Tsouradnice& souradnice, const Tsouradnice& souradniceSchranka,
+                              TboolVector& vyber, Tchyby& chyby, Tnastaveni& nastaveni);
+
+// Deletes the selected records: true when something was selected. The
+// current row becomes the first selected row (row 0 when no filled point is
+// left); the list loses its empty records, is renumbered, checked and
+// refilled; the selection is cleared.
+bool SmazVybraneBody(Mrizka* mrizka, TboolVector& vyber, Tsouradnice& souradnice, Tchyby& chyby,
+                     const Tnastaveni& nastaveni);
+
+// Moves the one selected record up (nahoru) or down by exchanging it with
+// its neighbour; the selection follows it. False unless exactly one row is
+// selected.
+bool PosunVybranyBod(Mrizka* mrizka, TboolVector& vyber, Tsouradnice& souradnice, bool nahoru,
+                     const Tnastaveni& nastaveni);
+
+// Sorts the list by `velicina` (1 number, 2 X, 3 Y, 4 Z), renumbers it and
+// clears the selection; row 0 becomes current. False when the list has no
+// filled point.
+bool SeradSouradnice(Mrizka* mrizka, TboolVector& vyber, Tsouradnice& souradnice, int velicina,
+                     const Tnastaveni& nastaveni);
+
+// Exchanges X with Y (and sig_X with sig_Y) of every selected record; true
+// when any was exchanged.
+bool ZamenXYVybranych(Mrizka* mrizka, TboolVector& vyber, Tsouradnice& souradnice, const Tnastaveni& nastaveni);
+
+// ---------------------------------------------------------------- main list (type 1)
+
+// The list holds identical pairs interleaved (rows 2p and 2p + 1). For each
+// whole pair with either row selected, JeAktiv of both rows := aktivni.
+// Refills as type 1. True when any pair was set.
+bool NastavAktivituDvojic(Mrizka* mrizka, TboolVector& vyber, Tsouradnice& souradnice, bool aktivni,
+                          const Tnastaveni& nastaveni);
+
+// Empties the list and the selection and refills as type 1 with row 0
+// current (an epoch detached).
+void SmazVsechnyBody(Mrizka* mrizka, TboolVector& vyber, Tsouradnice& souradnice, const Tnastaveni& nastaveni);
+
+// ---------------------------------------------------------------- scans
+
+// First filled record among rows od + 1 .. do_ with a check flag set
+// (BodMaChybu) / with sig_X, sig_Y or sig_Z exactly 0. False (index kept)
+// when do_ - od < 1 or none is found. Callers wrap once by calling again with
+// od = -1, do_ = the current row.
+bool NajdiChybnyBod(const Tsouradnice& souradnice, int& index, int od, int do_);
+bool NajdiNulovouOdchylku(const Tsouradnice& souradnice, int& index, int od, int do_);
+
+// ---------------------------------------------------------------- find and select by criteria
+
+// Whether a filled record meets the criteria in force, tested in the order
+// number, fixation (only with `fixace`), X, Y, Z. The point's coordinate is
+// converted to the coordinate unit and rounded to the decimals the grid
+// shows before it is compared, so "=" matches what the user sees. Operator
+// codes are the criteria's real fields rounded to integers. Empty records
+// never match.
+bool BodVyhovujeAtributu(const Tbod& bod, const Tatribut& atribut, const Tnastaveni& nastaveni, bool fixace);
+
+// Selects every filled record by whether it meets the criteria (the flags of
+// empty records are left alone). `fixace` false: the user-point variant,
+// without the fixation criterion.
+void VyberBodyDleAtributu(const Tsouradnice& souradnice, const Tatribut& atribut, TboolVector& vyber,
+                          const Tnastaveni& nastaveni, bool fixace = true);
+
+// The first matching filled record strictly after `od` going towards `do_`:
+// upwards (od + 1 .. do_) when do_ > od, downwards (od - 1 .. do_) when
+// do_ < od, nothing when equal. True and index := the row when found; index
+// unchanged otherwise. Rows outside the list are not examined.
+bool HledejBodDleAtributu(const Tsouradnice& souradnice, const Tatribut& atribut, int& index,
+                          const Tnastaveni& nastaveni, int do_, int od, bool fixace = true);
+
+// ---------------------------------------------------------------- selection gestures
+
+// State of the mouse selection: the anchor row of Shift ranges and the state
+// the last toggle gave.
+struct TvyberMysi {
+    int kotva = 0;
+    bool stav = false;
+};
+
+// Left button down on row `radek`: the row's flag is toggled and the new
+// state remembered; without Ctrl the other flags are cleared; with Shift the
+// flags from the anchor to the row take the remembered state; the anchor
+// moves to the row; flags of empty records are cleared. A row outside the
+// list (-1) changes nothing.
+void VyberMysiStisk(TboolVector& vyber, const Tsouradnice& souradnice, TvyberMysi& mys, int radek, bool ctrl,
+                    bool shift);
+
+// Mouse moved with the left button held over row `radek`: its flag takes the
+// remembered state, the anchor moves there; without Ctrl and Shift the other
+// flags are cleared; flags of empty records are cleared.
+void VyberMysiTah(TboolVector& vyber, const Tsouradnice& souradnice, TvyberMysi& mys, int radek, bool ctrl,
+                  bool shift);
+
+// Keyboard selection of the point grids.
+enum class TklavesaVyberu {
+    enter,     // toggle the current row, clear the others
+    mezernik,  // toggle the current row
+    vse,       // Ctrl+A: select all
+    nic,       // Ctrl+D: clear all
+};
+void VyberKlavesou(TboolVector& vyber, const Tsouradnice& souradnice, int aktualni, TklavesaVyberu klavesa);
+
+// ---------------------------------------------------------------- painting
+
+// Cell of the main window's grid (type 1): pairs on alternating light blue
+// and light green, inactive points white with grey text, selected rows light
+// red, the number written once per pair, a green (epoch 1) or red (epoch 2)
+// F by a fixed point, a grey line closing each pair, a dotted frame on the
+// current row.
+void KresliBunkuHlavni(Platno& c, const Tsouradnice& souradnice, const TboolVector& vyber, int sloupec,
+                       int radek, const QRect& bunka, const std::string& text, bool aktualni);
+
+// Cell of the user-point grid (type 11): number bold (red when duplicated),
+// selected rows light red, the duplicate triangles, the current row's frame.
+void KresliBunkuVstup(Platno& c, const Tsouradnice& souradnice, const TboolVector& vyber, int sloupec,
+                      int radek, const QRect& bunka, const std::string& text, bool aktualni);
+
+// In column 0 of a filled record: an orange triangle for a plane-position
+// duplicate, a red one for a 3-D position duplicate.
+void KresliZnackyDuplicit(Platno& c, const Tsouradnice& souradnice, int radek, int sloupec, const QRect& bunka);
+
+// In column 0 of a filled record whose number occurs again: red text.
+void ObarviDuplicitniCislo(Platno& c, const Tsouradnice& souradnice, int radek, int sloupec, const QRect& bunka);
+
+}  // namespace sitmera
