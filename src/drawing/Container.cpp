@@ -141,6 +141,138 @@ void KresliMeritko(TPlatno& platno, int y0, int delka, const std::string& popis,
     if (!popis.empty()) platno.TextOut(x0 + 5 + delka, y0 - vyskaPisma, popis);
 }
 
+std::string PopisMereni(const TgrafikaZaznam& z)
+{
+    std::string s = std::to_string(z.smer) + ":" + std::to_string(z.zenit) + ":" + std::to_string(z.delkaS);
+    if (z.delkaH > 0 || z.prevyseni > 0 || z.smernik > 0)
+        s += "(" + std::to_string(z.delkaH) + ":" + std::to_string(z.smernik) + ":" +
+             std::to_string(z.prevyseni) + ")";
+    return s;
+}
+
+// ---------------------------------------------------------------- the canvas base
+
+void TKresbaBitmapy::ConnectBitmap(QImage* bmp)
+{
+    Bitmap = bmp;
+    Canvas.Pripoj(bmp);
+}
+
+T2DPoint TKresbaBitmapy::CalcPixCoordsXY(const T2DPoint& a) const
+{
+    const int W = Bitmap != nullptr ? Bitmap->width() : 0;
+    const int H = Bitmap != nullptr ? Bitmap->height() : 0;
+    return PixelZBodu(TransPar, a, W, H);
+}
+
+T2DPoint TKresbaBitmapy::DeCalcPicCoords(const T2DPoint& pt) const
+{
+    const int W = Bitmap != nullptr ? Bitmap->width() : 0;
+    const int H = Bitmap != nullptr ? Bitmap->height() : 0;
+    return BodZPixelu(TransPar, pt, W, H);
+}
+
+void TKresbaBitmapy::Trans(int dx, int dy)
+{
+    TransPar.txx += dx;
+    TransPar.tyy += dy;
+}
+
+void TKresbaBitmapy::Zoom(double faktor)
+{
+    const int W = Bitmap != nullptr ? Bitmap->width() : 0;
+    const int H = Bitmap != nullptr ? Bitmap->height() : 0;
+    ZoomPohledu(TransPar, faktor, W, H);
+}
+
+void TKresbaBitmapy::Line(const T2DPoint& a, const T2DPoint& b)
+{
+    Canvas.Pripoj(Bitmap);
+    Canvas.Usecka(a[0], a[1], b[0], b[1]);
+}
+
+void TKresbaBitmapy::VyplnPozadi(TColor pozadi)
+{
+    Canvas.Pripoj(Bitmap);
+    Canvas.BarvaStetce = pozadi;
+    Canvas.FillRect(0, 0, Canvas.Width(), Canvas.Height());
+}
+
+void TKresbaBitmapy::NastavBarvu(TColor barva)
+{
+    Canvas.BarvaPera = barva;
+    Canvas.BarvaPisma = barva;
+}
+
+void TKresbaBitmapy::NastavInkoust(int sirkaPera)
+{
+    NastavBarvu(SvetlostBarvy(Canvas.BarvaStetce) < 127 ? 0xFFFFFF : 0x000000);
+    Canvas.SirkaPera = sirkaPera;
+}
+
+void TKresbaBitmapy::NaPixel(const T2DPoint& p, int& x, int& y)
+{
+    Canvas.Pripoj(Bitmap);
+    x = ZaokrouhliPixel(p[0], Canvas.Width());
+    y = ZaokrouhliPixel(p[1], Canvas.Height());
+}
+
+void TKresbaBitmapy::Kriz(int x, int y, int kr)
+{
+    Canvas.MoveTo(x, y - kr);
+    Canvas.LineTo(x, y + kr + 1);
+    Canvas.MoveTo(x - kr, y);
+    Canvas.LineTo(x + kr + 1, y);
+}
+
+void TKresbaBitmapy::ZnackaBodu(const std::string& num, int x, int y, int kr)
+{
+    Canvas.Pripoj(Bitmap);
+    TKresleni k(Canvas);
+    Canvas.TextOut(x + 2, y + 1, num);
+    Kriz(x, y, kr);
+}
+
+void TKresbaBitmapy::KresliPolygon(const TElipse& e)
+{
+    Canvas.Pripoj(Bitmap);
+    TKresleni k(Canvas);
+    T2DPoint a = CalcPixCoordsXY(e[0]);
+    for (int j = 1; j <= 40; ++j) {
+        const T2DPoint b = CalcPixCoordsXY(e[j]);
+        Line(a, b);
+        a = b;
+    }
+}
+
+void TKresbaBitmapy::KresliOsyInkoustem(int sirkaPera, bool AxesType)
+{
+    Canvas.Pripoj(Bitmap);
+    TKresleni k(Canvas);
+    NastavInkoust(sirkaPera);
+    KresliOsy(Canvas, AxesType);
+}
+
+void TKresbaBitmapy::MeritkoDelky(std::uint8_t jednotka, int vyskaPisma)
+{
+    // u user units per metre, m / u pixels per user unit.
+    const Extended u = MetryNaDelku(jednotka, 1);
+    const TDelkaMeritka d = DelkaMeritka(TransPar.m / u, Bitmap->width());
+    const std::string popis = d.L != 0
+        ? CisloNaText(std::nearbyint(d.L)) + " " + JednotkyDelky[jednotka == 1 ? 1 : 0]
+        : std::string();
+    KresliMeritko(Canvas, Bitmap->height() - 15, d.delka, popis, vyskaPisma);
+}
+
+void TKresbaBitmapy::MeritkoMalych(Extended p, Extended faktor, std::uint8_t jednotka, int vyskaPisma)
+{
+    const TDelkaMeritka d = DelkaMeritka(p, Bitmap->width());
+    const std::string popis = d.L != 0
+        ? CisloNaText(d.L * faktor) + " " + JednotkyMale[jednotka == 1 ? 1 : 0]
+        : std::string();
+    KresliMeritko(Canvas, Bitmap->height() - 15 - 25, d.delka, popis, vyskaPisma);
+}
+
 // ---------------------------------------------------------------- the canvas
 
 int TContainer::PocetBodu() const
@@ -155,12 +287,6 @@ int TContainer::PocetMereni() const
     return std::max(0, std::min(data->pocetMereni, static_cast<int>(data->mereni.size())));
 }
 
-void TContainer::ConnectBitmap(QImage* bmp)
-{
-    Bitmap = bmp;
-    Canvas.Pripoj(bmp);
-}
-
 void TContainer::ConnectData(const TgrafikaData& gd) { data = &gd; }
 
 void TContainer::CalcDefView()
@@ -171,76 +297,25 @@ void TContainer::CalcDefView()
 
 TDuoPoint TContainer::CalcCoordLimits() const
 {
-    TDuoPoint d;
-    const int n = PocetBodu();
-    if (n == 0) return d;
-    d.Max = {data->body[0].X, data->body[0].Y};
-    d.Min = d.Max;
-    for (int i = 1; i < n; ++i) {
-        const TgrafikaBod& b = data->body[i];
-        if (b.X > d.Max[0]) d.Max[0] = b.X;
-        if (b.Y > d.Max[1]) d.Max[1] = b.Y;
-        if (b.X < d.Min[0]) d.Min[0] = b.X;
-        if (b.Y < d.Min[1]) d.Min[1] = b.Y;
-    }
-    return d;
+    return MezeBodu(PocetBodu(), [this](int i) { return BodXY(i); });
 }
 
 T2DPoint TContainer::CalcCoordCenter() const
 {
-    const int n = PocetBodu();
-    if (n == 0) return {0, 0};
-    Extended sx = 0, sy = 0;
-    for (int i = 0; i < n; ++i) {
-        sx += data->body[i].X;
-        sy += data->body[i].Y;
-    }
-    return {sx / n, sy / n};
-}
-
-T2DPoint TContainer::CalcPixCoordsXY(const T2DPoint& a) const
-{
-    const int W = Bitmap != nullptr ? Bitmap->width() : 0;
-    const int H = Bitmap != nullptr ? Bitmap->height() : 0;
-    return PixelZBodu(TransPar, a, W, H);
+    return StredBodu(PocetBodu(), [this](int i) { return BodXY(i); });
 }
 
 T2DPoint TContainer::CalcPixCoords(int i) const
 {
     if (!Platny(i)) throw ChybaArgumentu("Point index outside the drawing");
-    return CalcPixCoordsXY({data->body[i].X, data->body[i].Y});
-}
-
-T2DPoint TContainer::DeCalcPicCoords(const T2DPoint& pt) const
-{
-    const int W = Bitmap != nullptr ? Bitmap->width() : 0;
-    const int H = Bitmap != nullptr ? Bitmap->height() : 0;
-    return BodZPixelu(TransPar, pt, W, H);
-}
-
-void TContainer::Trans(int dx, int dy)
-{
-    TransPar.txx += dx;
-    TransPar.tyy += dy;
-}
-
-void TContainer::Zoom(double faktor)
-{
-    const int W = Bitmap != nullptr ? Bitmap->width() : 0;
-    const int H = Bitmap != nullptr ? Bitmap->height() : 0;
-    ZoomPohledu(TransPar, faktor, W, H);
+    return CalcPixCoordsXY(BodXY(i));
 }
 
 void TContainer::ZoomIn() { Zoom(PaintSettings.zoomF); }
 
 void TContainer::ZoomOut() { Zoom(1.0 / PaintSettings.zoomF); }
 
-void TContainer::ClearBitmap()
-{
-    Canvas.Pripoj(Bitmap);
-    Canvas.BarvaStetce = PaintSettings.ColorB;
-    Canvas.FillRect(0, 0, Canvas.Width(), Canvas.Height());
-}
+void TContainer::ClearBitmap() { VyplnPozadi(PaintSettings.ColorB); }
 
 void TContainer::PaintAll()
 {
@@ -263,28 +338,21 @@ void TContainer::PaintAll()
 
 void TContainer::PaintPoints()
 {
-    Canvas.Pripoj(Bitmap);
-    TKresleni k(Canvas);
-    Canvas.SirkaPera = PaintSettings.PenWidthP;
     Canvas.BarvaStetce = PaintSettings.ColorB;
-    const int n = PocetBodu();
-    for (int i = 0; i < n; ++i) PaintPoint(i);
+    ProKazdyBod(PaintSettings.PenWidthP, PocetBodu(), [this](int i) { PaintPoint(i); });
 }
 
 void TContainer::PaintPoint(int i)
 {
     const T2DPoint p = CalcPixCoords(i);
-    Canvas.Pripoj(Bitmap);
-    const int x = ZaokrouhliPixel(p[0], Canvas.Width());
-    const int y = ZaokrouhliPixel(p[1], Canvas.Height());
+    int x = 0, y = 0;
+    NaPixel(p, x, y);
     const TgrafikaBod& b = data->body[i];
     if (b.JeFixni) {
-        Canvas.BarvaPisma = PaintSettings.ColorF;
-        Canvas.BarvaPera = PaintSettings.ColorF;
+        NastavBarvu(PaintSettings.ColorF);
         PPF(b.cislo, x, y);
     } else {
-        Canvas.BarvaPisma = PaintSettings.ColorA;
-        Canvas.BarvaPera = PaintSettings.ColorA;
+        NastavBarvu(PaintSettings.ColorA);
         PPA(b.cislo, x, y);
     }
 }
@@ -294,26 +362,12 @@ void TContainer::PPF(const std::string& num, int x, int y)
     Canvas.Pripoj(Bitmap);
     TKresleni k(Canvas);
     const int c = PaintSettings.CircleSize;
-    const int kr = PaintSettings.CrossSize;
     Canvas.TextOut(x + c + 2, y + c + 1, num);
     Canvas.Ellipse(x - c, y - c, x + c + 1, y + c + 1);
-    Canvas.MoveTo(x, y - kr);
-    Canvas.LineTo(x, y + kr + 1);
-    Canvas.MoveTo(x - kr, y);
-    Canvas.LineTo(x + kr + 1, y);
+    Kriz(x, y, PaintSettings.CrossSize);
 }
 
-void TContainer::PPA(const std::string& num, int x, int y)
-{
-    Canvas.Pripoj(Bitmap);
-    TKresleni k(Canvas);
-    const int kr = PaintSettings.CrossSize;
-    Canvas.TextOut(x + 2, y + 1, num);
-    Canvas.MoveTo(x, y - kr);
-    Canvas.LineTo(x, y + kr + 1);
-    Canvas.MoveTo(x - kr, y);
-    Canvas.LineTo(x + kr + 1, y);
-}
+void TContainer::PPA(const std::string& num, int x, int y) { ZnackaBodu(num, x, y, PaintSettings.CrossSize); }
 
 void TContainer::PaintMereni()
 {
@@ -347,59 +401,32 @@ void TContainer::PaintMer(int a, int b, const std::string& descr)
 std::string TContainer::CreateMereStr(int i) const
 {
     if (i < 0 || i >= PocetMereni()) throw ChybaArgumentu("Measurement index outside the drawing");
-    const TgrafikaZaznam& z = data->mereni[i];
-    std::string s = std::to_string(z.smer) + ":" + std::to_string(z.zenit) + ":" + std::to_string(z.delkaS);
-    if (z.delkaH > 0 || z.prevyseni > 0 || z.smernik > 0)
-        s += "(" + std::to_string(z.delkaH) + ":" + std::to_string(z.smernik) + ":" +
-             std::to_string(z.prevyseni) + ")";
-    return s;
-}
-
-void TContainer::Line(const T2DPoint& a, const T2DPoint& b)
-{
-    Canvas.Pripoj(Bitmap);
-    Canvas.Usecka(a[0], a[1], b[0], b[1]);
+    return PopisMereni(data->mereni[i]);
 }
 
 void TContainer::Line(const T2DPoint& a, const T2DPoint& b, const std::string& descr)
 {
-    Canvas.BarvaPera = PaintSettings.ColorL;
-    Canvas.BarvaPisma = PaintSettings.ColorL;
+    NastavBarvu(PaintSettings.ColorL);
     Line(a, b);
     Txt(a, b, descr);
 }
 
 void TContainer::Txt(const T2DPoint& a, const T2DPoint& b, const std::string& descr)
 {
-    Canvas.Pripoj(Bitmap);
-    const int x = ZaokrouhliPixel((a[0] + b[0]) / 2, Canvas.Width());
-    const int y = ZaokrouhliPixel((a[1] + b[1]) / 2, Canvas.Height());
+    int x = 0, y = 0;
+    NaPixel({(a[0] + b[0]) / 2, (a[1] + b[1]) / 2}, x, y);
     Canvas.TextOut(x, y, descr);
 }
 
 void TContainer::PaintElipses()
 {
-    Canvas.Pripoj(Bitmap);
-    TKresleni k(Canvas);
-    Canvas.SirkaPera = PaintSettings.PenWidthE;
     Canvas.BarvaPera = PaintSettings.ColorE;
-    const int n = PocetBodu();
-    for (int i = 0; i < n; ++i)
+    ProKazdyBod(PaintSettings.PenWidthE, PocetBodu(), [this](int i) {
         if (!data->body[i].JeFixni) PaintElipse(i, PaintSettings.Escale, PaintSettings.s0);
+    });
 }
 
-void TContainer::PaintElipse(int i, Extended mm, Extended s0)
-{
-    const TElipse e = CalcElipse(i, mm, s0);
-    Canvas.Pripoj(Bitmap);
-    TKresleni k(Canvas);
-    T2DPoint a = CalcPixCoordsXY(e[0]);
-    for (int j = 1; j <= 40; ++j) {
-        const T2DPoint b = CalcPixCoordsXY(e[j]);
-        Line(a, b);
-        a = b;
-    }
-}
+void TContainer::PaintElipse(int i, Extended mm, Extended s0) { KresliPolygon(CalcElipse(i, mm, s0)); }
 
 TElipse TContainer::CalcElipse(int i, Extended mm, Extended s0) const
 {
@@ -425,16 +452,7 @@ void TContainer::CalcExtremeElipse(Extended& maxE, Extended& minE) const
     }
 }
 
-void TContainer::PaintAxes()
-{
-    Canvas.Pripoj(Bitmap);
-    TKresleni k(Canvas);
-    const TColor inkoust = SvetlostBarvy(Canvas.BarvaStetce) < 127 ? 0xFFFFFF : 0x000000;
-    Canvas.BarvaPera = inkoust;
-    Canvas.BarvaPisma = inkoust;
-    Canvas.SirkaPera = PaintSettings.PenWidthA;
-    KresliOsy(Canvas, PaintSettings.AxesType);
-}
+void TContainer::PaintAxes() { KresliOsyInkoustem(PaintSettings.PenWidthA, PaintSettings.AxesType); }
 
 void TContainer::PaintScale()
 {
@@ -442,20 +460,8 @@ void TContainer::PaintScale()
     Canvas.Pripoj(Bitmap);
     TKresleni k(Canvas);
     const TPaintSettings& s = PaintSettings;
-    const TColor inkoust = SvetlostBarvy(Canvas.BarvaStetce) < 127 ? 0xFFFFFF : 0x000000;
-    Canvas.BarvaPera = inkoust;
-    Canvas.BarvaPisma = inkoust;
-    Canvas.SirkaPera = s.PenWidthS;
-    const int W = Bitmap->width();
-    const int y0 = Bitmap->height() - 15;
-    const int jednotka = s.UnitType == 1 ? 1 : 0;
-
-    // Coordinate bar: u user units per metre, m / u pixels per user unit.
-    const Extended u = MetryNaDelku(s.UnitType, 1);
-    const TDelkaMeritka d = DelkaMeritka(TransPar.m / u, W);
-    const std::string popis =
-        d.L != 0 ? CisloNaText(std::nearbyint(d.L)) + " " + JednotkyDelky[jednotka] : std::string();
-    KresliMeritko(Canvas, y0, d.delka, popis, s.FontSize);
+    NastavInkoust(s.PenWidthS);
+    MeritkoDelky(s.UnitType, s.FontSize);
 
     if (!s.PaintElips) return;
     // Ellipse bar: p pixels per small unit (mm or pt) of ellipse axis; in
@@ -469,10 +475,7 @@ void TContainer::PaintScale()
         p /= 10;
         faktor = 0.1L;
     }
-    const TDelkaMeritka d2 = DelkaMeritka(p, W);
-    const std::string popis2 =
-        d2.L != 0 ? CisloNaText(d2.L * faktor) + " " + JednotkyMale[jednotka] : std::string();
-    KresliMeritko(Canvas, y0 - 25, d2.delka, popis2, s.FontSize);
+    MeritkoMalych(p, faktor, s.UnitType, s.FontSize);
 }
 
 }  // namespace sitmera

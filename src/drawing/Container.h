@@ -118,6 +118,40 @@ void ZoomPohledu(TTransPar& tp, Extended faktor, int W, int H);
 TElipse PolygonElipsy(Extended X, Extended Y, Extended a, Extended b, Extended phi,
                       Extended nasobek);
 
+// Largest and smallest x and y of the points xy(0) .. xy(n - 1) (xy gives
+// a T2DPoint, metres); all 0 without points.
+template <class F>
+TDuoPoint MezeBodu(int n, F xy)
+{
+    TDuoPoint d;
+    if (n <= 0) return d;
+    d.Max = xy(0);
+    d.Min = d.Max;
+    for (int i = 1; i < n; ++i) {
+        const T2DPoint b = xy(i);
+        if (b[0] > d.Max[0]) d.Max[0] = b[0];
+        if (b[1] > d.Max[1]) d.Max[1] = b[1];
+        if (b[0] < d.Min[0]) d.Min[0] = b[0];
+        if (b[1] < d.Min[1]) d.Min[1] = b[1];
+    }
+    return d;
+}
+
+// Mean x and mean y of the points xy(0) .. xy(n - 1) (metres); 0, 0 without
+// points.
+template <class F>
+T2DPoint StredBodu(int n, F xy)
+{
+    if (n <= 0) return {0, 0};
+    Extended sx = 0, sy = 0;
+    for (int i = 0; i < n; ++i) {
+        const T2DPoint b = xy(i);
+        sx += b[0];
+        sy += b[1];
+    }
+    return {sx / n, sy / n};
+}
+
 // Length of a scale bar: p pixels per unit of the bar; v = (W/5)/p, at least
 // 1; L = 10^round(log10 v); delka = round(L p); while round(W/5) < delka, L is
 // halved (L := round(L) div 2) and delka recomputed. L may end at 0 (then
@@ -135,21 +169,89 @@ void KresliOsy(TPlatno& platno, bool AxesType);
 // four inner ticks, and the label (when not empty) at (20 + delka, y0 - vyskaPisma).
 void KresliMeritko(TPlatno& platno, int y0, int delka, const std::string& popis, int vyskaPisma);
 
-// ---------------------------------------------------------------- the canvas
+// Label of a measurement record, in the bitmap and in the DXF drawing alike:
+// smer:zenit:delkaS, then (delkaH:smernik:prevyseni) when any of those three
+// is above 0.
+std::string PopisMereni(const TgrafikaZaznam& z);
 
-class TContainer {
+// ---------------------------------------------------------------- the canvas base
+
+// What the network and the displacement drawing share: the bitmap, its
+// canvas and the view, the transform between drawing points (metres) and
+// pixel positions, pan and zoom, and the drawing steps both use. Both
+// drawings derive from it; it is never used on its own.
+class TKresbaBitmapy {
 public:
-    const TgrafikaData* data = nullptr;  // network to draw (not owned)
-    QImage* Bitmap = nullptr;            // drawing target (not owned)
-    TTransPar TransPar;                  // current view
-    TPaintSettings PaintSettings;
-    TPlatno Canvas;                      // pen, brush and font of the bitmap
+    QImage* Bitmap = nullptr;  // drawing target (not owned)
+    TTransPar TransPar;        // current view
+    TPlatno Canvas;            // pen, brush and font of the bitmap
 
-    TContainer() = default;
-    TContainer(const TContainer&) = delete;
-    TContainer& operator=(const TContainer&) = delete;
+    TKresbaBitmapy(const TKresbaBitmapy&) = delete;
+    TKresbaBitmapy& operator=(const TKresbaBitmapy&) = delete;
 
     void ConnectBitmap(QImage* bmp);
+    // Drawing point (metres) -> pixel position, not rounded.
+    T2DPoint CalcPixCoordsXY(const T2DPoint& a) const;
+    // Pixel position -> drawing point (metres).
+    T2DPoint DeCalcPicCoords(const T2DPoint& pt) const;
+    // Pans by (dx, dy) pixels.
+    void Trans(int dx, int dy);
+    // Zooms about the bitmap centre by faktor (see ZoomPohledu).
+    void Zoom(double faktor);
+    // Line between two pixel positions, each taken to the nearest pixel.
+    void Line(const T2DPoint& a, const T2DPoint& b);
+
+protected:
+    TKresbaBitmapy() = default;
+    ~TKresbaBitmapy() = default;
+
+    // Fills the whole bitmap with pozadi.
+    void VyplnPozadi(TColor pozadi);
+    // Pen and font colour.
+    void NastavBarvu(TColor barva);
+    // The ink of axes and scale bars, white on a dark brush (lightness below
+    // 127) and black otherwise, and the pen width sirkaPera (pixels).
+    void NastavInkoust(int sirkaPera);
+    // A pixel position taken to the nearest pixel of the bitmap.
+    void NaPixel(const T2DPoint& p, int& x, int& y);
+    // kresli(i) for i = 0 .. pocet - 1 in one painter block, pen width
+    // sirkaPera (pixels).
+    template <class F>
+    void ProKazdyBod(int sirkaPera, int pocet, F kresli)
+    {
+        Canvas.Pripoj(Bitmap);
+        TKresleni k(Canvas);
+        Canvas.SirkaPera = sirkaPera;
+        for (int i = 0; i < pocet; ++i) kresli(i);
+    }
+    // Cross at pixel (x, y), arms kr pixels long to each side.
+    void Kriz(int x, int y, int kr);
+    // A point number at (x + 2, y + 1) and the cross of arm kr at (x, y).
+    void ZnackaBodu(const std::string& num, int x, int y, int kr);
+    // The closed polygon e (drawing units) as its 40 sides.
+    void KresliPolygon(const TElipse& e);
+    // The axis arrows in the ink, pen width sirkaPera.
+    void KresliOsyInkoustem(int sirkaPera, bool AxesType);
+    // Scale bars; both need a bitmap. The coordinate bar 15 pixels above
+    // the bottom edge, in the unit jednotka (0 metres, 1 feet).
+    void MeritkoDelky(std::uint8_t jednotka, int vyskaPisma);
+    // The bar of a small unit 25 pixels above that: p pixels per unit of its
+    // L, labelled L faktor in the small unit of jednotka (0 mm, 1 pt).
+    void MeritkoMalych(Extended p, Extended faktor, std::uint8_t jednotka, int vyskaPisma);
+};
+
+// ---------------------------------------------------------------- the canvas
+
+class TContainer : public TKresbaBitmapy {
+public:
+    const TgrafikaData* data = nullptr;  // network to draw (not owned)
+    TPaintSettings PaintSettings;
+    // Bitmap, TransPar, Canvas, ConnectBitmap, CalcPixCoordsXY,
+    // DeCalcPicCoords, Trans, Zoom and Line(a, b): see TKresbaBitmapy.
+    using TKresbaBitmapy::Line;
+
+    TContainer() = default;
+
     void ConnectData(const TgrafikaData& gd);
 
     // Fits the whole network into the bitmap (see VychoziPohled); without
@@ -160,18 +262,11 @@ public:
     TDuoPoint CalcCoordLimits() const;
     // Mean X and mean Y over all points (metres); 0, 0 without points.
     T2DPoint CalcCoordCenter() const;
-    // Drawing point (metres) -> pixel position, not rounded.
-    T2DPoint CalcPixCoordsXY(const T2DPoint& a) const;
     // Pixel position of point i. Throws ChybaArgumentu for an index outside
     // the points.
     T2DPoint CalcPixCoords(int i) const;
-    // Pixel position -> drawing point (metres).
-    T2DPoint DeCalcPicCoords(const T2DPoint& pt) const;
 
-    // Pans by (dx, dy) pixels.
-    void Trans(int dx, int dy);
-    // Zooms about the bitmap centre by faktor, zoomF, 1 / zoomF.
-    void Zoom(double faktor);
+    // Zooms about the bitmap centre by zoomF, 1 / zoomF.
     void ZoomIn();
     void ZoomOut();
 
@@ -192,13 +287,11 @@ public:
     void PaintMereni();
     // Line between points a and b (indexes) and, when PaintDesc, the label.
     void PaintMer(int a, int b, const std::string& descr);
-    // Label of record i: smer:zenit:delkaS, then (delkaH:smernik:prevyseni)
-    // when any of those three is above 0.
+    // Label of record i (see PopisMereni). Throws ChybaArgumentu for an index
+    // outside the records.
     std::string CreateMereStr(int i) const;
 
-    // Line between two pixel positions, each taken to the nearest pixel.
-    void Line(const T2DPoint& a, const T2DPoint& b);
-    // The same in ColorL (pen and font), then the label by Txt.
+    // Line(a, b) in ColorL (pen and font), then the label by Txt.
     void Line(const T2DPoint& a, const T2DPoint& b, const std::string& descr);
     // Writes descr with its top-left corner at the rounded midpoint of a, b.
     void Txt(const T2DPoint& a, const T2DPoint& b, const std::string& descr);
@@ -219,6 +312,7 @@ private:
     int PocetBodu() const;
     int PocetMereni() const;
     bool Platny(int i) const { return i >= 0 && i < PocetBodu(); }
+    T2DPoint BodXY(int i) const { return {data->body[i].X, data->body[i].Y}; }
 };
 
 }  // namespace sitmera

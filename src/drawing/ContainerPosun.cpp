@@ -69,6 +69,13 @@ bool VyznamnostPosunuHz(const Tposun& posun, int typHzPosunu, int typ)
 
 bool JeNulovyPosunZ(const Tposun& posun) { return std::fabs(posun.hodnota.Z) <= 1e-16L; }
 
+TElipse PolygonElipsyPosunu(const Tbod& bod, const Tposun& posun, int typ, Extended nasobek)
+{
+    Telipsa e;
+    ElipsaPosunu(posun, typ, e);
+    return PolygonElipsy(bod.X, bod.Y, e.a_delka, e.b_delka, e.a_smernik, nasobek);
+}
+
 // ---------------------------------------------------------------- the canvas
 
 int TcontainerPosun::Pocet() const
@@ -79,10 +86,10 @@ int TcontainerPosun::Pocet() const
     return std::max(0, n);
 }
 
-void TcontainerPosun::ConnectBitmap(QImage* bmp)
+const Tposun& TcontainerPosun::PlatnyPosun(int i) const
 {
-    Bitmap = bmp;
-    Canvas.Pripoj(bmp);
+    if (!Platny(i)) throw ChybaArgumentu("Point index outside the drawing");
+    return Posun(i);
 }
 
 void TcontainerPosun::ConnectData(const TmodelPosuny& posuny) { data = &posuny; }
@@ -95,76 +102,25 @@ void TcontainerPosun::CalcDefView()
 
 TDuoPoint TcontainerPosun::CalcCoordLimits() const
 {
-    TDuoPoint d;
-    const int n = Pocet();
-    if (n == 0) return d;
-    d.Max = {Bod(0).X, Bod(0).Y};
-    d.Min = d.Max;
-    for (int i = 1; i < n; ++i) {
-        const Tbod& b = Bod(i);
-        if (b.X > d.Max[0]) d.Max[0] = b.X;
-        if (b.Y > d.Max[1]) d.Max[1] = b.Y;
-        if (b.X < d.Min[0]) d.Min[0] = b.X;
-        if (b.Y < d.Min[1]) d.Min[1] = b.Y;
-    }
-    return d;
+    return MezeBodu(Pocet(), [this](int i) { return BodXY(i); });
 }
 
 T2DPoint TcontainerPosun::CalcCoordCenter() const
 {
-    const int n = Pocet();
-    if (n == 0) return {0, 0};
-    Extended sx = 0, sy = 0;
-    for (int i = 0; i < n; ++i) {
-        sx += Bod(i).X;
-        sy += Bod(i).Y;
-    }
-    return {sx / n, sy / n};
-}
-
-T2DPoint TcontainerPosun::CalcPixCoordsXY(const T2DPoint& a) const
-{
-    const int W = Bitmap != nullptr ? Bitmap->width() : 0;
-    const int H = Bitmap != nullptr ? Bitmap->height() : 0;
-    return PixelZBodu(TransPar, a, W, H);
+    return StredBodu(Pocet(), [this](int i) { return BodXY(i); });
 }
 
 T2DPoint TcontainerPosun::CalcPixCoords(int i) const
 {
     if (!Platny(i)) throw ChybaArgumentu("Point index outside the drawing");
-    return CalcPixCoordsXY({Bod(i).X, Bod(i).Y});
-}
-
-T2DPoint TcontainerPosun::DeCalcPicCoords(const T2DPoint& pt) const
-{
-    const int W = Bitmap != nullptr ? Bitmap->width() : 0;
-    const int H = Bitmap != nullptr ? Bitmap->height() : 0;
-    return BodZPixelu(TransPar, pt, W, H);
-}
-
-void TcontainerPosun::Trans(int dx, int dy)
-{
-    TransPar.txx += dx;
-    TransPar.tyy += dy;
-}
-
-void TcontainerPosun::Zoom(double faktor)
-{
-    const int W = Bitmap != nullptr ? Bitmap->width() : 0;
-    const int H = Bitmap != nullptr ? Bitmap->height() : 0;
-    ZoomPohledu(TransPar, faktor, W, H);
+    return CalcPixCoordsXY(BodXY(i));
 }
 
 void TcontainerPosun::ZoomIn() { Zoom(PaintSettings.zoomF); }
 
 void TcontainerPosun::ZoomOut() { Zoom(1.0 / PaintSettings.zoomF); }
 
-void TcontainerPosun::ClearBitmap()
-{
-    Canvas.Pripoj(Bitmap);
-    Canvas.BarvaStetce = PaintSettings.ColorPozadi;
-    Canvas.FillRect(0, 0, Canvas.Width(), Canvas.Height());
-}
+void TcontainerPosun::ClearBitmap() { VyplnPozadi(PaintSettings.ColorPozadi); }
 
 void TcontainerPosun::PaintAll()
 {
@@ -189,71 +145,38 @@ void TcontainerPosun::PaintAll()
 
 void TcontainerPosun::PaintPoints()
 {
-    Canvas.Pripoj(Bitmap);
-    TKresleni k(Canvas);
-    Canvas.SirkaPera = PaintSettings.PenWidthBod;
     Canvas.BarvaStetce = PaintSettings.ColorPozadi;
-    const int n = Pocet();
-    for (int i = 0; i < n; ++i) PaintPoint(i);
+    ProKazdyBod(PaintSettings.PenWidthBod, Pocet(), [this](int i) { PaintPoint(i); });
 }
 
 void TcontainerPosun::PaintPoint(int i)
 {
     const T2DPoint p = CalcPixCoords(i);
-    Canvas.Pripoj(Bitmap);
-    Canvas.BarvaPisma = PaintSettings.ColorBod;
-    Canvas.BarvaPera = PaintSettings.ColorBod;
-    PPA(Bod(i).cislo, ZaokrouhliPixel(p[0], Canvas.Width()), ZaokrouhliPixel(p[1], Canvas.Height()));
+    int x = 0, y = 0;
+    NaPixel(p, x, y);
+    NastavBarvu(PaintSettings.ColorBod);
+    PPA(Bod(i).cislo, x, y);
 }
 
 void TcontainerPosun::PPA(const std::string& num, int x, int y)
 {
-    Canvas.Pripoj(Bitmap);
-    TKresleni k(Canvas);
-    const int kr = PaintSettings.SizeBod;
-    Canvas.TextOut(x + 2, y + 1, num);
-    Canvas.MoveTo(x, y - kr);
-    Canvas.LineTo(x, y + kr + 1);
-    Canvas.MoveTo(x - kr, y);
-    Canvas.LineTo(x + kr + 1, y);
-}
-
-void TcontainerPosun::Line(const T2DPoint& a, const T2DPoint& b)
-{
-    Canvas.Pripoj(Bitmap);
-    Canvas.Usecka(a[0], a[1], b[0], b[1]);
+    ZnackaBodu(num, x, y, PaintSettings.SizeBod);
 }
 
 void TcontainerPosun::PaintElipses()
 {
-    Canvas.Pripoj(Bitmap);
-    TKresleni k(Canvas);
-    Canvas.SirkaPera = PaintSettings.PenWidthElipsa;
     Canvas.BarvaPera = PaintSettings.ColorElipsa;
-    const int n = Pocet();
-    for (int i = 0; i < n; ++i)
+    ProKazdyBod(PaintSettings.PenWidthElipsa, Pocet(), [this](int i) {
         if (!JeFixObe(Posun(i))) PaintElipse(i, PaintSettings.zvetseni, PaintSettings.presnost);
+    });
 }
 
-void TcontainerPosun::PaintElipse(int i, Extended mm, int typ)
-{
-    const TElipse e = CalcElipse(i, mm, typ);
-    Canvas.Pripoj(Bitmap);
-    TKresleni k(Canvas);
-    T2DPoint a = CalcPixCoordsXY(e[0]);
-    for (int j = 1; j <= 40; ++j) {
-        const T2DPoint b = CalcPixCoordsXY(e[j]);
-        Line(a, b);
-        a = b;
-    }
-}
+void TcontainerPosun::PaintElipse(int i, Extended mm, int typ) { KresliPolygon(CalcElipse(i, mm, typ)); }
 
 TElipse TcontainerPosun::CalcElipse(int i, Extended mm, int typ) const
 {
-    if (!Platny(i)) throw ChybaArgumentu("Point index outside the drawing");
-    Telipsa e;
-    ElipsaPosunu(Posun(i), typ, e);
-    return PolygonElipsy(Bod(i).X, Bod(i).Y, e.a_delka, e.b_delka, e.a_smernik, mm);
+    const Tposun& p = PlatnyPosun(i);  // checks i before the point is read
+    return PolygonElipsyPosunu(Bod(i), p, typ, mm);
 }
 
 void TcontainerPosun::poloprimka(const TDuoPoint& body, Extended uhel, Extended delka)
@@ -266,32 +189,45 @@ void TcontainerPosun::poloprimka(const TDuoPoint& body, Extended uhel, Extended 
     Line(T, konec);
 }
 
+void TcontainerPosun::SmerHz(int i, Extended& hodnota, Extended& uhel) const
+{
+    SmerPosunuHz(Posun(i), PaintSettings.typHzPosunu, data->posunyGrafika.stoceniOs, hodnota, uhel);
+}
+
+TDuoPoint TcontainerPosun::SvislyVektor(int i, Extended v) const
+{
+    TDuoPoint d;
+    d.Min = BodXY(i);
+    d.Max = {Bod(i).X, Bod(i).Y - v * PaintSettings.zvetseni};
+    return d;
+}
+
+TDuoPoint TcontainerPosun::Vektor(const TDuoPoint& d)
+{
+    TDuoPoint pix;
+    pix.Min = CalcPixCoordsXY(d.Min);
+    pix.Max = CalcPixCoordsXY(d.Max);
+    Line(pix.Min, pix.Max);
+    return pix;
+}
+
 void TcontainerPosun::PaintPosunyHzHodnota()
 {
-    Canvas.Pripoj(Bitmap);
-    TKresleni k(Canvas);
-    Canvas.SirkaPera = PaintSettings.PenWidthPosunHzHodnota;
-    const int n = Pocet();
-    for (int i = 0; i < n; ++i) PaintPosunHzHodnota(i);
+    ProKazdyBod(PaintSettings.PenWidthPosunHzHodnota, Pocet(), [this](int i) { PaintPosunHzHodnota(i); });
 }
 
 void TcontainerPosun::PaintPosunHzHodnota(int i)
 {
-    if (!Platny(i)) throw ChybaArgumentu("Point index outside the drawing");
+    const Tposun& p = PlatnyPosun(i);
     const TPaintSettingsPosun& s = PaintSettings;
-    const Tposun& p = Posun(i);
     Extended hodnota = 0, uhel = 0;
-    SmerPosunuHz(p, s.typHzPosunu, data->posunyGrafika.stoceniOs, hodnota, uhel);
+    SmerHz(i, hodnota, uhel);
     Canvas.BarvaPera = VyznamnostPosunuHz(p, s.typHzPosunu, s.presnost) ? s.ColorPosunHzHodnotaVyznamna
                                                                        : s.ColorPosunHzHodnota;
     if (!(hodnota > 0)) return;
-    const TDuoPoint d = PolarniBod(s.zvetseni, hodnota, uhel, Bod(i).X, Bod(i).Y);
-    TDuoPoint pix;
-    pix.Min = CalcPixCoordsXY(d.Min);
-    pix.Max = CalcPixCoordsXY(d.Max);
     Canvas.Pripoj(Bitmap);
     TKresleni k(Canvas);
-    Line(pix.Min, pix.Max);
+    const TDuoPoint pix = Vektor(PolarniBod(s.zvetseni, hodnota, uhel, Bod(i).X, Bod(i).Y));
     // Barbs only on an arrow longer than they are.
     if (s.SizePosunHzHodnota < DelkaZeSouradnic(pix.Min[0], pix.Min[1], pix.Max[0], pix.Max[1])) {
         poloprimka(pix, Pi / 12, s.SizePosunHzHodnota);
@@ -301,106 +237,66 @@ void TcontainerPosun::PaintPosunHzHodnota(int i)
 
 void TcontainerPosun::PaintPosunyHzMezOdchylka()
 {
-    Canvas.Pripoj(Bitmap);
-    TKresleni k(Canvas);
-    Canvas.SirkaPera = PaintSettings.PenWidthPosunHzMezOdchylka;
     Canvas.BarvaPera = PaintSettings.ColorPosunHzMezOdchylka;
-    const int n = Pocet();
-    for (int i = 0; i < n; ++i) PaintPosunHzMezOdchylka(i);
+    ProKazdyBod(PaintSettings.PenWidthPosunHzMezOdchylka, Pocet(),
+                [this](int i) { PaintPosunHzMezOdchylka(i); });
 }
 
 void TcontainerPosun::PaintPosunHzMezOdchylka(int i)
 {
-    if (!Platny(i)) throw ChybaArgumentu("Point index outside the drawing");
+    const Tposun& p = PlatnyPosun(i);
     const TPaintSettingsPosun& s = PaintSettings;
-    const Tposun& p = Posun(i);
     Extended hodnota = 0, uhel = 0;
-    SmerPosunuHz(p, s.typHzPosunu, data->posunyGrafika.stoceniOs, hodnota, uhel);
+    SmerHz(i, hodnota, uhel);
     const Extended mez = MezPosunuHz(p, s.typHzPosunu, s.presnost);
     if (!(mez > 0)) return;
-    const TDuoPoint d = PolarniBod(s.zvetseni, mez, uhel, Bod(i).X, Bod(i).Y);
-    TDuoPoint pix;
-    pix.Min = CalcPixCoordsXY(d.Min);
-    pix.Max = CalcPixCoordsXY(d.Max);
     Canvas.Pripoj(Bitmap);
     TKresleni k(Canvas);
-    Line(pix.Min, pix.Max);
+    const TDuoPoint pix = Vektor(PolarniBod(s.zvetseni, mez, uhel, Bod(i).X, Bod(i).Y));
     poloprimka(pix, -Pi / 2, s.SizePosunHzMezOdchylka);
 }
 
 void TcontainerPosun::PaintPosunyZHodnota()
 {
-    Canvas.Pripoj(Bitmap);
-    TKresleni k(Canvas);
-    Canvas.SirkaPera = PaintSettings.PenWidthPosunZHodnota;
-    const int n = Pocet();
-    for (int i = 0; i < n; ++i) PaintPosunZHodnota(i);
+    ProKazdyBod(PaintSettings.PenWidthPosunZHodnota, Pocet(), [this](int i) { PaintPosunZHodnota(i); });
 }
 
 void TcontainerPosun::PaintPosunZHodnota(int i)
 {
-    if (!Platny(i)) throw ChybaArgumentu("Point index outside the drawing");
+    const Tposun& p = PlatnyPosun(i);
     const TPaintSettingsPosun& s = PaintSettings;
-    const Tposun& p = Posun(i);
     TposunProkazani prokazani;
     ProkazaniPosunu(p, s.presnost, prokazani);
     Canvas.BarvaPera = prokazani.Z ? s.ColorPosunZHodnotaVyznamna : s.ColorPosunZHodnota;
     if (JeNulovyPosunZ(p)) return;
-    // A rise goes up the bitmap: against drawing Y.
-    TDuoPoint pix;
-    pix.Min = CalcPixCoordsXY({Bod(i).X, Bod(i).Y});
-    pix.Max = CalcPixCoordsXY({Bod(i).X, Bod(i).Y - p.hodnota.Z * s.zvetseni});
     Canvas.Pripoj(Bitmap);
     TKresleni k(Canvas);
-    Line(pix.Min, pix.Max);
+    const TDuoPoint pix = Vektor(SvislyVektor(i, p.hodnota.Z));
     poloprimka(pix, Pi / 2, s.SizePosunZHodnota);
     poloprimka(pix, -Pi / 2, s.SizePosunZHodnota);
 }
 
 void TcontainerPosun::PaintPosunyZMezOdchylka()
 {
-    Canvas.Pripoj(Bitmap);
-    TKresleni k(Canvas);
-    Canvas.SirkaPera = PaintSettings.PenWidthPosunZMezOdchylka;
     Canvas.BarvaPera = PaintSettings.ColorPosunZMezOdchylka;
-    const int n = Pocet();
-    for (int i = 0; i < n; ++i) PaintPosunZMezOdchylka(i);
+    ProKazdyBod(PaintSettings.PenWidthPosunZMezOdchylka, Pocet(),
+                [this](int i) { PaintPosunZMezOdchylka(i); });
 }
 
 void TcontainerPosun::PaintPosunZMezOdchylka(int i)
 {
-    if (!Platny(i)) throw ChybaArgumentu("Point index outside the drawing");
-    const TPaintSettingsPosun& s = PaintSettings;
-    const Tposun& p = Posun(i);
+    const Tposun& p = PlatnyPosun(i);
     TposunHodnota mez;
-    OdchylkaMezPosunu(p, s.presnost, mez);
+    OdchylkaMezPosunu(p, PaintSettings.presnost, mez);
     if (!(mez.Z > 0)) return;
+    Canvas.Pripoj(Bitmap);
+    TKresleni k(Canvas);
     // The limit points the way the displacement goes.
-    const Extended d = p.hodnota.Z < 0 ? -mez.Z : mez.Z;
-    TDuoPoint pix;
-    pix.Min = CalcPixCoordsXY({Bod(i).X, Bod(i).Y});
-    pix.Max = CalcPixCoordsXY({Bod(i).X, Bod(i).Y - d * s.zvetseni});
-    Canvas.Pripoj(Bitmap);
-    TKresleni k(Canvas);
-    Line(pix.Min, pix.Max);
-    poloprimka(pix, Pi / 2, s.SizePosunZMezOdchylka);
+    const TDuoPoint pix = Vektor(SvislyVektor(i, p.hodnota.Z < 0 ? -mez.Z : mez.Z));
+    poloprimka(pix, Pi / 2, PaintSettings.SizePosunZMezOdchylka);
 }
 
-void TcontainerPosun::NastavInkoust()
-{
-    const TColor inkoust = SvetlostBarvy(Canvas.BarvaStetce) < 127 ? 0xFFFFFF : 0x000000;
-    Canvas.BarvaPera = inkoust;
-    Canvas.BarvaPisma = inkoust;
-}
-
-void TcontainerPosun::PaintAxes()
-{
-    Canvas.Pripoj(Bitmap);
-    TKresleni k(Canvas);
-    NastavInkoust();
-    Canvas.SirkaPera = PaintSettings.PenWidthOsa;
-    KresliOsy(Canvas, PaintSettings.AxesType);
-}
+void TcontainerPosun::PaintAxes() { KresliOsyInkoustem(PaintSettings.PenWidthOsa, PaintSettings.AxesType); }
 
 void TcontainerPosun::PaintScale()
 {
@@ -408,28 +304,13 @@ void TcontainerPosun::PaintScale()
     Canvas.Pripoj(Bitmap);
     TKresleni k(Canvas);
     const TPaintSettingsPosun& s = PaintSettings;
-    NastavInkoust();
-    Canvas.SirkaPera = s.PenWidthMeritko;
-    const int W = Bitmap->width();
-    const int y0 = Bitmap->height() - 15;
-
+    NastavInkoust(s.PenWidthMeritko);
     // Coordinate bar, as in the network drawing.
-    const int jednotka = s.UnitTypeSouradnice == 1 ? 1 : 0;
-    const Extended u = MetryNaDelku(s.UnitTypeSouradnice, 1);
-    const TDelkaMeritka d = DelkaMeritka(TransPar.m / u, W);
-    const std::string popis =
-        d.L != 0 ? CisloNaText(std::nearbyint(d.L)) + " " + JednotkyDelky[jednotka] : std::string();
-    KresliMeritko(Canvas, y0, d.delka, popis, s.FontSize);
-
+    MeritkoDelky(s.UnitTypeSouradnice, s.FontSize);
     // Displacement bar: p pixels per tenth of a millimetre (or point) of
     // displacement; its L counts tenths.
-    const int mala = s.UnitTypePosun == 1 ? 1 : 0;
     const Extended u2 = MetryNaMaleJednotky(s.UnitTypePosun, 0.001L);
-    const Extended p = TransPar.m / u2 * s.zvetseni / 1000 / 10;
-    const TDelkaMeritka d2 = DelkaMeritka(p, W);
-    const std::string popis2 =
-        d2.L != 0 ? CisloNaText(d2.L * 0.1L) + " " + JednotkyMale[mala] : std::string();
-    KresliMeritko(Canvas, y0 - 25, d2.delka, popis2, s.FontSize);
+    MeritkoMalych(TransPar.m / u2 * s.zvetseni / 1000 / 10, 0.1L, s.UnitTypePosun, s.FontSize);
 }
 
 void TcontainerPosun::Zall()

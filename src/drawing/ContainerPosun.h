@@ -6,9 +6,10 @@
 //
 // It is the twin of the network drawing (drawing/Container.h): the view, the
 // transform, the default view, zoom and pan, the point cross, the ellipse
-// polygon, the axis arrows and the scale-bar construction are shared. It
-// draws the model's copies for the drawing: point i is bodyGrafika point i
-// and its displacement posunyGrafika record i (i < pocet), already arranged
+// polygon, the axis arrows and the scale-bar construction are shared (the
+// base TKresbaBitmapy and the view helpers there). It draws the model's
+// copies for the drawing: point i is bodyGrafika point i and its
+// displacement posunyGrafika record i (i < pocet), already arranged
 // for the chosen coordinate system; drawing X grows to the right, drawing Y
 // downwards; stoceniOs of posunyGrafika is the axis rotation r (radians).
 //
@@ -100,31 +101,28 @@ bool VyznamnostPosunuHz(const Tposun& posun, int typHzPosunu, int typ);
 // h.Z counts as zero (the same-value test against 0, tolerance 1e-16).
 bool JeNulovyPosunZ(const Tposun& posun);
 
-class TcontainerPosun {
+// Ellipse polygon (drawing units) of the ellipse of typ (0 a priori, 1 a
+// posteriori) of a displacement record around its point, axes multiplied by
+// nasobek.
+TElipse PolygonElipsyPosunu(const Tbod& bod, const Tposun& posun, int typ, Extended nasobek);
+
+class TcontainerPosun : public TKresbaBitmapy {
 public:
     const TmodelPosuny* data = nullptr;  // the comparison result (not owned)
-    QImage* Bitmap = nullptr;            // drawing target (not owned)
-    TTransPar TransPar;                  // current view
     TPaintSettingsPosun PaintSettings;
-    TPlatno Canvas;                      // pen, brush and font of the bitmap
+    // Bitmap, TransPar, Canvas, ConnectBitmap, CalcPixCoordsXY,
+    // DeCalcPicCoords, Trans, Zoom and Line: see TKresbaBitmapy.
 
     TcontainerPosun() = default;
-    TcontainerPosun(const TcontainerPosun&) = delete;
-    TcontainerPosun& operator=(const TcontainerPosun&) = delete;
 
-    void ConnectBitmap(QImage* bmp);
     void ConnectData(const TmodelPosuny& posuny);
 
     // As the network drawing, over the points of bodyGrafika.
     void CalcDefView();
     TDuoPoint CalcCoordLimits() const;
     T2DPoint CalcCoordCenter() const;
-    T2DPoint CalcPixCoordsXY(const T2DPoint& a) const;
     // Throws ChybaArgumentu for an index outside the points.
     T2DPoint CalcPixCoords(int i) const;
-    T2DPoint DeCalcPicCoords(const T2DPoint& pt) const;
-    void Trans(int dx, int dy);
-    void Zoom(double faktor);
     void ZoomIn();
     void ZoomOut();
 
@@ -139,8 +137,6 @@ public:
     void PaintPoint(int i);
     // Point symbol: number at (x + 2, y + 1), cross of half length SizeBod.
     void PPA(const std::string& num, int x, int y);
-    // Line between two pixel positions, each taken to the nearest pixel.
-    void Line(const T2DPoint& a, const T2DPoint& b);
 
     void PaintElipses();
     void PaintElipse(int i, Extended mm, int typ);
@@ -173,7 +169,18 @@ private:
     bool Platny(int i) const { return i >= 0 && i < Pocet(); }
     const Tposun& Posun(int i) const { return data->posunyGrafika.zaznam[i]; }
     const Tbod& Bod(int i) const { return data->bodyGrafika.bod[i]; }
-    void NastavInkoust();
+    T2DPoint BodXY(int i) const { return {Bod(i).X, Bod(i).Y}; }
+    // Record i; throws ChybaArgumentu for an index outside the points.
+    const Tposun& PlatnyPosun(int i) const;
+    // Horizontal value and angle of record i (SmerPosunuHz, rotation stoceniOs).
+    void SmerHz(int i, Extended& hodnota, Extended& uhel) const;
+    // The vertical stroke of v (metres, magnified by zvetseni) from point i,
+    // drawing units: origin Min at the point, tip Max; a positive v points
+    // up the bitmap, against drawing Y.
+    TDuoPoint SvislyVektor(int i, Extended v) const;
+    // Draws the stroke d (drawing units: origin Min, tip Max) in the current
+    // pen and gives it in pixels, for the marks at its tip (poloprimka).
+    TDuoPoint Vektor(const TDuoPoint& d);
 };
 
 }  // namespace sitmera

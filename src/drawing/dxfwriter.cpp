@@ -394,4 +394,21 @@ void TDXFwriter::Rozsah(const std::vector<std::array<Extended, 2>>& body)
     PointSize = 0.005L * del;
 }
 
+bool TDXFwriter::ZapisVykres(const std::function<void()>& rozsah, const std::function<void()>& kresba)
+{
+    if (!fileopen()) return false;
+    try {
+        FormatSettings.DecimalSeparator = '.';
+        rozsah();
+        WriteTables();
+        kresba();
+        Seceof();
+    } catch (...) {
+        ZrusSoubor();  // nothing of a failed drawing is written
+        throw;
+    }
+    fileclose();
+    return true;
+}
+
 }  // namespace sitmera

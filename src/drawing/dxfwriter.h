@@ -24,6 +24,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -141,6 +142,11 @@ public:
     // all coincide (one point, or none) gets the view height 1 drawing unit
     // instead of 0, so that its symbols and texts have a size.
     void Rozsah(const std::vector<std::array<Extended, 2>>& body);
+    // A whole export: fileopen, then rozsah (the extent and symbol size),
+    // the tables, kresba (the ENTITIES section) and the end marker, then
+    // fileclose. False only when the file cannot be opened; anything thrown
+    // on the way leaves nothing written and is passed on.
+    bool ZapisVykres(const std::function<void()>& rozsah, const std::function<void()>& kresba);
 
 private:
     bool otevren_ = false;

@@ -60,19 +60,7 @@ int TDXFwriterPosun::Pocet() const
 
 bool TDXFwriterPosun::createdxf()
 {
-    if (!fileopen()) return false;
-    try {
-        FormatSettings.DecimalSeparator = '.';
-        PointSizeCalc();
-        WriteTables();
-        WriteDrawing();
-        Seceof();
-    } catch (...) {
-        ZrusSoubor();  // nothing of a failed drawing is written
-        throw;
-    }
-    fileclose();
-    return true;
+    return ZapisVykres([this] { PointSizeCalc(); }, [this] { WriteDrawing(); });
 }
 
 void TDXFwriterPosun::PointSizeCalc()
@@ -115,9 +103,7 @@ void TDXFwriterPosun::VrcholDXF(const T2DPoint& p, const std::string& vrstva)
 
 TElipse TDXFwriterPosun::CalcElipse(int i, int typ) const
 {
-    Telipsa e;
-    ElipsaPosunu(Posun(i), typ, e);
-    return PolygonElipsy(Bod(i).X, Bod(i).Y, e.a_delka, e.b_delka, e.a_smernik, Scale);
+    return PolygonElipsyPosunu(Bod(i), Posun(i), typ, Scale);
 }
 
 void TDXFwriterPosun::WriteEllipses(int typ, int iVrstva)

@@ -43,19 +43,7 @@ int TDXFwriterSit::PocetBodu() const
 
 bool TDXFwriterSit::createdxf()
 {
-    if (!fileopen()) return false;
-    try {
-        FormatSettings.DecimalSeparator = '.';
-        PointSizeCalc();
-        WriteTables();
-        WriteDrawing();
-        Seceof();
-    } catch (...) {
-        ZrusSoubor();  // nothing of a failed drawing is written
-        throw;
-    }
-    fileclose();
-    return true;
+    return ZapisVykres([this] { PointSizeCalc(); }, [this] { WriteDrawing(); });
 }
 
 void TDXFwriterSit::PointSizeCalc()
@@ -144,12 +132,7 @@ void TDXFwriterSit::Ellipse(int i)
 std::string TDXFwriterSit::CreateMereStr(int i) const
 {
     if (data == nullptr || i < 0 || i >= static_cast<int>(data->mereni.size())) return "";
-    const TgrafikaZaznam& z = data->mereni[i];
-    std::string s = std::to_string(z.smer) + ":" + std::to_string(z.zenit) + ":" + std::to_string(z.delkaS);
-    if (z.delkaH > 0 || z.prevyseni > 0 || z.smernik > 0)
-        s += "(" + std::to_string(z.delkaH) + ":" + std::to_string(z.smernik) + ":" +
-             std::to_string(z.prevyseni) + ")";
-    return s;
+    return PopisMereni(data->mereni[i]);
 }
 
 }  // namespace sitmera

@@ -127,6 +127,25 @@ bool TextNaPriznak(const std::string& slovo)
     return TextNaCisloBezKontroly(slovo) != 0;
 }
 
+// The check of record i against all the others: kontrola[k] of record i is
+// set when shoda finds another record the same (then false), cleared
+// otherwise (then true). An index outside the list checks nothing (true).
+template <class Shoda>
+bool KontrolaShody(Tsouradnice& souradnice, int i, int k, Shoda shoda)
+{
+    std::vector<Tbod>& body = souradnice.bod;
+    if (i < 0 || static_cast<std::size_t>(i) >= body.size()) return true;
+    Tbod& bod = body[static_cast<std::size_t>(i)];
+    bod.kontrola[k] = false;
+    for (std::size_t j = 0; j < body.size(); ++j) {
+        if (j != static_cast<std::size_t>(i) && shoda(bod, body[j])) {
+            bod.kontrola[k] = true;
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 bool NactiSouradniceXYZ(TStringList& radky, const Tnastaveni& nastaveni, int& cisloRadku)
@@ -208,47 +227,17 @@ bool NacistSouradniceZeSeznamu(TStringList& radky, Tsouradnice& souradnice)
 
 bool KontrolaCisloBodu(Tsouradnice& souradnice, int i)
 {
-    std::vector<Tbod>& body = souradnice.bod;
-    if (i < 0 || static_cast<std::size_t>(i) >= body.size()) return true;
-    Tbod& bod = body[static_cast<std::size_t>(i)];
-    bod.kontrola[0] = false;
-    for (std::size_t j = 0; j < body.size(); ++j) {
-        if (j != static_cast<std::size_t>(i) && body[j].cislo == bod.cislo) {
-            bod.kontrola[0] = true;
-            return false;
-        }
-    }
-    return true;
+    return KontrolaShody(souradnice, i, 0, [](const Tbod& a, const Tbod& b) { return a.cislo == b.cislo; });
 }
 
 bool KontrolaPolohaBodu(Tsouradnice& souradnice, int i)
 {
-    std::vector<Tbod>& body = souradnice.bod;
-    if (i < 0 || static_cast<std::size_t>(i) >= body.size()) return true;
-    Tbod& bod = body[static_cast<std::size_t>(i)];
-    bod.kontrola[2] = false;
-    for (std::size_t j = 0; j < body.size(); ++j) {
-        if (j != static_cast<std::size_t>(i) && ShodnaPolohaXYZ(bod, body[j])) {
-            bod.kontrola[2] = true;
-            return false;
-        }
-    }
-    return true;
+    return KontrolaShody(souradnice, i, 2, ShodnaPolohaXYZ);
 }
 
 bool KontrolaPolohaXYBodu(Tsouradnice& souradnice, int i)
 {
-    std::vector<Tbod>& body = souradnice.bod;
-    if (i < 0 || static_cast<std::size_t>(i) >= body.size()) return true;
-    Tbod& bod = body[static_cast<std::size_t>(i)];
-    bod.kontrola[1] = false;
-    for (std::size_t j = 0; j < body.size(); ++j) {
-        if (j != static_cast<std::size_t>(i) && ShodnaPolohaXY(bod, body[j])) {
-            bod.kontrola[1] = true;
-            return false;
-        }
-    }
-    return true;
+    return KontrolaShody(souradnice, i, 1, ShodnaPolohaXY);
 }
 
 void KontrolaSouradnic(Tsouradnice& souradnice, Tchyby& chyby, bool kontrola,

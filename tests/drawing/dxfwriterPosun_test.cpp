@@ -3,88 +3,20 @@
 // independent reader (ezdxf).
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "drawing/DxfTest.h"
 #include "drawing/dxfwriterPosun.h"
 #include "numerics/Jednotky.h"
 
 namespace sitmera {
 namespace {
 
-std::string Precti(const std::string& cesta)
-{
-    std::ifstream f(cesta, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-int Ezdxf(const std::string& soubor, std::string& vystup)
-{
-    const std::string prikaz = std::string("/usr/bin/python3 ") + SITMERA_TEST_DATA +
-                               "/drawing/over_dxf.py '" + soubor + "' 2>&1";
-    FILE* p = popen(prikaz.c_str(), "r");
-    if (p == nullptr) return -1;
-    char buf[4096];
-    std::size_t n;
-    vystup.clear();
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) vystup.append(buf, n);
-    const int stav = pclose(p);
-    return WIFEXITED(stav) ? WEXITSTATUS(stav) : -1;
-}
-
-struct Entita {
-    std::string typ;
-    std::vector<std::pair<int, std::string>> skupiny;
-    std::string Hodnota(int kod) const
-    {
-        for (const auto& s : skupiny)
-            if (s.first == kod) return s.second;
-        return "";
-    }
-    double Cislo(int kod) const { return std::stod(Hodnota(kod)); }
-    std::string Vrstva() const { return Hodnota(8); }
-};
-
-std::vector<Entita> Entity(const std::string& text)
-{
-    std::vector<std::string> r;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const std::size_t j = text.find("\r\n", i);
-        if (j == std::string::npos) break;
-        r.push_back(text.substr(i, j - i));
-        i = j + 2;
-    }
-    std::vector<Entita> e;
-    bool uvnitr = false;
-    for (std::size_t k = 0; k + 1 < r.size(); k += 2) {
-        const int kod = std::stoi(r[k]);
-        const std::string& h = r[k + 1];
-        if (kod == 2 && h == "ENTITIES") {
-            uvnitr = true;
-            continue;
-        }
-        if (!uvnitr) continue;
-        if (kod == 0) {
-            if (h == "ENDSEC") break;
-            e.push_back(Entita{h, {}});
-        } else if (!e.empty()) {
-            e.back().skupiny.emplace_back(kod, h);
-        }
-    }
-    return e;
-}
+using namespace test;
 
 std::vector<const Entita*> NaVrstve(const std::vector<Entita>& e, const std::string& vrstva,
                                     const std::string& typ)
@@ -95,18 +27,14 @@ std::vector<const Entita*> NaVrstve(const std::vector<Entita>& e, const std::str
     return v;
 }
 
-class DxfPosuny : public ::testing::Test {
+class DxfPosuny : public DxfTest<TDXFwriterPosun> {
 protected:
-    std::string slozka;
     TmodelPosuny model;
-    TDXFwriterPosun w;
     const double smernik0 = std::atan2(0.003, -0.004);
 
     void SetUp() override
     {
-        char sablona[] = "/tmp/sitmera_dxfposun_XXXXXX";
-        ASSERT_NE(mkdtemp(sablona), nullptr);
-        slozka = sablona;
+        ASSERT_NO_FATAL_FAILURE(VytvorSlozku("/tmp/sitmera_dxfposun_XXXXXX"));
         // Extent X 100 .. 150, Y 200 .. 260: del 60, PointSize 0.3.
         model.bodyDXF.bod = {BodXY("1", 100, 200), BodXY("2", 150, 260), BodXY("3", 120, 230)};
         Tposun p0;
@@ -135,7 +63,6 @@ protected:
         w.Scale = 1000;
         w.typHzPosunu = 2;
     }
-    void TearDown() override { std::filesystem::remove_all(slozka); }
 
     static Tbod BodXY(const char* cislo, Extended X, Extended Y)
     {
@@ -145,12 +72,6 @@ protected:
         b.Y = Y;
         b.JePlny = true;
         return b;
-    }
-    std::string Zapis(const std::string& jmeno)
-    {
-        w.filename = slozka + "/" + jmeno;
-        EXPECT_TRUE(w.createdxf());
-        return Precti(w.filename);
     }
 };
 

@@ -3,88 +3,19 @@
 // reader (ezdxf: read, audit, layer colours, text heights).
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "drawing/DxfTest.h"
 #include "drawing/dxfwriterSit.h"
 
 namespace sitmera {
 namespace {
 
-std::string Precti(const std::string& cesta)
-{
-    std::ifstream f(cesta, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-int Ezdxf(const std::string& soubor, std::string& vystup)
-{
-    const std::string prikaz = std::string("/usr/bin/python3 ") + SITMERA_TEST_DATA +
-                               "/drawing/over_dxf.py '" + soubor + "' 2>&1";
-    FILE* p = popen(prikaz.c_str(), "r");
-    if (p == nullptr) return -1;
-    char buf[4096];
-    std::size_t n;
-    vystup.clear();
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) vystup.append(buf, n);
-    const int stav = pclose(p);
-    return WIFEXITED(stav) ? WEXITSTATUS(stav) : -1;
-}
-
-// One entity of the ENTITIES section: its type and groups in order.
-struct Entita {
-    std::string typ;
-    std::vector<std::pair<int, std::string>> skupiny;
-    std::string Hodnota(int kod) const
-    {
-        for (const auto& s : skupiny)
-            if (s.first == kod) return s.second;
-        return "";
-    }
-    double Cislo(int kod) const { return std::stod(Hodnota(kod)); }
-    std::string Vrstva() const { return Hodnota(8); }
-};
-
-std::vector<Entita> Entity(const std::string& text)
-{
-    std::vector<std::string> r;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const std::size_t j = text.find("\r\n", i);
-        if (j == std::string::npos) break;
-        r.push_back(text.substr(i, j - i));
-        i = j + 2;
-    }
-    std::vector<Entita> e;
-    bool uvnitr = false;
-    for (std::size_t k = 0; k + 1 < r.size(); k += 2) {
-        const int kod = std::stoi(r[k]);
-        const std::string& h = r[k + 1];
-        if (kod == 2 && h == "ENTITIES") {
-            uvnitr = true;
-            continue;
-        }
-        if (!uvnitr) continue;
-        if (kod == 0) {
-            if (h == "ENDSEC") break;
-            e.push_back(Entita{h, {}});
-        } else if (!e.empty()) {
-            e.back().skupiny.emplace_back(kod, h);
-        }
-    }
-    return e;
-}
+using namespace test;
 
 std::map<std::string, int> Pocty(const std::vector<Entita>& e)
 {
@@ -107,17 +38,13 @@ TgrafikaBod Bod(const char* cislo, Extended X, Extended Y, bool fix, Extended a 
     return p;
 }
 
-class DxfSit : public ::testing::Test {
+class DxfSit : public DxfTest<TDXFwriterSit> {
 protected:
-    std::string slozka;
     TgrafikaData data;
-    TDXFwriterSit w;
 
     void SetUp() override
     {
-        char sablona[] = "/tmp/sitmera_dxfsit_XXXXXX";
-        ASSERT_NE(mkdtemp(sablona), nullptr);
-        slozka = sablona;
+        ASSERT_NO_FATAL_FAILURE(VytvorSlozku("/tmp/sitmera_dxfsit_XXXXXX"));
         // Extent X 10.5 .. 110.5, Y 20.25 .. 80: del 100, PointSize 0.5.
         data.body = {Bod("1", 10.5, 20.25, false, 0.002, 0.001, 0.5), Bod("2", 110.5, 20.25, true),
                      Bod("\xC4\x8D" "5", 60, 80, false, 0.0015, 0.0015, 0)};
@@ -134,14 +61,6 @@ protected:
         data.odchylkaJednotkovaAposterior = 2.5;
         w.ConnectData(data);
         w.Scale = 1000;
-    }
-    void TearDown() override { std::filesystem::remove_all(slozka); }
-
-    std::string Zapis(const std::string& jmeno)
-    {
-        w.filename = slozka + "/" + jmeno;
-        EXPECT_TRUE(w.createdxf());
-        return Precti(w.filename);
     }
 };
 
