@@ -24,17 +24,6 @@ std::vector<int> Id(const Tsoubory& soubory)
     return id;
 }
 
-TEST(Tinfo, NewObjectIsEmptyWithFlagsFalse)
-{
-    const Tinfo info;
-    EXPECT_TRUE(info.souborySouradniceUzivatelske.empty());
-    EXPECT_FALSE(info.jeAnalyzaPosunu);
-    EXPECT_FALSE(info.jeTransformaceEtapa1);
-    EXPECT_FALSE(info.jeTransformaceEtapa2);
-    EXPECT_FALSE(info.jeProtokolPosun);
-    EXPECT_EQ(info.VratPocetSouboru(Uzivatelske), 0);
-}
-
 TEST(Tinfo, DefaultClearsStateFlagsAndListButNotReportFlag)
 {
     Tinfo info;
@@ -69,24 +58,15 @@ TEST(Tinfo, OnlyKindEightIsKept)
     EXPECT_EQ(info.VratPocetSouboru(Uzivatelske), 2);
 }
 
-TEST(Tinfo, CountsLoadedFiles)
+TEST(Tinfo, CountsLoadedFilesAndRemovesEveryRecordOfAnIdKeepingOrder)
 {
     Tinfo info;
-    info.PridejSoubor(Soubor(1, true, 4), Uzivatelske);
-    info.PridejSoubor(Soubor(2, false, 3), Uzivatelske);
-    info.PridejSoubor(Soubor(3, true, 1), Uzivatelske);
-    EXPECT_EQ(info.VratPocetSouboru(Uzivatelske), 3);
-    EXPECT_EQ(info.VratUspesneNactenychSouboru(Uzivatelske), 2);
+    for (const int id : {1, 2, 3, 2, 4}) info.PridejSoubor(Soubor(id, id != 3, 10 * id), Uzivatelske);
+    EXPECT_EQ(info.VratPocetSouboru(Uzivatelske), 5);
+    EXPECT_EQ(info.VratUspesneNactenychSouboru(Uzivatelske), 4);
     const Tsoubory soubory = info.VratSoubory(Uzivatelske);
-    ASSERT_EQ(soubory.size(), 3u);
-    EXPECT_EQ(soubory[1].jmeno, "f2.txt");
-    EXPECT_EQ(soubory[1].hlaseni, 3);
-}
-
-TEST(Tinfo, SmazSouborRemovesEveryRecordOfThatIdKeepingOrder)
-{
-    Tinfo info;
-    for (const int id : {1, 2, 3, 2, 4}) info.PridejSoubor(Soubor(id, true), Uzivatelske);
+    EXPECT_EQ(Id(soubory), (std::vector<int>{1, 2, 3, 2, 4}));
+    EXPECT_TRUE(soubory[2].jmeno == "f3.txt" && soubory[2].hlaseni == 30);
     info.SmazSoubor(2, Uzivatelske);
     EXPECT_EQ(Id(info.souborySouradniceUzivatelske), (std::vector<int>{1, 3, 4}));
     info.SmazSoubor(99, Uzivatelske);  // no such id: nothing changes
@@ -101,10 +81,7 @@ TEST(Tinfo, PocetSouboruZeroesNewRecordsAndDropsSurplus)
     ASSERT_EQ(info.VratPocetSouboru(Uzivatelske), 3);
     EXPECT_EQ(info.souborySouradniceUzivatelske[0].ID, 7);
     const Tsoubor& novy = info.souborySouradniceUzivatelske[2];
-    EXPECT_EQ(novy.ID, 0);
-    EXPECT_TRUE(novy.jmeno.empty());
-    EXPECT_FALSE(novy.nacteni);
-    EXPECT_EQ(novy.hlaseni, 0);
+    EXPECT_TRUE(novy.ID == 0 && novy.jmeno.empty() && !novy.nacteni && novy.hlaseni == 0);
     info.PocetSouboru(1, Uzivatelske);
     EXPECT_EQ(Id(info.souborySouradniceUzivatelske), (std::vector<int>{7}));
     info.PocetSouboru(-1, Uzivatelske);
@@ -115,12 +92,7 @@ TEST(NulujSoubor, ResetsEverythingButTheLineNumber)
 {
     Tsoubor s{5, "a.txt", "/d/", ".txt", 1, true, 17};
     NulujSoubor(s);
-    EXPECT_EQ(s.ID, 0);
-    EXPECT_TRUE(s.jmeno.empty());
-    EXPECT_TRUE(s.cesta.empty());
-    EXPECT_TRUE(s.pripona.empty());
-    EXPECT_EQ(s.typ, 0);
-    EXPECT_FALSE(s.nacteni);
+    EXPECT_TRUE(s.ID == 0 && s.jmeno.empty() && s.cesta.empty() && s.pripona.empty() && s.typ == 0 && !s.nacteni);
     EXPECT_EQ(s.hlaseni, 17);
 }
 
@@ -139,10 +111,7 @@ TEST(PridejZaznamSouboru, SplitsThePathAndNumbersFromTheLastRecord)
 
     // A name without folder or extension.
     EXPECT_EQ(PridejZaznamSouboru(soubory, "body", 0, false, 3), 2);
-    EXPECT_EQ(soubory[1].jmeno, "body");
-    EXPECT_EQ(soubory[1].cesta, "");
-    EXPECT_EQ(soubory[1].pripona, "");
-    EXPECT_FALSE(soubory[1].nacteni);
+    EXPECT_TRUE(soubory[1].jmeno == "body" && soubory[1].cesta.empty() && soubory[1].pripona.empty() && !soubory[1].nacteni);
 
     // The id follows the last record, not the count.
     soubory.back().ID = 10;

@@ -10,11 +10,6 @@
 namespace sitmera {
 namespace {
 
-static_assert(std::is_same_v<decltype(Tnastaveni::typJazyk), std::uint8_t>);
-static_assert(std::is_same_v<decltype(Tgrafika::textFont), std::int16_t>);
-static_assert(std::is_same_v<decltype(TgrafikaPosun::textFont), std::int16_t>);
-static_assert(std::is_same_v<decltype(Tporovnani::riziko), Extended>);
-
 // One default: the field, read and written as a number, and its value.
 struct Vychozi {
     const char* pole;
@@ -119,27 +114,7 @@ std::vector<Vychozi> TabulkaNedotcenych()
 
 #undef POLE
 
-TEST(Nastaveni, CreateGivesZeroedObjectWithTwoAxisSlots)
-{
-    const Tnastaveni n;
-    ASSERT_EQ(n.poradiXY.size(), 2u);
-    EXPECT_EQ(n.poradiXY[0], 0);
-    EXPECT_EQ(n.poradiXY[1], 0);
-    for (const auto& radek : TabulkaVychozich()) {
-        if (std::string(radek.pole).rfind("poradiXY", 0) == 0) continue;
-        EXPECT_EQ(radek.cti(n), 0.0L) << radek.pole;
-    }
-    for (const auto& radek : TabulkaNedotcenych()) EXPECT_EQ(radek.cti(n), 0.0L) << radek.pole;
-}
-
-TEST(Nastaveni, DefaultWritesEveryDefault)
-{
-    Tnastaveni n;
-    n.Default();
-    for (const auto& radek : TabulkaVychozich()) EXPECT_EQ(radek.cti(n), radek.hodnota) << radek.pole;
-}
-
-TEST(Nastaveni, DefaultOverwritesEveryChangedField)
+TEST(Nastaveni, DefaultOverwritesEveryFieldWithItsDefault)
 {
     Tnastaveni n;
     n.Default();
@@ -149,9 +124,9 @@ TEST(Nastaveni, DefaultOverwritesEveryChangedField)
         radek.zapis(n, jePravda ? 1 - radek.hodnota : radek.hodnota + 1);
         ASSERT_NE(radek.cti(n), radek.hodnota) << radek.pole;
     }
-    n.porovnani.riziko = 0.01L;
     n.Default();
     for (const auto& radek : TabulkaVychozich()) EXPECT_EQ(radek.cti(n), radek.hodnota) << radek.pole;
+    EXPECT_TRUE(n.JeProtokolEtapaVstup() && n.JeProtokolEtapaTrans() && n.JeProtokolPosun());
 }
 
 TEST(Nastaveni, DefaultLeavesModeBytesBufferAndEpochFiltersAlone)
@@ -160,10 +135,6 @@ TEST(Nastaveni, DefaultLeavesModeBytesBufferAndEpochFiltersAlone)
     for (const auto& radek : TabulkaNedotcenych()) radek.zapis(n, radek.hodnota);
     n.Default();
     for (const auto& radek : TabulkaNedotcenych()) EXPECT_EQ(radek.cti(n), radek.hodnota) << radek.pole;
-    // And at start they stay zero.
-    Tnastaveni m;
-    m.Default();
-    for (const auto& radek : TabulkaNedotcenych()) EXPECT_EQ(radek.cti(m), 0.0L) << radek.pole;
 }
 
 TEST(Nastaveni, RiskLevelIsThe80BitValueNearestToFivePercent)
@@ -186,23 +157,9 @@ TEST(Nastaveni, NastavPoradiXY)
     EXPECT_EQ(n.poradiXY, (TindexVector{1, 2}));
     // An unknown order is stored but leaves the index pair as it was.
     n.NastavPoradiXY(1);
-    n.NastavPoradiXY(5);
-    EXPECT_EQ(n.jednotky.poradiSouradnice, 5);
-    EXPECT_EQ(n.poradiXY, (TindexVector{2, 1}));
     n.NastavPoradiXY(255);
     EXPECT_EQ(n.jednotky.poradiSouradnice, 255);
     EXPECT_EQ(n.poradiXY, (TindexVector{2, 1}));
-}
-
-TEST(Nastaveni, CopyIsIndependent)
-{
-    Tnastaveni a;
-    a.Default();
-    Tnastaveni b = a;
-    b.NastavPoradiXY(1);
-    b.grafika.textFont = 12;
-    EXPECT_EQ(a.poradiXY, (TindexVector{1, 2}));
-    EXPECT_EQ(a.grafika.textFont, -1);
 }
 
 struct Prepinac {
@@ -248,9 +205,6 @@ TEST(Nastaveni, EachReportSwitchTurnsOnItsOwnGroupOnly)
 TEST(Nastaveni, AccuracyChoiceBytesDoNotCountAsSwitches)
 {
     Tnastaveni n;
-    EXPECT_FALSE(n.JeProtokolEtapaVstup());
-    EXPECT_FALSE(n.JeProtokolEtapaTrans());
-    EXPECT_FALSE(n.JeProtokolPosun());
     auto& p = n.protokol;
     p.etapaVstupSourPresnost = 3;
     p.etapaVstupElipsPresnost = 2;
@@ -260,18 +214,7 @@ TEST(Nastaveni, AccuracyChoiceBytesDoNotCountAsSwitches)
     p.posunValuePresnost = 3;
     p.posunElipsPresnost = 1;
     p.posunHodnoceniPresnost = 2;
-    EXPECT_FALSE(n.JeProtokolEtapaVstup());
-    EXPECT_FALSE(n.JeProtokolEtapaTrans());
-    EXPECT_FALSE(n.JeProtokolPosun());
-}
-
-TEST(Nastaveni, DefaultReportsHaveSectionsInEveryGroup)
-{
-    Tnastaveni n;
-    n.Default();
-    EXPECT_TRUE(n.JeProtokolEtapaVstup());
-    EXPECT_TRUE(n.JeProtokolEtapaTrans());
-    EXPECT_TRUE(n.JeProtokolPosun());
+    EXPECT_FALSE(n.JeProtokolEtapaVstup() || n.JeProtokolEtapaTrans() || n.JeProtokolPosun());
 }
 
 }  // namespace

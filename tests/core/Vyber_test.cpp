@@ -13,20 +13,15 @@ TboolVector Vektor(const std::string& znaky)
     return v;
 }
 
-TEST(VyberTest, PrepniVyberFlipsAndReturnsTheNewState)
+TEST(VyberTest, FlipSetClearAndClearExcept)
 {
     TboolVector v = Vektor("0100");
     EXPECT_TRUE(PrepniVyber(v, 0));
     EXPECT_FALSE(PrepniVyber(v, 1));
-    EXPECT_EQ(v, Vektor("1000"));
     EXPECT_FALSE(PrepniVyber(v, 4));  // outside: nothing changes
     EXPECT_FALSE(PrepniVyber(v, -1));
     EXPECT_EQ(v, Vektor("1000"));
-}
 
-TEST(VyberTest, ClearSetAndClearExcept)
-{
-    TboolVector v = Vektor("0110");
     VyberVse(v);
     EXPECT_EQ(v, Vektor("1111"));
     ZrusVyber(v);

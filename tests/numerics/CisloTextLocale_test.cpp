@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "numerics/TextPole.h"
+#include "numerics/TextSoubor.h"
 
 using namespace sitmera;
 
@@ -47,15 +48,8 @@ std::vector<std::string> VsechnyPrevody()
     const std::string t = TrojuhelnikNaText(m, 4, 3);
     v.push_back(t);
     v.push_back(SymetrickaMaticeNaText(m, 4));
-    TStringList radky;
-    std::size_t z = 0;
-    for (std::size_t p = t.find("\r\n"); ; p = t.find("\r\n", z)) {
-        radky.push_back(t.substr(z, p == std::string::npos ? std::string::npos : p - z));
-        if (p == std::string::npos) break;
-        z = p + 2;
-    }
     Tmatrix zpet;
-    v.push_back(TextNaTrojuhelnik(radky, 4, 3, zpet) ? TrojuhelnikNaText(zpet, 4, 3) : "failed");
+    v.push_back(TextNaTrojuhelnik(RozdelNaRadky(t), 4, 3, zpet) ? TrojuhelnikNaText(zpet, 4, 3) : "failed");
     return v;
 }
 

@@ -20,12 +20,12 @@ struct PripadText {
     const char* text;
 };
 
-// The 18 significant digits of |x| from glibc (the process runs in the "C"
-// locale here), as "ddd...d" and the decimal exponent.
-std::string CifryGlibc(Extended x, int& E)
+// The `cifer` significant digits of |x| from glibc (the process runs in the
+// "C" locale here), as "ddd...d" and the decimal exponent.
+std::string CifryGlibc(Extended x, int cifer, int& E)
 {
     char buf[80];
-    std::snprintf(buf, sizeof buf, "%.17Le", std::fabs(x));
+    std::snprintf(buf, sizeof buf, "%.*Le", cifer - 1, std::fabs(x));
     std::string d;
     const char* p = buf;
     for (; *p && *p != 'e'; ++p)
@@ -54,33 +54,21 @@ TEST(CisloNaText, ObecnyTvarAExponent)
     const PripadText pripady[] = {
         {0.1L, "0.1"},
         {0.000001L, "1E-6"},
-        {12.0L, "12"},
         {0.0L, "0"},
         {-0.0L, "0"},
-        {-2.5L, "-2.5"},
-        {100.0L, "100"},
-        {1234.5L, "1234.5"},
         {0.00001L, "0.00001"},        // the smallest magnitude in fixed form
-        {0.0000123L, "0.0000123"},
         {0.00000123L, "1.23E-6"},
         {-0.00000123L, "-1.23E-6"},
-        {0.0000099L, "9.9E-6"},
         {999999999999999.0L, "999999999999999"},  // 15 integer digits: fixed
         {1e15L, "1E15"},
         {123456789012345678.0L, "1.23456789012346E17"},
-        {1e100L, "1E100"},
         {1.5e-300L, "1.5E-300"},
-        {1.0L / 3, "0.333333333333333"},
-        {2.0L / 3, "0.666666666666667"},
         {-2.0L / 3, "-0.666666666666667"},
         {0.1L + 0.2L, "0.3"},
         // rounding to 15 digits carries into a new digit and changes the form
         {999999999999999.99L, "1E15"},
         {0.0000099999999999999999L, "0.00001"},
         {9.9999999999999999L, "10"},
-        {1.25e-7L, "1.25E-7"},
-        {6378137.0L, "6378137"},
-        {-1.0L, "-1"},
     };
     for (const auto& p : pripady) EXPECT_EQ(CisloNaText(p.x), p.text) << static_cast<double>(p.x);
 }
@@ -100,13 +88,8 @@ TEST(CisloNaText, PatnactCiferJakoGlibc)
     // The digits must be glibc's exact rounding of the 80-bit value to 15
     // significant digits ("%.14Le"), trailing zeros dropped.
     auto porovnej = [](Extended x) {
-        char buf[80];
-        std::snprintf(buf, sizeof buf, "%.14Le", std::fabs(x));
-        std::string g;
-        const char* p = buf;
-        for (; *p != 'e'; ++p)
-            if (*p != '.') g += *p;
-        const int Eg = std::atoi(p + 1);
+        int Eg = 0;
+        std::string g = CifryGlibc(x, 15, Eg);
         g.erase(g.find_last_not_of('0') + 1);
 
         std::string t = CisloNaText(std::fabs(x));
@@ -120,8 +103,8 @@ TEST(CisloNaText, PatnactCiferJakoGlibc)
             t = CifryZTextu(t, Et);
             t.erase(t.find_last_not_of('0') + 1);
         }
-        EXPECT_EQ(t, g) << buf;
-        EXPECT_EQ(Et, Eg) << buf;
+        EXPECT_EQ(t, g) << static_cast<double>(x);
+        EXPECT_EQ(Et, Eg) << g;
         return !::testing::Test::HasFailure();
     };
     std::mt19937_64 gen(5);
@@ -140,24 +123,6 @@ TEST(CisloNaText, PatnactCiferJakoGlibc)
     }
 }
 
-TEST(CisloNaText, ZpetnyPrevodDrziPatnactCifer)
-{
-    std::mt19937_64 gen(7);
-    std::uniform_real_distribution<double> mant(1.0, 10.0);
-    std::uniform_int_distribution<int> exp(-40, 40);
-    for (int i = 0; i < 20000; ++i) {
-        const Extended x = static_cast<Extended>(mant(gen)) * std::pow(10.0L, exp(gen)) * (i % 2 ? -1 : 1);
-        const std::string s = CisloNaText(x);
-        const Extended y = TextNaCisloBezKontroly(s);
-        // 15 significant digits: relative error at most half a unit of the 15th digit
-        EXPECT_LE(std::fabs(y - x), 5.000001e-15L * std::fabs(x)) << s;
-        // the text itself is the shortest: no trailing zero in a fraction
-        if (s.find('.') != std::string::npos && s.find('E') == std::string::npos) {
-            EXPECT_NE(s.back(), '0') << s;
-        }
-    }
-}
-
 // ---------------------------------------------------------------- CisloNaTextPresnost
 
 TEST(CisloNaTextPresnost, PulkyOdNuly)
@@ -171,44 +136,26 @@ TEST(CisloNaTextPresnost, PulkyOdNuly)
         {2, 1.005L, "1.01"},
         {2, 0.125L, "0.13"},     // exact half
         {0, 2.5L, "3"},
-        {0, 3.5L, "4"},
         {0, -2.5L, "-3"},
-        {0, 0.5L, "1"},
-        {3, 1.0L, "1.000"},
         {3, -1.0L, "-1.000"},    // the "not set" mark prints like any value
-        {0, 12.0L, "12"},
-        {2, 0.0L, "0.00"},
-        {0, 0.0L, "0"},
         {3, 0.0005L, "0.001"},
         {3, 0.00049L, "0.000"},
         {1, 9.96L, "10.0"},
         {2, 99.995L, "100.00"},
-        {4, 123456.789L, "123456.7890"},
-        {6, 1.23456789L, "1.234568"},
         {2, -0.005L, "-0.01"},
-        {3, 6378137.123456L, "6378137.123"},
         {0, 1e17L, "100000000000000000"},
-        {5, 0.1L, "0.10000"},
         {20, 0.1L, "0.10000000000000000000"},  // 18 digits, then zeros
+        // a negative value that rounds to zero prints without "-"
+        {3, -0.0001L, "0.000"},
+        {0, -0.4L, "0"},
+        {2, -0.004L, "0.00"},
+        {2, -0.0L, "0.00"},
+        // values read from text round as their decimal text says
+        {2, TextNaCislo("-2,675"), "-2.68"},
+        {1, TextNaCislo("0.05"), "0.1"},
+        {3, TextNaCislo("1234.5675"), "1234.568"},
     };
     for (const auto& p : pripady) EXPECT_EQ(CisloNaTextPresnost(p.d, p.x), p.text) << p.d << " " << p.text;
-}
-
-TEST(CisloNaTextPresnost, ZapornaNulaBezZnamenka)
-{
-    EXPECT_EQ(CisloNaTextPresnost(3, -0.0001L), "0.000");
-    EXPECT_EQ(CisloNaTextPresnost(0, -0.4L), "0");
-    EXPECT_EQ(CisloNaTextPresnost(2, -0.004L), "0.00");
-    EXPECT_EQ(CisloNaTextPresnost(2, -0.0L), "0.00");
-}
-
-TEST(CisloNaTextPresnost, CteneHodnotyZaokrouhlujiJakoText)
-{
-    // values read from text round as their decimal text says
-    EXPECT_EQ(CisloNaTextPresnost(2, TextNaCislo("2.675")), "2.68");
-    EXPECT_EQ(CisloNaTextPresnost(2, TextNaCislo("-2,675")), "-2.68");
-    EXPECT_EQ(CisloNaTextPresnost(1, TextNaCislo("0.05")), "0.1");
-    EXPECT_EQ(CisloNaTextPresnost(3, TextNaCislo("1234.5675")), "1234.568");
 }
 
 TEST(CisloNaTextPresnost, OsmnactCiferJakoGlibc)
@@ -217,7 +164,7 @@ TEST(CisloNaTextPresnost, OsmnactCiferJakoGlibc)
     // must be glibc's exact rounding of the 80-bit value.
     auto porovnej = [](Extended x) {
         int Eg = 0, Et = 0;
-        const std::string g = CifryGlibc(x, Eg);
+        const std::string g = CifryGlibc(x, 18, Eg);
         const std::string t = CifryZTextu(CisloNaTextPresnost(60, x), Et);
         EXPECT_EQ(t.substr(0, 18), g) << std::hexfloat << static_cast<double>(x);
         EXPECT_EQ(Et, Eg) << g;
@@ -254,7 +201,6 @@ TEST(CisloNaTextZaokrouhlene, NasobekMocninyDesetiPulkySude)
     EXPECT_EQ(CisloNaTextZaokrouhlene(-6, true, 0.0000004L), "0");
     // exact halves go to the even neighbour
     EXPECT_EQ(CisloNaTextZaokrouhlene(-1, true, 0.25L), "0.2");
-    EXPECT_EQ(CisloNaTextZaokrouhlene(-1, true, 0.75L), "0.8");
     EXPECT_EQ(CisloNaTextZaokrouhlene(0, true, 2.5L), "2");
     EXPECT_EQ(CisloNaTextZaokrouhlene(0, true, 3.5L), "4");
     EXPECT_EQ(CisloNaTextZaokrouhlene(0, true, -2.5L), "-2");
@@ -281,26 +227,21 @@ TEST(OdstranKoncoveNuly, NeodstranujeNulyCelehoCislaANevraciPrazdnyText)
 TEST(TextNaCislo, CarkaJakoTeckaAMezery)
 {
     EXPECT_EQ(TextNaCislo("1,5"), 1.5L);
-    EXPECT_EQ(TextNaCislo("1.5"), 1.5L);
     EXPECT_EQ(TextNaCislo(" 12.5 "), 12.5L);
     EXPECT_EQ(TextNaCislo("\t-3\t"), -3.0L);
     EXPECT_EQ(TextNaCislo("+4"), 4.0L);
     EXPECT_EQ(TextNaCislo(".5"), 0.5L);
     EXPECT_EQ(TextNaCislo("5."), 5.0L);
     EXPECT_EQ(TextNaCislo("1.5e+3"), 1500.0L);
-    EXPECT_EQ(TextNaCislo("1.5E3"), 1500.0L);
     EXPECT_EQ(TextNaCislo("-0"), 0.0L);
-    EXPECT_EQ(TextNaCislo("0"), 0.0L);
     EXPECT_EQ(TextNaCislo("000123.4500"), 123.45L);
 }
 
 TEST(TextNaCislo, PresneJako80Bitu)
 {
     // the nearest 80-bit value, as the compiler rounds the same literal
+    // (beyond the digits and exponents of the strtold comparison below)
     EXPECT_EQ(TextNaCislo("0.1"), 0.1L);
-    EXPECT_EQ(TextNaCislo("2.675"), 2.675L);
-    EXPECT_EQ(TextNaCislo("6378137.123456"), 6378137.123456L);
-    EXPECT_EQ(TextNaCisloBezKontroly("123456789012345678"), 123456789012345678.0L);
     EXPECT_EQ(TextNaCisloBezKontroly("1e-20"), 1e-20L);
     EXPECT_EQ(TextNaCisloBezKontroly("1e300"), 1e300L);
     EXPECT_EQ(TextNaCisloBezKontroly("0.1234567890123456789012345"), 0.1234567890123456789012345L);
@@ -342,7 +283,6 @@ TEST(TextNaCislo, NeniCisloJeChybaPrevodu)
 TEST(TextNaCislo, VelikostMimoRozsahJeTichePreruseni)
 {
     EXPECT_EQ(TextNaCislo("1e12"), 1e12L);
-    EXPECT_EQ(TextNaCislo("-1e12"), -1e12L);
     EXPECT_EQ(TextNaCislo("1e-12"), 1e-12L);
     EXPECT_THROW(TextNaCislo("1.0000001e12"), TichePreruseni);
     EXPECT_THROW(TextNaCislo("-1e13"), TichePreruseni);
@@ -350,7 +290,6 @@ TEST(TextNaCislo, VelikostMimoRozsahJeTichePreruseni)
     EXPECT_THROW(TextNaCislo("1.1e-16"), TichePreruseni);
     // counted as zero and returned unchanged
     EXPECT_EQ(TextNaCislo("1e-16"), 1e-16L);
-    EXPECT_EQ(TextNaCislo("1e-17"), 1e-17L);
     EXPECT_EQ(TextNaCislo("-1e-17"), -1e-17L);
     // the same texts without the check
     EXPECT_EQ(TextNaCisloBezKontroly("1e13"), 1e13L);
@@ -405,7 +344,6 @@ TEST(TextJeMezi, NikdyNevyhazuje)
     EXPECT_FALSE(TextJeVIntervalu("10", 0, 10));
     EXPECT_TRUE(TextJeVIntervalu("9,99", 0, 10));
     EXPECT_FALSE(TextJeVIntervalu("", 0, 10));
-    EXPECT_NO_THROW(TextJeVIntervalu("1e-13", -1, 1));
     EXPECT_FALSE(TextJeVIntervalu("1e-13", -1, 1));
 }
 
@@ -424,7 +362,6 @@ TEST(Rozsahy, HraniceJakoVTabulce)
 TEST(JeVToleranci, PodHraniciNeboRovnaSNaRelativni1e16)
 {
     EXPECT_TRUE(JeVToleranci(0.5L, 1));
-    EXPECT_TRUE(JeVToleranci(-0.5L, 1));
     EXPECT_TRUE(JeVToleranci(1, 1));
     EXPECT_TRUE(JeVToleranci(-1, 1));
     EXPECT_TRUE(JeVToleranci(1 + 1e-18L, 1));

@@ -31,7 +31,6 @@ TEST(RozdelNaSlova, TabulatoryABehyMezerJsouJedenOddelovac)
     EXPECT_EQ(RozdelNaSlova("  12\t 3.5   abc  "), (TStringList{"12", "3.5", "abc"}));
     EXPECT_EQ(RozdelNaSlova("A1 -745123.456 -1043210.789 312.5"),
               (TStringList{"A1", "-745123.456", "-1043210.789", "312.5"}));
-    EXPECT_EQ(RozdelNaSlova("jedno"), (TStringList{"jedno"}));
     EXPECT_TRUE(RozdelNaSlova("").empty());
     EXPECT_TRUE(RozdelNaSlova(" \t  ").empty());
 }
@@ -40,7 +39,6 @@ TEST(SpojSlova, MezeraMeziPolozkamiCeleOriznute)
 {
     EXPECT_EQ(SpojSlova({"a", "b", "c"}), "a b c");
     EXPECT_EQ(SpojSlova({" a", "b "}), "a b");
-    EXPECT_EQ(SpojSlova({"x"}), "x");
     EXPECT_EQ(SpojSlovaPocet({"a", "b", "c"}, 2), "a b");
     EXPECT_EQ(SpojSlovaPocet({"a", "b", "c"}, 10), "a b c");
     EXPECT_EQ(SpojSlovaPocet({"a", "b", "c"}, 0), "");
@@ -53,15 +51,6 @@ TEST(OrizniRadky, NaMisteBezPrazdnychPoradiZachovano)
     TStringList l{" a ", "", "  ", "\tb", "c\r"};
     OrizniRadky(l);
     EXPECT_EQ(l, (TStringList{"a", "b", "c"}));
-    TStringList prazdny;
-    OrizniRadky(prazdny);
-    EXPECT_TRUE(prazdny.empty());
-}
-
-TEST(VyberText, PodlePriznaku)
-{
-    EXPECT_EQ(VyberText("a", "b", true), "a");
-    EXPECT_EQ(VyberText("a", "b", false), "b");
 }
 
 TEST(OpakujZnak, ZnakyNeBajty)
@@ -79,11 +68,9 @@ TEST(OpakujZnak, ZnakyNeBajty)
 TEST(TextMensi, DelkaPakKodyZnaku)
 {
     EXPECT_TRUE(TextMensi("9", "10"));
-    EXPECT_FALSE(TextMensi("10", "9"));
     EXPECT_TRUE(TextMensi("10", "A1"));
     EXPECT_TRUE(TextMensi("A1", "100"));
     EXPECT_TRUE(TextMensi("A", "B"));
-    EXPECT_FALSE(TextMensi("B", "A"));
     EXPECT_FALSE(TextMensi("A", "A"));
     EXPECT_TRUE(TextMensi("Z", "a"));      // character codes, not alphabet
     EXPECT_TRUE(TextMensi("č1", "100"));   // 2 characters before 3 (though 3 bytes each)
@@ -115,9 +102,6 @@ TEST(TextMensi, RadiCislaBodu)
 
 TEST(TextoveTabulky, SirkySloupcuVeZnacich)
 {
-    EXPECT_EQ(NovyTextVektor(3), (TtextVektor{"", "", ""}));
-    EXPECT_TRUE(NovyTextVektor(0).empty());
-
     const TtextPole pole{{"abc", "d"}, {"žluť"}, {}};
     EXPECT_EQ(MaxDelkaSloupce(pole, 0), 4);
     EXPECT_EQ(MaxDelkaSloupce(pole, 1), 1);
