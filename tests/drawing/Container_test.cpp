@@ -1,40 +1,17 @@
 // Pixel tests of the network drawing on small networks: view, zoom, symbols,
 // colours, scale bars. Glyph shapes are never compared: text is checked only
 // as ink inside the box where it belongs.
-#include <gtest/gtest.h>
-
-#include <QGuiApplication>
-#include <QImage>
-
 #include <cmath>
-#include <cstdlib>
 #include <limits>
+#include <vector>
 
 #include "drawing/Container.h"
-#include "drawing/Platno.h"
-
-// Fontconfig keeps a cache it never frees.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig\n"; }
+#include "drawing/KresbaTest.h"
 
 namespace sitmera {
 namespace {
 
-class QtProstredi : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        if (qGuiApp != nullptr) return;
-        if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        static int argc = 1;
-        static char nazev[] = "drawing_test";
-        static char* argv[] = {nazev, nullptr};
-        new QGuiApplication(argc, argv);  // lives for the whole test program
-    }
-};
-const auto* const prostredi = ::testing::AddGlobalTestEnvironment(new QtProstredi);
-
-constexpr TColor Cerna = 0x000000;
-constexpr TColor Bila = 0xFFFFFF;
+using namespace test;
 
 TgrafikaBod Bod(const char* cislo, Extended X, Extended Y, bool fix = false, Extended a = 0,
                 Extended b = 0, Extended smernik = 0)
@@ -55,16 +32,16 @@ TgrafikaZaznam Mereni(int a, int b, bool plny = true)
     TgrafikaZaznam z;
     z.iStn = a;
     z.iCil = b;
-    z.smer = 1;
-    z.zenit = 1;
-    z.delkaS = 1;
+    z.smer = z.zenit = z.delkaS = 1;
     z.JePlny = plny;
     return z;
 }
 
-class KresbaSite : public ::testing::Test {
+// Two points 100 m apart along X: m = 5.5 px/m, pixels (25, 200) and (575, 200).
+const std::vector<TgrafikaBod> kDvaBody{Bod("1", 0, 0), Bod("2", 100, 0)};
+
+class KresbaSite : public KresbaTest {
 protected:
-    QImage obraz{600, 400, QImage::Format_RGB888};
     TgrafikaData data;
     TContainer k;
 
@@ -76,29 +53,29 @@ protected:
         k.ConnectData(data);
         k.CalcDefView();
     }
-    TColor Pixel(int x, int y) const { return BarvaZRgb(obraz.pixel(x, y)); }
-    // Only the switched-on items are drawn.
-    void JenNic()
+    void Pripoj(std::vector<TgrafikaBod> body, std::vector<TgrafikaZaznam> mereni = {})
     {
+        data.body = std::move(body);
+        data.mereni = std::move(mereni);
+        Pripoj();
+    }
+    // Connects the network, switches every item off but `zapnout` and paints.
+    void Nakresli(std::vector<TgrafikaBod> body, std::initializer_list<bool TPaintSettings::*> zapnout,
+                  std::vector<TgrafikaZaznam> mereni = {})
+    {
+        Pripoj(std::move(body), std::move(mereni));
         TPaintSettings& s = k.PaintSettings;
         s.PaintBody = s.PaintMere = s.PaintDesc = s.PaintElips = s.PaintAxes = s.PaintScale = false;
-    }
-    int PocetBarvy(TColor barva, int x0, int y0, int x1, int y1) const
-    {
-        int n = 0;
-        for (int y = std::max(y0, 0); y < std::min(y1, obraz.height()); ++y)
-            for (int x = std::max(x0, 0); x < std::min(x1, obraz.width()); ++x)
-                if (Pixel(x, y) == barva) ++n;
-        return n;
+        for (bool TPaintSettings::*z : zapnout) s.*z = true;
+        k.PaintAll();
     }
 };
 
 // ---------------------------------------------------------------- view
 
-TEST_F(KresbaSite, DefaultViewCentresTwoPointsHundredMetresApart)
+TEST_F(KresbaSite, DefaultViewCentresTwoPointsHundredMetresApartAndPanMovesThem)
 {
-    data.body = {Bod("1", 0, 0), Bod("2", 100, 0)};
-    Pripoj();
+    Pripoj(kDvaBody);
     // m = min(550 / 100, 350 / 0.0001) = 5.5 pixels per metre.
     EXPECT_DOUBLE_EQ(static_cast<double>(k.TransPar.m), 5.5);
     const T2DPoint stred = k.CalcPixCoordsXY(k.CalcCoordCenter());
@@ -106,13 +83,15 @@ TEST_F(KresbaSite, DefaultViewCentresTwoPointsHundredMetresApart)
     EXPECT_DOUBLE_EQ(static_cast<double>(stred[1]), 200.0);
     EXPECT_DOUBLE_EQ(static_cast<double>(k.CalcPixCoords(0)[0]), 25.0);
     EXPECT_DOUBLE_EQ(static_cast<double>(k.CalcPixCoords(1)[0]), 575.0);
+    k.Trans(-10, 10);
+    EXPECT_DOUBLE_EQ(static_cast<double>(k.CalcPixCoords(0)[0]), 15.0);
+    EXPECT_DOUBLE_EQ(static_cast<double>(k.CalcPixCoords(0)[1]), 210.0);
 }
 
 TEST_F(KresbaSite, DefaultViewTakesTheTighterAxis)
 {
     // rangeX 100, rangeY 200: 550 / 100 = 5.5 against 350 / 200 = 1.75.
-    data.body = {Bod("1", 0, 0), Bod("2", 100, 200), Bod("3", 50, 20)};
-    Pripoj();
+    Pripoj({Bod("1", 0, 0), Bod("2", 100, 200), Bod("3", 50, 20)});
     EXPECT_DOUBLE_EQ(static_cast<double>(k.TransPar.m), 1.75);
     EXPECT_DOUBLE_EQ(static_cast<double>(k.TransPar.Tx), 50.0);
     EXPECT_DOUBLE_EQ(static_cast<double>(k.TransPar.Ty), 100.0);
@@ -127,8 +106,7 @@ TEST_F(KresbaSite, DefaultViewTakesTheTighterAxis)
 
 TEST_F(KresbaSite, CoincidentPointsGetTheMinimumRange)
 {
-    data.body = {Bod("1", 7, 8)};
-    Pripoj();
+    Pripoj({Bod("1", 7, 8)});
     EXPECT_NEAR(static_cast<double>(k.TransPar.m), 350 / 0.0001, 1e-6);
     const T2DPoint p = k.CalcPixCoords(0);
     EXPECT_DOUBLE_EQ(static_cast<double>(p[0]), 300.0);
@@ -137,8 +115,7 @@ TEST_F(KresbaSite, CoincidentPointsGetTheMinimumRange)
 
 TEST_F(KresbaSite, PixelAndDrawingPositionsAreInverse)
 {
-    data.body = {Bod("1", 1000.25, -20), Bod("2", 1100, 40.5)};
-    Pripoj();
+    Pripoj({Bod("1", 1000.25, -20), Bod("2", 1100, 40.5)});
     k.Trans(13, -7);
     k.ZoomIn();
     for (const T2DPoint bod : {T2DPoint{1000, 0}, T2DPoint{1050.125, -3.5}, T2DPoint{0, 0}}) {
@@ -150,35 +127,31 @@ TEST_F(KresbaSite, PixelAndDrawingPositionsAreInverse)
 
 TEST_F(KresbaSite, ZoomInThenOutRestoresTheScaleAndKeepsTheCentre)
 {
-    data.body = {Bod("1", 0, 0), Bod("2", 100, 30)};
-    Pripoj();
+    Pripoj({Bod("1", 0, 0), Bod("2", 100, 30)});
     k.Trans(40, -25);
     const Extended m = k.TransPar.m;
     const T2DPoint stred = k.DeCalcPicCoords({300, 200});
-    k.ZoomIn();
-    EXPECT_NEAR(static_cast<double>(k.TransPar.m), static_cast<double>(m * 1.05L), 1e-12);
-    T2DPoint s = k.DeCalcPicCoords({300, 200});
-    EXPECT_NEAR(static_cast<double>(s[0]), static_cast<double>(stred[0]), 1e-9);
-    EXPECT_NEAR(static_cast<double>(s[1]), static_cast<double>(stred[1]), 1e-9);
-    k.ZoomOut();
-    EXPECT_NEAR(static_cast<double>(k.TransPar.m), static_cast<double>(m), 1e-12);
-    s = k.DeCalcPicCoords({300, 200});
-    EXPECT_NEAR(static_cast<double>(s[0]), static_cast<double>(stred[0]), 1e-9);
-    EXPECT_NEAR(static_cast<double>(s[1]), static_cast<double>(stred[1]), 1e-9);
-}
-
-TEST_F(KresbaSite, PanMovesEveryPixelPosition)
-{
-    data.body = {Bod("1", 0, 0), Bod("2", 100, 0)};
-    Pripoj();
-    k.Trans(-10, 10);
-    const T2DPoint p = k.CalcPixCoords(0);
-    EXPECT_DOUBLE_EQ(static_cast<double>(p[0]), 15.0);
-    EXPECT_DOUBLE_EQ(static_cast<double>(p[1]), 210.0);
+    for (const Extended krat : {1.05L, 1.0L}) {
+        krat > 1 ? k.ZoomIn() : k.ZoomOut();
+        EXPECT_NEAR(static_cast<double>(k.TransPar.m), static_cast<double>(m * krat), 1e-12);
+        const T2DPoint s = k.DeCalcPicCoords({300, 200});
+        EXPECT_NEAR(static_cast<double>(s[0]), static_cast<double>(stred[0]), 1e-9);
+        EXPECT_NEAR(static_cast<double>(s[1]), static_cast<double>(stred[1]), 1e-9);
+    }
 }
 
 TEST_F(KresbaSite, DrawingWithoutPointsPaintsTheBackgroundOnlyAndKeepsItsView)
 {
+    // Neither data nor bitmap: nothing drawn, nothing fails.
+    TContainer prazdny;
+    prazdny.PaintAll();
+    prazdny.CalcDefView();
+    prazdny.ZoomIn();
+    prazdny.ConnectBitmap(&obraz);
+    obraz.fill(Qt::red);
+    prazdny.PaintAll();  // no data: background
+    EXPECT_EQ(PocetBarvy(Cerna), 600 * 400);
+
     Pripoj();  // no points
     k.TransPar = TTransPar{2.5L, 10, 20, 3, 4};
     k.CalcDefView();
@@ -187,7 +160,7 @@ TEST_F(KresbaSite, DrawingWithoutPointsPaintsTheBackgroundOnlyAndKeepsItsView)
     obraz.fill(Qt::red);
     k.PaintSettings.ColorB = 0x123456;
     k.PaintAll();
-    EXPECT_EQ(PocetBarvy(0x123456, 0, 0, 600, 400), 600 * 400);
+    EXPECT_EQ(PocetBarvy(0x123456), 600 * 400);
     k.ZoomIn();
     k.ZoomOut();
     EXPECT_TRUE(std::isfinite(static_cast<double>(k.TransPar.txx)));
@@ -197,88 +170,41 @@ TEST_F(KresbaSite, DrawingWithoutPointsPaintsTheBackgroundOnlyAndKeepsItsView)
     EXPECT_EQ(minE, 0);
 }
 
-TEST_F(KresbaSite, NoDataOrBitmapDrawsNothingAndDoesNotFail)
-{
-    TContainer prazdny;
-    prazdny.PaintAll();
-    prazdny.CalcDefView();
-    prazdny.ZoomIn();
-    prazdny.ConnectBitmap(&obraz);
-    obraz.fill(Qt::red);
-    prazdny.PaintAll();  // no data: background
-    EXPECT_EQ(PocetBarvy(Cerna, 0, 0, 600, 400), 600 * 400);
-}
-
 // ---------------------------------------------------------------- symbols and colours
 
 TEST_F(KresbaSite, DeterminedPointCrossArmsAreCrossSizeLong)
 {
-    data.body = {Bod("1", 0, 0)};
-    Pripoj();
-    JenNic();
-    k.PaintSettings.PaintBody = true;
-    k.PaintSettings.CrossSize = 5;
-    k.PaintAll();
-    const TColor A = k.PaintSettings.ColorA;
-    // The point is at (300, 200); each arm covers exactly 5 pixels beyond it.
-    for (int d = -5; d <= 5; ++d) {
-        EXPECT_EQ(Pixel(300, 200 + d), A) << d;
-        EXPECT_EQ(Pixel(300 + d, 200), A) << d;
+    // The point is at (300, 200); each arm covers exactly CrossSize pixels
+    // beyond it (0: the point alone), no circle.
+    for (const int velikost : {5, 0}) {
+        SCOPED_TRACE(velikost);
+        k.PaintSettings.CrossSize = static_cast<std::uint8_t>(velikost);
+        Nakresli({Bod("1", 0, 0)}, {&TPaintSettings::PaintBody});
+        const TColor A = k.PaintSettings.ColorA;
+        for (int d = -velikost; d <= velikost; ++d) OcekavejPixely({{300, 200 + d, A}, {300 + d, 200, A}});
+        const int v = velikost + 1;
+        OcekavejPixely({{300, 200 - v, Cerna}, {300, 200 + v, Cerna}, {300 - v, 200, Cerna}, {300 + v, 200, Cerna},
+                        {299, 199, Cerna}});
     }
-    EXPECT_EQ(Pixel(300, 194), Cerna);
-    EXPECT_EQ(Pixel(300, 206), Cerna);
-    EXPECT_EQ(Pixel(294, 200), Cerna);
-    EXPECT_EQ(Pixel(306, 200), Cerna);
-    EXPECT_EQ(Pixel(299, 199), Cerna);  // no circle
-}
-
-TEST_F(KresbaSite, CrossSizeZeroIsOnePixel)
-{
-    data.body = {Bod("1", 0, 0)};
-    Pripoj();
-    JenNic();
-    k.PaintSettings.PaintBody = true;
-    k.PaintSettings.CrossSize = 0;
-    k.PaintAll();
-    EXPECT_EQ(Pixel(300, 200), k.PaintSettings.ColorA);
-    EXPECT_EQ(Pixel(300, 199), Cerna);
-    EXPECT_EQ(Pixel(301, 200), Cerna);
-    EXPECT_EQ(Pixel(299, 200), Cerna);
 }
 
 TEST_F(KresbaSite, FixedPointHasACircleOfCircleSizeRadius)
 {
-    data.body = {Bod("1", 0, 0, true)};
-    Pripoj();
-    JenNic();
-    k.PaintSettings.PaintBody = true;
     k.PaintSettings.CircleSize = 3;
     k.PaintSettings.CrossSize = 5;
-    k.PaintAll();
+    Nakresli({Bod("1", 0, 0, true)}, {&TPaintSettings::PaintBody});
     const TColor F = k.PaintSettings.ColorF;
     // The circle's box is (297, 197) .. (304, 204) less its right and
-    // bottom edge: columns and rows 297 .. 303.
-    EXPECT_EQ(Pixel(303, 201), F);
-    EXPECT_EQ(Pixel(297, 199), F);
-    EXPECT_EQ(Pixel(299, 197), F);
-    EXPECT_EQ(Pixel(301, 203), F);
-    EXPECT_EQ(Pixel(304, 201), Cerna);
-    EXPECT_EQ(Pixel(296, 199), Cerna);
-    EXPECT_EQ(Pixel(299, 196), Cerna);
-    EXPECT_EQ(Pixel(301, 204), Cerna);
-    EXPECT_EQ(Pixel(300, 195), F);  // the cross still reaches out
-    EXPECT_EQ(Pixel(300, 194), Cerna);
+    // bottom edge: columns and rows 297 .. 303. The cross still reaches out.
+    OcekavejPixely({{303, 201, F}, {297, 199, F}, {299, 197, F}, {301, 203, F}, {304, 201, Cerna}, {296, 199, Cerna},
+                    {299, 196, Cerna}, {301, 204, Cerna}, {300, 195, F}, {300, 194, Cerna}});
 }
 
 TEST_F(KresbaSite, PointNumberIsInkInsideItsBox)
 {
-    data.body = {Bod("12", 0, 0)};
-    Pripoj();
-    JenNic();
-    k.PaintSettings.PaintBody = true;
     k.PaintSettings.FontName = "Tahoma";
     k.PaintSettings.FontSize = 10;
-    k.PaintAll();
+    Nakresli({Bod("12", 0, 0)}, {&TPaintSettings::PaintBody});
     const TColor A = k.PaintSettings.ColorA;
     k.Canvas.VelikostPisma = 10;
     k.Canvas.NazevPisma = "Tahoma";
@@ -290,47 +216,33 @@ TEST_F(KresbaSite, PointNumberIsInkInsideItsBox)
     const int inkoust = PocetBarvy(A, 302, 201, 302 + w, 201 + h);
     EXPECT_GT(inkoust, 10);
     // Every lit pixel is the cross or the number.
-    const int cely = PocetBarvy(A, 0, 0, 600, 400);
-    EXPECT_EQ(cely, inkoust + 21);
+    EXPECT_EQ(PocetBarvy(A), inkoust + 21);
 }
 
 TEST_F(KresbaSite, ColoursOfPointsLinesEllipses)
 {
     // Fixed point F at pixel (25, 200), determined point A at (575, 200)
     // with an ellipse of a = 2 mm along X: 2 mm x 1000 = 2 m = 11 pixels.
-    data.body = {Bod("F", 0, 0, true, 0.003, 0.003), Bod("A", 100, 0, false, 0.002, 0.001, 0)};
-    data.mereni = {Mereni(0, 1)};
-    Pripoj();
     TPaintSettings& s = k.PaintSettings;
-    s.PaintAxes = s.PaintScale = s.PaintDesc = false;
     s.Escale = 1000;
     s.ColorF = 0x0000FF;
     s.ColorA = 0x00FF00;
     s.ColorL = 0xC0C0C0;
     s.ColorE = 0xFFFF00;
-    k.PaintAll();
-    EXPECT_EQ(Pixel(300, 200), s.ColorL);
-    EXPECT_EQ(Pixel(25, 195), s.ColorF);
-    EXPECT_EQ(Pixel(575, 195), s.ColorA);
-    EXPECT_EQ(Pixel(586, 200), s.ColorE);
-    EXPECT_EQ(Pixel(587, 200), Cerna);
+    Nakresli({Bod("F", 0, 0, true, 0.003, 0.003), Bod("A", 100, 0, false, 0.002, 0.001, 0)},
+             {&TPaintSettings::PaintBody, &TPaintSettings::PaintMere, &TPaintSettings::PaintElips}, {Mereni(0, 1)});
     // The fixed point has no ellipse: 3 mm would be 16.5 pixels around it.
-    EXPECT_EQ(Pixel(25 - 16, 200), Cerna);
-    EXPECT_EQ(Pixel(25, 200 - 16), Cerna);
+    OcekavejPixely({{300, 200, s.ColorL}, {25, 195, s.ColorF}, {575, 195, s.ColorA}, {586, 200, s.ColorE},
+                    {587, 200, Cerna}, {25 - 16, 200, Cerna}, {25, 200 - 16, Cerna}});
     EXPECT_EQ(PocetBarvy(s.ColorE, 0, 0, 300, 400), 0);
 }
 
 TEST_F(KresbaSite, EllipseAxesScaleWithTheUnitDeviation)
 {
-    data.body = {Bod("1", 0, 0), Bod("A", 100, 0, false, 0.002, 0.001, 0)};
-    Pripoj();
-    JenNic();
-    k.PaintSettings.PaintElips = true;
     k.PaintSettings.Escale = 1000;
     k.PaintSettings.s0 = 2;  // 22 pixels
-    k.PaintAll();
-    EXPECT_EQ(Pixel(597, 200), k.PaintSettings.ColorE);
-    EXPECT_EQ(Pixel(586, 200), Cerna);
+    Nakresli({Bod("1", 0, 0), Bod("A", 100, 0, false, 0.002, 0.001, 0)}, {&TPaintSettings::PaintElips});
+    OcekavejPixely({{597, 200, k.PaintSettings.ColorE}, {586, 200, Cerna}});
     // The polygon is closed: 41 points, the last equal to the first.
     const TElipse e = k.CalcElipse(1, 1000, 2);
     EXPECT_EQ(e[0], e[40]);
@@ -340,13 +252,8 @@ TEST_F(KresbaSite, EllipseAxesScaleWithTheUnitDeviation)
 
 TEST_F(KresbaSite, MeasurementRecordNotInUseDrawsNoPhantomLine)
 {
-    data.body = {Bod("1", 0, 0), Bod("2", 100, 0), Bod("3", 50, 60)};
-    data.mereni = {Mereni(0, 1, false), Mereni(0, 2, true)};
-    Pripoj();
-    JenNic();
-    k.PaintSettings.PaintMere = true;
-    k.PaintSettings.PaintDesc = true;
-    k.PaintAll();
+    Nakresli({Bod("1", 0, 0), Bod("2", 100, 0), Bod("3", 50, 60)},
+             {&TPaintSettings::PaintMere, &TPaintSettings::PaintDesc}, {Mereni(0, 1, false), Mereni(0, 2, true)});
     // The record not in use (0 -> 1, along one row) left no pixel.
     const int rada = static_cast<int>(std::lround(static_cast<double>(k.CalcPixCoords(0)[1])));
     ASSERT_EQ(rada, 35);  // Y 0 with Ty 30 and m 5.5
@@ -361,17 +268,11 @@ TEST_F(KresbaSite, MeasurementRecordNotInUseDrawsNoPhantomLine)
 
 TEST_F(KresbaSite, MeasurementLabelIsOpaqueTextAtTheMidpoint)
 {
-    data.body = {Bod("1", 0, 0), Bod("2", 100, 0)};
-    data.mereni = {Mereni(0, 1)};
-    Pripoj();
-    JenNic();
-    k.PaintSettings.PaintMere = true;
     k.PaintSettings.ColorL = Bila;
-    k.PaintSettings.PaintDesc = false;
-    k.PaintAll();
+    Nakresli(kDvaBody, {&TPaintSettings::PaintMere}, {Mereni(0, 1)});
     // Without the label the line fills row 200 from 25 to 574.
     EXPECT_EQ(PocetBarvy(Bila, 0, 200, 600, 201), 550);
-    EXPECT_EQ(PocetBarvy(Bila, 0, 0, 600, 400), 550);
+    EXPECT_EQ(PocetBarvy(Bila), 550);
 
     k.PaintSettings.PaintDesc = true;
     k.PaintAll();
@@ -403,81 +304,48 @@ TEST(CreateMereStr, LabelsOfMeasurementRecords)
     EXPECT_EQ(k.CreateMereStr(2), "12:4:3(0:5:7)");
 }
 
-TEST_F(KresbaSite, WidePenLineIsThicker)
+TEST_F(KresbaSite, WidePenLineIsThickerAndBadPointIndexesAreSkipped)
 {
-    data.body = {Bod("1", 0, 0), Bod("2", 100, 0)};
-    data.mereni = {Mereni(0, 1)};
-    Pripoj();
-    JenNic();
-    k.PaintSettings.PaintMere = true;
     k.PaintSettings.PenWidthL = 3;
-    k.PaintAll();
+    Nakresli(kDvaBody, {&TPaintSettings::PaintMere}, {Mereni(0, 1)});
     const TColor L = k.PaintSettings.ColorL;
-    EXPECT_EQ(Pixel(300, 199), L);
-    EXPECT_EQ(Pixel(300, 200), L);
-    EXPECT_EQ(Pixel(300, 201), L);
-    EXPECT_EQ(Pixel(300, 198), Cerna);
-    EXPECT_EQ(Pixel(300, 202), Cerna);
+    OcekavejPixely({{300, 199, L}, {300, 200, L}, {300, 201, L}, {300, 198, Cerna}, {300, 202, Cerna}});
+
+    k.PaintSettings.PenWidthL = 1;
+    Nakresli(kDvaBody, {&TPaintSettings::PaintMere}, {Mereni(0, 5), Mereni(-1, 1), Mereni(0, 1)});
+    EXPECT_EQ(PocetBarvy(L), 550);
 }
 
 // ---------------------------------------------------------------- axes and scale bars
 
-TEST(SvetlostBarvy, MeanOfSmallestAndLargestChannel)
+TEST_F(KresbaSite, AxesAreWhiteOnDarkAndBlackOnLightBackgroundWithTheirLabels)
 {
-    EXPECT_EQ(SvetlostBarvy(0x000000), 0);
-    EXPECT_EQ(SvetlostBarvy(0xFFFFFF), 255);
-    EXPECT_EQ(SvetlostBarvy(0x0000FF), 127);  // red: (0 + 255) div 2
-    EXPECT_EQ(SvetlostBarvy(0xC0C0C0), 192);
-    EXPECT_EQ(SvetlostBarvy(0x102030), (0x10 + 0x30) / 2);
-}
-
-TEST_F(KresbaSite, AxesAreWhiteOnDarkAndBlackOnLightBackground)
-{
-    data.body = {Bod("1", 0, 0), Bod("2", 100, 0)};
-    Pripoj();
-    JenNic();
-    k.PaintSettings.PaintAxes = true;
-    k.PaintAll();
-    EXPECT_EQ(Pixel(30, 10), Bila);
-    EXPECT_EQ(Pixel(10, 30), Bila);
-    EXPECT_EQ(Pixel(30, 11), Cerna);
-    EXPECT_EQ(Pixel(50, 10), Bila);  // the head starts at the tip
-    EXPECT_EQ(Pixel(51, 10), Cerna);
-    EXPECT_EQ(Pixel(36, 5), Bila);   // head stroke towards (35, 5)
-    EXPECT_EQ(Pixel(35, 5), Cerna);  // whose end pixel is left out
+    Nakresli(kDvaBody, {&TPaintSettings::PaintAxes});
+    // The head starts at the tip (50, 10); its stroke towards (35, 5) leaves
+    // out its end pixel.
+    OcekavejPixely({{30, 10, Bila}, {10, 30, Bila}, {30, 11, Cerna}, {50, 10, Bila}, {51, 10, Cerna}, {36, 5, Bila},
+                    {35, 5, Cerna}});
+    // Labels at (55, 10) and (10, 55): ink in both boxes.
+    EXPECT_GT(PocetBarvy(Bila, 55, 10, 80, 25), 5);
+    EXPECT_GT(PocetBarvy(Bila, 10, 55, 35, 70), 5);
 
     k.PaintSettings.ColorB = Bila;
     k.PaintAll();
-    EXPECT_EQ(Pixel(30, 10), Cerna);
-    EXPECT_EQ(Pixel(10, 30), Cerna);
-    // A red background (lightness 127) counts as light.
+    OcekavejPixely({{30, 10, Cerna}, {10, 30, Cerna}});
+    // A red background (lightness (0 + 255) div 2 = 127) counts as light.
     k.PaintSettings.ColorB = 0x0000FF;
     k.PaintAll();
     EXPECT_EQ(Pixel(30, 10), Cerna);
 }
 
-TEST_F(KresbaSite, AxisLabelsFollowAxesType)
-{
-    data.body = {Bod("1", 0, 0), Bod("2", 100, 0)};
-    Pripoj();
-    JenNic();
-    k.PaintSettings.PaintAxes = true;
-    k.PaintAll();
-    // Labels at (55, 10) and (10, 55): ink in both boxes.
-    EXPECT_GT(PocetBarvy(Bila, 55, 10, 80, 25), 5);
-    EXPECT_GT(PocetBarvy(Bila, 10, 55, 35, 70), 5);
-}
-
-struct RadekMeritka {
-    double p;  // pixels per unit
-    int W;
-    double L;
-    int delka;
-};
-
 TEST(DelkaMeritka, PowersOfTenHalvedToAFifthOfTheWidth)
 {
-    const RadekMeritka tabulka[] = {
+    const struct {
+        double p;  // pixels per unit
+        int W;
+        double L;
+        int delka;
+    } tabulka[] = {
         {5.5, 600, 10, 55},        // v = 21.8: L = 10
         {27.5, 600, 2, 55},        // v = 4.36: L = 10 -> 275 px, 5 -> 138, 2 -> 55
         {275, 600, 0, 0},          // v < 1: L = 1 is 275 px, halved to 0
@@ -487,53 +355,41 @@ TEST(DelkaMeritka, PowersOfTenHalvedToAFifthOfTheWidth)
         {std::numeric_limits<double>::infinity(), 600, 0, 0},
         {0, 600, 0, 0},
     };
-    for (const RadekMeritka& r : tabulka) {
+    for (const auto& r : tabulka) {
         const TDelkaMeritka d = DelkaMeritka(r.p, r.W);
         EXPECT_NEAR(static_cast<double>(d.L), r.L, r.L * 1e-15) << r.p;
         EXPECT_EQ(d.delka, r.delka) << r.p;
     }
 }
 
-TEST_F(KresbaSite, ScaleBarLengthFollowsTheView)
+TEST_F(KresbaSite, ScaleBarLengthFollowsTheViewInMetresAndFeet)
 {
-    data.body = {Bod("1", 0, 0, false, 0.002, 0.001), Bod("2", 100, 0)};
-    Pripoj();
-    JenNic();
-    k.PaintSettings.PaintScale = true;
-    k.PaintSettings.PaintElips = false;
-    k.PaintSettings.PaintDesc = false;
-    // The ellipses themselves are not drawn, the bar is: PaintScale alone.
-    k.PaintAll();
-    // m = 5.5: a 10 m bar of 55 pixels on row 385 from x 15.
+    // PaintScale alone: the ellipses are not drawn and have no bar.
+    Nakresli({Bod("1", 0, 0, false, 0.002, 0.001), Bod("2", 100, 0)}, {&TPaintSettings::PaintScale});
+    // m = 5.5: a 10 m bar of 55 pixels on row 385 from x 15; its end stroke
+    // leaves out its end pixel; the first inner tick at 15 + 11.
     const int y0 = 385;
-    EXPECT_EQ(Pixel(15, y0), Bila);
-    EXPECT_EQ(Pixel(69, y0), Bila);
-    EXPECT_EQ(Pixel(70, y0 - 4), Bila);  // end stroke
-    EXPECT_EQ(Pixel(70, y0 + 5), Bila);
-    EXPECT_EQ(Pixel(70, y0 - 5), Cerna);  // its end pixel is left out
-    EXPECT_EQ(Pixel(71, y0), Cerna);
-    EXPECT_EQ(Pixel(26, y0 - 5), Bila);  // first inner tick at 15 + 11
-    EXPECT_EQ(Pixel(26, y0 + 4), Bila);
+    OcekavejPixely({{15, y0, Bila}, {69, y0, Bila}, {70, y0 - 4, Bila}, {70, y0 + 5, Bila}, {70, y0 - 5, Cerna},
+                    {71, y0, Cerna}, {26, y0 - 5, Bila}, {26, y0 + 4, Bila}});
     // Label "10 m" at (75, 375).
     EXPECT_GT(PocetBarvy(Bila, 75, 375, 110, 392), 5);
-    // No ellipse bar without ellipses.
     EXPECT_EQ(PocetBarvy(Bila, 0, y0 - 35, 600, y0 - 15), 0);
+
+    // Feet: 5.5 px/m = 1.6764 px/ft: v = 71.6 ft: L = 100 ft = 168 pixels > 120,
+    // halved to 50 ft = 84 pixels (83.82 rounded).
+    k.PaintSettings.UnitType = 1;
+    k.PaintAll();
+    OcekavejPixely({{15 + 83, y0, Bila}, {15 + 84, y0 - 4, Bila}, {15 + 85, y0, Cerna}});
 }
 
 TEST_F(KresbaSite, EllipseBarSwitchesToTenthsForSmallEllipses)
 {
     // With Escale 50000 the ellipse bar has p = 5.5 x 50 = 275 pixels per mm.
     // Largest semi-axis 0.5 mm: tenths, p = 27.5, bar L = 2 (0.2 mm) of 55 pixels.
-    data.body = {Bod("1", 0, 0, false, 0.0005, 0.0002), Bod("2", 100, 0)};
-    Pripoj();
-    JenNic();
-    k.PaintSettings.PaintScale = true;
-    k.PaintSettings.PaintElips = true;
-    k.PaintAll();
+    Nakresli({Bod("1", 0, 0, false, 0.0005, 0.0002), Bod("2", 100, 0)},
+             {&TPaintSettings::PaintScale, &TPaintSettings::PaintElips});
     const int y = 385 - 25;
-    EXPECT_EQ(Pixel(15, y), Bila);
-    EXPECT_EQ(Pixel(69, y), Bila);
-    EXPECT_EQ(Pixel(71, y), Cerna);
+    OcekavejPixely({{15, y, Bila}, {69, y, Bila}, {71, y, Cerna}});
     EXPECT_GT(PocetBarvy(Bila, 75, y - 10, 130, y + 7), 5);  // "0.2 mm"
 
     // Largest semi-axis 2 mm: whole millimetres; a 1 mm bar of 275 pixels
@@ -544,57 +400,23 @@ TEST_F(KresbaSite, EllipseBarSwitchesToTenthsForSmallEllipses)
     EXPECT_EQ(Pixel(15, y), Bila);  // only the start stroke of a zero bar
 }
 
-TEST_F(KresbaSite, StronglyZoomedInBarHasNoLengthAndNoLabel)
-{
-    data.body = {Bod("1", 0, 0), Bod("2", 0.001, 0)};
-    Pripoj();
-    JenNic();
-    k.PaintSettings.PaintScale = true;
-    k.PaintSettings.PaintElips = false;
-    k.PaintAll();
-    // m = 550000 px/m: even 1 m is longer than the bar may be.
-    EXPECT_EQ(PocetBarvy(Bila, 16, 370, 600, 400), 0);
-    EXPECT_EQ(Pixel(15, 385), Bila);
-}
-
-TEST_F(KresbaSite, FeetScaleBar)
-{
-    data.body = {Bod("1", 0, 0), Bod("2", 100, 0)};
-    Pripoj();
-    JenNic();
-    k.PaintSettings.PaintScale = true;
-    k.PaintSettings.PaintElips = false;
-    k.PaintSettings.UnitType = 1;
-    k.PaintAll();
-    // 5.5 px/m = 1.6764 px/ft: v = 71.6 ft: L = 100 ft = 168 pixels > 120,
-    // halved to 50 ft = 84 pixels (83.82 rounded).
-    EXPECT_EQ(Pixel(15 + 83, 385), Bila);
-    EXPECT_EQ(Pixel(15 + 84, 385 - 4), Bila);
-    EXPECT_EQ(Pixel(15 + 85, 385), Cerna);
-}
-
 // ---------------------------------------------------------------- far positions
 
 TEST_F(KresbaSite, ZoomedFarInPositionsAreClampedAndLinesStillCrossTheView)
 {
     // The view centre lies on the line between the two points.
-    data.body = {Bod("1", 0, 0), Bod("2", 100, 0, false, 0.01, 0.01)};
-    data.mereni = {Mereni(0, 1)};
-    Pripoj();
+    Pripoj({Bod("1", 0, 0), Bod("2", 100, 0, false, 0.01, 0.01)}, {Mereni(0, 1)});
     for (int i = 0; i < 700; ++i) k.ZoomIn();  // m grows by 1.05^700, about 7e14
     EXPECT_GT(std::fabs(static_cast<double>(k.CalcPixCoords(0)[0])), 1e15);
     k.PaintSettings.PaintDesc = false;
     k.PaintAll();
-    EXPECT_EQ(Pixel(300, 200), k.PaintSettings.ColorL);
-    EXPECT_EQ(Pixel(300, 199), Cerna);
-    EXPECT_EQ(Pixel(0, 200), k.PaintSettings.ColorL);
-    EXPECT_EQ(Pixel(599, 200), k.PaintSettings.ColorL);
+    const TColor L = k.PaintSettings.ColorL;
+    OcekavejPixely({{300, 200, L}, {300, 199, Cerna}, {0, 200, L}, {599, 200, L}});
 }
 
 TEST_F(KresbaSite, ZoomStepThatWouldBreakTheScaleIsNotTaken)
 {
-    data.body = {Bod("1", 0, 0), Bod("2", 100, 0)};
-    Pripoj();
+    Pripoj(kDvaBody);
     // 1e300 twenty times would pass the largest 80-bit number.
     for (int i = 0; i < 20; ++i) k.Zoom(1e300);
     EXPECT_TRUE(std::isfinite(static_cast<double>(std::log10(k.TransPar.m))));
@@ -608,18 +430,6 @@ TEST_F(KresbaSite, ZoomStepThatWouldBreakTheScaleIsNotTaken)
     const T2DPoint s = k.DeCalcPicCoords({300, 200});
     EXPECT_TRUE(std::isfinite(static_cast<double>(s[0])));
     k.PaintAll();  // and it still draws
-}
-
-TEST_F(KresbaSite, MeasurementWithPointIndexOutsideTheNetworkIsSkipped)
-{
-    data.body = {Bod("1", 0, 0), Bod("2", 100, 0)};
-    data.mereni = {Mereni(0, 5), Mereni(-1, 1), Mereni(0, 1)};
-    Pripoj();
-    JenNic();
-    k.PaintSettings.PaintMere = true;
-    k.PaintSettings.PaintDesc = false;
-    k.PaintAll();
-    EXPECT_EQ(PocetBarvy(k.PaintSettings.ColorL, 0, 0, 600, 400), 550);
 }
 
 TEST(ZaokrouhliPixel, NearestTiesToEvenAndClamped)

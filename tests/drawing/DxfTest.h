@@ -12,6 +12,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
+#include <map>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -88,6 +90,24 @@ inline std::vector<Entita> Entity(const std::string& text)
     return e;
 }
 
+// Entities per "layer type", e.g. "BodVyr_Bod POINT".
+inline std::map<std::string, int> Pocty(const std::vector<Entita>& e)
+{
+    std::map<std::string, int> p;
+    for (const Entita& x : e) ++p[x.Vrstva() + " " + x.typ];
+    return p;
+}
+
+// The entities of one type on one layer, in file order.
+inline std::vector<const Entita*> NaVrstve(const std::vector<Entita>& e, const std::string& vrstva,
+                                           const std::string& typ)
+{
+    std::vector<const Entita*> v;
+    for (const Entita& x : e)
+        if (x.Vrstva() == vrstva && x.typ == typ) v.push_back(&x);
+    return v;
+}
+
 // Base of the export fixtures: the writer w under test and a fresh folder
 // for its files, removed after the test.
 template <class Writer>
@@ -110,6 +130,17 @@ protected:
         w.filename = slozka + "/" + jmeno;
         EXPECT_TRUE(w.createdxf());
         return Precti(w.filename);
+    }
+
+    // The independent reader on the file written last: it must accept the
+    // file and list every line of `ocekavane`. Gives its listing.
+    std::string OverCtenarem(std::initializer_list<const char*> ocekavane = {})
+    {
+        std::string vystup;
+        EXPECT_EQ(Ezdxf(w.filename, vystup), 0) << vystup;
+        for (const char* radek : ocekavane)
+            EXPECT_NE(vystup.find(radek), std::string::npos) << radek << "\n" << vystup;
+        return vystup;
     }
 };
 

@@ -1,31 +1,19 @@
 // The DXF writer base: number text, colours, the ASCII form of values, the
 // groups of tables and entities, the point symbols and the file itself,
 // checked by parsing the written file and by an independent reader (ezdxf).
-#include <gtest/gtest.h>
-
-#include <sys/wait.h>
-
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "drawing/DxfTest.h"
 #include "drawing/dxfwriter.h"
 
 namespace sitmera {
 namespace {
 
-std::string Precti(const std::string& cesta)
-{
-    std::ifstream f(cesta, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
+using namespace test;
 
 // The file's lines (each must end with CR LF).
 std::vector<std::string> Radky(const std::string& text)
@@ -44,31 +32,17 @@ std::vector<std::string> Radky(const std::string& text)
     return r;
 }
 
-// Runs the ezdxf check of tests/data/drawing; exit code and its output.
-int Ezdxf(const std::string& soubor, std::string& vystup)
+// The lines hold `cast` as consecutive lines.
+bool Obsahuje(const std::vector<std::string>& r, const std::vector<std::string>& cast)
 {
-    const std::string prikaz = std::string("/usr/bin/python3 ") + SITMERA_TEST_DATA +
-                               "/drawing/over_dxf.py '" + soubor + "' 2>&1";
-    FILE* p = popen(prikaz.c_str(), "r");
-    if (p == nullptr) return -1;
-    char buf[4096];
-    std::size_t n;
-    vystup.clear();
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) vystup.append(buf, n);
-    const int stav = pclose(p);
-    return WIFEXITED(stav) ? WEXITSTATUS(stav) : -1;
+    return std::search(r.begin(), r.end(), cast.begin(), cast.end()) != r.end();
 }
 
-class DxfZaklad : public ::testing::Test {
+class DxfZaklad : public DxfTest<TDXFwriter> {
 protected:
-    std::string slozka;
-    TDXFwriter w;
-
     void SetUp() override
     {
-        char sablona[] = "/tmp/sitmera_dxf_XXXXXX";
-        ASSERT_NE(mkdtemp(sablona), nullptr);
-        slozka = sablona;
+        ASSERT_NO_FATAL_FAILURE(VytvorSlozku("/tmp/sitmera_dxf_XXXXXX"));
         w.layers = {
             TLayer{{"0", "0"}, "7", true},
             TLayer{{"BodVyr_Bod", "PointAdj_Point"}, "3", true},
@@ -80,7 +54,6 @@ protected:
         };
         w.layersnum = 7;
     }
-    void TearDown() override { std::filesystem::remove_all(slozka); }
 
     // A whole file with one determined point at X 10.5, Y 20.25 and one
     // fixed point at X 30.5, Y 20.25.
@@ -103,14 +76,12 @@ protected:
 
 // ---------------------------------------------------------------- values
 
-struct RadekCisla {
-    long double x;
-    const char* text;
-};
-
 TEST(FtSf, GeneralFormatWithPointAndAtMost15Digits)
 {
-    const RadekCisla tabulka[] = {
+    const struct {
+        long double x;
+        const char* text;
+    } tabulka[] = {
         {12.5L, "12.5"},
         {-3.0L, "-3"},
         {0.0000012L, "1.2E-6"},
@@ -125,7 +96,7 @@ TEST(FtSf, GeneralFormatWithPointAndAtMost15Digits)
         {0.1L + 0.2L, "0.3"},
     };
     TDXFwriter w;
-    for (const RadekCisla& r : tabulka) EXPECT_EQ(w.FtSf(r.x), r.text) << r.text;
+    for (const auto& r : tabulka) EXPECT_EQ(w.FtSf(r.x), r.text) << r.text;
     w.FormatSettings.DecimalSeparator = ',';
     EXPECT_EQ(w.FtSf(12.5L), "12,5");
 }
@@ -179,45 +150,29 @@ TEST_F(DxfZaklad, FileBeginsAndEndsWithTheFixedGroupsOnCrLfLines)
 TEST_F(DxfZaklad, IndependentReaderAcceptsTheFile)
 {
     ZapisVzor("vzor.dxf");
-    std::string vystup;
-    ASSERT_EQ(Ezdxf(w.filename, vystup), 0) << vystup;
-    EXPECT_NE(vystup.find("LAYER BodVyr_Znak -3"), std::string::npos) << vystup;
-    EXPECT_NE(vystup.find("COUNT BodVyr_Znak LINE 2"), std::string::npos) << vystup;
-    EXPECT_NE(vystup.find("COUNT BodVyr_Cislo TEXT 1"), std::string::npos) << vystup;
-    EXPECT_NE(vystup.find("COUNT BodVyr_Bod POINT 1"), std::string::npos) << vystup;
-    EXPECT_NE(vystup.find("COUNT BodFix_Znak LINE 2"), std::string::npos) << vystup;
-    EXPECT_NE(vystup.find("COUNT BodFix_Znak CIRCLE 1"), std::string::npos) << vystup;
-    EXPECT_NE(vystup.find("COUNT BodFix_Cislo TEXT 1"), std::string::npos) << vystup;
-    EXPECT_NE(vystup.find("COUNT BodFix_Bod POINT 1"), std::string::npos) << vystup;
+    OverCtenarem({"LAYER BodVyr_Znak -3", "COUNT BodVyr_Znak LINE 2", "COUNT BodVyr_Cislo TEXT 1",
+                  "COUNT BodVyr_Bod POINT 1", "COUNT BodFix_Znak LINE 2", "COUNT BodFix_Znak CIRCLE 1",
+                  "COUNT BodFix_Cislo TEXT 1", "COUNT BodFix_Bod POINT 1"});
 }
 
 TEST_F(DxfZaklad, HiddenLayerGetsANegativeColour)
 {
     const auto r = Radky(ZapisVzor("vzor.dxf"));
-    std::vector<std::string> ocekavane = {"0", "LAYER", "2", "BodVyr_Znak", "70", "0", "62", "-3", "6", "CONTINUOUS"};
-    auto it = std::search(r.begin(), r.end(), ocekavane.begin(), ocekavane.end());
-    EXPECT_NE(it, r.end());
-    ocekavane[3] = "BodVyr_Cislo";
-    ocekavane[7] = "3";
-    EXPECT_NE(std::search(r.begin(), r.end(), ocekavane.begin(), ocekavane.end()), r.end());
+    EXPECT_TRUE(Obsahuje(r, {"0", "LAYER", "2", "BodVyr_Znak", "70", "0", "62", "-3", "6", "CONTINUOUS"}));
+    EXPECT_TRUE(Obsahuje(r, {"0", "LAYER", "2", "BodVyr_Cislo", "70", "0", "62", "3", "6", "CONTINUOUS"}));
     // The layer table's count group says 10 whatever the number of layers.
-    const std::vector<std::string> tabulka = {"0", "TABLE", "2", "LAYER", "70", "10", "0", "LAYER", "2", "0"};
-    EXPECT_NE(std::search(r.begin(), r.end(), tabulka.begin(), tabulka.end()), r.end());
+    EXPECT_TRUE(Obsahuje(r, {"0", "TABLE", "2", "LAYER", "70", "10", "0", "LAYER", "2", "0"}));
 }
 
 TEST_F(DxfZaklad, TablesHoldTheViewportAndBothLineTypes)
 {
     const auto r = Radky(ZapisVzor("vzor.dxf"));
     // Extent X 10.5 .. 30.5, Y 20.25: view centre (-20.25, -20.5), height 20.
-    const std::vector<std::string> pohled = {"11", "1.0", "21", "1.0", "12", "-20.25", "22", "-20.5"};
-    EXPECT_NE(std::search(r.begin(), r.end(), pohled.begin(), pohled.end()), r.end());
-    const std::vector<std::string> vyska = {"37", "0.0", "40", "20", "41", "1.7", "42", "50.0"};
-    EXPECT_NE(std::search(r.begin(), r.end(), vyska.begin(), vyska.end()), r.end());
-    const std::vector<std::string> typ = {
-        "0",  "LTYPE", "2",  "ACAD_ISO03W100", "70", "0",
-        "3",  "ISO prerusovana __    __    __    __    __    _",
-        "72", "65",    "73", "2",              "40", "30.0", "49", "12.0", "49", "-18", "0", "ENDTAB"};
-    EXPECT_NE(std::search(r.begin(), r.end(), typ.begin(), typ.end()), r.end());
+    EXPECT_TRUE(Obsahuje(r, {"11", "1.0", "21", "1.0", "12", "-20.25", "22", "-20.5"}));
+    EXPECT_TRUE(Obsahuje(r, {"37", "0.0", "40", "20", "41", "1.7", "42", "50.0"}));
+    EXPECT_TRUE(Obsahuje(r, {"0", "LTYPE", "2", "ACAD_ISO03W100", "70", "0", "3",
+                             "ISO prerusovana __    __    __    __    __    _", "72", "65", "73", "2", "40", "30.0",
+                             "49", "12.0", "49", "-18", "0", "ENDTAB"}));
 }
 
 TEST_F(DxfZaklad, PointAtX10_5Y20_25LandsAtMinus20_25Minus10_5)
@@ -225,20 +180,15 @@ TEST_F(DxfZaklad, PointAtX10_5Y20_25LandsAtMinus20_25Minus10_5)
     const auto r = Radky(ZapisVzor("vzor.dxf"));
     // del = 20, PointSize = 0.1.
     EXPECT_EQ(w.PointSize, 0.005L * 20);
-    const std::vector<std::string> bod = {"0", "POINT", "8", "BodVyr_Bod", "10", "-20.25", "20", "-10.5", "30", "0"};
-    EXPECT_NE(std::search(r.begin(), r.end(), bod.begin(), bod.end()), r.end());
-    const std::vector<std::string> svisla = {"0",  "LINE",  "8",  "BodVyr_Znak", "10", "-20.25", "20", "-10.6",
-                                             "30", "0",     "11", "-20.25",      "21", "-10.4",  "31", "0"};
-    EXPECT_NE(std::search(r.begin(), r.end(), svisla.begin(), svisla.end()), r.end());
-    const std::vector<std::string> vodorovna = {"0",  "LINE", "8",  "BodVyr_Znak", "10", "-20.35", "20", "-10.5",
-                                                "30", "0",    "11", "-20.15",      "21", "-10.5",  "31", "0"};
-    EXPECT_NE(std::search(r.begin(), r.end(), vodorovna.begin(), vodorovna.end()), r.end());
-    const std::vector<std::string> text = {"0", "TEXT", "1", "1", "40", "0.1", "8", "BodVyr_Cislo",
-                                           "10", "-20.15", "20", "-10.4", "30", "0"};
-    EXPECT_NE(std::search(r.begin(), r.end(), text.begin(), text.end()), r.end());
-    const std::vector<std::string> kruh = {"0", "CIRCLE", "8", "BodFix_Znak", "10", "-20.25", "20", "-30.5",
-                                           "30", "0", "40", "0.07"};
-    EXPECT_NE(std::search(r.begin(), r.end(), kruh.begin(), kruh.end()), r.end());
+    EXPECT_TRUE(Obsahuje(r, {"0", "POINT", "8", "BodVyr_Bod", "10", "-20.25", "20", "-10.5", "30", "0"}));
+    EXPECT_TRUE(Obsahuje(r, {"0", "LINE", "8", "BodVyr_Znak", "10", "-20.25", "20", "-10.6", "30", "0", "11", "-20.25",
+                             "21", "-10.4", "31", "0"}));
+    EXPECT_TRUE(Obsahuje(r, {"0", "LINE", "8", "BodVyr_Znak", "10", "-20.35", "20", "-10.5", "30", "0", "11", "-20.15",
+                             "21", "-10.5", "31", "0"}));
+    EXPECT_TRUE(Obsahuje(r, {"0", "TEXT", "1", "1", "40", "0.1", "8", "BodVyr_Cislo", "10", "-20.15", "20", "-10.4",
+                             "30", "0"}));
+    EXPECT_TRUE(
+        Obsahuje(r, {"0", "CIRCLE", "8", "BodFix_Znak", "10", "-20.25", "20", "-30.5", "30", "0", "40", "0.07"}));
 }
 
 TEST_F(DxfZaklad, EnglishLayerNames)
@@ -266,7 +216,7 @@ TEST_F(DxfZaklad, PolylineRecords)
 
 // ---------------------------------------------------------------- extent
 
-TEST(Rozsah, LargerRangeIsTheViewHeight)
+TEST(Rozsah, LargerRangeIsTheViewHeightAndOnePointGetsAPositiveTextHeight)
 {
     TDXFwriter w;
     w.Rozsah({{0, 0}, {100, 0}, {50, 0}});  // all on a line along X
@@ -276,11 +226,6 @@ TEST(Rozsah, LargerRangeIsTheViewHeight)
     EXPECT_EQ(w.del, 30);
     EXPECT_EQ(w.minY, -30);
     EXPECT_EQ(w.maxX, 10);
-}
-
-TEST(Rozsah, OnePointGetsAPositiveTextHeight)
-{
-    TDXFwriter w;
     w.Rozsah({{5, 7}});
     EXPECT_GT(w.del, 0);
     EXPECT_GT(w.PointSize, 0);

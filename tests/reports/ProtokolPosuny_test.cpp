@@ -41,6 +41,7 @@ using namespace sitmera;
 namespace {
 
 using Sekce = std::map<std::string, TStringList>;
+using P = TprotokolNastaveni;
 
 // The sections of a golden file of one variant.
 Sekce NactiSekce(const std::string& jmeno)
@@ -63,6 +64,15 @@ TStringList Spoj(const Sekce& s, const std::vector<std::string>& nazvy)
         EXPECT_NE(it, s.end()) << "no section " << n << " in the golden file";
         if (it != s.end()) r.insert(r.end(), it->second.begin(), it->second.end());
     }
+    return r;
+}
+
+// The English title block followed by sections of another variant's file.
+TStringList STitulem(const std::string& jmeno, const std::vector<std::string>& nazvy)
+{
+    TStringList r = Spoj(NactiSekce("posuny_en.txt"), {"titul"});
+    const TStringList zbytek = Spoj(NactiSekce(jmeno), nazvy);
+    r.insert(r.end(), zbytek.begin(), zbytek.end());
     return r;
 }
 
@@ -232,13 +242,15 @@ protected:
     }
     void TearDown() override { NastavHodinyProtokolu(nullptr); }
 
-    void VypniVse()
+    // Every section switch off but `zapnout`.
+    void JenSekce(std::initializer_list<bool TprotokolNastaveni::*> zapnout)
     {
         TprotokolNastaveni& p = nastaveni.protokol;
         p.posunInfo = p.posunKlic = p.posunBodyIdent = p.posunValueVse = p.posunValueOrthogonal = false;
         p.posunValueSemipolar = p.posunValuePolar = p.posunElips = false;
         p.posunHodnoceniX = p.posunHodnoceniY = p.posunHodnoceniZ = false;
         p.posunHodnoceniDelkaH = p.posunHodnoceniDelkaS = false;
+        for (bool TprotokolNastaveni::*z : zapnout) p.*z = true;
     }
 
     TStringList Postav()
@@ -256,23 +268,16 @@ const std::vector<std::string> kVychozi{"titul", "C01", "C02", "C04_3", "C12_2",
 
 }  // namespace
 
-TEST_F(ProtokolPosunuTest, DefaultSwitchesEnglish)
+TEST_F(ProtokolPosunuTest, DefaultSwitchesEnglishAndCzech)
 {
     EXPECT_TRUE(StejneRadky(Postav(), Spoj(NactiSekce("posuny_en.txt"), kVychozi)));
-}
-
-TEST_F(ProtokolPosunuTest, DefaultSwitchesCzech)
-{
     nastaveni.typJazyk = 0;
     jazyk.Default(nastaveni);
     EXPECT_TRUE(StejneRadky(Postav(), Spoj(NactiSekce("posuny_cs.txt"), kVychozi)));
 
     // Czech semipolar names, a priori ellipsoids and identical points.
-    VypniVse();
-    nastaveni.protokol.posunBodyIdent = true;
+    JenSekce({&P::posunBodyIdent, &P::posunValueSemipolar, &P::posunElips});
     nastaveni.protokol.posunBodyIdentPresnost = 3;
-    nastaveni.protokol.posunValueSemipolar = true;
-    nastaveni.protokol.posunElips = true;
     nastaveni.protokol.posunElipsPresnost = 0;
     EXPECT_TRUE(StejneRadky(Postav(), Spoj(NactiSekce("posuny_cs.txt"), {"titul", "C03_3", "C06_3", "C08_1"})));
 }
@@ -285,19 +290,19 @@ TEST_F(ProtokolPosunuTest, EachSectionSwitchToggledAlone)
         std::string sekce;  // the section it adds or removes
     };
     const Prepinac prepinace[] = {
-        {&TprotokolNastaveni::posunKlic, "C01"},
-        {&TprotokolNastaveni::posunInfo, "C02"},
-        {&TprotokolNastaveni::posunBodyIdent, "C03_2"},
-        {&TprotokolNastaveni::posunValueVse, "C04_3"},
-        {&TprotokolNastaveni::posunValueOrthogonal, "C05_3"},
-        {&TprotokolNastaveni::posunValueSemipolar, "C06_3"},
-        {&TprotokolNastaveni::posunValuePolar, "C07_3"},
-        {&TprotokolNastaveni::posunElips, "C08_2"},
-        {&TprotokolNastaveni::posunHodnoceniX, "C09_2"},
-        {&TprotokolNastaveni::posunHodnoceniY, "C10_2"},
-        {&TprotokolNastaveni::posunHodnoceniZ, "C11_2"},
-        {&TprotokolNastaveni::posunHodnoceniDelkaH, "C12_2"},
-        {&TprotokolNastaveni::posunHodnoceniDelkaS, "C13_2"},
+        {&P::posunKlic, "C01"},
+        {&P::posunInfo, "C02"},
+        {&P::posunBodyIdent, "C03_2"},
+        {&P::posunValueVse, "C04_3"},
+        {&P::posunValueOrthogonal, "C05_3"},
+        {&P::posunValueSemipolar, "C06_3"},
+        {&P::posunValuePolar, "C07_3"},
+        {&P::posunElips, "C08_2"},
+        {&P::posunHodnoceniX, "C09_2"},
+        {&P::posunHodnoceniY, "C10_2"},
+        {&P::posunHodnoceniZ, "C11_2"},
+        {&P::posunHodnoceniDelkaH, "C12_2"},
+        {&P::posunHodnoceniDelkaS, "C13_2"},
     };
     for (const Prepinac& p : prepinace) {
         SCOPED_TRACE(p.sekce);
@@ -317,13 +322,8 @@ TEST_F(ProtokolPosunuTest, EachSectionSwitchToggledAlone)
 TEST_F(ProtokolPosunuTest, AccuracyChoicesOfEverySectionKind)
 {
     const Sekce s = NactiSekce("posuny_en.txt");
-    VypniVse();
-    nastaveni.protokol.posunBodyIdent = true;
-    nastaveni.protokol.posunValueVse = true;
-    nastaveni.protokol.posunValueOrthogonal = true;
-    nastaveni.protokol.posunValueSemipolar = true;
-    nastaveni.protokol.posunValuePolar = true;
-    nastaveni.protokol.posunHodnoceniX = true;
+    JenSekce({&P::posunBodyIdent, &P::posunValueVse, &P::posunValueOrthogonal, &P::posunValueSemipolar,
+              &P::posunValuePolar, &P::posunHodnoceniX});
     for (int volba = 0; volba < 4; ++volba) {
         SCOPED_TRACE(volba);
         nastaveni.protokol.posunBodyIdentPresnost = static_cast<std::uint8_t>(volba);
@@ -340,37 +340,14 @@ TEST_F(ProtokolPosunuTest, AccuracyChoicesOfEverySectionKind)
     }
 }
 
-TEST_F(ProtokolPosunuTest, MarksOnlyOnTestedQuantities)
-{
-    VypniVse();
-    nastaveni.protokol.posunValuePolar = true;
-    const TStringList r = Postav();
-    // Record 1: spatial length marked "#& ", bearing and zenith angle not.
-    const auto radek = std::find_if(r.begin(), r.end(), [](const std::string& l) { return l.rfind("1    1", 0) == 0; });
-    ASSERT_NE(radek, r.end());
-    EXPECT_NE(radek->find("#& 5.10"), std::string::npos);
-    EXPECT_NE(radek->find("  300.00000  "), std::string::npos);
-    EXPECT_NE(radek->find("  90.00000"), std::string::npos);
-    EXPECT_EQ(std::count(radek->begin(), radek->end(), '#'), 1);
-}
-
 TEST_F(ProtokolPosunuTest, YxAxisOrder)
 {
     nastaveni.NastavPoradiXY(1);
     jazyk.Default(nastaveni);
-    VypniVse();
-    nastaveni.protokol.posunInfo = true;
-    nastaveni.protokol.posunBodyIdent = true;
+    JenSekce({&P::posunInfo, &P::posunBodyIdent, &P::posunValueVse, &P::posunValueOrthogonal});
     nastaveni.protokol.posunBodyIdentPresnost = 3;
-    nastaveni.protokol.posunValueVse = true;
-    nastaveni.protokol.posunValueOrthogonal = true;
     nastaveni.protokol.posunValuePresnost = 3;
-    const Sekce s = NactiSekce("posuny_yx.txt");
-    const Sekce titul = NactiSekce("posuny_en.txt");
-    TStringList ocekavane = Spoj(titul, {"titul"});
-    const TStringList zbytek = Spoj(s, {"C02", "C03_3", "C04_4", "C05_4"});
-    ocekavane.insert(ocekavane.end(), zbytek.begin(), zbytek.end());
-    EXPECT_TRUE(StejneRadky(Postav(), ocekavane));
+    EXPECT_TRUE(StejneRadky(Postav(), STitulem("posuny_yx.txt", {"C02", "C03_3", "C04_4", "C05_4"})));
 }
 
 TEST_F(ProtokolPosunuTest, FeetAndPoints)
@@ -378,22 +355,14 @@ TEST_F(ProtokolPosunuTest, FeetAndPoints)
     nastaveni.jednotky.souradnice = 1;
     nastaveni.jednotky.posun = 1;
     jazyk.Default(nastaveni);
-    VypniVse();
-    nastaveni.protokol.posunKlic = true;
-    nastaveni.protokol.posunInfo = true;
-    nastaveni.protokol.posunBodyIdent = true;
+    JenSekce({&P::posunKlic, &P::posunInfo, &P::posunBodyIdent, &P::posunValueVse, &P::posunElips,
+              &P::posunHodnoceniDelkaH});
     nastaveni.protokol.posunBodyIdentPresnost = 3;
-    nastaveni.protokol.posunValueVse = true;
     nastaveni.protokol.posunValuePresnost = 3;
-    nastaveni.protokol.posunElips = true;
     nastaveni.protokol.posunElipsPresnost = 1;
-    nastaveni.protokol.posunHodnoceniDelkaH = true;
     nastaveni.protokol.posunHodnoceniPresnost = 2;
-    TStringList ocekavane = Spoj(NactiSekce("posuny_en.txt"), {"titul"});
-    const TStringList zbytek =
-        Spoj(NactiSekce("posuny_stopy.txt"), {"C01", "C02", "C03_3", "C04_4", "C08_2", "C12_3"});
-    ocekavane.insert(ocekavane.end(), zbytek.begin(), zbytek.end());
-    EXPECT_TRUE(StejneRadky(Postav(), ocekavane));
+    EXPECT_TRUE(StejneRadky(Postav(),
+                            STitulem("posuny_stopy.txt", {"C01", "C02", "C03_3", "C04_4", "C08_2", "C12_3"})));
 }
 
 TEST_F(ProtokolPosunuTest, WithoutTestsNoMarksNoMarkLinesAndSmallRiskLevel)
@@ -409,16 +378,10 @@ TEST_F(ProtokolPosunuTest, WithoutTestsNoMarksNoMarkLinesAndSmallRiskLevel)
         NulujProkazani(p.prokazaniAprior);
         NulujProkazani(p.prokazaniAposter);
     }
-    VypniVse();
-    nastaveni.protokol.posunInfo = true;
-    nastaveni.protokol.posunValueVse = true;
+    JenSekce({&P::posunInfo, &P::posunValueVse, &P::posunHodnoceniX});
     nastaveni.protokol.posunValuePresnost = 0;
-    nastaveni.protokol.posunHodnoceniX = true;
     nastaveni.protokol.posunHodnoceniPresnost = 0;
-    TStringList ocekavane = Spoj(NactiSekce("posuny_en.txt"), {"titul"});
-    const TStringList zbytek = Spoj(NactiSekce("posuny_bez_testu.txt"), {"C02", "C04_1", "C09_1"});
-    ocekavane.insert(ocekavane.end(), zbytek.begin(), zbytek.end());
-    EXPECT_TRUE(StejneRadky(Postav(), ocekavane));
+    EXPECT_TRUE(StejneRadky(Postav(), STitulem("posuny_bez_testu.txt", {"C02", "C04_1", "C09_1"})));
 }
 
 TEST_F(ProtokolPosunuTest, RiskLevelIsNotCutToThreeDecimals)
@@ -438,7 +401,7 @@ TEST_F(ProtokolPosunuTest, RiskLevelIsNotCutToThreeDecimals)
 
 TEST_F(ProtokolPosunuTest, AllSwitchesOffGivesTheTitleBlockOnly)
 {
-    VypniVse();
+    JenSekce({});
     const TStringList r = Postav();
     ASSERT_EQ(r.size(), 3u);
     EXPECT_EQ(r[0], "Sitmera Analyser 1.1.2 (20/06/2015)");

@@ -96,17 +96,6 @@ TEST_F(HodinyProtokolu, CreatedLineFollowsTheLanguage)
     EXPECT_EQ(RadekVytvoreni(Prostredi(0).jazyk, 0), "Vytvořeno: 05.03.2024 14:07:09");
 }
 
-TEST(AktualniDatumCas, EmptyClockReadsTheSystemClock)
-{
-    NastavHodinyProtokolu(nullptr);
-    const TdatumCas c = AktualniDatumCas();
-    EXPECT_GE(c.rok, 2024);
-    EXPECT_GE(c.mesic, 1);
-    EXPECT_LE(c.mesic, 12);
-    EXPECT_GE(c.den, 1);
-    EXPECT_LE(c.den, 31);
-}
-
 TEST_F(HodinyProtokolu, HeadingsRuleHasTheLengthOfTheLineInCharacters)
 {
     const Prostredi cs(0);
@@ -125,27 +114,6 @@ TEST_F(HodinyProtokolu, HeadingsRuleHasTheLengthOfTheLineInCharacters)
     NadpisProtokoluPosunu(posuny, en.jazyk, 1);
     EXPECT_EQ(posuny.text, (TStringList{"", "", "Protocol C - Movement analysis",
                                         std::string(30, '*'), "Created: 05/03/2024 14:07:09"}));
-}
-
-TEST(OznaceniEtapy, LetterByKindThenNumber)
-{
-    EXPECT_EQ(OznaceniEtapy(1, 1), "A1");
-    EXPECT_EQ(OznaceniEtapy(1, 2), "A2");
-    EXPECT_EQ(OznaceniEtapy(2, 1), "B1");
-    EXPECT_EQ(OznaceniEtapy(3, 2), "2");
-}
-
-TEST(PriponaPresnosti, SuffixesByCode)
-{
-    const Prostredi en(1), cs(0);
-    EXPECT_EQ(PriponaPresnosti(en.jazyk, 1), "");
-    EXPECT_EQ(PriponaPresnosti(en.jazyk, 4), " (A priori accuracy)");
-    EXPECT_EQ(PriponaPresnosti(en.jazyk, 5), " (A posteriori accuracy)");
-    EXPECT_EQ(PriponaPresnosti(en.jazyk, 6), " (A priori / A posteriori accuracy)");
-    EXPECT_EQ(PriponaPresnosti(cs.jazyk, 6), " (Apriorní / Aposteriorní přesnost)");
-    EXPECT_EQ(PriponaPresnostiPosunu(en.jazyk, 1), "");
-    EXPECT_EQ(PriponaPresnostiPosunu(en.jazyk, 2), " (A priori accuracy)");
-    EXPECT_EQ(PriponaPresnostiPosunu(en.jazyk, 4), " (A priori / A posteriori accuracy)");
 }
 
 // ---------------------------------------------------------------- tables
@@ -185,53 +153,24 @@ TEST(TabulkaSouradnic, WideValueWidensOnlyItsColumnAndHeaderLabelSetsNarrowColum
                                    "2  2  123456.3   2.0   3.0"}));
 }
 
-TEST(TabulkaSouradnic, EmptyListGivesHeaderAndRuleOnly)
+TEST(TabulkaSouradnic, EmptyListGivesHeaderAndRuleOnlyAndRowsStopAtTheNumberOfFilledPoints)
 {
     Tnastaveni n;
     n.Default();
     TprotokolAnalyser p;
     TabulkaSouradnic(p, Tsouradnice(), n, 1, 1, OddelovacProtokolu, {"A", "B"}, 1);
     EXPECT_EQ(p.text, (TStringList{"A  B", "----"}));
-}
 
-TEST(TabulkaSouradnic, RowsStopAtTheNumberOfFilledPoints)
-{
-    Tnastaveni n;
-    n.Default();
     n.presnost.souradnice = {0, 0};
     Tsouradnice s(3);
     s.bod[0].cislo = "1";
     s.bod[0].JePlny = true;
     s.bod[2].cislo = "3";
     s.bod[2].JePlny = true;
-    TprotokolAnalyser p;
+    p.Clear();
     TabulkaSouradnic(p, s, n, 1, 1, OddelovacProtokolu, {"A", "B", "C", "D", "E"}, 1);
     // Two filled points: the first two records are printed.
-    ASSERT_EQ(p.text.size(), 4u);
-    EXPECT_EQ(p.text[2], "1  1  0  0  0");
-    EXPECT_EQ(p.text[3], "2     0  0  0");
-}
-
-TEST(PopisySloupcuSouradnic, YxOrderPutsYBeforeXAndKeepsZ)
-{
-    Prostredi p(1);
-    p.nastaveni.NastavPoradiXY(1);
-    const TtextVektor popisy = PopisySloupcuSouradnic(p.jazyk, p.nastaveni, 6);
-    EXPECT_EQ(popisy, (TtextVektor{"Serial number", "Point number", "Coordinate Y", "Coordinate X",
-                                   "Coordinate Z", "Coordinate Y - Standard deviation",
-                                   "Coordinate X - Standard deviation", "Coordinate Z - Standard deviation"}));
-    EXPECT_EQ(JednotkySloupcuSouradnic(p.jazyk, 1), (TtextVektor{"", "", "[m]", "[m]", "[m]"}));
-}
-
-TEST(JednotkySloupcuElipsoidu, SemiAxesCarryTheSmallCoordinateUnit)
-{
-    // The semi-axes are converted with the coordinate unit; with lengths in
-    // metres and coordinates in feet the caption must say points.
-    Prostredi p(1);
-    p.nastaveni.jednotky.delka = 0;
-    p.nastaveni.jednotky.souradnice = 1;
-    p.jazyk.Default(p.nastaveni);
-    EXPECT_EQ(JednotkySloupcuElipsoidu(p.jazyk), (TtextVektor{"[pt]", "[gon]", "[gon]"}));
+    EXPECT_EQ(p.text, (TStringList{"A  B  C  D  E", "-------------", "1  1  0  0  0", "2     0  0  0"}));
 }
 
 // ---------------------------------------------------------------- added-files report
@@ -248,18 +187,6 @@ TEST(ZapsatPridatSoubor, ThreeFilesSecondWithBadLineSevenEnglishAndCzech)
         EXPECT_TRUE(StejneRadky(RadkyProtokolu(protokol.text),
                                 Zlaty(j == 1 ? "soubory_en.txt" : "soubory_cs.txt")));
     }
-}
-
-TEST(ZapsatPridatSoubor, NoFilesGivesLegendDataCaptionAndHeaderOnly)
-{
-    const Prostredi p(1);
-    Tprotokol protokol;
-    EXPECT_TRUE(protokol.zapsatPridatSoubor({Soubor("a.txt", true, 1)}, 0, p.jazyk));
-    const TStringList radky = RadkyProtokolu(protokol.text);
-    ASSERT_GE(radky.size(), 2u);
-    EXPECT_EQ(radky[radky.size() - 2], "A  B  C  D");
-    EXPECT_EQ(radky.back(), "----------");
-    EXPECT_EQ(radky[0], "Legend:");
 }
 
 TEST(ZapsatPridatSoubor, SecondActionReplacesTheWholeText)
@@ -289,12 +216,18 @@ TEST(ZapsatPridatSoubor, CountOfMoreThan255FilesIsNotCutToOneByte)
     EXPECT_EQ(radky[radky.size() - 300], "  1    f0.txt  Ok   ");
 }
 
-TEST(ZapsatPridatSoubor, CountBeyondTheListIsCutToTheList)
+TEST(ZapsatPridatSoubor, CountBeyondTheListIsCutToTheListAndNoFilesGiveTheHeaderOnly)
 {
     const Prostredi p(1);
     Tprotokol protokol;
     EXPECT_TRUE(protokol.zapsatPridatSoubor({Soubor("a.txt", true, 1)}, 5, p.jazyk));
     EXPECT_EQ(protokol.text.back(), "1  a.txt  Ok   ");
-    EXPECT_TRUE(protokol.zapsatPridatSoubor({Soubor("a.txt", true, 1)}, -2, p.jazyk));
-    EXPECT_EQ(protokol.text.back(), "----------");
+    for (const int pocet : {0, -2}) {
+        EXPECT_TRUE(protokol.zapsatPridatSoubor({Soubor("a.txt", true, 1)}, pocet, p.jazyk));
+        const TStringList radky = RadkyProtokolu(protokol.text);
+        ASSERT_GE(radky.size(), 2u);
+        EXPECT_EQ(radky[0], "Legend:");
+        EXPECT_EQ(radky[radky.size() - 2], "A  B  C  D");
+        EXPECT_EQ(radky.back(), "----------");
+    }
 }

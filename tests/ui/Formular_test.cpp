@@ -129,20 +129,17 @@ TEST_F(FormularTest, RefusedCloseQueryKeepsTheWindowOpenAndRunsNoCloseHandler)
     EXPECT_EQ(okno.zavreni, 1);
 }
 
-TEST_F(FormularTest, AWindowTheHookLeavesOpenIsClosedAfterIt)
+TEST_F(FormularTest, TheHookClosesAWindowItLeavesOpenAndFailsOnAnUnexpectedOne)
 {
     ZkusebniOkno okno(QStringLiteral("Form90"));
     Ocekavej("Form90", [](Formular&) { return 3; });
     EXPECT_EQ(ZobrazModalne(okno), 3);
     EXPECT_FALSE(okno.isVisible());
     EXPECT_EQ(okno.zavreni, 1);
-}
 
-TEST_F(FormularTest, AnUnexpectedModalWindowFailsTheTestWithItsName)
-{
-    ZkusebniOkno okno(QStringLiteral("Form91"));
-    EXPECT_NONFATAL_FAILURE(ZobrazModalne(okno), "Unexpected modal window Form91");
-    EXPECT_FALSE(okno.isVisible());
+    ZkusebniOkno necekane(QStringLiteral("Form91"));
+    EXPECT_NONFATAL_FAILURE(ZobrazModalne(necekane), "Unexpected modal window Form91");
+    EXPECT_FALSE(necekane.isVisible());
 }
 
 TEST_F(FormularTest, KeyPreviewSeesKeysBeforeTheControlAndCanTakeThem)
@@ -224,7 +221,7 @@ TEST(ZkratkyTest, StoredShortcutCodesMapToKeysAndBack)
     EXPECT_EQ(KlavesaNaZkratku(Qt::Key_Shift, Qt::ShiftModifier), 0);  // a modifier alone is no shortcut
 }
 
-TEST_F(FormularTest, PrepniZpracovaniTogglesTheLabelAndLocksMenusAndGrids)
+TEST_F(FormularTest, PrepniZpracovaniLocksAWindowWithTheLabelAndLeavesOneWithoutItAlone)
 {
     ZkusebniOkno okno(QStringLiteral("Form90"));
     okno.show();
@@ -241,22 +238,20 @@ TEST_F(FormularTest, PrepniZpracovaniTogglesTheLabelAndLocksMenusAndGrids)
     EXPECT_TRUE(okno.Kopirovat1->isEnabled());
     EXPECT_TRUE(okno.StringGrid3->isEnabled());
     okno.Close();
-}
 
-TEST_F(FormularTest, PrepniZpracovaniLeavesAWindowWithoutTheLabelAlone)
-{
-    ZkusebniOkno okno(QStringLiteral("Form90"), false);
-    okno.Kopirovat1->setEnabled(false);
-    okno.show();
-    PrepniZpracovani(&okno);
-    EXPECT_FALSE(okno.Kopirovat1->isEnabled());
-    EXPECT_TRUE(okno.Zavrit1->isEnabled());
-    EXPECT_TRUE(okno.StringGrid3->isEnabled());
+    // A window without the label is left alone.
+    ZkusebniOkno bez(QStringLiteral("Form91"), false);
+    bez.Kopirovat1->setEnabled(false);
+    bez.show();
+    PrepniZpracovani(&bez);
+    EXPECT_FALSE(bez.Kopirovat1->isEnabled());
+    EXPECT_TRUE(bez.Zavrit1->isEnabled());
+    EXPECT_TRUE(bez.StringGrid3->isEnabled());
     PrepniZpracovani(nullptr);  // ignored
-    okno.Close();
+    bez.Close();
 }
 
-TEST_F(FormularTest, SilentAbortEndsTheCommandQuietlyAndRestoresTheLabel)
+TEST_F(FormularTest, CommandBoundaryEndsASilentAbortQuietlyShowsOtherErrorsAndUnlocksTheWindow)
 {
     ZkusebniOkno okno(QStringLiteral("Form90"));
     okno.show();
@@ -267,13 +262,7 @@ TEST_F(FormularTest, SilentAbortEndsTheCommandQuietlyAndRestoresTheLabel)
     EXPECT_TRUE(okno.Label_zpracovani->isHidden());
     EXPECT_TRUE(okno.Kopirovat1->isEnabled());
     EXPECT_TRUE(zobrazena.empty());  // no box
-    okno.Close();
-}
 
-TEST_F(FormularTest, OtherFailureShowsTheErrorBoxAndUnlocksTheWindow)
-{
-    ZkusebniOkno okno(QStringLiteral("Form90"));
-    okno.show();
     Ocekavej("Form3", [](Formular& f) {
         auto& box = static_cast<TForm3&>(f);
         EXPECT_EQ(S(box.windowTitle()), "Error");
@@ -287,14 +276,9 @@ TEST_F(FormularTest, OtherFailureShowsTheErrorBoxAndUnlocksTheWindow)
     });
     EXPECT_TRUE(okno.Label_zpracovani->isHidden());
     EXPECT_TRUE(okno.StringGrid3->isEnabled());
-    okno.Close();
-}
 
-TEST_F(FormularTest, AnExceptionInAMenuCommandDoesNotLeaveTheHandler)
-{
-    ZkusebniOkno okno(QStringLiteral("Form90"));
+    // An exception in a menu command does not leave the handler either.
     QAction* spatna = PridejPolozku(okno.Hlavni1, QStringLiteral("Spatna1"), 0, [] { throw std::runtime_error("x"); });
-    okno.show();
     Ocekavej("Form3", nullptr);
     EXPECT_TRUE(VyvolejPolozku(spatna));
     okno.Close();
@@ -310,19 +294,17 @@ TEST_F(FormularTest, ModalWindowRecordsItsOpenerAsTransientParentAndActiveWindow
     EXPECT_EQ(AktivniOkno(), &hlavni);
     Formular* aktivniPriZobrazeni = nullptr;
     druhe.priZobrazeni = [&] { aktivniPriZobrazeni = AktivniOkno(); };
-    Ocekavej("Form66", [&](Formular& f) {
+    Obsluz("Form66", [&](Formular& f) {
         EXPECT_EQ(AktivniOkno(), &prvni);
         EXPECT_EQ(prvni.Otvirac(), &hlavni);
         EXPECT_EQ(f.windowHandle()->transientParent(), hlavni.windowHandle());
         EXPECT_EQ(QGuiApplication::modalWindow(), f.windowHandle());
-        Ocekavej("Form10", [&](Formular& g) {
+        Obsluz("Form10", [&](Formular& g) {
             EXPECT_EQ(AktivniOkno(), &druhe);
             EXPECT_EQ(g.windowHandle()->transientParent(), prvni.windowHandle());
-            return 0;
         });
         ZobrazModalne(druhe);
         EXPECT_EQ(AktivniOkno(), &prvni);
-        return 0;
     });
     ZobrazModalne(prvni);
     // While the second window's show handler ran, its opener was still active.
@@ -336,7 +318,7 @@ TEST_F(FormularTest, ModelessWindowOpenedFromAModalOneIsItsTransientChild)
 {
     ZkusebniOkno modalni(QStringLiteral("Form68"));
     ZkusebniOkno kresba(QStringLiteral("Form84"));
-    Ocekavej("Form68", [&](Formular&) {
+    Obsluz("Form68", [&](Formular&) {
         ZobrazNemodalne(kresba);
         EXPECT_TRUE(kresba.isVisible());
         EXPECT_FALSE(kresba.JeModalni());
@@ -344,7 +326,6 @@ TEST_F(FormularTest, ModelessWindowOpenedFromAModalOneIsItsTransientChild)
         // A transient child of the modal window is not blocked by it.
         EXPECT_TRUE(modalni.windowHandle()->isAncestorOf(kresba.windowHandle(), QWindow::IncludeTransients));
         kresba.Close();
-        return 0;
     });
     ZobrazModalne(modalni);
     EXPECT_EQ(kresba.zavreni, 1);

@@ -62,46 +62,32 @@ TEST_F(GalerieTest, WritesEveryWindowInBothLanguages)
         const std::string j = typ == 0 ? "_cz" : "_en";
 
         chyby.Oznameni(29);
-        Ocekavej("Form3", [&](Formular& f) {
-            Uloz(f, "Form3_oznameni" + j);
-            return 0;
-        });
+        Obsluz("Form3", [&](Formular& f) { Uloz(f, "Form3_oznameni" + j); });
         OznameniDleCisla();
 
-        Ocekavej("Form3", [&](Formular& f) {
-            Uloz(f, "Form3_protokol" + j);
-            return 0;
-        });
+        Obsluz("Form3", [&](Formular& f) { Uloz(f, "Form3_protokol" + j); });
         OznameniProtokol(jazyk.hlaseni.pridaneSoubory + "2/2 (" + jazyk.hlaseni.pocetBodu + "14)",
                          jazyk.nadpis.pridatBody);
 
-        Ocekavej("Form4", [&](Formular& f) {
-            Uloz(f, "Form4" + j);
-            return 0;
-        });
+        Obsluz("Form4", [&](Formular& f) { Uloz(f, "Form4" + j); });
         ZobrazPotvrzeni(jazyk.hlaseni.ukoncitProgram, jazyk.nadpis.varovani);
 
         nastaveni.okno.protokol = 3;
-        Ocekavej("Form55", [&](Formular& f) {
-            Uloz(f, "Form55" + j);
-            return 0;
-        });
+        Obsluz("Form55", [&](Formular& f) { Uloz(f, "Form55" + j); });
         ZobrazModalne(Form55());
 
-        Ocekavej("Form8", [&](Formular& f) {
+        Obsluz("Form8", [&](Formular& f) {
             static_cast<TForm8&>(f).NastavSlozku(slozka);
             Uloz(f, "Form8" + j);
-            return 0;
         });
         TStringList soubory;
         OtevritSouboryDialog(soubory, nastaveni, jazyk);
 
-        Ocekavej("Form9", [&](Formular& f) {
+        Obsluz("Form9", [&](Formular& f) {
             auto& d = static_cast<TForm9&>(f);
             d.NastavSlozku(slozka);
             d.Edit1->setText(QStringLiteral("posuny"));
             Uloz(f, "Form9" + j);
-            return 0;
         });
         std::string cesta;
         UlozitSouborProtokol(cesta, nastaveni, jazyk);

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include <functional>
+
 #include "ui/Bunky.h"
 #include "ui/Mrizka.h"
 #include "ui/OknaTest.h"
@@ -93,11 +95,7 @@ TEST_F(MrizkaTest, QtsOwnCopySelectAllAndTypeToSearchAreOff)
     StiskniKlavesu(m, Qt::Key_Down);
     EXPECT_EQ(m->Row(), 1);
     okno.Close();
-}
-
-TEST_F(MrizkaTest, ClipboardKeepsCrLf)
-{
-    ZkusebniMrizka okno;
+    // The clipboard keeps CR LF.
     NastavTextSchranky("a\tb\r\nc\r\n");
     EXPECT_EQ(TextSchranky(), "a\tb\r\nc\r\n");
 }
@@ -149,6 +147,13 @@ protected:
         OknaTest::SetUp();
         obraz.fill(Qt::white);
     }
+    // Paints on the cell through the program's canvas.
+    void Kresli(const std::function<void(Platno&)>& prace)
+    {
+        QPainter p(&obraz);
+        Platno c(p);
+        prace(c);
+    }
     bool Je(int x, int y, const QColor& barva) const { return obraz.pixelColor(x, y) == barva; }
     int PocetBarvy(const QColor& barva) const
     {
@@ -162,11 +167,7 @@ protected:
 TEST_F(PlatnoTest, LetterFHasItsStemAndBarsWithExclusiveEnds)
 {
     const QColor z = barvyTabulky[0];
-    {
-        QPainter p(&obraz);
-        Platno c(p);
-        KresliPismenoF(c, bunka, z, true, true);
-    }
+    Kresli([&](Platno& c) { KresliPismenoF(c, bunka, z, true, true); });
     // Stem x = 3 from y = 13 (bottom - 5) up to y = 5 (top + 4 excluded).
     for (int y = 5; y <= 13; ++y) EXPECT_TRUE(Je(3, y, z)) << y;
     EXPECT_FALSE(Je(3, 14, z));
@@ -182,11 +183,7 @@ TEST_F(PlatnoTest, LetterFHasItsStemAndBarsWithExclusiveEnds)
 TEST_F(PlatnoTest, TriangleAndBars)
 {
     const QColor o = barvyTabulky[2];
-    {
-        QPainter p(&obraz);
-        Platno c(p);
-        KresliTrojuhelnik(c, bunka, o, true, true);
-    }
+    Kresli([&](Platno& c) { KresliTrojuhelnik(c, bunka, o, true, true); });
     // Column i: x = 2 + i, y from 16 - i (bottom - 2 - i) down to 2 + i
     // (top + 1 + i excluded): 15 - 2i pixels.
     for (int i = 0; i <= 7; ++i) {
@@ -195,19 +192,15 @@ TEST_F(PlatnoTest, TriangleAndBars)
         EXPECT_FALSE(Je(2 + i, 1 + i, o)) << i;
         EXPECT_FALSE(Je(2 + i, 17 - i, o)) << i;
     }
-    int ocekavano = 0;
-    for (int i = 0; i <= 7; ++i) ocekavano += 15 - 2 * i;
-    EXPECT_EQ(PocetBarvy(o), ocekavano);
+    EXPECT_EQ(PocetBarvy(o), 64);  // 15 + 13 + ... + 1
 
     obraz.fill(Qt::white);
     const QColor b = barvyTabulky[3], g = barvyTabulky[0];
-    {
-        QPainter p(&obraz);
-        Platno c(p);
+    Kresli([&](Platno& c) {
         KresliPruhVlevo(c, bunka, b, true, true);
         KresliPruhVlevo2(c, bunka, g, true, true);
         KresliPruhVlevo(c, QRect(20, 0, 20, 18), b, true, false);  // not both flags: nothing
-    }
+    });
     for (int y = 2; y <= 15; ++y) {
         EXPECT_TRUE(Je(2, y, b) && Je(3, y, b)) << y;
         EXPECT_TRUE(Je(6, y, g) && Je(7, y, g)) << y;
@@ -218,13 +211,11 @@ TEST_F(PlatnoTest, TriangleAndBars)
 
 TEST_F(PlatnoTest, NormalCellDottedFrameAndRightAlignedText)
 {
-    {
-        QPainter p(&obraz);
-        Platno c(p);
+    Kresli([&](Platno& c) {
         KresliBeznouBunku(c, bunka);
         KresliTextBunkyVpravo(c, bunka, "88");
         KresliTeckovanyRamecek(c, bunka, true);
-    }
+    });
     const QColor k = barvyTabulky[11];
     for (int y = 0; y < 18; ++y) EXPECT_TRUE(Je(39, y, k)) << y;  // right edge line
     // Dots every second pixel on y = 1 and y = 16.
@@ -247,11 +238,7 @@ TEST_F(PlatnoTest, NormalCellDottedFrameAndRightAlignedText)
 TEST_F(PlatnoTest, EdgeLinesAndBrush)
 {
     const QColor s = barvyTabulky[8];
-    Platno* zachyceno = nullptr;
-    {
-        QPainter p(&obraz);
-        Platno c(p);
-        zachyceno = &c;
+    Kresli([&](Platno& c) {
         KresliSpodniOkraj(c, bunka, s, TstylPera::plny, true, true);
         EXPECT_EQ(c.barvaStetce, s);
         KresliPravyOkraj(c, QRect(0, 0, 20, 18), s, TstylPera::plny, true);
@@ -261,8 +248,7 @@ TEST_F(PlatnoTest, EdgeLinesAndBrush)
         EXPECT_EQ(c.barvaStetce, s);
         NastavBarvuPozadiBunky(c, barvyTabulky[7], true, true);
         EXPECT_EQ(c.barvaStetce, barvyTabulky[7]);
-    }
-    (void)zachyceno;
+    });
     for (int x = 0; x < 40; ++x) EXPECT_TRUE(Je(x, 17, s)) << x;  // bottom edge
     for (int y = 0; y < 17; ++y) EXPECT_TRUE(Je(19, y, s)) << y;   // right edge of the 20-wide cell
     // Dotted line at y = 13 from x = 9 to 20 (21 excluded), every second pixel.

@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QVBoxLayout>
 
 #include <cstdio>
 #include <cstdlib>
@@ -106,6 +108,14 @@ protected:
     {
         ocekavane.push_back({jmeno, std::move(odpoved)});
     }
+    // The same, for a handler that gives no result (the window's result is 0).
+    void Obsluz(const std::string& jmeno, std::function<void(Formular&)> prace)
+    {
+        Ocekavej(jmeno, [prace = std::move(prace)](Formular& f) {
+            prace(f);
+            return 0;
+        });
+    }
 
     int Odpovez(Formular& okno)
     {
@@ -126,6 +136,20 @@ protected:
     Tchyby chyby;
     std::deque<Ocekavane> ocekavane;
     std::vector<std::string> zobrazena;  // names of the modal windows shown
+};
+
+// A window with nothing but its hidden processing label, to open others from.
+class OknoSLabelem : public Formular {
+public:
+    explicit OknoSLabelem(const QString& jmeno) : Formular(jmeno)
+    {
+        auto* l = new QVBoxLayout(this);
+        Label_zpracovani = new QLabel(QStringLiteral(" Processing ..."), this);
+        Label_zpracovani->setObjectName(QStringLiteral("Label_zpracovani"));
+        Label_zpracovani->hide();
+        l->addWidget(Label_zpracovani);
+    }
+    QLabel* Label_zpracovani;
 };
 
 // A key pressed on a control, delivered as Qt delivers it (through the

@@ -72,7 +72,7 @@ protected:
 TEST_F(DialogTest, CoordinateFilesAreChosenInListOrderAndTheFilterItemIsStored)
 {
     nastaveni.souborVstup.typSouradnice = 1;
-    Ocekavej("Form8", [&](Formular& f) {
+    Obsluz("Form8", [&](Formular& f) {
         auto& d = static_cast<TForm8&>(f);
         EXPECT_EQ(S(d.windowTitle()), "Add points");
         EXPECT_EQ(S(d.Label1->text()), "  " + jazyk.tlacitko.vybratSoubor);
@@ -88,7 +88,6 @@ TEST_F(DialogTest, CoordinateFilesAreChosenInListOrderAndTheFilterItemIsStored)
         EXPECT_EQ(S(d.Edit1->text()), "a.txt; b.TXT");
         StiskniKlavesu(d.FileListBox1, Qt::Key_Return);  // Enter confirms
         EXPECT_FALSE(d.isVisible());
-        return 0;
     });
     TStringList soubory;
     EXPECT_TRUE(OtevritSouboryDialog(soubory, nastaveni, jazyk));
@@ -96,26 +95,45 @@ TEST_F(DialogTest, CoordinateFilesAreChosenInListOrderAndTheFilterItemIsStored)
     EXPECT_EQ(nastaveni.souborVstup.typSouradnice, 0);
 }
 
-TEST_F(DialogTest, CancelledOpenStillStoresTheFilterItemShown)
+TEST_F(DialogTest, CancelledDialogsStillStoreTheFilterItemShownAndGiveNothing)
 {
     nastaveni.souborVstup.typSouradnice = 0;
-    Ocekavej("Form8", [&](Formular& f) {
+    Obsluz("Form8", [&](Formular& f) {
         auto& d = static_cast<TForm8&>(f);
         d.FilterComboBox1->setCurrentIndex(1);
         d.Button2->click();
-        return 0;
     });
     TStringList soubory{"stare"};
     EXPECT_FALSE(OtevritSouboryDialog(soubory, nastaveni, jazyk));
     EXPECT_TRUE(soubory.empty());
     EXPECT_EQ(nastaveni.souborVstup.typSouradnice, 1);
+
+    Obsluz("Form8", [&](Formular& f) {
+        EXPECT_EQ(S(f.windowTitle()), "Connect Sitmera epoch");
+        StiskniKlavesu(&f, Qt::Key_Escape);
+    });
+    std::string soubor = "x";
+    EXPECT_FALSE(OtevritSouborEtapa(soubor, nastaveni, jazyk));
+    EXPECT_EQ(soubor, "");
+
+    Obsluz("Form9", [&](Formular& f) {
+        auto& d = static_cast<TForm9&>(f);
+        EXPECT_EQ(S(d.windowTitle()), "Save points");
+        d.FilterComboBox1->setCurrentIndex(1);
+        d.Edit1->setText(QStringLiteral("nic"));
+        d.Button2->click();
+    });
+    soubor = "x";
+    EXPECT_FALSE(UlozitSouborSouradnice(soubor, nastaveni, jazyk));
+    EXPECT_EQ(soubor, "");
+    EXPECT_EQ(nastaveni.souborVystup.typSouradnice, 1);
 }
 
 TEST_F(DialogTest, ProjectOpenIsSingleSelectionAndStaysOpenWithNoFile)
 {
     NastavJazyk(0);
     nastaveni.souborVstup.typProjekt = 9;  // more than there are items: clamped
-    Ocekavej("Form8", [&](Formular& f) {
+    Obsluz("Form8", [&](Formular& f) {
         auto& d = static_cast<TForm8&>(f);
         EXPECT_EQ(S(d.windowTitle()), "Otevřít Sitmera Analyser projekt");
         EXPECT_EQ(d.FilterComboBox1->count(), 1);  // "...|*.pea|" has one item
@@ -126,7 +144,6 @@ TEST_F(DialogTest, ProjectOpenIsSingleSelectionAndStaysOpenWithNoFile)
         Vyber(d.FileListBox1, {"d.pea"});
         d.Button1->click();
         EXPECT_FALSE(d.isVisible());
-        return 0;
     });
     std::string soubor;
     EXPECT_TRUE(OtevritSouborProjekt(soubor, nastaveni, jazyk));
@@ -134,22 +151,10 @@ TEST_F(DialogTest, ProjectOpenIsSingleSelectionAndStaysOpenWithNoFile)
     EXPECT_EQ(nastaveni.souborVstup.typProjekt, 0);
 }
 
-TEST_F(DialogTest, EpochOpenCaptionAndCancel)
-{
-    Ocekavej("Form8", [&](Formular& f) {
-        EXPECT_EQ(S(f.windowTitle()), "Connect Sitmera epoch");
-        StiskniKlavesu(&f, Qt::Key_Escape);
-        return 0;
-    });
-    std::string soubor = "x";
-    EXPECT_FALSE(OtevritSouborEtapa(soubor, nastaveni, jazyk));
-    EXPECT_EQ(soubor, "");
-}
-
 TEST_F(DialogTest, SaveAppendsTheExtensionOfTheFilterItem)
 {
     nastaveni.souborVystup.typGrafika = 0;
-    Ocekavej("Form9", [&](Formular& f) {
+    Obsluz("Form9", [&](Formular& f) {
         auto& d = static_cast<TForm9&>(f);
         EXPECT_EQ(S(d.windowTitle()), "Save");
         EXPECT_EQ(S(d.Button1->text()), "Save");
@@ -160,7 +165,6 @@ TEST_F(DialogTest, SaveAppendsTheExtensionOfTheFilterItem)
         EXPECT_TRUE(d.isVisible());
         d.Edit1->setText(QStringLiteral("a"));
         d.Button1->click();
-        return 0;
     });
     std::string soubor;
     EXPECT_TRUE(UlozitSouborGrafika(soubor, nastaveni, jazyk));
@@ -170,7 +174,7 @@ TEST_F(DialogTest, SaveAppendsTheExtensionOfTheFilterItem)
 
 TEST_F(DialogTest, SelectingAFileInTheSaveDialogTakesItsNameWithoutExtension)
 {
-    Ocekavej("Form9", [&](Formular& f) {
+    Obsluz("Form9", [&](Formular& f) {
         auto& d = static_cast<TForm9&>(f);
         EXPECT_EQ(S(d.windowTitle()), "Save as Sitmera Analyser project");
         d.NastavSlozku(slozka);
@@ -178,32 +182,15 @@ TEST_F(DialogTest, SelectingAFileInTheSaveDialogTakesItsNameWithoutExtension)
         Vyber(d.FileListBox1, {"d.pea"});
         EXPECT_EQ(S(d.Edit1->text()), "d");
         d.Button1->click();
-        return 0;
     });
     std::string soubor;
     EXPECT_TRUE(UlozitSouborProjekt(soubor, nastaveni, jazyk));
     EXPECT_EQ(soubor, slozka + "/d.pea");
 }
 
-TEST_F(DialogTest, CancelledSaveStoresTheFilterItemAndGivesNoPath)
-{
-    Ocekavej("Form9", [&](Formular& f) {
-        auto& d = static_cast<TForm9&>(f);
-        EXPECT_EQ(S(d.windowTitle()), "Save points");
-        d.FilterComboBox1->setCurrentIndex(1);
-        d.Edit1->setText(QStringLiteral("nic"));
-        d.Button2->click();
-        return 0;
-    });
-    std::string soubor = "x";
-    EXPECT_FALSE(UlozitSouborSouradnice(soubor, nastaveni, jazyk));
-    EXPECT_EQ(soubor, "");
-    EXPECT_EQ(nastaveni.souborVystup.typSouradnice, 1);
-}
-
 TEST_F(DialogTest, DirectoryTreeOpensASubfolderAndTheParent)
 {
-    Ocekavej("Form8", [&](Formular& f) {
+    Obsluz("Form8", [&](Formular& f) {
         auto& d = static_cast<TForm8&>(f);
         d.NastavSlozku(slozka);
         QListWidgetItem* pod = nullptr;
@@ -220,32 +207,17 @@ TEST_F(DialogTest, DirectoryTreeOpensASubfolderAndTheParent)
         EXPECT_EQ(d.Slozka(), slozka);
         EXPECT_GE(d.DriveComboBox1->count(), 1);
         d.Close();
-        return 0;
     });
     TStringList soubory;
     OtevritSouboryDialog(soubory, nastaveni, jazyk);
 }
 
-// A window with a processing label, to open the dialogs from.
-class Okno : public Formular {
-public:
-    Okno() : Formular(QStringLiteral("Form78"))
-    {
-        auto* l = new QVBoxLayout(this);
-        Label_zpracovani = new QLabel(this);
-        Label_zpracovani->setObjectName(QStringLiteral("Label_zpracovani"));
-        Label_zpracovani->hide();
-        l->addWidget(Label_zpracovani);
-    }
-    QLabel* Label_zpracovani;
-};
-
 TEST_F(DialogTest, ClosingTheDialogTogglesTheOpenersProcessingLabel)
 {
-    Okno okno;
+    test::OknoSLabelem okno(QStringLiteral("Form78"));
     for (bool zvolit : {true, false}) {
-        Ocekavej("Form78", [&](Formular&) {
-            Ocekavej("Form8", [&](Formular& f) {
+        Obsluz("Form78", [&](Formular&) {
+            Obsluz("Form8", [&](Formular& f) {
                 auto& d = static_cast<TForm8&>(f);
                 EXPECT_TRUE(okno.Label_zpracovani->isHidden());
                 d.NastavSlozku(slozka);
@@ -255,25 +227,15 @@ TEST_F(DialogTest, ClosingTheDialogTogglesTheOpenersProcessingLabel)
                 } else {
                     d.Button2->click();
                 }
-                return 0;
             });
             TStringList soubory;
             EXPECT_EQ(OtevritSouboryDialog(soubory, nastaveni, jazyk), zvolit);
             // Shown after the close, chosen or cancelled; the caller switches it off.
             EXPECT_FALSE(okno.Label_zpracovani->isHidden());
             PrepniZpracovani(&okno);
-            return 0;
         });
         ZobrazModalne(okno);
     }
-}
-
-TEST(DialogyUzivatelskychBoduTest, EntryFunctionsServeAsTheModelsDialogCallbacks)
-{
-    const TdialogOtevritSoubory otevrit = OtevritSouboryDialog;
-    const TdialogUlozitSoubor ulozit = UlozitSouborSouradnice;
-    EXPECT_TRUE(otevrit);
-    EXPECT_TRUE(ulozit);
 }
 
 // --- combo fillers -------------------------------------------------------------
@@ -293,29 +255,27 @@ struct Posun {
 TEST_F(DialogTest, ComboFillers)
 {
     QComboBox combo;
+    const auto polozky = [&combo] {
+        std::vector<std::string> v;
+        for (int i = 0; i < combo.count(); ++i) v.push_back(S(combo.itemText(i)));
+        return v;
+    };
+    using V = std::vector<std::string>;
     NaplnComboCisla(&combo, 3, 2);
-    ASSERT_EQ(combo.count(), 4);
-    EXPECT_EQ(combo.itemText(0), QStringLiteral("0"));
-    EXPECT_EQ(combo.itemText(3), QStringLiteral("3"));
+    EXPECT_EQ(polozky(), (V{"0", "1", "2", "3"}));
     EXPECT_EQ(combo.currentIndex(), 2);
 
     const Seznam s{{{"1", false}, {"2", true}, {"3", true}}};
     NaplnComboBody(&combo, s, 0, true);
     EXPECT_EQ(combo.count(), 0);
     NaplnComboBody(&combo, s, 2, true);
-    ASSERT_EQ(combo.count(), 2);
-    EXPECT_EQ(combo.itemText(1), QStringLiteral("2 F"));
+    EXPECT_EQ(polozky(), (V{"1", "2 F"}));
     NaplnComboBody(&combo, s, 9, false);
-    EXPECT_EQ(combo.count(), 3);
-    EXPECT_EQ(combo.itemText(2), QStringLiteral("3"));
+    EXPECT_EQ(polozky(), (V{"1", "2", "3"}));
 
     const std::vector<Posun> p = {{"A", false, false}, {"B", true, false}, {"C", false, true}, {"D", true, true}};
     NaplnComboPosuny(&combo, p, 4, true);
-    ASSERT_EQ(combo.count(), 4);
-    EXPECT_EQ(combo.itemText(0), QStringLiteral("A"));
-    EXPECT_EQ(combo.itemText(1), QStringLiteral("B F1"));
-    EXPECT_EQ(combo.itemText(2), QStringLiteral("C F2"));
-    EXPECT_EQ(combo.itemText(3), QStringLiteral("D F"));
+    EXPECT_EQ(polozky(), (V{"A", "B F1", "C F2", "D F"}));
 }
 
 }  // namespace

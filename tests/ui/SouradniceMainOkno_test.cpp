@@ -79,10 +79,19 @@ protected:
     {
         OknaTest::SetUp();
         DalsiOkna() = TdalsiOkna();
+        Spust();
+        slozka = test::DocasnaSlozka("hlavni");
+    }
+
+    // A fresh start of the program: the main window shown, the global
+    // objects created for it (those of a previous start freed first).
+    void Spust()
+    {
+        okno.reset();
+        ZrusitGlobalniObjekty();
         okno = std::make_unique<TForm65>();
         NastavHlavniOkno(okno.get());
         okno->show();
-        slozka = test::DocasnaSlozka("hlavni");
     }
 
     void TearDown() override
@@ -115,33 +124,30 @@ protected:
     // Answers the question box.
     void Odpoved(bool ano)
     {
-        Ocekavej("Form4", [ano](Formular& f) {
+        Obsluz("Form4", [ano](Formular& f) {
             auto& box = static_cast<TForm4&>(f);
             (ano ? box.Button1 : box.Button2)->click();
-            return 0;
         });
     }
 
     void UlozJako(const std::string& jmeno)
     {
-        Ocekavej("Form9", [this, jmeno](Formular& f) {
+        Obsluz("Form9", [this, jmeno](Formular& f) {
             auto& d = static_cast<TForm9&>(f);
             d.NastavSlozku(slozka);
             d.Edit1->setText(Q(jmeno));
             d.Button1->click();
-            return 0;
         });
     }
 
     void Otevri(const std::string& jmeno)
     {
-        Ocekavej("Form8", [this, jmeno](Formular& f) {
+        Obsluz("Form8", [this, jmeno](Formular& f) {
             auto& d = static_cast<TForm8&>(f);
             d.NastavSlozku(slozka);
             for (int i = 0; i < d.FileListBox1->count(); ++i)
                 if (S(d.FileListBox1->item(i)->text()) == jmeno) d.FileListBox1->item(i)->setSelected(true);
             d.Button1->click();
-            return 0;
         });
     }
 
@@ -449,16 +455,13 @@ TEST_F(HlavniOknoTest, FindNextAndPreviousUseTheFindCriteriaWithoutWrapping)
     EXPECT_EQ(g->Row(), 0);
     atributHledaniHlavni.cislo_stn = "101";
     atributHledaniHlavni.kontrola[0] = true;
-    StiskniKlavesu(g, Qt::Key_F3);
-    EXPECT_EQ(g->Row(), 2);
-    StiskniKlavesu(g, Qt::Key_F3);
-    EXPECT_EQ(g->Row(), 3);
-    StiskniKlavesu(g, Qt::Key_F3);  // nothing after it: the row stays
-    EXPECT_EQ(g->Row(), 3);
-    StiskniKlavesu(g, Qt::Key_F3, Qt::ShiftModifier);
-    EXPECT_EQ(g->Row(), 2);
-    StiskniKlavesu(g, Qt::Key_F3, Qt::ShiftModifier);
-    EXPECT_EQ(g->Row(), 2);
+    // F3 finds 2, then 3, then nothing after 3 (the row stays); Shift+F3 back to 2, then nothing before it.
+    const std::pair<Qt::KeyboardModifiers, int> kroky[] = {
+        {Qt::NoModifier, 2}, {Qt::NoModifier, 3}, {Qt::NoModifier, 3}, {Qt::ShiftModifier, 2}, {Qt::ShiftModifier, 2}};
+    for (const auto& [modifikator, radek] : kroky) {
+        StiskniKlavesu(g, Qt::Key_F3, modifikator);
+        EXPECT_EQ(g->Row(), radek);
+    }
     // At the last row find-next finds nothing.
     g->SetRow(g->RowCount() - 1);
     okno->HledatDalsi1Click();
@@ -473,10 +476,9 @@ TEST_F(HlavniOknoTest, CompareWithAnUnfilledKeyShowsNotice29AndOpensNothing)
     NactiEtapy();
     PosunyOkno();
     klicTransformace.jePlny = false;
-    Ocekavej("Form3", [this](Formular& f) {
+    Obsluz("Form3", [this](Formular& f) {
         EXPECT_EQ(TextBoxu(f), TextOznameni(J(), 29));
         EXPECT_EQ(S(f.windowTitle()), NadpisOznameni(J(), 29));
-        return 0;
     });
     ASSERT_TRUE(VyvolejPolozku(okno->Porovnat1));
     EXPECT_EQ(zobrazeniPosunu, 0);
@@ -525,10 +527,7 @@ TEST_F(HlavniOknoTest, FailedTransformationAndFailedComparisonShowTheirNotices)
     // Every pair inactive: no pair to compare (notice 31).
     okno->Vybratvse1Click();
     okno->JeNeaktivni1Click();
-    Ocekavej("Form3", [this](Formular& f) {
-        EXPECT_EQ(TextBoxu(f), TextOznameni(J(), 31));
-        return 0;
-    });
+    Obsluz("Form3", [this](Formular& f) { EXPECT_EQ(TextBoxu(f), TextOznameni(J(), 31)); });
     okno->Porovnat1Click();
     EXPECT_FALSE(I().jeAnalyzaPosunu);
     EXPECT_EQ(zobrazeniPosunu, 0);
@@ -539,10 +538,7 @@ TEST_F(HlavniOknoTest, FailedTransformationAndFailedComparisonShowTheirNotices)
     okno->JeAktivni1Click();
     I().jeTransformaceEtapa1 = I().jeTransformaceEtapa2 = false;
     Model().etapa2.Clear();
-    Ocekavej("Form3", [this](Formular& f) {
-        EXPECT_EQ(TextBoxu(f), TextOznameni(J(), 30));
-        return 0;
-    });
+    Obsluz("Form3", [this](Formular& f) { EXPECT_EQ(TextBoxu(f), TextOznameni(J(), 30)); });
     okno->Porovnat1Click();
     EXPECT_TRUE(I().jeTransformaceEtapa1);
     EXPECT_FALSE(I().jeTransformaceEtapa2);
@@ -573,10 +569,7 @@ TEST_F(HlavniOknoTest, TransformedEpochCommandTransformsOnceAndOpensTheEpochWind
     EXPECT_TRUE(modelPorovnaniTransformace->etapa2.protokol.jePlny);
     // The unfilled key: notice 29, no window.
     klicTransformace.jePlny = false;
-    Ocekavej("Form3", [this](Formular& f) {
-        EXPECT_EQ(TextBoxu(f), TextOznameni(J(), 29));
-        return 0;
-    });
+    Obsluz("Form3", [this](Formular& f) { EXPECT_EQ(TextBoxu(f), TextOznameni(J(), 29)); });
     ASSERT_TRUE(VyvolejPolozku(okno->TransformaceEpocha1));
     EXPECT_EQ(epochy, 2);
     EXPECT_FALSE(Zpracovani());
@@ -592,46 +585,29 @@ TEST_F(HlavniOknoTest, TheProcessingLabelIsHiddenAfterEveryCommand)
     NactiEtapy();
     PosunyOkno();
     DalsiOkna().Form66 = [] {};
-    const std::vector<std::pair<const char*, std::function<void()>>> prikazy = {
-        {"JeAktivni1", [this] { okno->JeAktivni1Click(); }},
-        {"JeNeaktivni1", [this] { okno->JeNeaktivni1Click(); }},
-        {"Kopirovat1", [this] { okno->Kopirovat1Click(); }},
-        {"Vybratvse1", [this] { okno->Vybratvse1Click(); }},
-        {"Zrusitvyber1", [this] { okno->Zrusitvyber1Click(); }},
-        {"HledatDalsi1", [this] { okno->HledatDalsi1Click(); }},
-        {"Porovnat1", [this] { okno->Porovnat1Click(); }},
-        {"TransformaceEpocha1", [this] { okno->TransformaceEpocha1Click(); }},
-        {"Cestina1", [this] { okno->Cestina1Click(); }},
-        {"Anglictina1", [this] { okno->Anglictina1Click(); }},
+    const std::pair<const char*, void (TForm65::*)()> prikazy[] = {
+        {"JeAktivni1", &TForm65::JeAktivni1Click},     {"JeNeaktivni1", &TForm65::JeNeaktivni1Click},
+        {"Kopirovat1", &TForm65::Kopirovat1Click},     {"Vybratvse1", &TForm65::Vybratvse1Click},
+        {"Zrusitvyber1", &TForm65::Zrusitvyber1Click}, {"HledatDalsi1", &TForm65::HledatDalsi1Click},
+        {"Porovnat1", &TForm65::Porovnat1Click},       {"TransformaceEpocha1", &TForm65::TransformaceEpocha1Click},
+        {"Cestina1", &TForm65::Cestina1Click},         {"Anglictina1", &TForm65::Anglictina1Click},
     };
     for (const auto& [jmeno, prikaz] : prikazy) {
-        SpustPrikaz(okno.get(), prikaz);
+        SpustPrikaz(okno.get(), [&] { (okno.get()->*prikaz)(); });
         EXPECT_FALSE(Zpracovani()) << jmeno;
     }
     // Cancelled dialogs.
-    Ocekavej("Form4", [](Formular& f) {
-        static_cast<TForm4&>(f).Button1->click();
-        return 0;
-    });
-    Ocekavej("Form8", [](Formular& f) {
-        static_cast<TForm8&>(f).Button2->click();
-        return 0;
-    });
+    Obsluz("Form4", [](Formular& f) { static_cast<TForm4&>(f).Button1->click(); });
+    Obsluz("Form8", [](Formular& f) { static_cast<TForm8&>(f).Button2->click(); });
     SpustPrikaz(okno.get(), [this] { okno->ProjektOtevrit1Click(); });
     EXPECT_FALSE(Zpracovani());
-    Ocekavej("Form9", [](Formular& f) {
-        static_cast<TForm9&>(f).Button2->click();
-        return 0;
-    });
+    Obsluz("Form9", [](Formular& f) { static_cast<TForm9&>(f).Button2->click(); });
     SpustPrikaz(okno.get(), [this] { okno->ProjektUlozitJako1Click(); });
     EXPECT_FALSE(Zpracovani());
     // A failure inside the comparison: the error box, then the label hidden.
     I().jeAnalyzaPosunu = false;
     DalsiOkna().Form68 = [] { throw std::runtime_error("okno selhalo"); };
-    Ocekavej("Form3", [](Formular& f) {
-        EXPECT_EQ(TextBoxu(f), "okno selhalo");
-        return 0;
-    });
+    Obsluz("Form3", [](Formular& f) { EXPECT_EQ(TextBoxu(f), "okno selhalo"); });
     ASSERT_TRUE(VyvolejPolozku(okno->Porovnat1));
     EXPECT_FALSE(Zpracovani());
     EXPECT_TRUE(okno->StringGrid3->isEnabled());
@@ -669,17 +645,12 @@ TEST_F(HlavniOknoTest, ASavedProjectReopensToTheSameStateWithItsNameInTheCaption
     const std::string stav = S(okno->Label_vyber->text());
 
     // A fresh start of the program, then the project opened.
-    okno.reset();
-    ZrusitGlobalniObjekty();
-    okno = std::make_unique<TForm65>();
-    NastavHlavniOkno(okno.get());
-    okno->show();
+    Spust();
     ASSERT_EQ(N().presnost.souradnice.hodnota, 4);
     Otevri("projekt.pea");  // nothing loaded: no question first
-    Ocekavej("Form3", [](Formular& f) {
+    Obsluz("Form3", [](Formular& f) {
         EXPECT_EQ(TextBoxu(f), "The project was successfully opended.\r\n(1. epoch: 3, 2. epoch: 3)");
         EXPECT_EQ(S(f.windowTitle()), "Open Sitmera Analyser project");
-        return 0;
     });
     ASSERT_TRUE(VyvolejPolozku(okno->ProjektOtevrit1));
     EXPECT_EQ(S(okno->windowTitle()), "Sitmera Analyser [projekt.pea]");
@@ -711,11 +682,7 @@ TEST_F(HlavniOknoTest, AnsweringNoToTheOpenQuestionKeepsEverything)
     EXPECT_TRUE(I().jeTransformaceEtapa1);
     EXPECT_FALSE(Zpracovani());
     // User points alone, or a user key, ask as well.
-    okno.reset();
-    ZrusitGlobalniObjekty();
-    okno = std::make_unique<TForm65>();
-    NastavHlavniOkno(okno.get());
-    okno->show();
+    Spust();
     klicTransformace.uhelStoceniUser[2] = 0.1L;
     Odpoved(false);
     ASSERT_TRUE(VyvolejPolozku(okno->ProjektOtevrit1));
@@ -734,10 +701,7 @@ TEST_F(HlavniOknoTest, AFailedOpenClearsTheEpochReportsAndLeavesEverythingElse)
     const auto radek = Radek(okno->StringGrid3, 3);
     Odpoved(true);
     Otevri("vadny.pea");
-    Ocekavej("Form3", [this](Formular& f) {
-        EXPECT_EQ(TextBoxu(f), J().hlaseni.chybaOtevritProjekt);
-        return 0;
-    });
+    Obsluz("Form3", [this](Formular& f) { EXPECT_EQ(TextBoxu(f), J().hlaseni.chybaOtevritProjekt); });
     ASSERT_TRUE(VyvolejPolozku(okno->ProjektOtevrit1));
     EXPECT_FALSE(Model().etapa1.protokol.jePlny);
     EXPECT_TRUE(Model().etapa1.protokol.text.empty());
@@ -769,10 +733,7 @@ TEST_F(HlavniOknoTest, AFailedSaveShowsNotice28LeavesTheFileAndDropsTheNameFromT
     u.JePlny = true;
     souradniceUzivatelske->PridejBod(u);
     UlozJako("p");
-    Ocekavej("Form3", [this](Formular& f) {
-        EXPECT_EQ(TextBoxu(f), TextOznameni(J(), 28));
-        return 0;
-    });
+    Obsluz("Form3", [this](Formular& f) { EXPECT_EQ(TextBoxu(f), TextOznameni(J(), 28)); });
     ASSERT_TRUE(VyvolejPolozku(okno->ProjektUlozitJako1));
     EXPECT_EQ(test::CtiSoubor(slozka + "/p.pea"), pred);
     EXPECT_EQ(S(okno->windowTitle()), "Sitmera Analyser");
@@ -784,11 +745,10 @@ TEST_F(HlavniOknoTest, AFailedSaveShowsNotice28LeavesTheFileAndDropsTheNameFromT
 TEST_F(HlavniOknoTest, ClosingAsksNoKeepsTheProgramYesFreesTheGlobals)
 {
     NactiEtapy();
-    Ocekavej("Form4", [this](Formular& f) {
+    Obsluz("Form4", [this](Formular& f) {
         EXPECT_EQ(S(static_cast<TForm4&>(f).Label1->text()), J().hlaseni.ukoncitProgram);
         EXPECT_EQ(S(f.windowTitle()), J().nadpis.varovani);
         static_cast<TForm4&>(f).Button2->click();
-        return 0;
     });
     ASSERT_TRUE(VyvolejPolozku(okno->Zavrit1));
     EXPECT_TRUE(okno->isVisible());

@@ -43,6 +43,16 @@ Tsouradnice Seznam(std::initializer_list<Tbod> body)
     return s;
 }
 
+// Points at the origin with these numbers; dvojice: the main list's pairs
+// (rows 2k and 2k + 1 are pair k + 1).
+Tsouradnice VPocatku(std::initializer_list<const char*> cisla, bool dvojice = false)
+{
+    Tsouradnice s;
+    int i = 0;
+    for (const char* c : cisla) s.PridejBod(Bod(c, 0, 0, 0, dvojice ? i++ / 2 + 1 : 0));
+    return s;
+}
+
 std::vector<std::string> Cisla(const Tsouradnice& s)
 {
     std::vector<std::string> v;
@@ -67,7 +77,23 @@ public:
     Mrizka* StringGrid3;
 };
 
-class TabulkaTest : public OknaTest {};
+class TabulkaTest : public OknaTest {
+protected:
+    void SetUp() override
+    {
+        OknaTest::SetUp();
+        okno.show();
+    }
+    void TearDown() override
+    {
+        okno.Close();
+        OknaTest::TearDown();
+    }
+    OknoTabulky okno;
+    Mrizka* m = okno.StringGrid3;
+};
+
+using V = std::vector<std::string>;
 
 // ---------------------------------------------------------------- cell texts
 
@@ -102,44 +128,38 @@ TEST_F(TabulkaTest, CellTextsFollowTheTableTypeUnitsDecimalsAndAxisOrder)
 
 TEST_F(TabulkaTest, AnEmptyListIsPaddedToTheVisibleRows)
 {
-    OknoTabulky okno;
-    okno.show();
-    ASSERT_EQ(ViditelneRadkyTabulky(okno.StringGrid3), 30);
+    ASSERT_EQ(ViditelneRadkyTabulky(m), 30);
     Tsouradnice s;
     TboolVector vyber;
-    ObnovTabulkuSouradnic(okno.StringGrid3, s, nastaveni, TypTabulkySouradnic, vyber);
+    ObnovTabulkuSouradnic(m, s, nastaveni, TypTabulkySouradnic, vyber);
     EXPECT_EQ(s.bod.size(), 30u);
     EXPECT_EQ(s.PocetPlnychBodu(), 0);
     EXPECT_EQ(vyber.size(), 30u);
-    EXPECT_EQ(okno.StringGrid3->RowCount(), 30);
-    EXPECT_EQ(okno.StringGrid3->ColCount(), 4);
-    EXPECT_EQ(okno.StringGrid3->ColWidth(0), 99);
-    EXPECT_EQ(okno.StringGrid3->ColWidth(3), 130);
-    ObnovTabulkuSouradnic(okno.StringGrid3, s, nastaveni, TypTabulkyVstup, vyber);
-    EXPECT_EQ(okno.StringGrid3->ColWidth(0), 129);
-    okno.Close();
+    EXPECT_EQ(m->RowCount(), 30);
+    EXPECT_EQ(m->ColCount(), 4);
+    EXPECT_EQ(m->ColWidth(0), 99);
+    EXPECT_EQ(m->ColWidth(3), 130);
+    ObnovTabulkuSouradnic(m, s, nastaveni, TypTabulkyVstup, vyber);
+    EXPECT_EQ(m->ColWidth(0), 129);
 }
 
 TEST_F(TabulkaTest, ALongListFillsOnlyTheRowsOnScreen)
 {
-    OknoTabulky okno;
-    okno.show();
     Tsouradnice s;
     for (int i = 0; i < 1000; ++i) s.PridejBod(Bod(std::to_string(i + 1), i, 2 * i, 0));
     TboolVector vyber;
-    ObnovTabulkuSouradnic(okno.StringGrid3, s, nastaveni, TypTabulkySouradnic, vyber);
+    ObnovTabulkuSouradnic(m, s, nastaveni, TypTabulkySouradnic, vyber);
     EXPECT_EQ(s.bod.size(), 1000u);  // no padding
-    EXPECT_EQ(okno.StringGrid3->RowCount(), 1000);
-    EXPECT_EQ(okno.StringGrid3->Cell(0, 29), "30");  // the partly visible row too
-    EXPECT_EQ(okno.StringGrid3->Cell(0, 30), "");
+    EXPECT_EQ(m->RowCount(), 1000);
+    EXPECT_EQ(m->Cell(0, 29), "30");  // the partly visible row too
+    EXPECT_EQ(m->Cell(0, 30), "");
     // Scrolling refills the new rows through the window's handler.
-    okno.StringGrid3->OnTopLeftChanged = [&] {
-        ObnovTabulkuSouradnic(okno.StringGrid3, s, nastaveni, TypTabulkySouradnic, vyber);
+    m->OnTopLeftChanged = [&] {
+        ObnovTabulkuSouradnic(m, s, nastaveni, TypTabulkySouradnic, vyber);
     };
-    okno.StringGrid3->SetTopRow(500);
-    EXPECT_EQ(okno.StringGrid3->Cell(0, 500), "501");
-    EXPECT_EQ(okno.StringGrid3->Cell(2, 510), "1020.0000");
-    okno.Close();
+    m->SetTopRow(500);
+    EXPECT_EQ(m->Cell(0, 500), "501");
+    EXPECT_EQ(m->Cell(2, 510), "1020.0000");
 }
 
 // ---------------------------------------------------------------- copy
@@ -148,11 +168,11 @@ TEST_F(TabulkaTest, CopyPutsSelectedRowsOnTheClipboardInAxisOrderAndIntoThePoint
 {
     Tsouradnice s = Seznam({Bod("101", 1000.123456L, 2000.5L, 300.25L), Bod("102", 1, 2, 3),
                             Bod("103", -5.00004L, 6.00005L, 7)});
-    Tsouradnice schranka = Seznam({Bod("stary", 0, 0, 0)});
+    Tsouradnice schranka = VPocatku({"stary"});
     TboolVector vyber{true, false, true};
     KopirujSouradnice(s, schranka, nastaveni, 1, vyber);
     EXPECT_EQ(TextSchranky(), "101\t1000.1235\t2000.5000\t300.2500\r\n103\t-5.0000\t6.0001\t7.0000\r\n");
-    EXPECT_EQ(Cisla(schranka), (std::vector<std::string>{"101", "103"}));
+    EXPECT_EQ(Cisla(schranka), (V{"101", "103"}));
     EXPECT_TRUE(nastaveni.schranka.souradnice_existuje);
     // YX: the first plane coordinate is Y; kind 2 copies alike.
     nastaveni.NastavPoradiXY(1);
@@ -174,8 +194,7 @@ TEST_F(TabulkaTest, CopyOfDeviationAndEllipsoidRowsLeavesThePointBufferAlone)
     EXPECT_EQ(TextKopieTabulkySouradnic(s, nastaveni, {true}, TypTabulkyOdchylekAprior), "5\t1.00\t2.50\t10.00\r\n");
     nastaveni.NastavPoradiXY(1);
     EXPECT_EQ(TextKopieTabulkySouradnic(s, nastaveni, {true}, TypTabulkyOdchylekAposterior), "5\t2.50\t1.00\t10.00\r\n");
-    // pi rad = 200 gon.
-    EXPECT_EQ(TextKopieTabulkySouradnic(s, nastaveni, {true}, TypTabulkyElipsoidu), "5\t4.00\t200.00000\t0.00000\r\n");
+    // Ellipsoid rows: length in mm, pi rad = 200 gon; the point buffer is not touched.
     nastaveni.schranka.souradnice_existuje = false;
     KopirujTabulkuSouradnic(s, nastaveni, {true}, TypTabulkyElipsoidu);
     EXPECT_EQ(TextSchranky(), "5\t4.00\t200.00000\t0.00000\r\n");
@@ -186,9 +205,6 @@ TEST_F(TabulkaTest, CopyOfDeviationAndEllipsoidRowsLeavesThePointBufferAlone)
 
 TEST_F(TabulkaTest, PasteWithOneSelectedRowInsertsBeforeItAndWithNoneAppends)
 {
-    OknoTabulky okno;
-    okno.show();
-    Mrizka* m = okno.StringGrid3;
     Tsouradnice buffer = Seznam({Bod("X1", 10, 10, 0), Bod("X2", 20, 20, 0)});
     Tsouradnice s = Seznam({Bod("1", 1, 1, 0), Bod("2", 2, 2, 0), Bod("3", 3, 3, 0)});
     TboolVector vyber;
@@ -201,14 +217,14 @@ TEST_F(TabulkaTest, PasteWithOneSelectedRowInsertsBeforeItAndWithNoneAppends)
 
     vyber[1] = true;
     EXPECT_TRUE(VlozSouradniceZeSchranky(m, s, buffer, vyber, chyby, nastaveni));
-    EXPECT_EQ(Cisla(s), (std::vector<std::string>{"1", "X1", "X2", "2", "3"}));
+    EXPECT_EQ(Cisla(s), (V{"1", "X1", "X2", "2", "3"}));
     // The records up to the insertion point and the pasted ones are renumbered.
     EXPECT_EQ(s.bod[1].poradi, 2);
     EXPECT_EQ(s.bod[2].poradi, 3);
 
     ZrusVyber(vyber);
     EXPECT_TRUE(VlozSouradniceZeSchranky(m, s, buffer, vyber, chyby, nastaveni));
-    EXPECT_EQ(Cisla(s), (std::vector<std::string>{"1", "X1", "X2", "2", "3", "X1", "X2"}));
+    EXPECT_EQ(Cisla(s), (V{"1", "X1", "X2", "2", "3", "X1", "X2"}));
     EXPECT_EQ(m->Row(), 6);  // the last filled point
     // The buffer keeps its points; the list check marked the repeated numbers.
     EXPECT_EQ(buffer.bod.size(), 2u);
@@ -221,7 +237,6 @@ TEST_F(TabulkaTest, PasteWithOneSelectedRowInsertsBeforeItAndWithNoneAppends)
     const auto pred = Cisla(s);
     EXPECT_TRUE(VlozSouradniceZeSchranky(m, s, buffer, vyber, chyby, nastaveni));
     EXPECT_EQ(Cisla(s), pred);
-    okno.Close();
 }
 
 TEST_F(TabulkaTest, CutFillsOnlyTheBufferAndDeletes)
@@ -231,25 +246,22 @@ TEST_F(TabulkaTest, CutFillsOnlyTheBufferAndDeletes)
     TboolVector vyber{false, true, true};
     NastavTextSchranky("beze zmeny");
     EXPECT_TRUE(VyjmiSouradnice(nullptr, s, buffer, vyber, chyby, nastaveni));
-    EXPECT_EQ(Cisla(buffer), (std::vector<std::string>{"2", "3"}));
-    EXPECT_EQ(Cisla(s), std::vector<std::string>{"1"});
+    EXPECT_EQ(Cisla(buffer), (V{"2", "3"}));
+    EXPECT_EQ(Cisla(s), V{"1"});
     EXPECT_TRUE(nastaveni.schranka.souradnice_existuje);
     EXPECT_EQ(TextSchranky(), "beze zmeny");
     EXPECT_FALSE(JeNecoVybrano(vyber));
 }
 
-TEST_F(TabulkaTest, DeletingAllPointsLeavesRowZeroAndAnEmptyList)
+TEST_F(TabulkaTest, DeletingOrDetachingAllPointsLeavesRowZeroAndAnEmptyList)
 {
-    OknoTabulky okno;
-    okno.show();
-    Mrizka* m = okno.StringGrid3;
     Tsouradnice s = Seznam({Bod("1", 1, 1, 0), Bod("2", 2, 2, 0), Bod("3", 3, 3, 0)});
     TboolVector vyber;
     ObnovTabulkuSouradnic(m, s, nastaveni, TypTabulkyVstup, vyber);
     // Deleting the middle point makes the next one (now at its place) current.
     vyber[1] = true;
     EXPECT_TRUE(SmazVybraneBody(m, vyber, s, chyby, nastaveni));
-    EXPECT_EQ(Cisla(s), (std::vector<std::string>{"1", "3"}));
+    EXPECT_EQ(Cisla(s), (V{"1", "3"}));
     EXPECT_EQ(s.bod[1].poradi, 2);
     EXPECT_EQ(m->Row(), 1);
     VyberVse(vyber);
@@ -257,7 +269,15 @@ TEST_F(TabulkaTest, DeletingAllPointsLeavesRowZeroAndAnEmptyList)
     EXPECT_EQ(s.PocetPlnychBodu(), 0);
     EXPECT_EQ(m->Row(), 0);
     EXPECT_FALSE(SmazVybraneBody(m, vyber, s, chyby, nastaveni));  // nothing selected
-    okno.Close();
+
+    // Detaching an epoch empties the main list.
+    Tsouradnice hlavni = VPocatku({"1", "1"});
+    vyber = {true, true};
+    SmazVsechnyBody(m, vyber, hlavni, nastaveni);
+    EXPECT_EQ(hlavni.PocetPlnychBodu(), 0);
+    EXPECT_FALSE(JeNecoVybrano(vyber));
+    EXPECT_EQ(m->Row(), 0);
+    EXPECT_EQ(m->Cell(0, 0), "");
 }
 
 TEST_F(TabulkaTest, MoveSortAndSwap)
@@ -267,10 +287,10 @@ TEST_F(TabulkaTest, MoveSortAndSwap)
     TboolVector vyber{true, false, false};
     // The first point cannot go up: nothing moves, it stays selected.
     EXPECT_TRUE(PosunVybranyBod(nullptr, vyber, s, true, nastaveni));
-    EXPECT_EQ(Cisla(s), (std::vector<std::string>{"B", "A", "C"}));
+    EXPECT_EQ(Cisla(s), (V{"B", "A", "C"}));
     EXPECT_EQ(vyber, (TboolVector{true, false, false}));
     EXPECT_TRUE(PosunVybranyBod(nullptr, vyber, s, false, nastaveni));
-    EXPECT_EQ(Cisla(s), (std::vector<std::string>{"A", "B", "C"}));
+    EXPECT_EQ(Cisla(s), (V{"A", "B", "C"}));
     EXPECT_EQ(vyber, (TboolVector{false, true, false}));
     EXPECT_EQ(s.bod[1].poradi, 2);
     vyber = {true, true, false};
@@ -278,7 +298,7 @@ TEST_F(TabulkaTest, MoveSortAndSwap)
 
     EXPECT_TRUE(SeradSouradnice(nullptr, vyber, s, 3, nastaveni));  // by Y
     EXPECT_FALSE(JeNecoVybrano(vyber));
-    EXPECT_EQ(Cisla(s), (std::vector<std::string>{"A", "B", "C"}));
+    EXPECT_EQ(Cisla(s), (V{"A", "B", "C"}));
     Tsouradnice prazdny;
     EXPECT_FALSE(SeradSouradnice(nullptr, vyber, prazdny, 1, nastaveni));
 
@@ -295,7 +315,7 @@ TEST_F(TabulkaTest, MoveSortAndSwap)
 
 TEST_F(TabulkaTest, ActivatingTheEpochTwoRowOfAPairActivatesBothRows)
 {
-    Tsouradnice s = Seznam({Bod("1", 0, 0, 0, 1), Bod("1", 0, 0, 0, 1), Bod("2", 0, 0, 0, 2), Bod("2", 0, 0, 0, 2)});
+    Tsouradnice s = VPocatku({"1", "1", "2", "2"}, true);
     TboolVector vyber{false, true, false, false};
     EXPECT_TRUE(NastavAktivituDvojic(nullptr, vyber, s, false, nastaveni));
     EXPECT_FALSE(s.bod[0].JeAktiv);
@@ -308,32 +328,18 @@ TEST_F(TabulkaTest, ActivatingTheEpochTwoRowOfAPairActivatesBothRows)
     EXPECT_FALSE(NastavAktivituDvojic(nullptr, vyber, s, true, nastaveni));
     EXPECT_FALSE(s.bod[0].JeAktiv);
     // A lone filled row after the pairs belongs to no pair.
-    Tsouradnice liche = Seznam({Bod("1", 0, 0, 0), Bod("1", 0, 0, 0), Bod("9", 0, 0, 0)});
+    Tsouradnice liche = VPocatku({"1", "1", "9"});
     liche.bod[2].JeAktiv = false;
     TboolVector jen{false, false, true};
     EXPECT_FALSE(NastavAktivituDvojic(nullptr, jen, liche, true, nastaveni));
     EXPECT_FALSE(liche.bod[2].JeAktiv);
 }
 
-TEST_F(TabulkaTest, DetachingEmptiesTheMainList)
-{
-    OknoTabulky okno;
-    okno.show();
-    Tsouradnice s = Seznam({Bod("1", 0, 0, 0), Bod("1", 0, 0, 0)});
-    TboolVector vyber{true, true};
-    SmazVsechnyBody(okno.StringGrid3, vyber, s, nastaveni);
-    EXPECT_EQ(s.PocetPlnychBodu(), 0);
-    EXPECT_FALSE(JeNecoVybrano(vyber));
-    EXPECT_EQ(okno.StringGrid3->Row(), 0);
-    EXPECT_EQ(okno.StringGrid3->Cell(0, 0), "");
-    okno.Close();
-}
-
 // ---------------------------------------------------------------- scans
 
 TEST_F(TabulkaTest, FaultSearchWrapsOnceAndZeroDeviationSearch)
 {
-    Tsouradnice s = Seznam({Bod("1", 0, 0, 0), Bod("2", 0, 0, 0), Bod("3", 0, 0, 0), Bod("4", 0, 0, 0)});
+    Tsouradnice s = VPocatku({"1", "2", "3", "4"});
     s.bod[0].kontrola[1] = true;
     s.bod[2].kontrola[0] = true;
     const int posledni = 3;
@@ -346,13 +352,13 @@ TEST_F(TabulkaTest, FaultSearchWrapsOnceAndZeroDeviationSearch)
     EXPECT_TRUE(NajdiChybnyBod(s, index, 0, posledni));
     EXPECT_EQ(index, 2);
     // No faulty point: the index stays.
-    Tsouradnice ok = Seznam({Bod("1", 0, 0, 0), Bod("2", 0, 0, 0)});
+    Tsouradnice ok = VPocatku({"1", "2"});
     index = 1;
     EXPECT_FALSE(NajdiChybnyBod(ok, index, 1, 1));
     EXPECT_FALSE(NajdiChybnyBod(ok, index, -1, 1));
     EXPECT_EQ(index, 1);
 
-    Tsouradnice odchylky = Seznam({Bod("1", 0, 0, 0), Bod("2", 0, 0, 0), Bod("3", 0, 0, 0)});
+    Tsouradnice odchylky = VPocatku({"1", "2", "3"});
     for (Tbod& b : odchylky.bod) b.sig_X = b.sig_Y = b.sig_Z = 0.001L;
     odchylky.bod[1].sig_Z = 0;
     index = 0;
@@ -375,8 +381,7 @@ Tatribut Cislem(const std::string& text, int kod)
 
 TEST_F(TabulkaTest, NumberCriterionContainsIgnoringCaseAndOrders)
 {
-    Tsouradnice s = Seznam({Bod("10", 0, 0, 0), Bod("110", 0, 0, 0), Bod("a10b", 0, 0, 0), Bod("9", 0, 0, 0),
-                            Bod("101", 0, 0, 0)});
+    Tsouradnice s = VPocatku({"10", "110", "a10b", "9", "101"});
     TboolVector vyber(s.bod.size(), false);
     VyberBodyDleAtributu(s, Cislem("10", 1), vyber, nastaveni);  // "≈"
     EXPECT_EQ(vyber, (TboolVector{true, true, true, false, true}));
@@ -415,7 +420,7 @@ TEST_F(TabulkaTest, CoordinateEqualsComparesTheValueAsTheGridShowsIt)
 
 TEST_F(TabulkaTest, FixationCriterionJudgesEachRowByItsOwnFlag)
 {
-    Tsouradnice s = Seznam({Bod("1", 0, 0, 0), Bod("1", 0, 0, 0), Bod("2", 0, 0, 0), Bod("2", 0, 0, 0)});
+    Tsouradnice s = VPocatku({"1", "1", "2", "2"});
     s.bod[1].JeFixni = true;
     s.bod[2].JeFixni = true;
     s.PridejPrazdnyBod();
@@ -436,8 +441,7 @@ TEST_F(TabulkaTest, FixationCriterionJudgesEachRowByItsOwnFlag)
 
 TEST_F(TabulkaTest, SearchRunsStrictlyAfterTheStartTowardsTheEnd)
 {
-    Tsouradnice s = Seznam({Bod("5", 0, 0, 0), Bod("1", 0, 0, 0), Bod("5", 0, 0, 0), Bod("2", 0, 0, 0),
-                            Bod("5", 0, 0, 0)});
+    Tsouradnice s = VPocatku({"5", "1", "5", "2", "5"});
     const Tatribut a = Cislem("5", 0);
     int index = -7;
     EXPECT_TRUE(HledejBodDleAtributu(s, a, index, nastaveni, 4, 0));  // upwards from 0
@@ -463,8 +467,7 @@ TEST_F(TabulkaTest, SearchRunsStrictlyAfterTheStartTowardsTheEnd)
 
 TEST_F(TabulkaTest, MouseAndKeySelectionGestures)
 {
-    Tsouradnice s = Seznam({Bod("1", 0, 0, 0), Bod("2", 0, 0, 0), Bod("3", 0, 0, 0), Bod("4", 0, 0, 0),
-                            Bod("5", 0, 0, 0)});
+    Tsouradnice s = VPocatku({"1", "2", "3", "4", "5"});
     s.PridejPrazdnyBod();
     TboolVector v(6, false);
     TvyberMysi mys;
@@ -518,7 +521,7 @@ QColor Pixel(int sloupec, int radek, const Tsouradnice& s, const TboolVector& v,
 
 TEST_F(TabulkaTest, MainGridPaintsPairsInactiveSelectedAndFixedPoints)
 {
-    Tsouradnice s = Seznam({Bod("1", 0, 0, 0, 1), Bod("1", 0, 0, 0, 1), Bod("2", 0, 0, 0, 2), Bod("2", 0, 0, 0, 2)});
+    Tsouradnice s = VPocatku({"1", "1", "2", "2"}, true);
     s.bod[2].JeAktiv = s.bod[3].JeAktiv = false;
     s.bod[0].JeFixni = s.bod[1].JeFixni = true;
     s.PridejPrazdnyBod();
@@ -547,7 +550,7 @@ TEST_F(TabulkaTest, MainGridPaintsPairsInactiveSelectedAndFixedPoints)
 
 TEST_F(TabulkaTest, MainGridWritesTheNumberOncePerPair)
 {
-    Tsouradnice s = Seznam({Bod("1", 0, 0, 0, 1), Bod("1", 0, 0, 0, 1)});
+    Tsouradnice s = VPocatku({"1", "1"}, true);
     TboolVector v{false, false};
     auto tmave = [&](int radek) {
         QImage obraz(130, 18, QImage::Format_RGB32);
