@@ -130,6 +130,27 @@ constexpr std::size_t B = 20;   // first point line
 constexpr std::size_t K = 25;   // first covariance line
 constexpr std::size_t G = 30;   // first drawing record
 
+// Sets whole lines of an epoch text.
+void Nastav(TStringList& r, std::initializer_list<std::pair<std::size_t, const char*>> radky)
+{
+    for (const auto& [i, text] : radky) r[i] = text;
+}
+
+// Replaces the first occurrence of co in a line.
+void Nahrad(std::string& radek, const std::string& co, const std::string& cim)
+{
+    const std::size_t p = radek.find(co);
+    ASSERT_NE(p, std::string::npos) << radek;
+    radek.replace(p, co.size(), cim);
+}
+
+std::vector<std::string> Cisla(const Tsouradnice& s)
+{
+    std::vector<std::string> c;
+    for (const Tbod& b : s.bod) c.push_back(b.cislo);
+    return c;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- the hand-written epoch
@@ -157,30 +178,22 @@ TEST(Etapa, HandWrittenEpochAttachesWithEverythingItImplies)
                             e.pocetNeznamych, e.pocetNadbytecnych, e.pocetPodminek};
     const int ocekavane[15] = {4, 4, 4, 0, 0, 0, 0, 12, 3, 2, 1, 2, 8, 4, 0};
     for (int i = 0; i < 15; ++i) EXPECT_EQ(citace[i], ocekavane[i]) << "counter " << i + 1;
-    EXPECT_EQ(e.odchylkaJednotkovaAprior, 1.0L);
-    EXPECT_EQ(e.odchylkaJednotkovaAposterior, 1.2L);
-    EXPECT_EQ(e.rozptylJednotkovyAprior, 1.0L);
-    EXPECT_EQ(e.rozptylJednotkovyAposterior, 1.2L * 1.2L);
+    EXPECT_EQ((std::vector<Extended>{e.odchylkaJednotkovaAprior, e.odchylkaJednotkovaAposterior,
+                                     e.rozptylJednotkovyAprior, e.rozptylJednotkovyAposterior}),
+              (std::vector<Extended>{1.0L, 1.2L, 1.0L, 1.2L * 1.2L}));
 
     ASSERT_EQ(e.souradnice.bod.size(), 3u);
     const Tbod& p101 = e.souradnice.bod[0];
     const Tbod& p102 = e.souradnice.bod[1];
     const Tbod& p50 = e.souradnice.bod[2];
-    EXPECT_EQ(p101.cislo, "101");
-    EXPECT_EQ(p102.cislo, "102");
-    EXPECT_EQ(p50.cislo, "50");
+    EXPECT_EQ(Cisla(e.souradnice), (std::vector<std::string>{"101", "102", "50"}));
     EXPECT_EQ(p101.poradi, 1);
     EXPECT_EQ(p50.poradi, 3);
     EXPECT_TRUE(Blizko(p101.X, 1000.123456L, 1e-12L));
     EXPECT_EQ(p101.Y, 2000.5L);
     EXPECT_EQ(p102.Z, 301.5L);
-    EXPECT_FALSE(p101.JeFixni);
-    EXPECT_FALSE(p102.JeFixni);
-    EXPECT_TRUE(p50.JeFixni);
-    for (const Tbod& b : e.souradnice.bod) {
-        EXPECT_TRUE(b.JePlny);
-        EXPECT_TRUE(b.JeAktiv);
-    }
+    EXPECT_TRUE(!p101.JeFixni && !p102.JeFixni && p50.JeFixni);
+    for (const Tbod& b : e.souradnice.bod) EXPECT_TRUE(b.JePlny && b.JeAktiv);
 
     // Determined points.
     const Extended t = 1e-15L;
@@ -208,33 +221,17 @@ TEST(Etapa, HandWrittenEpochAttachesWithEverythingItImplies)
                              p50.elipsoid.c_delka})
         EXPECT_EQ(x, -1.0L);
 
-    // The matrix.
+    // The matrix (a lower triangle of order 6) as the full table: six rows,
+    // the upper half mirrored.
     ASSERT_EQ(e.maticeKovariancni.size(), 6u);
-    for (std::size_t i = 0; i < 6; ++i) EXPECT_EQ(e.maticeKovariancni[i].size(), i + 1);
-    EXPECT_EQ(e.maticeKovariancni[0][0], 4e-6L);
-    EXPECT_EQ(e.maticeKovariancni[3][0], 5e-7L);
-    EXPECT_EQ(e.maticeKovariancni[4][1], 2e-7L);
-    EXPECT_EQ(e.maticeKovariancni[5][2], 1e-7L);
-    EXPECT_EQ(e.maticeKovariancni[4][3], 1.5e-6L);
-    EXPECT_EQ(e.maticeKovariancni[5][5], 9e-6L);
-    EXPECT_EQ(e.maticeKovariancni[5][4], 0.0L);
-
-    // The full table: six rows, the upper half mirrored.
     const std::string& tabulka = e.kovariancniMaticeStr();
     EXPECT_EQ(std::count(tabulka.begin(), tabulka.end(), '\n'), 6);
     EXPECT_EQ(tabulka.substr(0, tabulka.find("\r\n")), "4E-6 0 0 5E-7 0 0");
     EXPECT_NE(tabulka.find("\r\n5E-7 0 0 2.5E-6 1.5E-6 0\r\n"), std::string::npos);
 
     // Drawing data.
-    ASSERT_EQ(e.grafika.pocetMereni, 3);
-    ASSERT_EQ(e.grafika.mereni.size(), 3u);
-    const TgrafikaZaznam& z0 = e.grafika.mereni[0];
-    EXPECT_EQ(z0.iStn, 2);
-    EXPECT_EQ(z0.iCil, 0);
-    EXPECT_EQ(z0.delkaS, 2);
-    EXPECT_EQ(z0.smer, 2);
-    EXPECT_EQ(z0.zenit, 2);
-    EXPECT_TRUE(z0.JePlny);
+    EXPECT_EQ(e.grafika.pocetMereni, 3);
+    EXPECT_EQ(e.grafika.mereni2Str(), "2 0 2 2 2 0 0 0 -1\r\n2 1 1 1 1 0 0 0 -1\r\n0 1 1 1 1 0 0 0 -1");
     ASSERT_EQ(e.grafika.pocetBodu, 3);
     EXPECT_EQ(e.grafika.body[0].cislo, "101");
     EXPECT_TRUE(Blizko(e.grafika.body[1].a_smernik, Pi / 4, 1e-12L));
@@ -243,16 +240,10 @@ TEST(Etapa, HandWrittenEpochAttachesWithEverythingItImplies)
     EXPECT_EQ(e.grafika.odchylkaJednotkovaAprior, 1.0L);
     EXPECT_EQ(e.grafika.odchylkaJednotkovaAposterior, 1.2L);
 
-    // Analyses at their default point choice, report empty, file recorded.
-    EXPECT_EQ(e.analyzaDelka.iStn, 0);
-    EXPECT_EQ(e.analyzaDelka.iCilL, 1);
-    EXPECT_EQ(e.analyzaUhel.iCilP, 2);
-    EXPECT_EQ(e.analyzaUhel.typPresnost, 0);
-    EXPECT_TRUE(e.protokol.text.empty());
-    EXPECT_FALSE(e.protokol.jePlny);
-    EXPECT_EQ(e.soubor.jmeno, "sit3.epc");
-    EXPECT_EQ(e.soubor.cesta, Data);
-    EXPECT_EQ(e.soubor.pripona, ".epc");
+    // Analyses at their default point choice, file recorded.
+    EXPECT_EQ((std::vector<int>{e.analyzaDelka.iStn, e.analyzaDelka.iCilL, e.analyzaUhel.iCilP}),
+              (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(e.soubor.cesta + e.soubor.jmeno, Data + "sit3.epc");
 }
 
 TEST(Etapa, WritingTheHandWrittenEpochGivesItsTextAndReadsBack)
@@ -285,7 +276,7 @@ TEST(Etapa, WritingTheHandWrittenEpochGivesItsTextAndReadsBack)
 }
 
 // Two epochs in one text (sections 2-5 and 6-9), as the project file holds
-// them, with lines before, between and after.
+// them, with lines before, between and after; a generated epoch round-trips.
 TEST(Etapa, TwoEpochsInOneTextReadFromTheirOwnSections)
 {
     Tetapa a, b;
@@ -306,24 +297,6 @@ TEST(Etapa, TwoEpochsInOneTextReadFromTheirOwnSections)
     a2.soubor = a.soubor;
     EXPECT_EQ(Otisk(a2), Otisk(a));
     EXPECT_EQ(Otisk(b2), Otisk(b));
-}
-
-TEST(Etapa, GeneratedEpochRoundTripsAndSecondWriteIsIdentical)
-{
-    TStringList g = Generuj(20, 3, 5);
-    Tetapa e;
-    ASSERT_TRUE(NacistEtapuZeSeznamu(g, e, 1));
-    EXPECT_EQ(e.pocetBoduUrcovanych, 20);
-    EXPECT_EQ(e.maticeKovariancni.size(), 60u);
-    TStringList prvni;
-    UlozitEtapu(prvni, e, 1);
-    Tetapa zpet;
-    TStringList kopie = prvni;
-    ASSERT_TRUE(NacistEtapuZeSeznamu(kopie, zpet, 1));
-    EXPECT_EQ(Otisk(zpet), Otisk(e));
-    TStringList druhe;
-    UlozitEtapu(druhe, zpet, 1);
-    EXPECT_EQ(druhe, prvni);
 }
 
 TEST(Etapa, NotAdjustedEpochWithTextAroundItsSections)
@@ -357,6 +330,10 @@ TEST(Etapa, EightTagsReadAsAnEmptyEpoch)
     ASSERT_TRUE(NacistEtapuZeSeznamu(r, f, 1));
     EXPECT_FALSE(f.jePripojen);
     EXPECT_EQ(f.pocetSmer, -1);
+
+    // A stray line between the empty sections is no empty epoch.
+    r = {"<1>", "</1>", "between", "<2>", "</2>", "<3>", "</3>", "<4>", "</4>"};
+    EXPECT_FALSE(NacistEtapuZeSeznamu(r, f, 1));
 }
 
 TEST(Etapa, NotAttachedEpochWritesEightTagsThatReadBack)
@@ -370,26 +347,15 @@ TEST(Etapa, NotAttachedEpochWritesEightTagsThatReadBack)
     EXPECT_FALSE(f.jePripojen);
 }
 
-TEST(Etapa, StrayLineBetweenEmptySectionsIsNoEmptyEpoch)
-{
-    TStringList r{"<1>", "</1>", "between", "<2>", "</2>", "<3>", "</3>", "<4>", "</4>"};
-    Tetapa e;
-    EXPECT_FALSE(NacistEtapuZeSeznamu(r, e, 1));
-}
-
 // An attached epoch without drawing records writes an empty section s+3,
 // without an empty line, and reads back.
 TEST(Etapa, EpochWithoutDrawingRecordsWritesEmptySectionThatReadsBack)
 {
     TStringList r = Soubor("sit3.epc");
-    // No measurements on lines: all counters of kinds 0, no records.
-    for (std::size_t i = 1; i <= 7; ++i) r[H + i] = "0";
-    r[H + 8] = "0";
-    r[H + 12] = "0";   // unknowns 6
-    r[H + 13] = "6";
-    r[H + 14] = "0";   // redundancy 0 - 6 + 6
-    r[H + 15] = "6";
-    r[H + 17] = "0";   // not adjusted
+    // No measurements: all counters of kinds 0, unknowns 6, redundancy
+    // 0 - 6 + 6, not adjusted, no records.
+    for (std::size_t i = 1; i <= 8; ++i) r[H + i] = "0";
+    Nastav(r, {{H + 12, "0"}, {H + 13, "6"}, {H + 14, "0"}, {H + 15, "6"}, {H + 17, "0"}});
     r.erase(r.begin() + G, r.begin() + G + 3);
     Tetapa e;
     ASSERT_TRUE(NacistEtapuZeSeznamu(r, e, 1));
@@ -406,55 +372,31 @@ TEST(Etapa, EpochWithoutDrawingRecordsWritesEmptySectionThatReadsBack)
 
 // ---------------------------------------------------------------- accepted variations
 
+struct Zmena {
+    const char* nazev;
+    std::function<void(TStringList&)> zmena;
+};
+
 TEST(Etapa, AcceptedVariationsOfTheText)
 {
-    struct Pripad {
-        const char* nazev;
-        std::function<void(TStringList&)> zmena;
-    };
-    const std::vector<Pripad> pripady = {
+    const std::vector<Zmena> pripady = {
         {"a supplementary tie counts twice (10 0 10 0 0 0 1 -> 22)",
-         [](TStringList& r) {
-             r[H + 7] = "1";
-             r[H + 8] = "14";
-             r[H + 14] = "6";
-         }},
+         [](TStringList& r) { Nastav(r, {{H + 7, "1"}, {H + 8, "14"}, {H + 14, "6"}}); }},
         {"a-priori deviation just below 100000", [](TStringList& r) { r[H + 16] = "99999.9"; }},
         {"decimal comma in a deviation", [](TStringList& r) { r[H + 16] = "1,5"; }},
         {"a-posteriori 0 with redundancy 0",
-         [](TStringList& r) {
-             r[H + 12] = "6";
-             r[H + 13] = "12";
-             r[H + 14] = "0";
-             r[H + 17] = "0";
-         }},
+         [](TStringList& r) { Nastav(r, {{H + 12, "6"}, {H + 13, "12"}, {H + 14, "0"}, {H + 17, "0"}}); }},
         {"blanks and tabs around lines, tags included",
-         [](TStringList& r) {
-             r[0] = " <1>";
-             r[H + 18] = "</1> ";
-             r[B] = "\t" + r[B] + "  ";
-             r[K] += " ";
-         }},
-        {"empty lines anywhere", [](TStringList& r) {
-             r.insert(r.begin() + G, "");
-             r.insert(r.begin() + K + 1, "   ");
-             r.insert(r.begin() + H + 3, "");
-         }},
+         [](TStringList& r) { Nastav(r, {{0, " <1>"}, {H + 18, "</1> "}}); r[B] = "\t" + r[B] + "  "; r[K] += " "; }},
+        {"empty lines anywhere",
+         [](TStringList& r) { r.insert(r.begin() + G, ""); r.insert(r.begin() + K + 1, "   "); r.insert(r.begin() + H + 3, ""); }},
         {"lines before, between and after the sections",
-         [](TStringList& r) {
-             r.push_back("after");
-             r.insert(r.begin() + 24, "between points and covariance");
-             r.insert(r.begin(), "before");
-         }},
-        {"points separated by blanks", [](TStringList& r) {
-             r[B] = "101 1000.123456 2000.5 300.25 0 -1";
-         }},
-        {"covariance items separated by commas",
-         [](TStringList& r) { r[K] = "4E-6,0,0,5E-7,0,0,1E-6,0,0,2E-7"; }},
-        {"a record not in use still counts",
-         [](TStringList& r) { r[G + 2] = "0 1 1 1 1 0 0 0 0"; }},
+         [](TStringList& r) { r.push_back("after"); r.insert(r.begin() + 24, "between"); r.insert(r.begin(), "before"); }},
+        {"points separated by blanks", [](TStringList& r) { r[B] = "101 1000.123456 2000.5 300.25 0 -1"; }},
+        {"covariance items separated by commas", [](TStringList& r) { r[K] = "4E-6,0,0,5E-7,0,0,1E-6,0,0,2E-7"; }},
+        {"a record not in use still counts", [](TStringList& r) { r[G + 2] = "0 1 1 1 1 0 0 0 0"; }},
     };
-    for (const Pripad& p : pripady) {
+    for (const Zmena& p : pripady) {
         TStringList r = Soubor("sit3.epc");
         p.zmena(r);
         Tetapa e;
@@ -466,138 +408,102 @@ TEST(Etapa, AcceptedVariationsOfTheText)
 // ---------------------------------------------------------------- rejections
 
 // Every rejection fails the reading and leaves a loaded epoch exactly as it
-// was, through the list reader and through the file reader.
+// was, through the list reader and through the file reader. Rows marked
+// "fault" guard mended faults: the reader used to compare only the counts of
+// the two groups (a fixed point among the determined rows later took a
+// determined point's covariance block), let a number stand in both groups,
+// and took "nan" and "inf" for numbers.
 TEST(Etapa, EveryRejectionFailsAndLeavesTheLoadedEpochAsItWas)
 {
-    struct Pripad {
-        const char* nazev;
-        std::function<void(TStringList&)> zmena;
-    };
-    auto nahrad = [](std::string& radek, const std::string& co, const std::string& cim) {
-        const std::size_t p = radek.find(co);
-        ASSERT_NE(p, std::string::npos) << radek;
-        radek.replace(p, co.size(), cim);
-    };
-    const std::vector<Pripad> pripady = {
+    using R = TStringList&;
+    const std::vector<Zmena> pripady = {
         // tags
-        {"missing closing tag", [](TStringList& r) { r.pop_back(); }},
-        {"tag twice", [](TStringList& r) { r.insert(r.begin() + B, "<3>"); }},
-        {"closing tag before its opening tag",
-         [](TStringList& r) { std::swap(r[K - 1], r[K + 3]); }},
-        {"no text at all", [](TStringList& r) { r.clear(); }},
+        {"missing closing tag", [](R r) { r.pop_back(); }},
+        {"tag twice", [](R r) { r.insert(r.begin() + B, "<3>"); }},
+        {"closing tag before its opening tag", [](R r) { std::swap(r[K - 1], r[K + 3]); }},
+        {"no text at all", [](R r) { r.clear(); }},
         // header
-        {"header of 16 lines", [](TStringList& r) { r.erase(r.begin() + H + 17); }},
-        {"header of 18 lines", [](TStringList& r) { r.insert(r.begin() + H + 17, "0"); }},
-        {"no determined point (u = 0)",
-         [](TStringList& r) {
-             r[H + 9] = "1";
-             r[H + 10] = "0";
-             r[H + 13] = "2";
-             r[H + 14] = "10";
-         }},
-        {"supplementary tie counted once",
-         [](TStringList& r) {
-             r[H + 7] = "1";
-             r[H + 8] = "13";
-             r[H + 14] = "5";
-         }},
-        {"a counter above 1000000", [](TStringList& r) { r[H + 15] = "1000001"; }},
-        {"a negative counter", [](TStringList& r) { r[H + 4] = "-1"; }},
-        {"measurements not the sum of the kinds", [](TStringList& r) { r[H + 8] = "13"; }},
-        {"points not determined + fixed", [](TStringList& r) { r[H + 9] = "4"; }},
-        {"unknowns not 3u + further unknowns", [](TStringList& r) { r[H + 13] = "9"; }},
-        {"redundancy not measurements - unknowns + conditions",
-         [](TStringList& r) { r[H + 14] = "5"; }},
-        {"negative redundancy",
-         [](TStringList& r) {
-             r[H + 12] = "7";
-             r[H + 13] = "13";
-             r[H + 14] = "-1";
-             r[H + 17] = "0";
-         }},
-        {"a counter with decimals", [](TStringList& r) { r[H + 1] = "4.0"; }},
-        {"a counter in hexadecimal", [](TStringList& r) { r[H + 1] = "$4"; }},
-        {"a counter in C hexadecimal", [](TStringList& r) { r[H + 1] = "0x4"; }},
-        {"a counter of two words", [](TStringList& r) { r[H + 1] = "4 4"; }},
-        {"a counter beyond 32 bits", [](TStringList& r) { r[H + 15] = "4294967296"; }},
-        {"a-priori deviation 0", [](TStringList& r) { r[H + 16] = "0"; }},
-        {"a-priori deviation 100000", [](TStringList& r) { r[H + 16] = "100000"; }},
-        {"negative a-priori deviation", [](TStringList& r) { r[H + 16] = "-1"; }},
-        {"a-priori deviation not a number", [](TStringList& r) { r[H + 16] = "one"; }},
-        {"a-priori deviation nan", [](TStringList& r) { r[H + 16] = "nan"; }},
-        {"a-priori deviation inf", [](TStringList& r) { r[H + 16] = "inf"; }},
-        {"a-posteriori 0 with redundancy", [](TStringList& r) { r[H + 17] = "0"; }},
-        {"a-posteriori above 0 with redundancy 0",
-         [](TStringList& r) {
-             r[H + 12] = "6";
-             r[H + 13] = "12";
-             r[H + 14] = "0";
-         }},
-        {"negative a-posteriori deviation", [](TStringList& r) { r[H + 17] = "-1.2"; }},
-        {"a-posteriori deviation 1e12", [](TStringList& r) { r[H + 17] = "1e12"; }},
-        {"a-posteriori deviation above 1e12", [](TStringList& r) { r[H + 17] = "2e12"; }},
-        {"a-posteriori deviation nan", [](TStringList& r) { r[H + 17] = "NaN"; }},
+        {"header of 16 lines", [](R r) { r.erase(r.begin() + H + 17); }},
+        {"header of 18 lines", [](R r) { r.insert(r.begin() + H + 17, "0"); }},
+        {"no determined point (u = 0)", [](R r) { Nastav(r, {{H + 9, "1"}, {H + 10, "0"}, {H + 13, "2"}, {H + 14, "10"}}); }},
+        {"supplementary tie counted once", [](R r) { Nastav(r, {{H + 7, "1"}, {H + 8, "13"}, {H + 14, "5"}}); }},
+        {"a counter above 1000000", [](R r) { r[H + 15] = "1000001"; }},
+        {"a negative counter", [](R r) { r[H + 4] = "-1"; }},
+        {"measurements not the sum of the kinds", [](R r) { r[H + 8] = "13"; }},
+        {"points not determined + fixed", [](R r) { r[H + 9] = "4"; }},
+        {"unknowns not 3u + further unknowns", [](R r) { r[H + 13] = "9"; }},
+        {"redundancy not measurements - unknowns + conditions", [](R r) { r[H + 14] = "5"; }},
+        {"negative redundancy", [](R r) { Nastav(r, {{H + 12, "7"}, {H + 13, "13"}, {H + 14, "-1"}, {H + 17, "0"}}); }},
+        {"a counter with decimals", [](R r) { r[H + 1] = "4.0"; }},
+        {"a counter in hexadecimal", [](R r) { r[H + 1] = "$4"; }},
+        {"a counter in C hexadecimal", [](R r) { r[H + 1] = "0x4"; }},
+        {"a counter of two words", [](R r) { r[H + 1] = "4 4"; }},
+        {"a counter beyond 32 bits", [](R r) { r[H + 15] = "4294967296"; }},
+        {"a-priori deviation 0", [](R r) { r[H + 16] = "0"; }},
+        {"a-priori deviation 100000", [](R r) { r[H + 16] = "100000"; }},
+        {"negative a-priori deviation", [](R r) { r[H + 16] = "-1"; }},
+        {"a-priori deviation not a number", [](R r) { r[H + 16] = "one"; }},
+        {"fault: a-priori deviation nan", [](R r) { r[H + 16] = "nan"; }},
+        {"fault: a-priori deviation inf", [](R r) { r[H + 16] = "inf"; }},
+        {"a-posteriori 0 with redundancy", [](R r) { r[H + 17] = "0"; }},
+        {"a-posteriori above 0 with redundancy 0", [](R r) { Nastav(r, {{H + 12, "6"}, {H + 13, "12"}, {H + 14, "0"}}); }},
+        {"negative a-posteriori deviation", [](R r) { r[H + 17] = "-1.2"; }},
+        {"a-posteriori deviation 1e12", [](R r) { r[H + 17] = "1e12"; }},
+        {"a-posteriori deviation above 1e12", [](R r) { r[H + 17] = "2e12"; }},
+        {"fault: a-posteriori deviation nan", [](R r) { r[H + 17] = "NaN"; }},
+        {"fault: a-posteriori deviation inf", [](R r) { r[H + 17] = "inf"; }},
         // points
-        {"determined points out of order", [](TStringList& r) { std::swap(r[B], r[B + 1]); }},
-        {"a repeated determined point",
-         [&](TStringList& r) { nahrad(r[B + 1], "102", "101"); }},
-        {"fewer fixed points than the header says",
-         [&](TStringList& r) { nahrad(r[B + 2], "-1\t-1", "0\t-1"); }},
-        {"more fixed points than the header says",
-         [&](TStringList& r) { nahrad(r[B + 1], "0\t-1", "-1\t-1"); }},
-        {"a fixed point among the determined rows",
-         [&](TStringList& r) {
-             nahrad(r[B], "0\t-1", "-1\t-1");
-             nahrad(r[B + 2], "-1\t-1", "0\t-1");
-         }},
-        {"a point number in both groups", [&](TStringList& r) { nahrad(r[B + 2], "50", "101"); }},
-        {"a point line of five words", [&](TStringList& r) { nahrad(r[B], "\t-1", ""); }},
-        {"a point line of seven words", [](TStringList& r) { r[B] += "\t0"; }},
-        {"a point missing", [](TStringList& r) { r.erase(r.begin() + B + 1); }},
-        {"a coordinate nan", [&](TStringList& r) { nahrad(r[B], "2000.5", "nan"); }},
-        {"a coordinate inf", [&](TStringList& r) { nahrad(r[B], "2000.5", "inf"); }},
-        {"a coordinate above 1e12", [&](TStringList& r) { nahrad(r[B], "2000.5", "2e12"); }},
-        {"a flag that is no flag", [&](TStringList& r) { nahrad(r[B], "0\t-1", "yes\t-1"); }},
+        {"determined points out of order", [](R r) { std::swap(r[B], r[B + 1]); }},
+        {"a repeated determined point", [](R r) { Nahrad(r[B + 1], "102", "101"); }},
+        {"fewer fixed points than the header says", [](R r) { Nahrad(r[B + 2], "-1\t-1", "0\t-1"); }},
+        {"more fixed points than the header says", [](R r) { Nahrad(r[B + 1], "0\t-1", "-1\t-1"); }},
+        {"fault: a fixed point among the determined rows",
+         [](R r) { Nahrad(r[B], "0\t-1", "-1\t-1"); Nahrad(r[B + 2], "-1\t-1", "0\t-1"); }},
+        {"fault: a point number in both groups", [](R r) { Nahrad(r[B + 2], "50", "101"); }},
+        {"fault: a point number in both groups (last determined)", [](R r) { Nahrad(r[B + 2], "50", "102"); }},
+        {"a point line of five words", [](R r) { Nahrad(r[B], "\t-1", ""); }},
+        {"a point line of seven words", [](R r) { r[B] += "\t0"; }},
+        {"a point missing", [](R r) { r.erase(r.begin() + B + 1); }},
+        {"fault: a coordinate nan", [](R r) { Nahrad(r[B], "2000.5", "nan"); }},
+        {"fault: a coordinate inf", [](R r) { Nahrad(r[B], "2000.5", "inf"); }},
+        {"fault: a fixed point's coordinate -inf", [](R r) { Nahrad(r[B + 2], "1900", "-inf"); }},
+        {"a coordinate above 1e12", [](R r) { Nahrad(r[B], "2000.5", "2e12"); }},
+        {"a flag that is no flag", [](R r) { Nahrad(r[B], "0\t-1", "yes\t-1"); }},
         // covariance
-        {"covariance section a line short", [](TStringList& r) { r.erase(r.begin() + K + 2); }},
-        {"covariance section a line long", [](TStringList& r) { r.insert(r.begin() + K + 3, "0"); }},
-        {"nine numbers on a full line", [&](TStringList& r) { nahrad(r[K], " 2E-7", ""); }},
-        {"eleven numbers on a full line", [](TStringList& r) { r[K] += " 0"; }},
-        {"two numbers on the last line", [](TStringList& r) { r[K + 2] += " 0"; }},
-        {"a negative variance", [&](TStringList& r) { nahrad(r[K], "4E-6", "-4E-6"); }},
-        {"a negative variance of the last point",
-         [&](TStringList& r) { r[K + 2] = "-9E-6"; }},
-        {"a covariance nan", [&](TStringList& r) { nahrad(r[K + 1], "0 9E-6", "nan 9E-6"); }},
-        {"a covariance inf", [&](TStringList& r) { nahrad(r[K + 1], "0 9E-6", "inf 9E-6"); }},
-        {"a covariance -inf", [&](TStringList& r) { nahrad(r[K + 1], "0 9E-6", "-INF 9E-6"); }},
-        {"a variance beyond the floating-point range", [](TStringList& r) { r[K + 2] = "1e99999"; }},
-        {"a covariance that is no number",
-         [&](TStringList& r) { nahrad(r[K + 1], "0 9E-6", "x 9E-6"); }},
-        {"a block that is not positive semi-definite",
-         [&](TStringList& r) { nahrad(r[K], "4E-6 0", "4E-6 1E-5"); }},
+        {"covariance section a line short", [](R r) { r.erase(r.begin() + K + 2); }},
+        {"covariance section a line long", [](R r) { r.insert(r.begin() + K + 3, "0"); }},
+        {"nine numbers on a full line", [](R r) { Nahrad(r[K], " 2E-7", ""); }},
+        {"eleven numbers on a full line", [](R r) { r[K] += " 0"; }},
+        {"two numbers on the last line", [](R r) { r[K + 2] += " 0"; }},
+        {"a negative variance", [](R r) { Nahrad(r[K], "4E-6", "-4E-6"); }},
+        {"a negative variance of the last point", [](R r) { r[K + 2] = "-9E-6"; }},
+        {"fault: a covariance nan", [](R r) { Nahrad(r[K + 1], "0 9E-6", "nan 9E-6"); }},
+        {"fault: a covariance inf", [](R r) { Nahrad(r[K + 1], "0 9E-6", "inf 9E-6"); }},
+        {"fault: a covariance -inf", [](R r) { Nahrad(r[K + 1], "0 9E-6", "-INF 9E-6"); }},
+        {"fault: a covariance INF ending a full line", [](R r) { Nahrad(r[K], " 2E-7", " INF"); }},
+        {"fault: the last variance nan", [](R r) { r[K + 2] = "nan"; }},
+        {"fault: the last variance inf", [](R r) { r[K + 2] = "inf"; }},
+        {"a variance beyond the floating-point range", [](R r) { r[K + 2] = "1e99999"; }},
+        {"a covariance beyond the floating-point range", [](R r) { Nahrad(r[K + 1], "1.5E-6 0", "1.5E-6 1e99999"); }},
+        {"a covariance that is no number", [](R r) { Nahrad(r[K + 1], "0 9E-6", "x 9E-6"); }},
+        {"a block that is not positive semi-definite", [](R r) { Nahrad(r[K], "4E-6 0", "4E-6 1E-5"); }},
         // drawing records
-        {"a station index equal to the point count",
-         [](TStringList& r) { r[G] = "3 0 2 2 2 0 0 0 -1"; }},
-        {"a target index equal to the point count",
-         [](TStringList& r) { r[G] = "2 3 2 2 2 0 0 0 -1"; }},
-        {"a negative index", [](TStringList& r) { r[G] = "-1 0 2 2 2 0 0 0 -1"; }},
-        {"a count of 10001", [](TStringList& r) { r[G] = "2 0 10001 2 2 0 0 0 -1"; }},
-        {"slope lengths not summing to the header",
-         [](TStringList& r) { r[G] = "2 0 3 2 2 0 0 0 -1"; }},
-        {"a supplementary bearing the header does not count",
-         [](TStringList& r) { r[G] = "2 0 2 2 2 1 0 0 -1"; }},
-        {"a supplementary horizontal length the header does not count",
-         [](TStringList& r) { r[G] = "2 0 2 2 2 0 1 0 -1"; }},
-        {"a supplementary height difference the header does not count",
-         [](TStringList& r) { r[G] = "2 0 2 2 2 0 0 1 -1"; }},
-        {"a record of eight items", [](TStringList& r) { r[G] = "2 0 2 2 2 0 0 0"; }},
-        {"a record item that is no integer", [](TStringList& r) { r[G] = "2 0 2 2 two 0 0 0 -1"; }},
-        {"a record missing", [](TStringList& r) { r.erase(r.begin() + G + 2); }},
+        {"a station index equal to the point count", [](R r) { r[G] = "3 0 2 2 2 0 0 0 -1"; }},
+        {"a target index equal to the point count", [](R r) { r[G] = "2 3 2 2 2 0 0 0 -1"; }},
+        {"a negative index", [](R r) { r[G] = "-1 0 2 2 2 0 0 0 -1"; }},
+        {"a count of 10001", [](R r) { r[G] = "2 0 10001 2 2 0 0 0 -1"; }},
+        {"slope lengths not summing to the header", [](R r) { r[G] = "2 0 3 2 2 0 0 0 -1"; }},
+        {"a supplementary bearing the header does not count", [](R r) { r[G] = "2 0 2 2 2 1 0 0 -1"; }},
+        {"a supplementary horizontal length the header does not count", [](R r) { r[G] = "2 0 2 2 2 0 1 0 -1"; }},
+        {"a supplementary height difference the header does not count", [](R r) { r[G] = "2 0 2 2 2 0 0 1 -1"; }},
+        {"a record of eight items", [](R r) { r[G] = "2 0 2 2 2 0 0 0"; }},
+        {"a record item that is no integer", [](R r) { r[G] = "2 0 2 2 two 0 0 0 -1"; }},
+        {"a record missing", [](R r) { r.erase(r.begin() + G + 2); }},
     };
 
     const Tetapa puvodni = NactenaEtapa();
     const std::string otisk = Otisk(puvodni);
-    for (const Pripad& p : pripady) {
+    for (const Zmena& p : pripady) {
         TStringList r = Soubor("sit3.epc");
         p.zmena(r);
         Tetapa e;
@@ -614,47 +520,15 @@ TEST(Etapa, EveryRejectionFailsAndLeavesTheLoadedEpochAsItWas)
     }
 }
 
-// The reader used to compare only the counts of the two groups: a fixed
-// point standing among the determined rows passed and later took a
-// determined point's covariance block.
-TEST(Etapa, MisplacedFixedPointIsRejected)
+// Mended fault, group membership, in a larger epoch: determined "11" and a
+// fixed point renamed to "11".
+TEST(Etapa, FaultPointNumberInBothGroupsOfALargerEpoch)
 {
-    TStringList r = Soubor("sit3.epc");
-    r[B] = "101\t1000.123456\t2000.5\t300.25\t-1\t-1";  // fixed, in row 0
-    r[B + 2] = "50\t900\t1900\t299\t0\t-1";             // determined, in row 2
-    Tetapa e = NactenaEtapa();
-    const std::string otisk = Otisk(e);
-    EXPECT_FALSE(NacistEtapuZeSeznamu(r, e, 1));
-    EXPECT_EQ(Otisk(e), otisk);
-}
-
-TEST(Etapa, PointNumberInBothGroupsIsRejected)
-{
-    TStringList r = Soubor("sit3.epc");
-    r[B + 2] = "102\t900\t1900\t299\t-1\t-1";
-    Tetapa e;
-    EXPECT_FALSE(NacistEtapuZeSeznamu(r, e, 1));
-    // The same numbers in different groups of a larger epoch.
     TStringList g = Generuj(12, 3, 4);
     for (std::string& l : g)
         if (l.rfind("F2\t", 0) == 0) l.replace(0, 2, "11");
+    Tetapa e;
     EXPECT_FALSE(NacistEtapuZeSeznamu(g, e, 1));
-}
-
-TEST(Etapa, NanOrInfAnywhereFailsTheReading)
-{
-    const std::vector<std::pair<std::size_t, std::string>> mista = {
-        {H + 16, "nan"}, {H + 17, "inf"}, {B, "101\tnan\t2000.5\t300.25\t0\t-1"},
-        {B + 2, "50\t900\t-inf\t299\t-1\t-1"}, {K + 2, "nan"}, {K + 2, "inf"},
-        {K, "4E-6 nan 0 5E-7 0 0 1E-6 0 0 2E-7"}, {K, "4E-6 0 0 5E-7 0 0 1E-6 0 0 INF"},
-        {K + 1, "0 9E-6 0 0 1E-7 2.5E-6 1.5E-6 1e99999 2.5E-6 0"}};
-    for (const auto& [radek, text] : mista) {
-        TStringList r = Soubor("sit3.epc");
-        r[radek] = text;
-        Tetapa e;
-        EXPECT_FALSE(NacistEtapuZeSeznamu(r, e, 1)) << text;
-        EXPECT_FALSE(e.jePripojen);
-    }
 }
 
 TEST(Etapa, MissingFileFailsAndLeavesTheEpochAsItWas)
@@ -666,6 +540,7 @@ TEST(Etapa, MissingFileFailsAndLeavesTheEpochAsItWas)
     EXPECT_EQ(Otisk(e), otisk);
 }
 
+// Mended fault: the report of the previous file stayed after a new reading.
 TEST(Etapa, StaleReportIsEmptyAfterAReading)
 {
     Tetapa e = NactenaEtapa();
@@ -681,56 +556,17 @@ TEST(Etapa, StaleReportIsEmptyAfterAReading)
     EXPECT_EQ(e.barva, 0x00123456u);
 }
 
-TEST(Etapa, FixedPointReadsWithDeviationsNotSet)
-{
-    TStringList g = Generuj(3, 4, 9);
-    Tetapa e;
-    ASSERT_TRUE(NacistEtapuZeSeznamu(g, e, 1));
-    for (std::size_t i = 3; i < 7; ++i) {
-        const Tbod& b = e.souradnice.bod[i];
-        EXPECT_TRUE(b.JeFixni);
-        for (const Extended x : {b.sig_X, b.sig_Y, b.sig_Z, b.elipsa.a_delka, b.elipsa.b_delka,
-                                 b.elipsoid.a_delka, b.elipsoid.b_delka, b.elipsoid.c_delka})
-            EXPECT_EQ(x, -1.0L) << b.cislo;
-    }
-}
-
 // ---------------------------------------------------------------- header and records
-
-TEST(EtapaHlavicka, WritesSeventeenLinesThatReadBack)
-{
-    Tetapa e;
-    ASSERT_TRUE(NacistEtapu(Data + "sit3.epc", e));
-    TStringList r;
-    UlozitHlavickuEtapy(r, e);
-    ASSERT_EQ(r.size(), 17u);
-    EXPECT_EQ(r[7], "12");
-    EXPECT_EQ(r[16], "1.2");
-    Tetapa f;
-    ASSERT_TRUE(NacistHlavickuEtapy(f, r));
-    EXPECT_EQ(f.pocetNadbytecnych, 4);
-    EXPECT_TRUE(f.jeVyrovnan);
-    EXPECT_EQ(f.rozptylJednotkovyAposterior, 1.2L * 1.2L);
-}
-
-TEST(EtapaHlavicka, FailedHeaderLeavesTheEpochUnchanged)
-{
-    Tetapa e;
-    TStringList r = {"4", "4", "4", "0", "0", "0", "0", "12", "3", "2", "1", "2", "8", "4", "0", "1", "x"};
-    EXPECT_FALSE(NacistHlavickuEtapy(e, r));
-    EXPECT_EQ(e.pocetSmer, 0);
-    EXPECT_EQ(e.odchylkaJednotkovaAprior, 0.0L);
-}
 
 TEST(EtapaHlavicka, APosterioriResidueThatCountsAsZeroIsStoredAsZero)
 {
     // Not adjusted: 12 measurements, 4 determined + 1 fixed points, 12
     // unknowns, redundancy 0. An a-posteriori text within 1e-16 of zero counts
     // as 0 and must not stand as a tiny (or negative) unit deviation.
+    TStringList r = {"4", "4", "4", "0", "0", "0", "0", "12", "5", "4", "1", "0", "12", "0", "0", "1", "0"};
     for (const std::string aposterior : {"-1e-17", "1E-17", "0,00000000000000001", "-0"}) {
         SCOPED_TRACE(aposterior);
-        TStringList r = {"4", "4", "4", "0", "0", "0", "0", "12", "5",
-                         "4", "1", "0", "12", "0", "0", "1", aposterior};
+        r[16] = aposterior;
         Tetapa e;
         ASSERT_TRUE(NacistHlavickuEtapy(e, r));
         EXPECT_FALSE(e.jeVyrovnan);
@@ -742,6 +578,12 @@ TEST(EtapaHlavicka, APosterioriResidueThatCountsAsZeroIsStoredAsZero)
         ASSERT_EQ(zapsano.size(), 17u);
         EXPECT_EQ(zapsano[16], "0");
     }
+    // A header that fails leaves the epoch unchanged.
+    r[16] = "x";
+    Tetapa e;
+    EXPECT_FALSE(NacistHlavickuEtapy(e, r));
+    EXPECT_EQ(e.pocetSmer, 0);
+    EXPECT_EQ(e.odchylkaJednotkovaAprior, 0.0L);
 }
 
 TEST(EtapaGrafika, RecordsChecked)
@@ -764,41 +606,21 @@ TEST(EtapaGrafika, RecordsChecked)
 
 // ---------------------------------------------------------------- object
 
-TEST(EtapaObjekt, CreatedClearedAndCopied)
+// (Kopiruj is checked by every rejection: the copy must match to the bit.)
+TEST(EtapaObjekt, ClearMarksEverythingNotSetAndKeepsTheColour)
 {
-    Tetapa e;
-    EXPECT_EQ(e.pocetBodu, 0);
-    EXPECT_EQ(e.odchylkaJednotkovaAprior, 0.0L);
-    EXPECT_FALSE(e.jePripojen);
-    EXPECT_TRUE(e.kovariancniMaticeStr().empty());
-
     Tetapa a = NactenaEtapa();
-    Tetapa b;
-    b.Kopiruj(a);
-    EXPECT_EQ(Otisk(b), Otisk(a));
-    b.souradnice.bod[0].X = 0;
-    b.maticeKovariancni[0][0] = 1;
-    b.protokol.text.clear();
-    EXPECT_NE(a.souradnice.bod[0].X, 0.0L);
-    EXPECT_NE(a.maticeKovariancni[0][0], 1.0L);
-    EXPECT_FALSE(a.protokol.text.empty());
-
     a.Clear();
-    EXPECT_FALSE(a.jePripojen);
-    EXPECT_FALSE(a.jeVyrovnan);
+    EXPECT_FALSE(a.jePripojen || a.jeVyrovnan);
     for (const int n : {a.pocetSmer, a.pocetBodu, a.pocetBoduUrcovanych, a.pocetPodminek})
         EXPECT_EQ(n, -1);
     for (const Extended x : {a.odchylkaJednotkovaAprior, a.odchylkaJednotkovaAposterior,
                              a.rozptylJednotkovyAprior, a.rozptylJednotkovyAposterior})
         EXPECT_EQ(x, -1.0L);
     EXPECT_EQ(a.ID, 0);
-    EXPECT_EQ(a.barva, 0x00123456u);  // Clear leaves the colour
-    EXPECT_TRUE(a.soubor.jmeno.empty());
-    EXPECT_TRUE(a.souradnice.bod.empty());
-    EXPECT_TRUE(a.grafika.mereni.empty());
-    EXPECT_TRUE(a.maticeKovariancni.empty());
-    EXPECT_TRUE(a.kovariancniMaticeStr().empty());
-    EXPECT_TRUE(a.protokol.text.empty());
+    EXPECT_EQ(a.barva, 0x00123456u);
+    EXPECT_TRUE(a.soubor.jmeno.empty() && a.souradnice.bod.empty() && a.grafika.mereni.empty());
+    EXPECT_TRUE(a.maticeKovariancni.empty() && a.kovariancniMaticeStr().empty() && a.protokol.text.empty());
     EXPECT_EQ(a.analyzaDelka.iStn, -1);
 }
 
@@ -826,15 +648,13 @@ TEST(EtapaObjekt, InfoSouborSplitsAtTheLastSlash)
     e.soubor.ID = 5;
     e.soubor.hlaseni = 9;
     e.InfoSoubor("/home/u/site.v2/epoch 1.epc");
-    EXPECT_EQ(e.soubor.jmeno, "epoch 1.epc");
-    EXPECT_EQ(e.soubor.cesta, "/home/u/site.v2/");
-    EXPECT_EQ(e.soubor.pripona, ".epc");
-    EXPECT_EQ(e.soubor.ID, 5);
+    EXPECT_EQ((std::vector<std::string>{e.soubor.jmeno, e.soubor.cesta, e.soubor.pripona}),
+              (std::vector<std::string>{"epoch 1.epc", "/home/u/site.v2/", ".epc"}));
+    EXPECT_EQ(e.soubor.ID, 5);  // the rest stays
     EXPECT_EQ(e.soubor.hlaseni, 9);
     e.InfoSoubor("noext");
-    EXPECT_EQ(e.soubor.jmeno, "noext");
-    EXPECT_EQ(e.soubor.cesta, "");
-    EXPECT_EQ(e.soubor.pripona, "");
+    EXPECT_EQ((std::vector<std::string>{e.soubor.jmeno, e.soubor.cesta, e.soubor.pripona}),
+              (std::vector<std::string>{"noext", "", ""}));
 }
 
 TEST(EtapaObjekt, NazevInBothLanguages)

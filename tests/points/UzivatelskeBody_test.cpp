@@ -101,21 +101,15 @@ TEST_F(UzivatelskeBodyTest, LoadsAFileInEachAxisOrder)
         const Tbod& a = body.bod[i];
         const Tbod& b = body.bod[i + 4];
         EXPECT_EQ(a.cislo, b.cislo);
-        EXPECT_EQ(a.X, b.X) << a.cislo;
-        EXPECT_EQ(a.Y, b.Y) << a.cislo;
-        EXPECT_EQ(a.Z, b.Z) << a.cislo;
-        EXPECT_EQ(a.soubor, 1);
-        EXPECT_EQ(b.soubor, 2);
-        EXPECT_EQ(a.poradi, int(i) + 1);
-        EXPECT_EQ(b.poradi, int(i) + 5);
+        EXPECT_EQ((std::vector<Extended>{a.X, a.Y, a.Z}), (std::vector<Extended>{b.X, b.Y, b.Z})) << a.cislo;
+        EXPECT_EQ((std::vector<int>{a.soubor, b.soubor, a.poradi, b.poradi}),
+                  (std::vector<int>{1, 2, int(i) + 1, int(i) + 5}));
         EXPECT_FALSE(a.JeFixni || a.JeAktiv || b.JeFixni || b.JeAktiv);
         EXPECT_EQ(a.sig_X, -1.0L);
     }
     EXPECT_EQ(body.bod[1].cislo, "2");
-    EXPECT_EQ(body.bod[1].X, 1010.5L);  // "1010,5"
-    EXPECT_EQ(body.bod[1].Y, 2005.25L);
-    EXPECT_EQ(body.bod[1].Z, 301.125L);
-    EXPECT_EQ(body.bod[3].X, -5.5L);
+    EXPECT_EQ((std::vector<Extended>{body.bod[1].X, body.bod[1].Y, body.bod[1].Z, body.bod[3].X}),
+              (std::vector<Extended>{1010.5L, 2005.25L, 301.125L, -5.5L}));  // "1010,5"
 
     ASSERT_EQ(info.souborySouradniceUzivatelske.size(), 2u);
     const Tsoubor& s1 = info.souborySouradniceUzivatelske[0];
@@ -163,31 +157,23 @@ TEST_F(UzivatelskeBodyTest, NothingHappensOutsideTheUserPointWindowOrOnCancel)
     EXPECT_FALSE(NacteniSouboru(body, info, nastaveni, jazyk, nullptr));
 }
 
-TEST_F(UzivatelskeBodyTest, EmptyOrBlankFileGivesANotLoadedRecordWithLineZero)
-{
-    NacistSoubory(body, info, nastaveni, {Data + "prazdny.txt", Data + "jen_mezery.txt"});
-    EXPECT_TRUE(body.bod.empty());
-    ASSERT_EQ(info.souborySouradniceUzivatelske.size(), 2u);
-    for (const Tsoubor& s : info.souborySouradniceUzivatelske) {
-        EXPECT_FALSE(s.nacteni);
-        EXPECT_EQ(s.hlaseni, 0);
-    }
-}
-
+// The first file has a bad third (non-empty) line: its record says line 3
+// and it adds no points; the second file's points carry the second id; an
+// empty or blank file is not loaded, faulty line 0.
 TEST_F(UzivatelskeBodyTest, BadFileDoesNotStopTheNextOne)
 {
-    // The first file has a bad third (non-empty) line: its record says line 3
-    // and it adds no points; the second file's points carry the second id.
     body.PridejBod(Bod("old", 1, 2, 3));
     NacistSoubory(body, info, nastaveni,
-                  {Data + "chybny_treti_radek.txt", Data + "body_xyz.txt", Data + "mimo_rozsah.txt"});
-    ASSERT_EQ(info.souborySouradniceUzivatelske.size(), 3u);
+                  {Data + "chybny_treti_radek.txt", Data + "body_xyz.txt", Data + "mimo_rozsah.txt",
+                   Data + "prazdny.txt", Data + "jen_mezery.txt"});
     const Tsoubory& s = info.souborySouradniceUzivatelske;
-    EXPECT_FALSE(s[0].nacteni);
-    EXPECT_EQ(s[0].hlaseni, 3);
-    EXPECT_TRUE(s[1].nacteni);
-    EXPECT_FALSE(s[2].nacteni);
-    EXPECT_EQ(s[2].hlaseni, 2);
+    ASSERT_EQ(s.size(), 5u);
+    const bool nacteni[5] = {false, true, false, false, false};
+    const int hlaseni[5] = {3, 4, 2, 0, 0};  // faulty line, or lines read
+    for (std::size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(s[i].nacteni, nacteni[i]) << i;
+        EXPECT_EQ(s[i].hlaseni, hlaseni[i]) << i;
+    }
     EXPECT_EQ(info.VratUspesneNactenychSouboru(TypSouboruUzivatelske), 1);
 
     ASSERT_EQ(body.bod.size(), 5u);
