@@ -22,6 +22,8 @@ static_assert(!std::is_copy_constructible_v<TmodelPorovnani>,
               "the key refers into a model's epochs: a model is never copied");
 static_assert(!std::is_move_constructible_v<TmodelPorovnani>);
 
+using Cisla = std::vector<std::string>;
+
 struct BodEtapy {
     std::string cislo;
     Extended X = 0, Y = 0, Z = 0;
@@ -76,26 +78,26 @@ void Nacti(Tetapa& etapa, const std::vector<BodEtapy>& urcovane,
     ASSERT_TRUE(etapa.jePripojen);
 }
 
-std::vector<BodEtapy> Body(std::initializer_list<const char*> cisla)
+std::vector<BodEtapy> Body(const Cisla& cisla)
 {
     std::vector<BodEtapy> v;
     Extended x = 1000;
-    for (const char* c : cisla) {
+    for (const std::string& c : cisla) {
         v.push_back({c, x, 2000 + x / 10, 300});
         x += 10;
     }
     return v;
 }
 
-std::vector<std::string> Cisla(const Tsouradnice& s)
+Cisla CislaBodu(const Tsouradnice& s)
 {
-    std::vector<std::string> v;
+    Cisla v;
     for (const Tbod& b : s.bod) v.push_back(b.cislo);
     return v;
 }
 
-// Every pair points back to its own records: same number at poradi - 1 of
-// its epoch, running number in soubor.
+// Every pair points back to its own records: a copy of the record at
+// poradi - 1 of its epoch, running number in soubor.
 void OcekavejPlatnePary(const TmodelPorovnani& m)
 {
     ASSERT_EQ(m.identickeBodyEtapa1.bod.size(), m.identickeBodyEtapa2.bod.size());
@@ -105,57 +107,43 @@ void OcekavejPlatnePary(const TmodelPorovnani& m)
         const Tbod& b1 = m.identickeBodyEtapa1.bod[k];
         const Tbod& b2 = m.identickeBodyEtapa2.bod[k];
         EXPECT_EQ(b1.cislo, b2.cislo);
-        EXPECT_EQ(b1.soubor, k + 1);
-        EXPECT_EQ(b2.soubor, k + 1);
-        ASSERT_GE(b1.poradi, 1);
-        ASSERT_GE(b2.poradi, 1);
-        ASSERT_LE(b1.poradi, static_cast<int>(m.etapa1.souradnice.bod.size()));
-        ASSERT_LE(b2.poradi, static_cast<int>(m.etapa2.souradnice.bod.size()));
-        EXPECT_EQ(m.etapa1.souradnice.bod[b1.poradi - 1].cislo, b1.cislo);
-        EXPECT_EQ(m.etapa2.souradnice.bod[b2.poradi - 1].cislo, b2.cislo);
+        EXPECT_TRUE(b1.soubor == k + 1 && b2.soubor == k + 1);
+        const int n1 = static_cast<int>(m.etapa1.souradnice.bod.size());
+        const int n2 = static_cast<int>(m.etapa2.souradnice.bod.size());
+        ASSERT_TRUE(b1.poradi >= 1 && b1.poradi <= n1 && b2.poradi >= 1 && b2.poradi <= n2);
+        const Tbod& z1 = m.etapa1.souradnice.bod[b1.poradi - 1];
+        const Tbod& z2 = m.etapa2.souradnice.bod[b2.poradi - 1];
+        EXPECT_TRUE(z1.cislo == b1.cislo && z1.X == b1.X && z1.JeFixni == b1.JeFixni);
+        EXPECT_TRUE(z2.cislo == b2.cislo && z2.Y == b2.Y && z2.elipsa.a_delka == b2.elipsa.a_delka);
     }
 }
 
 // ---------------------------------------------------------------- identical points
 
-TEST(IdentickeBody, CommonNumbersPairInNumberOrder)
+TEST(IdentickeBody, CommonNumbersPairInPointNumberOrder)
 {
-    TmodelPorovnani m;
-    Tnastaveni n;
-    Nacti(m.etapa1, Body({"1", "2", "3"}));
-    Nacti(m.etapa2, Body({"2", "3", "4"}));
-    m.VyhledaniIdentickychBodu(n);
-    EXPECT_EQ(m.pocetBoduIdentickych, 2);
-    EXPECT_TRUE(m.existujiIdenticke);
-    EXPECT_EQ(Cisla(m.identickeBodyEtapa1), std::vector<std::string>({"2", "3"}));
-    EXPECT_EQ(m.identickeBodyEtapa1.bod[0].poradi, 2);
-    EXPECT_EQ(m.identickeBodyEtapa2.bod[0].poradi, 1);
-    // a full copy of the epoch's record otherwise
-    EXPECT_EQ(m.identickeBodyEtapa1.bod[1].X, m.etapa1.souradnice.bod[2].X);
-    EXPECT_EQ(m.identickeBodyEtapa2.bod[1].elipsa.a_delka,
-              m.etapa2.souradnice.bod[1].elipsa.a_delka);
-    OcekavejPlatnePary(m);
-}
-
-TEST(IdentickeBody, ShorterNumbersComeFirstInTheScan)
-{
-    // "9" < "10" in point-number order but not in plain text order: the
-    // scan must not lose 10 behind 9.
-    TmodelPorovnani m;
-    Tnastaveni n;
-    Nacti(m.etapa1, Body({"9", "10"}));
-    Nacti(m.etapa2, Body({"10"}));
-    m.VyhledaniIdentickychBodu(n);
-    EXPECT_EQ(m.pocetBoduIdentickych, 1);
-    EXPECT_EQ(Cisla(m.identickeBodyEtapa1), std::vector<std::string>({"10"}));
-    EXPECT_EQ(Cisla(m.identickeBodyEtapa2), std::vector<std::string>({"10"}));
-    OcekavejPlatnePary(m);
-
-    Nacti(m.etapa1, Body({"9", "11", "A1", "100"}));
-    Nacti(m.etapa2, Body({"8", "9", "10", "11", "A1", "100", "1000"}));
-    m.VyhledaniIdentickychBodu(n);
-    EXPECT_EQ(Cisla(m.identickeBodyEtapa2), std::vector<std::string>({"9", "11", "A1", "100"}));
-    OcekavejPlatnePary(m);
+    // "9" < "10" in point-number order but not in plain text order: the scan
+    // must not lose 10 behind 9.
+    const struct {
+        Cisla e1, e2, pary;
+    } pripady[] = {
+        {{"1", "2", "3"}, {"2", "3", "4"}, {"2", "3"}},
+        {{"9", "10"}, {"10"}, {"10"}},
+        {{"9", "11", "A1", "100"},
+         {"8", "9", "10", "11", "A1", "100", "1000"},
+         {"9", "11", "A1", "100"}},
+        {{"1", "2"}, {"3", "10"}, {}},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.e2.size());
+        TmodelPorovnani m;
+        Nacti(m.etapa1, Body(p.e1));
+        Nacti(m.etapa2, Body(p.e2));
+        m.VyhledaniIdentickychBodu(Tnastaveni());
+        EXPECT_EQ(CislaBodu(m.identickeBodyEtapa1), p.pary);
+        EXPECT_EQ(CislaBodu(m.identickeBodyEtapa2), p.pary);
+        OcekavejPlatnePary(m);
+    }
 }
 
 TEST(IdentickeBody, DeterminedAndFixedPointsAreMergedBeforeTheScan)
@@ -163,12 +151,10 @@ TEST(IdentickeBody, DeterminedAndFixedPointsAreMergedBeforeTheScan)
     // Each epoch lists its determined points, then its fixed points; a
     // number may be determined in one epoch and fixed in the other.
     TmodelPorovnani m;
-    Tnastaveni n;
     Nacti(m.etapa1, Body({"2", "10", "A1"}), Body({"1", "100"}));
     Nacti(m.etapa2, Body({"1", "B", "10"}), Body({"2", "A1", "100"}));
-    m.VyhledaniIdentickychBodu(n);
-    EXPECT_EQ(Cisla(m.identickeBodyEtapa1),
-              std::vector<std::string>({"1", "2", "10", "A1", "100"}));
+    m.VyhledaniIdentickychBodu(Tnastaveni());
+    EXPECT_EQ(CislaBodu(m.identickeBodyEtapa1), Cisla({"1", "2", "10", "A1", "100"}));
     // poradi: positions in each epoch's own list (determined first)
     std::vector<int> p1, p2;
     for (int k = 0; k < m.pocetBoduIdentickych; ++k) {
@@ -177,24 +163,20 @@ TEST(IdentickeBody, DeterminedAndFixedPointsAreMergedBeforeTheScan)
     }
     EXPECT_EQ(p1, std::vector<int>({4, 1, 2, 3, 5}));
     EXPECT_EQ(p2, std::vector<int>({1, 4, 3, 5, 6}));
-    EXPECT_TRUE(m.identickeBodyEtapa2.bod[0].JeFixni == false);
-    EXPECT_TRUE(m.identickeBodyEtapa1.bod[0].JeFixni);
+    EXPECT_TRUE(m.identickeBodyEtapa1.bod[0].JeFixni && !m.identickeBodyEtapa2.bod[0].JeFixni);
     OcekavejPlatnePary(m);
 }
 
-TEST(IdentickeBody, PairIsActiveOnlyWhenActiveInBothEpochs)
+TEST(IdentickeBody, PairIsActiveOnlyWhenActiveInBothEpochs_OneEpochAloneGivesNoPairs)
 {
     TmodelPorovnani m;
-    Tnastaveni n;
     auto e1 = Body({"1", "2", "3"});
     auto e2 = Body({"1", "2", "3"});
-    e1[0].aktiv = true;
     e2[0].aktiv = false;
     e1[1].aktiv = false;
-    e2[1].aktiv = true;
     Nacti(m.etapa1, e1);
     Nacti(m.etapa2, e2);
-    m.VyhledaniIdentickychBodu(n);
+    m.VyhledaniIdentickychBodu(Tnastaveni());
     ASSERT_EQ(m.pocetBoduIdentickych, 3);
     for (int k = 0; k < 3; ++k) {
         EXPECT_EQ(m.identickeBodyEtapa1.bod[k].JeAktiv, k == 2) << k;
@@ -204,66 +186,24 @@ TEST(IdentickeBody, PairIsActiveOnlyWhenActiveInBothEpochs)
     EXPECT_TRUE(m.etapa1.souradnice.bod[0].JeAktiv);
     EXPECT_FALSE(m.etapa2.souradnice.bod[0].JeAktiv);
     EXPECT_TRUE(m.etapa2.souradnice.bod[1].JeAktiv);
-}
 
-TEST(IdentickeBody, OneEpochAloneGivesNoPairs)
-{
-    TmodelPorovnani m;
-    Tnastaveni n;
-    Nacti(m.etapa1, Body({"1", "2"}));
-    Nacti(m.etapa2, Body({"1", "2"}));
-    m.VyhledaniIdentickychBodu(n);
-    ASSERT_EQ(m.pocetBoduIdentickych, 2);
     m.etapa2.Clear();  // detached
-    m.VyhledaniIdentickychBodu(n);
+    m.VyhledaniIdentickychBodu(Tnastaveni());
     EXPECT_EQ(m.pocetBoduIdentickych, 0);
     EXPECT_FALSE(m.existujiIdenticke);
-    EXPECT_TRUE(m.identickeBodyEtapa1.bod.empty());
-    EXPECT_TRUE(m.identickeBodyEtapa2.bod.empty());
-}
-
-TEST(IdentickeBody, NoCommonNumbers)
-{
-    TmodelPorovnani m;
-    Tnastaveni n;
-    Nacti(m.etapa1, Body({"1", "2"}));
-    Nacti(m.etapa2, Body({"3", "10"}));
-    m.VyhledaniIdentickychBodu(n);
-    EXPECT_EQ(m.pocetBoduIdentickych, 0);
-    EXPECT_FALSE(m.existujiIdenticke);
+    EXPECT_TRUE(m.identickeBodyEtapa1.bod.empty() && m.identickeBodyEtapa2.bod.empty());
 }
 
 // ---------------------------------------------------------------- state
 
-TEST(ModelStav, NewModelAndClear)
+TEST(ModelStav, InfoSouborClearAndClearProtokol)
 {
     TmodelPorovnani m;
     EXPECT_EQ(m.pocetBoduIdentickych, 0);
-    EXPECT_FALSE(m.existujiIdenticke);
-    EXPECT_FALSE(m.etapa1.jePripojen);
-    EXPECT_TRUE(m.soubor.jmeno.empty());
-
-    Tnastaveni n;
+    EXPECT_FALSE(m.existujiIdenticke || m.etapa1.jePripojen);
     Nacti(m.etapa1, Body({"1", "2"}));
     Nacti(m.etapa2, Body({"1", "2"}));
-    m.VyhledaniIdentickychBodu(n);
-    m.InfoSoubor("/data/most/most 2024.pea");
-    m.Clear();
-    EXPECT_EQ(m.pocetBoduIdentickych, -1);
-    EXPECT_FALSE(m.existujiIdenticke);
-    EXPECT_TRUE(m.identickeBodyEtapa1.bod.empty());
-    EXPECT_TRUE(m.identickeBodyEtapa2.bod.empty());
-    EXPECT_FALSE(m.etapa1.jePripojen);
-    EXPECT_FALSE(m.etapa2.jePripojen);
-    EXPECT_EQ(m.etapa1.pocetBodu, -1);
-    EXPECT_TRUE(m.soubor.jmeno.empty());
-    EXPECT_TRUE(m.soubor.cesta.empty());
-    EXPECT_FALSE(m.soubor.nacteni);
-}
-
-TEST(ModelStav, InfoSouborSplitsTheProjectPath)
-{
-    TmodelPorovnani m;
+    m.VyhledaniIdentickychBodu(Tnastaveni());
     m.soubor.hlaseni = 7;
     m.InfoSoubor("/data/most/most 2024.pea");
     EXPECT_EQ(m.soubor.jmeno, "most 2024.pea");
@@ -271,20 +211,20 @@ TEST(ModelStav, InfoSouborSplitsTheProjectPath)
     EXPECT_EQ(m.soubor.pripona, ".pea");
     EXPECT_TRUE(m.soubor.nacteni);
     EXPECT_EQ(m.soubor.hlaseni, 7);
-}
 
-TEST(ModelStav, ClearProtokolEmptiesBothReports)
-{
-    TmodelPorovnani m;
     m.etapa1.protokol.text = {"a"};
-    m.etapa1.protokol.jePlny = true;
-    m.etapa2.protokol.text = {"b"};
     m.etapa2.protokol.jePlny = true;
     m.ClearProtokol();
     EXPECT_TRUE(m.etapa1.protokol.text.empty());
-    EXPECT_FALSE(m.etapa1.protokol.jePlny);
-    EXPECT_TRUE(m.etapa2.protokol.text.empty());
     EXPECT_FALSE(m.etapa2.protokol.jePlny);
+
+    m.Clear();
+    EXPECT_EQ(m.pocetBoduIdentickych, -1);
+    EXPECT_FALSE(m.existujiIdenticke || m.etapa1.jePripojen || m.etapa2.jePripojen);
+    EXPECT_TRUE(m.identickeBodyEtapa1.bod.empty() && m.identickeBodyEtapa2.bod.empty());
+    EXPECT_EQ(m.etapa1.pocetBodu, -1);
+    EXPECT_TRUE(m.soubor.jmeno.empty() && m.soubor.cesta.empty());
+    EXPECT_FALSE(m.soubor.nacteni);
 }
 
 // ---------------------------------------------------------------- active flags
@@ -292,10 +232,9 @@ TEST(ModelStav, ClearProtokolEmptiesBothReports)
 TEST(PredatAktivitu, FlagOfTheEpochOneRowGoesToThePairEverywhere)
 {
     TmodelPorovnani m;
-    Tnastaveni n;
     Nacti(m.etapa1, Body({"5", "7"}), Body({"1"}));
     Nacti(m.etapa2, Body({"1", "5", "7"}));
-    m.VyhledaniIdentickychBodu(n);
+    m.VyhledaniIdentickychBodu(Tnastaveni());
     ASSERT_EQ(m.pocetBoduIdentickych, 3);  // 1, 5, 7
 
     // the main window's list: pairs interleaved
@@ -309,35 +248,24 @@ TEST(PredatAktivitu, FlagOfTheEpochOneRowGoesToThePairEverywhere)
     hlavni.bod[4].JeAktiv = false;  // pair "7"
     hlavni.bod[5].JeAktiv = true;
     m.PredatJeAktiv(hlavni);
-
-    EXPECT_FALSE(m.identickeBodyEtapa1.bod[0].JeAktiv);
-    EXPECT_FALSE(m.identickeBodyEtapa2.bod[0].JeAktiv);
-    EXPECT_TRUE(m.identickeBodyEtapa1.bod[1].JeAktiv);
-    EXPECT_FALSE(m.identickeBodyEtapa2.bod[2].JeAktiv);
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(m.identickeBodyEtapa1.bod[k].JeAktiv, k == 1) << k;
+        EXPECT_EQ(m.identickeBodyEtapa2.bod[k].JeAktiv, k == 1) << k;
+    }
     // epoch 1: 5, 7 determined, 1 fixed; epoch 2: 1, 5, 7
-    EXPECT_FALSE(m.etapa1.souradnice.bod[2].JeAktiv);  // 1
-    EXPECT_TRUE(m.etapa1.souradnice.bod[0].JeAktiv);   // 5
-    EXPECT_FALSE(m.etapa1.souradnice.bod[1].JeAktiv);  // 7
-    EXPECT_FALSE(m.etapa2.souradnice.bod[0].JeAktiv);  // 1
-    EXPECT_TRUE(m.etapa2.souradnice.bod[1].JeAktiv);   // 5
-    EXPECT_FALSE(m.etapa2.souradnice.bod[2].JeAktiv);  // 7
-}
+    const bool e1[] = {true, false, false}, e2[] = {false, true, false};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(m.etapa1.souradnice.bod[i].JeAktiv, e1[i]) << i;
+        EXPECT_EQ(m.etapa2.souradnice.bod[i].JeAktiv, e2[i]) << i;
+    }
 
-TEST(PredatAktivitu, ShortListOrClearedModelChangesNothingFurther)
-{
-    TmodelPorovnani m;
-    Tnastaveni n;
-    Nacti(m.etapa1, Body({"1", "2"}));
-    Nacti(m.etapa2, Body({"1", "2"}));
-    m.VyhledaniIdentickychBodu(n);
+    // A short list: only the rows it holds count.
     Tsouradnice kratky;
-    Tbod b = m.identickeBodyEtapa1.bod[0];
-    b.JeAktiv = false;
-    kratky.PridejBod(b);  // only the epoch-1 row of pair 0
+    kratky.PridejBod(hlavni.bod[0]);
+    kratky.bod[0].JeAktiv = true;
     m.PredatJeAktiv(kratky);
-    EXPECT_FALSE(m.identickeBodyEtapa1.bod[0].JeAktiv);
-    EXPECT_TRUE(m.identickeBodyEtapa1.bod[1].JeAktiv);
-
+    EXPECT_TRUE(m.identickeBodyEtapa1.bod[0].JeAktiv);
+    EXPECT_FALSE(m.identickeBodyEtapa1.bod[2].JeAktiv);
     m.Clear();
     m.PredatJeAktiv(kratky);  // no pairs: nothing to do
     EXPECT_TRUE(m.etapa1.souradnice.bod.empty());
@@ -353,19 +281,15 @@ struct ModelSKlicem {
     TmodelPorovnani vystup;
     Tsouradnice uzivatelske;
     TtransformacniKlicEtapa klic;
-    Tnastaveni n;
 
     ModelSKlicem()
     {
-        std::vector<BodEtapy> e1 = {
-            {"1", 100, 200, 50}, {"2", 100.1L, 210, 50}, {"3", 90, 200, 50}};
-        std::vector<BodEtapy> e2 = {{"1", 100, 200, 50, true, 1, 4, 9},
-                                    {"2", 100, 210, 50},
-                                    {"3", 90, 200, 50},
-                                    {"4", 123.456789L, 234.5L, 51}};
-        Nacti(vstup.etapa1, e1);
-        Nacti(vstup.etapa2, e2);
-        vstup.VyhledaniIdentickychBodu(n);
+        Nacti(vstup.etapa1, {{"1", 100, 200, 50}, {"2", 100.1L, 210, 50}, {"3", 90, 200, 50}});
+        Nacti(vstup.etapa2, {{"1", 100, 200, 50, true, 1, 4, 9},
+                             {"2", 100, 210, 50},
+                             {"3", 90, 200, 50},
+                             {"4", 123.456789L, 234.5L, 51}});
+        vstup.VyhledaniIdentickychBodu(Tnastaveni());
         klic.typ = 2;
         klic.typBod = {1, 1, 1};
         klic.poradiBod = {{-1, 0, -1}, {-1, 1, -1}, {-1, 2, -1}};
@@ -382,32 +306,28 @@ TEST(Transformace, SecondEpochTurnsItsCovarianceAndEllipsesAndLeavesTheFirst)
     EXPECT_NEAR(static_cast<double>(pred.elipsa.a_smernik), static_cast<double>(Pi / 2), 1e-15);
     EXPECT_NEAR(static_cast<double>(pred.elipsa.a_delka), 2, 1e-15);
 
-    // the model's epoch 1 already transformed with the identity
-    TtransformacniKlicEtapa identita;
-    bool typ1 = false;
-    ASSERT_TRUE(s.vystup.Transfromuj(s.vstup, identita, true, typ1));
+    // the model's epoch 1 transformed with the identity: a plain copy
+    bool typ1 = false, typ2 = false;
+    ASSERT_TRUE(s.vystup.Transfromuj(s.vstup, TtransformacniKlicEtapa(), true, typ1));
     EXPECT_TRUE(typ1);
-    const Tsouradnice prvniPred = s.vystup.etapa1.souradnice;
-    const Tmatrix prvniKovPred = s.vystup.etapa1.maticeKovariancni;
-    const Tsouradnice identicke1Pred = s.vystup.identickeBodyEtapa1;
-    s.vystup.etapa1.protokol.text = {"report of epoch 1"};
     s.vystup.etapa1.protokol.jePlny = true;
-
-    bool typ2 = false;
     s.vystup.etapa2.protokol.jePlny = true;
     ASSERT_TRUE(s.vystup.Transfromuj(s.vstup, s.klic, false, typ2));
     EXPECT_TRUE(typ2);
 
-    // epoch 1 untouched
-    EXPECT_EQ(Cisla(s.vystup.etapa1.souradnice), Cisla(prvniPred));
-    for (std::size_t i = 0; i < prvniPred.bod.size(); ++i) {
-        EXPECT_EQ(s.vystup.etapa1.souradnice.bod[i].X, prvniPred.bod[i].X);
-        EXPECT_EQ(s.vystup.etapa1.souradnice.bod[i].Y, prvniPred.bod[i].Y);
+    // epoch 1 untouched by the second call and equal to its source
+    const Tetapa& a = s.vstup.etapa1;
+    const Tetapa& b = s.vystup.etapa1;
+    ASSERT_EQ(CislaBodu(b.souradnice), CislaBodu(a.souradnice));
+    for (std::size_t i = 0; i < a.souradnice.bod.size(); ++i) {
+        EXPECT_EQ(a.souradnice.bod[i].X, b.souradnice.bod[i].X);
+        EXPECT_EQ(a.souradnice.bod[i].Y, b.souradnice.bod[i].Y);
+        EXPECT_EQ(a.souradnice.bod[i].Z, b.souradnice.bod[i].Z);
     }
-    EXPECT_EQ(s.vystup.etapa1.maticeKovariancni, prvniKovPred);
-    EXPECT_EQ(s.vystup.identickeBodyEtapa1.bod.size(), identicke1Pred.bod.size());
-    EXPECT_EQ(s.vystup.identickeBodyEtapa1.bod[1].X, identicke1Pred.bod[1].X);
-    EXPECT_TRUE(s.vystup.etapa1.protokol.jePlny);
+    EXPECT_EQ(b.maticeKovariancni, a.maticeKovariancni);
+    EXPECT_EQ(s.vystup.identickeBodyEtapa1.bod.size(), 3u);
+    EXPECT_EQ(s.vystup.identickeBodyEtapa1.bod[1].X, s.vstup.identickeBodyEtapa1.bod[1].X);
+    EXPECT_TRUE(b.protokol.jePlny);
 
     // epoch 2: p' = R p + t; S -> origin, T1 -> (10, 0, 0), T2 -> (0, 10, 0)
     const Tetapa& e2 = s.vystup.etapa2;
@@ -427,12 +347,9 @@ TEST(Transformace, SecondEpochTurnsItsCovarianceAndEllipsesAndLeavesTheFirst)
     // cofactor block diag(1, 4, 9) -> diag(4, 1, 9); the major axis turns
     // from the Y axis (bearing pi/2) onto the X axis (bearing 0)
     const Tmatrix& K = e2.maticeKovariancni;
-    EXPECT_NEAR(static_cast<double>(K[0][0]), 4, 1e-15);
-    EXPECT_NEAR(static_cast<double>(K[1][1]), 1, 1e-15);
-    EXPECT_NEAR(static_cast<double>(K[2][2]), 9, 1e-15);
-    EXPECT_NEAR(static_cast<double>(K[1][0]), 0, 1e-15);
-    EXPECT_NEAR(static_cast<double>(K[2][0]), 0, 1e-15);
-    EXPECT_NEAR(static_cast<double>(K[2][1]), 0, 1e-15);
+    const Extended blok[3][3] = {{4, 0, 0}, {0, 1, 0}, {0, 0, 9}};
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j <= i; ++j) EXPECT_NEAR(static_cast<double>(K[i][j]), blok[i][j], 1e-15);
     const Telipsa& el = e2.souradnice.bod[0].elipsa;
     EXPECT_NEAR(static_cast<double>(el.a_delka), 2, 1e-12);
     EXPECT_NEAR(static_cast<double>(el.b_delka), 1, 1e-12);
@@ -450,89 +367,58 @@ TEST(Transformace, SecondEpochTurnsItsCovarianceAndEllipsesAndLeavesTheFirst)
         EXPECT_EQ(b.X, std::nearbyint(b.X * 1000000) / 1000000) << b.cislo;
         EXPECT_EQ(b.Y, std::nearbyint(b.Y * 1000000) / 1000000) << b.cislo;
     }
-    EXPECT_EQ(i2.bod[2].poradi, 3);
-    EXPECT_EQ(i2.bod[2].soubor, 3);
+    EXPECT_TRUE(i2.bod[2].poradi == 3 && i2.bod[2].soubor == 3);
 
-    // the loaded model is left as it was
+    // the loaded model is left as it was, and a repeated transformation
+    // starts from it again
     EXPECT_EQ(s.vstup.etapa2.souradnice.bod[0].X, 100);
     EXPECT_EQ(s.vstup.identickeBodyEtapa2.bod[1].Y, 210);
+    const Extended x = e2.souradnice.bod[3].X;
+    ASSERT_TRUE(s.vystup.Transfromuj(s.vstup, s.klic, false, typ2));
+    EXPECT_EQ(e2.souradnice.bod[3].X, x);
+    EXPECT_EQ(e2.souradnice.bod.size(), 4u);
 }
 
-TEST(Transformace, RepeatedTransformationStartsFromTheLoadedEpoch)
+TEST(Transformace, EveryFailureEmptiesOnlyTheTargetEpoch)
 {
-    ModelSKlicem s;
-    bool typ = false;
-    ASSERT_TRUE(s.vystup.Transfromuj(s.vstup, s.klic, false, typ));
-    const Extended x = s.vystup.etapa2.souradnice.bod[3].X;
-    ASSERT_TRUE(s.vystup.Transfromuj(s.vstup, s.klic, false, typ));
-    EXPECT_EQ(s.vystup.etapa2.souradnice.bod[3].X, x);
-    EXPECT_EQ(s.vystup.etapa2.souradnice.bod.size(), 4u);
-}
-
-TEST(Transformace, KeyNotFilledFailsCleanly)
-{
-    ModelSKlicem s;
-    bool typ = true;
-    ASSERT_TRUE(s.vystup.Transfromuj(s.vstup, s.klic, true, typ));
-
-    // the key loses its station (the epoch was detached, say)
-    NulujPoradiBod(s.klic, 1);
-    EXPECT_FALSE(VypocetKlice(s.klic));
-    typ = true;
-    s.vystup.Transfromuj(s.vstup, TtransformacniKlicEtapa(), false, typ);  // epoch 2 present
-    ASSERT_TRUE(s.vystup.etapa2.jePripojen);
-    EXPECT_FALSE(s.vystup.Transfromuj(s.vstup, s.klic, false, typ));
-    EXPECT_FALSE(typ);
-    EXPECT_FALSE(s.vystup.etapa2.jePripojen);
-    EXPECT_TRUE(s.vystup.etapa2.souradnice.bod.empty());
-    EXPECT_TRUE(s.vystup.identickeBodyEtapa2.bod.empty());
-    EXPECT_EQ(s.vystup.pocetBoduIdentickych, 0);
-    EXPECT_FALSE(s.vystup.existujiIdenticke);
-    // the other epoch stays
-    EXPECT_TRUE(s.vystup.etapa1.jePripojen);
-    EXPECT_EQ(s.vystup.identickeBodyEtapa1.bod.size(), 3u);
-}
-
-TEST(Transformace, SourceEpochNotAttachedFails)
-{
-    ModelSKlicem s;
-    s.vstup.etapa1.Clear();
-    bool typ = true;
-    EXPECT_FALSE(s.vystup.Transfromuj(s.vstup, TtransformacniKlicEtapa(), true, typ));
-    EXPECT_FALSE(typ);
-    EXPECT_FALSE(s.vystup.etapa1.jePripojen);
-    EXPECT_EQ(s.vystup.pocetBoduIdentickych, 0);
-}
-
-TEST(Transformace, FailedTransformationEmptiesTheEpoch)
-{
-    ModelSKlicem s;
-    TtransformacniKlicEtapa zly;
-    zly.rotace = {{1, 0}, {0, 1}};  // no 3 x 3 rotation
-    bool typ = true;
-    EXPECT_FALSE(s.vystup.Transfromuj(s.vstup, zly, true, typ));
-    EXPECT_FALSE(typ);
-    EXPECT_FALSE(s.vystup.etapa1.jePripojen);
-    EXPECT_TRUE(s.vystup.identickeBodyEtapa1.bod.empty());
-    EXPECT_EQ(s.vystup.pocetBoduIdentickych, 0);
-    EXPECT_TRUE(s.vstup.etapa1.jePripojen);  // the source is untouched
-}
-
-TEST(Transformace, IdentityKeepsCoordinatesAndCovariance)
-{
-    ModelSKlicem s;
-    bool typ = false;
-    ASSERT_TRUE(s.vystup.Transfromuj(s.vstup, TtransformacniKlicEtapa(), false, typ));
-    const Tetapa& a = s.vstup.etapa2;
-    const Tetapa& b = s.vystup.etapa2;
-    ASSERT_EQ(a.souradnice.bod.size(), b.souradnice.bod.size());
-    for (std::size_t i = 0; i < a.souradnice.bod.size(); ++i) {
-        EXPECT_EQ(a.souradnice.bod[i].X, b.souradnice.bod[i].X);
-        EXPECT_EQ(a.souradnice.bod[i].Y, b.souradnice.bod[i].Y);
-        EXPECT_EQ(a.souradnice.bod[i].Z, b.souradnice.bod[i].Z);
+    // 0: the key lost its station (the epoch was detached, say) and is not
+    // filled; 1: the source epoch is not attached; 2: no 3 x 3 rotation.
+    for (int pripad = 0; pripad < 3; ++pripad) {
+        SCOPED_TRACE(pripad);
+        ModelSKlicem s;
+        bool typ = false;
+        ASSERT_TRUE(s.vystup.Transfromuj(s.vstup, s.klic, false, typ));
+        ASSERT_TRUE(s.vystup.Transfromuj(s.vstup, TtransformacniKlicEtapa(), true, typ));
+        TtransformacniKlicEtapa klic = s.klic;
+        const bool prvni = pripad > 0;  // the epoch transformed
+        if (pripad == 0) {
+            NulujPoradiBod(klic, 1);
+            EXPECT_FALSE(VypocetKlice(klic));
+        }
+        if (pripad == 1) {
+            s.vstup.etapa1.Clear();
+            ClearKlic(klic);
+        }
+        if (pripad == 2) klic.rotace = {{1, 0}, {0, 1}};
+        typ = true;
+        EXPECT_FALSE(s.vystup.Transfromuj(s.vstup, klic, prvni, typ));
+        EXPECT_FALSE(typ);
+        const Tetapa& cil = prvni ? s.vystup.etapa1 : s.vystup.etapa2;
+        const Tetapa& jina = prvni ? s.vystup.etapa2 : s.vystup.etapa1;
+        const Tsouradnice& identickeCil =
+            prvni ? s.vystup.identickeBodyEtapa1 : s.vystup.identickeBodyEtapa2;
+        const Tsouradnice& identickeJine =
+            prvni ? s.vystup.identickeBodyEtapa2 : s.vystup.identickeBodyEtapa1;
+        EXPECT_FALSE(cil.jePripojen);
+        EXPECT_TRUE(cil.souradnice.bod.empty());
+        EXPECT_TRUE(identickeCil.bod.empty());
+        EXPECT_EQ(s.vystup.pocetBoduIdentickych, 0);
+        EXPECT_FALSE(s.vystup.existujiIdenticke);
+        // the other epoch stays, and so does the source
+        EXPECT_TRUE(jina.jePripojen);
+        EXPECT_EQ(identickeJine.bod.size(), 3u);
+        EXPECT_EQ((prvni ? s.vstup.etapa1 : s.vstup.etapa2).jePripojen, pripad != 1);
     }
-    EXPECT_EQ(a.maticeKovariancni, b.maticeKovariancni);
-    EXPECT_EQ(a.pocetBoduUrcovanych, b.pocetBoduUrcovanych);
 }
 
 // ---------------------------------------------------------------- key on live lists

@@ -99,18 +99,16 @@ TStringList TextEtapy(const std::vector<GenBod>& body, const Tmatrix& Q, double 
                           std::to_string(n[2]) + " 0 0 0 -1");
     }
 
-    TStringList t;
-    t.push_back("<1>");
+    TStringList t = {"<1>"};
     for (int n : {pocet[1], pocet[2], pocet[0], 0, 0, 0, 0, mereni, N, u, f, 0, 3 * u,
                   nadbytecnych, 0})
         t.push_back(std::to_string(n));
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.6f", aprior);
-    t.push_back(buf);
-    std::snprintf(buf, sizeof buf, "%.6f", aposter);
-    t.push_back(buf);
+    for (double m0 : {aprior, aposter}) {
+        std::snprintf(buf, sizeof buf, "%.6f", m0);
+        t.push_back(buf);
+    }
     t.push_back("</1>");
-
     t.push_back("<2>");
     for (bool fixni : {false, true})
         for (const GenBod& b : body)
@@ -159,8 +157,8 @@ struct PorovnaniDvouEtap : ::testing::Test {
 
     void SetUp() override
     {
-        adresar = fs::temp_directory_path() /
-                  ("sitmera_porovnani_e2e_" + std::to_string(::getpid()) + "_" +
+        adresar = fs::path(::testing::TempDir()) /
+                  ("sitmera_e2e_" + std::to_string(::getpid()) + "_" +
                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(adresar);
 
@@ -195,19 +193,14 @@ struct PorovnaniDvouEtap : ::testing::Test {
         ASSERT_TRUE(model.etapa1.jeVyrovnan);
         ASSERT_TRUE(model.etapa2.jeVyrovnan);
         nastaveni.Default();
-        nastaveni.porovnani.riziko = 0.05L;
-        nastaveni.porovnani.apriorni = true;
-        nastaveni.porovnani.aposteriorni = true;
+        nastaveni.porovnani = {0.05L, true, true};
         model.VyhledaniIdentickychBodu(nastaveni);
         ASSERT_EQ(model.pocetBoduIdentickych, 12);
 
         // Key of kind 2 from points 1, 5 and 9 of epoch 1 (list indexes 0, 4, 8).
-        ClearKlic(klic);
         klic.typ = 2;
         klic.typBod = {0, 0, 0};
-        klic.poradiBod[0][0] = 0;
-        klic.poradiBod[1][0] = 4;
-        klic.poradiBod[2][0] = 8;
+        klic.poradiBod = {{0, -1, -1}, {4, -1, -1}, {8, -1, -1}};
         PriraditSouradniceKlice(klic, model.etapa1.souradnice, model.etapa2.souradnice,
                                 uzivatelske);
         ASSERT_TRUE(VypocetKlice(klic));
@@ -224,16 +217,12 @@ struct PorovnaniDvouEtap : ::testing::Test {
         fs::remove_all(adresar, chyba);
     }
 
-    // The main window's list: the pairs interleaved, all active.
-    Tsouradnice HlavniSeznam() const
+    // The comparison of the transformed epochs.
+    void Porovnej(TmodelPosuny& mp)
     {
-        Tsouradnice s;
-        for (int k = 0; k < model.pocetBoduIdentickych; ++k) {
-            s.PridejBod(model.identickeBodyEtapa1.bod[static_cast<std::size_t>(k)]);
-            s.PridejBod(model.identickeBodyEtapa2.bod[static_cast<std::size_t>(k)]);
-        }
-        for (Tbod& b : s.bod) b.JeAktiv = true;
-        return s;
+        ASSERT_TRUE(mp.NacistBody(modelT));
+        ASSERT_TRUE(mp.NacistNastaveni(modelT, nastaveni));
+        ASSERT_TRUE(mp.Porovnani(modelT));
     }
 
     // R d in metres for the known displacement of a point.
@@ -248,32 +237,21 @@ struct PorovnaniDvouEtap : ::testing::Test {
     }
 };
 
-bool Prokazan(const Tposun& d)
-{
-    return ExistujeProkazani(d.prokazaniAprior, true) ||
-           ExistujeProkazani(d.prokazaniAposter, true);
-}
-
 TEST_F(PorovnaniDvouEtap, ExactlyTheDisplacedPointsAreSignificantWithVectorsRd)
 {
     // The key is a true rotation away from the identity.
     EXPECT_LT(klic.rotace[0][0], 0.999L);
 
-    modelT.PredatJeAktiv(HlavniSeznam());
     TmodelPosuny mp;
-    ASSERT_TRUE(mp.NacistBody(modelT));
-    ASSERT_TRUE(mp.NacistNastaveni(modelT, nastaveni));
-    ASSERT_TRUE(mp.Porovnani(modelT));
+    Porovnej(mp);
     ASSERT_EQ(mp.pocet, 12);
     EXPECT_EQ(mp.pocetNefix, 11);
     EXPECT_GT(mp.kvantilS1, mp.kvantilS2);  // redundancy 20 against 31
 
     int prokazanych = 0;
-    for (int i = 0; i < mp.pocet; ++i) {
-        const Tposun& d = mp.posuny.zaznam[static_cast<std::size_t>(i)];
-        const bool posunut = posuny.count(d.cislo) > 0;
+    for (const Tposun& d : mp.posuny.zaznam) {
         SCOPED_TRACE("point " + d.cislo);
-        if (posunut) {
+        if (posuny.count(d.cislo) > 0) {
             ++prokazanych;
             // Significant in both tests, at least in the spatial length.
             EXPECT_TRUE(d.prokazaniAprior.delkaS);
@@ -283,7 +261,8 @@ TEST_F(PorovnaniDvouEtap, ExactlyTheDisplacedPointsAreSignificantWithVectorsRd)
             EXPECT_NEAR(static_cast<double>(d.hodnota.Y), static_cast<double>(v[1]), 1.000001e-6);
             EXPECT_NEAR(static_cast<double>(d.hodnota.Z), static_cast<double>(v[2]), 1.000001e-6);
         } else {
-            EXPECT_FALSE(Prokazan(d));
+            EXPECT_FALSE(ExistujeProkazani(d.prokazaniAprior, true) ||
+                         ExistujeProkazani(d.prokazaniAposter, true));
             EXPECT_LE(std::fabs(static_cast<double>(d.hodnota.delkaS)), 1.8e-6);
         }
         // Millimetre deviations: the rounding of coordinates decides nothing.
@@ -306,65 +285,10 @@ TEST_F(PorovnaniDvouEtap, ExactlyTheDisplacedPointsAreSignificantWithVectorsRd)
                 std::sqrt(30.0 * 30 + 10 * 10 + 20 * 20) * 1e-3, 2e-6);
 }
 
-TEST_F(PorovnaniDvouEtap, LengthsOfDisplacementsDoNotDependOnTheFrame)
-{
-    // The same comparison on the epochs as loaded: the vectors are d itself
-    // and the lengths agree with those of the transformed comparison.
-    TmodelPosuny mp, mpT;
-    ASSERT_TRUE(mp.NacistBody(model));
-    ASSERT_TRUE(mp.NacistNastaveni(model, nastaveni));
-    ASSERT_TRUE(mp.Porovnani(model));
-    ASSERT_TRUE(mpT.NacistBody(modelT));
-    ASSERT_TRUE(mpT.NacistNastaveni(modelT, nastaveni));
-    ASSERT_TRUE(mpT.Porovnani(modelT));
-    ASSERT_EQ(mp.pocet, mpT.pocet);
-    for (std::size_t i = 0; i < mp.posuny.zaznam.size(); ++i) {
-        const Tposun& a = mp.posuny.zaznam[i];
-        const Tposun& b = mpT.posuny.zaznam[i];
-        ASSERT_EQ(a.cislo, b.cislo);
-        auto it = posuny.find(a.cislo);
-        const std::array<std::int64_t, 3> d =
-            it == posuny.end() ? std::array<std::int64_t, 3>{0, 0, 0} : it->second;
-        EXPECT_NEAR(static_cast<double>(a.hodnota.X), d[0] * 1e-6, 1e-9);
-        EXPECT_NEAR(static_cast<double>(a.hodnota.Y), d[1] * 1e-6, 1e-9);
-        EXPECT_NEAR(static_cast<double>(a.hodnota.Z), d[2] * 1e-6, 1e-9);
-        EXPECT_NEAR(static_cast<double>(a.hodnota.delkaS), static_cast<double>(b.hodnota.delkaS),
-                    1.8e-6);
-        // A rotation keeps the trace of the covariance.
-        if (!JeFixObe(a)) {
-            const Extended s1 = a.kovMatAprior[0][0] + a.kovMatAprior[1][1] + a.kovMatAprior[2][2];
-            const Extended s2 = b.kovMatAprior[0][0] + b.kovMatAprior[1][1] + b.kovMatAprior[2][2];
-            EXPECT_NEAR(static_cast<double>(s1 / s2), 1.0, 1e-12);
-        }
-        EXPECT_EQ(Prokazan(a), Prokazan(b)) << a.cislo;
-    }
-}
-
-TEST_F(PorovnaniDvouEtap, DeactivatedPairIsLeftOutOfTheComparison)
-{
-    Tsouradnice hlavni = HlavniSeznam();
-    for (std::size_t k = 0; k < hlavni.bod.size(); k += 2)
-        if (hlavni.bod[k].cislo == "7") hlavni.bod[k].JeAktiv = false;
-    modelT.PredatJeAktiv(hlavni);
-    TmodelPosuny mp;
-    ASSERT_TRUE(mp.NacistBody(modelT));
-    ASSERT_TRUE(mp.NacistNastaveni(modelT, nastaveni));
-    ASSERT_TRUE(mp.Porovnani(modelT));
-    ASSERT_EQ(mp.pocet, 11);
-    int prokazanych = 0;
-    for (const Tposun& d : mp.posuny.zaznam) {
-        EXPECT_NE(d.cislo, "7");
-        if (Prokazan(d)) ++prokazanych;
-    }
-    EXPECT_EQ(prokazanych, 2);
-}
-
 TEST_F(PorovnaniDvouEtap, AnalysisBetweenEpochsUsesCovariancesInTheFrameOfTheComparedPoints)
 {
     TmodelPosuny mp;
-    ASSERT_TRUE(mp.NacistBody(modelT));
-    ASSERT_TRUE(mp.NacistNastaveni(modelT, nastaveni));
-    ASSERT_TRUE(mp.Porovnani(modelT));
+    Porovnej(mp);
     // Station point 1 (pair 0, not moved), target point 3 (pair 2, moved).
     ASSERT_EQ(mp.body1.bod[0].cislo, "1");
     ASSERT_EQ(mp.body1.bod[2].cislo, "3");
