@@ -583,21 +583,21 @@ void TForm65::HledatPredchozi1Click()
 
 void TForm65::JeAktivni1Click()
 {
-    if (!ExistujiGlobalniObjekty()) return;
-    PrepniZpracovani(this);
-    if (NastavAktivituDvojic(StringGrid3, vyberHlavni.hromadny, *souradniceHlavni, true, *nastaveni)) {
-        info->jeAnalyzaPosunu = false;
-        modelPorovnani->PredatJeAktiv(*souradniceHlavni);
-    }
-    PrepniZpracovani(this);
-    ObnovStavVyberu();
+    NastavAktivituVybranych(true);
 }
 
 void TForm65::JeNeaktivni1Click()
 {
+    NastavAktivituVybranych(false);
+}
+
+// Activates or deactivates the selected pairs and hands the flags to the
+// loaded epochs; a change makes the comparison stale.
+void TForm65::NastavAktivituVybranych(bool aktivni)
+{
     if (!ExistujiGlobalniObjekty()) return;
     PrepniZpracovani(this);
-    if (NastavAktivituDvojic(StringGrid3, vyberHlavni.hromadny, *souradniceHlavni, false, *nastaveni)) {
+    if (NastavAktivituDvojic(StringGrid3, vyberHlavni.hromadny, *souradniceHlavni, aktivni, *nastaveni)) {
         info->jeAnalyzaPosunu = false;
         modelPorovnani->PredatJeAktiv(*souradniceHlavni);
     }

@@ -172,6 +172,7 @@ protected:
     void FormResize() override;
 
 private:
+    void NastavAktivituVybranych(bool aktivni);
     void VytvorMenu();
     void VytvorOvladace();
     void PripojMrizku();
