@@ -11,6 +11,7 @@
 // Ellipsoid semi-axes (length m, bearing and zenith as fractions of pi):
 //   1:  0.003 0.25 0.5 | 0.002 0.75 0.5 | 0.001 0 0
 //   12: 0.0015 0.5 0.5 | 0.001 1 0.5    | 0.0005 0 0
+#include "reports/ZlateSoubory.h"
 #include "reports/ProtokolEtapa.h"
 
 #include <gtest/gtest.h>
@@ -28,26 +29,10 @@
 #include "reports/Protokol.h"
 
 using namespace sitmera;
+using sitmera::test::StejneRadky;
+using sitmera::test::Zlaty;
 
 namespace {
-
-TStringList Zlaty(const std::string& jmeno)
-{
-    return NactiTextovySoubor(std::string(SITMERA_TEST_DATA) + "/reports/" + jmeno);
-}
-
-::testing::AssertionResult StejneRadky(const TStringList& skutecne, const TStringList& ocekavane)
-{
-    const std::size_t n = std::min(skutecne.size(), ocekavane.size());
-    for (std::size_t i = 0; i < n; ++i)
-        if (skutecne[i] != ocekavane[i])
-            return ::testing::AssertionFailure() << "line " << i + 1 << "\n  got:      [" << skutecne[i]
-                                                 << "]\n  expected: [" << ocekavane[i] << "]";
-    if (skutecne.size() != ocekavane.size())
-        return ::testing::AssertionFailure() << "got " << skutecne.size() << " lines, expected "
-                                             << ocekavane.size();
-    return ::testing::AssertionSuccess();
-}
 
 Tbod Bod(const char* cislo, Extended x, Extended y, Extended z)
 {

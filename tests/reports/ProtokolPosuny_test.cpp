@@ -14,6 +14,7 @@
 //   12   X -0.5 Y 0.2 Z -3.1 H 0.54 S 3.15 mm, 0.5, 0.95; Z and S a priori
 //   105  fixed in both epochs; X, Z, H, S flagged by both tests
 //   A7   fixed in epoch 1; all five a priori; no a-posteriori deviations (-1)
+#include "reports/ZlateSoubory.h"
 #include "reports/ProtokolPosuny.h"
 
 #include <gtest/gtest.h>
@@ -37,6 +38,8 @@
 #include "reports/ProtokolEtapa.h"
 
 using namespace sitmera;
+using sitmera::test::StejneRadky;
+using sitmera::test::Zlaty;
 
 namespace {
 
@@ -74,19 +77,6 @@ TStringList STitulem(const std::string& jmeno, const std::vector<std::string>& n
     const TStringList zbytek = Spoj(NactiSekce(jmeno), nazvy);
     r.insert(r.end(), zbytek.begin(), zbytek.end());
     return r;
-}
-
-::testing::AssertionResult StejneRadky(const TStringList& skutecne, const TStringList& ocekavane)
-{
-    const std::size_t n = std::min(skutecne.size(), ocekavane.size());
-    for (std::size_t i = 0; i < n; ++i)
-        if (skutecne[i] != ocekavane[i])
-            return ::testing::AssertionFailure() << "line " << i + 1 << "\n  got:      [" << skutecne[i]
-                                                 << "]\n  expected: [" << ocekavane[i] << "]";
-    if (skutecne.size() != ocekavane.size())
-        return ::testing::AssertionFailure() << "got " << skutecne.size() << " lines, expected "
-                                             << ocekavane.size();
-    return ::testing::AssertionSuccess();
 }
 
 TposunHodnota Hodnota(Extended x, Extended y, Extended z, Extended h, Extended s, Extended smernik = 0,

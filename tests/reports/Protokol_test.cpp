@@ -2,6 +2,7 @@
 // two-column and multi-column tables, and the added-files report. Expected
 // texts are kept as golden files in tests/data/reports and compared line by
 // line, trailing blanks included.
+#include "reports/ZlateSoubory.h"
 #include "reports/Protokol.h"
 
 #include <gtest/gtest.h>
@@ -15,26 +16,10 @@
 #include "points/Souradnice.h"
 
 using namespace sitmera;
+using sitmera::test::StejneRadky;
+using sitmera::test::Zlaty;
 
 namespace {
-
-TStringList Zlaty(const std::string& jmeno)
-{
-    return NactiTextovySoubor(std::string(SITMERA_TEST_DATA) + "/reports/" + jmeno);
-}
-
-::testing::AssertionResult StejneRadky(const TStringList& skutecne, const TStringList& ocekavane)
-{
-    const std::size_t n = std::min(skutecne.size(), ocekavane.size());
-    for (std::size_t i = 0; i < n; ++i)
-        if (skutecne[i] != ocekavane[i])
-            return ::testing::AssertionFailure() << "line " << i + 1 << "\n  got:      [" << skutecne[i]
-                                                 << "]\n  expected: [" << ocekavane[i] << "]";
-    if (skutecne.size() != ocekavane.size())
-        return ::testing::AssertionFailure() << "got " << skutecne.size() << " lines, expected "
-                                             << ocekavane.size();
-    return ::testing::AssertionSuccess();
-}
 
 struct Prostredi {
     Tnastaveni nastaveni;
