@@ -71,7 +71,7 @@ void ZoomPohledu(TTransPar& tp, Extended faktor, int W, int H)
 }
 
 TElipse PolygonElipsy(Extended X, Extended Y, Extended a, Extended b, Extended phi,
-                      Extended nasobek)
+                      Extended nasobek, Extended nasobek2)
 {
     TElipse e{};
     const Extended cf = std::cos(phi);
@@ -80,7 +80,8 @@ TElipse PolygonElipsy(Extended X, Extended Y, Extended a, Extended b, Extended p
         const Extended t = k * DvaPi / 40;
         const Extended ct = std::cos(t);
         const Extended st = std::sin(t);
-        e[k] = {X + (a * ct * cf - b * st * sf) * nasobek, Y + (a * ct * sf + b * st * cf) * nasobek};
+        e[k] = {X + (a * ct * cf - b * st * sf) * nasobek * nasobek2,
+                Y + (a * ct * sf + b * st * cf) * nasobek * nasobek2};
     }
     e[40] = e[0];
     return e;
@@ -432,7 +433,7 @@ TElipse TContainer::CalcElipse(int i, Extended mm, Extended s0) const
 {
     if (!Platny(i)) throw ChybaArgumentu("Point index outside the drawing");
     const TgrafikaBod& b = data->body[i];
-    return PolygonElipsy(b.X, b.Y, b.a_delka, b.b_delka, b.a_smernik, mm * s0);
+    return PolygonElipsy(b.X, b.Y, b.a_delka, b.b_delka, b.a_smernik, mm, s0);
 }
 
 void TContainer::CalcExtremeElipse(Extended& maxE, Extended& minE) const

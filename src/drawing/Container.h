@@ -111,12 +111,13 @@ TTransPar VychoziPohled(const TDuoPoint& meze, int W, int H);
 // the scale zero or infinite is not taken.
 void ZoomPohledu(TTransPar& tp, Extended faktor, int W, int H);
 // Ellipse polygon around (X, Y): for k = 0..40, t = k 2 pi / 40,
-//   x = X + (a cos t cos phi - b sin t sin phi) nasobek,
-//   y = Y + (a cos t sin phi + b sin t cos phi) nasobek;
-// a, b semi-axes, phi the bearing of a (radians, from the x axis towards y).
-// Point 40 is set equal to point 0.
+//   x = X + (a cos t cos phi - b sin t sin phi) nasobek nasobek2,
+//   y = Y + (a cos t sin phi + b sin t cos phi) nasobek nasobek2;
+// a, b semi-axes, phi the bearing of a (radians, from the x axis towards y);
+// the two factors (magnification, unit deviation) are applied one after the
+// other, in this order. Point 40 is set equal to point 0.
 TElipse PolygonElipsy(Extended X, Extended Y, Extended a, Extended b, Extended phi,
-                      Extended nasobek);
+                      Extended nasobek, Extended nasobek2 = 1);
 
 // Largest and smallest x and y of the points xy(0) .. xy(n - 1) (xy gives
 // a T2DPoint, metres); all 0 without points.

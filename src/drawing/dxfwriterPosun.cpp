@@ -43,8 +43,11 @@ void TDXFwriterPosun::DefineLayers()
         {"Z_Mez_Apos", "Z_Critic_Apos"},
     }};
     layers.clear();
-    // Colour 7 (black / white): 0 is no valid layer colour in CAD.
-    for (const auto& j : jmena) layers.push_back(TLayer{{j[0], j[1]}, "7", true});
+    // Colour "0" until the window sets the colours of layers 1 to 17. The
+    // window never sets layer "0", which gets 7 (black / white): 0 is no
+    // valid layer colour in CAD.
+    for (const auto& j : jmena) layers.push_back(TLayer{{j[0], j[1]}, "0", true});
+    layers[0].color = "7";
     layersnum = static_cast<int>(layers.size());
 }
 

@@ -13,7 +13,8 @@
 // a posteriori; 6..9 horizontal vectors not significant / significant a
 // priori, then a posteriori; 10, 11 horizontal limits a priori, a
 // posteriori; 12..15 vertical vectors as 6..9; 16, 17 vertical limits.
-// Every layer is visible with colour 7 until the window sets them.
+// Every layer is visible; layer "0" has colour 7, the others colour "0"
+// until the window sets them.
 //
 // Units: metres; Scale magnifies vectors, limits and ellipses; angles in
 // radians. Both precisions are always written; the window hides one of them

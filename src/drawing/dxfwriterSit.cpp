@@ -111,10 +111,10 @@ void TDXFwriterSit::WriteEllipses()
         if (!data->body[i].JeFixni) Ellipse(i);
 }
 
-void TDXFwriterSit::Polygon(int i, Extended nasobek, int vrstva)
+void TDXFwriterSit::Polygon(int i, Extended s0, int vrstva)
 {
     const TgrafikaBod& b = data->body[i];
-    const TElipse e = PolygonElipsy(b.X, b.Y, b.a_delka, b.b_delka, b.a_smernik, nasobek);
+    const TElipse e = PolygonElipsy(b.X, b.Y, b.a_delka, b.b_delka, b.a_smernik, Scale, s0);
     const std::string jmeno = JmenoVrstvy(vrstva);
     PLineStart(jmeno);
     for (const T2DPoint& v : e) PLineVertex(FtSf(-v[1]), FtSf(-v[0]), "0", jmeno);
@@ -125,8 +125,8 @@ void TDXFwriterSit::Ellipse(int i)
 {
     if (!Platny(i)) return;
     // Each ellipse goes to the layer named after its unit deviation.
-    Polygon(i, Scale * data->odchylkaJednotkovaAprior, 9);
-    Polygon(i, Scale * data->odchylkaJednotkovaAposterior, 10);
+    Polygon(i, data->odchylkaJednotkovaAprior, 9);
+    Polygon(i, data->odchylkaJednotkovaAposterior, 10);
 }
 
 std::string TDXFwriterSit::CreateMereStr(int i) const

@@ -52,7 +52,9 @@ public:
 private:
     int PocetBodu() const;
     bool Platny(int i) const { return i >= 0 && i < PocetBodu(); }
-    void Polygon(int i, Extended nasobek, int vrstva);
+    // The ellipse of point i with the axes multiplied by Scale and then by
+    // the unit deviation s0, on layer vrstva.
+    void Polygon(int i, Extended s0, int vrstva);
 };
 
 }  // namespace sitmera

@@ -53,6 +53,15 @@ protected:
         w.ConnectData(model);
         w.Scale = 1000;
         w.typHzPosunu = 2;
+        NastavBarvyOkna();
+    }
+
+    // The colours the displacement graph window always sets before writing
+    // (layers 1 to 17 from its colour boxes; layer "0" stays).
+    void NastavBarvyOkna()
+    {
+        const int box[18] = {0, 10, 10, 10, 14, 14, 2, 9, 2, 9, 8, 8, 2, 9, 2, 9, 8, 8};
+        for (int i = 1; i < 18; ++i) w.layers[i].color = w.ConvertColor(box[i]);
     }
 
     static Tbod BodXY(const char* cislo, Extended X, Extended Y)
@@ -94,7 +103,25 @@ TEST_F(DxfPosuny, DisplacementLayerZeroGetsColourSevenNotZero)
     const std::string text = Zapis("posuny.dxf");
     EXPECT_NE(text.find("0\r\nLAYER\r\n2\r\n0\r\n70\r\n0\r\n62\r\n7\r\n"), std::string::npos);
     EXPECT_EQ(text.find("\r\n62\r\n0\r\n"), std::string::npos);
-    OverCtenarem({"LAYER 0 7"});
+    OverCtenarem({"LAYER 0 7", "LAYER Bod_Bod 3", "LAYER H_Vyzn_Apri 1", "LAYER Z_Mez_Apos 254"});
+}
+
+TEST(DxfPosunyVrstvy, EighteenVisibleLayersWaitingForTheWindowsColours)
+{
+    // Layer "0" is never coloured by the window and gets 7; layers 1 to 17
+    // have colour "0" until the window sets them.
+    const TDXFwriterPosun w;
+    ASSERT_EQ(w.layersnum, 18);
+    ASSERT_EQ(w.layers.size(), 18u);
+    EXPECT_EQ(w.layers[0].color, "7");
+    for (int i = 1; i < 18; ++i) EXPECT_EQ(w.layers[i].color, "0") << i;
+    for (const TLayer& l : w.layers) EXPECT_TRUE(l.visible) << l.name[0];
+    EXPECT_EQ(w.layers[0].name[0], "0");
+    EXPECT_EQ(w.layers[0].name[1], "0");
+    EXPECT_EQ(w.layers[9].name[0], "H_Vyzn_Apos");
+    EXPECT_EQ(w.layers[9].name[1], "H_Sign_Apos");
+    EXPECT_EQ(w.layers[17].name[0], "Z_Mez_Apos");
+    EXPECT_EQ(w.layers[17].name[1], "Z_Critic_Apos");
 }
 
 TEST_F(DxfPosuny, HorizontalVectorWithBarbsPsPlusOneLong)
