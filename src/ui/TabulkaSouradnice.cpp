@@ -308,8 +308,13 @@ bool SmazVybraneBody(Mrizka* mrizka, TboolVector& vyber, Tsouradnice& souradnice
     souradnice.SeraditPoradi();
     KontrolaSouradnic(souradnice, chyby, true, nastaveni);
     Obnov(mrizka, souradnice, nastaveni, TypTabulkyVstup, vyber);
-    const int plnych = souradnice.PocetPlnychBodu();
-    NastavRadek(mrizka, plnych > 0 ? std::min(prvni, plnych - 1) : 0);
+    // The first deleted row stays current (an empty row when the deleted
+    // points were the last ones); a grid that shrank below it keeps its
+    // last row.
+    if (mrizka != nullptr) {
+        const int radek = souradnice.PocetPlnychBodu() > 0 ? std::min(prvni, mrizka->RowCount() - 1) : 0;
+        NastavRadek(mrizka, std::max(radek, 0));
+    }
     return neco;
 }
 

@@ -120,8 +120,9 @@ bool VlozSouradniceZeSchranky(Mrizka* mrizka, Tsouradnice& souradnice, const Tso
                               TboolVector& vyber, Tchyby& chyby, Tnastaveni& nastaveni);
 
 // Deletes the selected records: true when something was selected. The
-// current row becomes the first selected row (row 0 when no filled point is
-// left); the list loses its empty records, is renumbered, checked and
+// current row becomes the first selected row, also when that row is now an
+// empty one (row 0 when no filled point is left; the grid's last row when the
+// grid shrank below it); the list loses its empty records, is renumbered, checked and
 // refilled; the selection is cleared.
 bool SmazVybraneBody(Mrizka* mrizka, TboolVector& vyber, Tsouradnice& souradnice, Tchyby& chyby,
                      const Tnastaveni& nastaveni);

@@ -264,6 +264,27 @@ TEST_F(TabulkaTest, DeletingOrDetachingAllPointsLeavesRowZeroAndAnEmptyList)
     EXPECT_EQ(Cisla(s), (V{"1", "3"}));
     EXPECT_EQ(s.bod[1].poradi, 2);
     EXPECT_EQ(m->Row(), 1);
+    // Deleting the last point: its row stays current, now an empty row of
+    // the padded grid.
+    Tsouradnice tri = Seznam({Bod("1", 1, 1, 0), Bod("2", 2, 2, 0), Bod("3", 3, 3, 0)});
+    TboolVector vyberTri;
+    ObnovTabulkuSouradnic(m, tri, nastaveni, TypTabulkyVstup, vyberTri);
+    vyberTri[2] = true;
+    EXPECT_TRUE(SmazVybraneBody(m, vyberTri, tri, chyby, nastaveni));
+    EXPECT_EQ(Cisla(tri), (V{"1", "2"}));
+    EXPECT_EQ(m->Row(), 2);
+    EXPECT_EQ(m->Cell(0, 2), "");
+    // A long list that shrinks below the first deleted row keeps the grid's last row.
+    Tsouradnice dlouhy;
+    for (int i = 0; i < 40; ++i) dlouhy.PridejBod(Bod(std::to_string(i + 1), i, i, 0));
+    TboolVector vyberDlouhy;
+    ObnovTabulkuSouradnic(m, dlouhy, nastaveni, TypTabulkyVstup, vyberDlouhy);
+    for (int i = 35; i < 40; ++i) vyberDlouhy[i] = true;
+    EXPECT_TRUE(SmazVybraneBody(m, vyberDlouhy, dlouhy, chyby, nastaveni));
+    EXPECT_EQ(m->RowCount(), 35);
+    EXPECT_EQ(m->Row(), 34);
+
+    ObnovTabulkuSouradnic(m, s, nastaveni, TypTabulkyVstup, vyber);
     VyberVse(vyber);
     EXPECT_TRUE(SmazVybraneBody(m, vyber, s, chyby, nastaveni));
     EXPECT_EQ(s.PocetPlnychBodu(), 0);
