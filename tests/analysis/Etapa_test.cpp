@@ -16,6 +16,7 @@
 
 #include "../../bench/EtapaGenerator.h"
 #include "analysis/Etapa.h"
+#include "analysis/OtiskEtapy.h"
 #include "core/Jazyk.h"
 #include "core/Nastaveni.h"
 #include "numerics/Matrix2.h"
@@ -43,54 +44,15 @@ TStringList Generuj(int u, int f, std::uint64_t seme, int s = 1)
     return RozdelNaRadky(o.str());
 }
 
-void Pridej(std::ostringstream& o, Extended x) { o << std::hexfloat << x << ' '; }
-
 // Everything an epoch holds, exact to the last bit, as one text: two epochs
 // with the same fingerprint are the same.
 std::string Otisk(const Tetapa& e)
 {
     std::ostringstream o;
-    for (const Extended x : {e.odchylkaJednotkovaAprior, e.odchylkaJednotkovaAposterior,
-                             e.rozptylJednotkovyAprior, e.rozptylJednotkovyAposterior})
-        Pridej(o, x);
-    for (const int n : {e.pocetSmer, e.pocetZenit, e.pocetDelka, e.pocetDoplnekDelka,
-                        e.pocetDoplnekSmernik, e.pocetDoplnekPrevyseni, e.pocetDoplnekProvazeni,
-                        e.pocetMereni, e.pocetBodu, e.pocetBoduUrcovanych, e.pocetBoduFixnich,
-                        e.pocetPosunu, e.pocetNeznamych, e.pocetNadbytecnych, e.pocetPodminek})
-        o << n << ' ';
-    o << e.jePripojen << e.jeVyrovnan << ' ' << int(e.ID) << ' ' << e.barva << '\n';
-    o << e.soubor.ID << '|' << e.soubor.jmeno << '|' << e.soubor.cesta << '|' << e.soubor.pripona
-      << '|' << e.soubor.typ << e.soubor.nacteni << e.soubor.hlaseni << '\n';
-    auto body = [&](const Tsouradnice& s) {
-        for (const Tbod& b : s.bod) {
-            o << b.soubor << ' ' << b.poradi << ' ' << b.cislo << ' ';
-            for (const Extended x : {b.X, b.Y, b.Z, b.sig_X, b.sig_Y, b.sig_Z, b.zkresleni,
-                                     b.elipsoid.a_delka, b.elipsoid.a_smernik, b.elipsoid.a_zenit,
-                                     b.elipsoid.b_delka, b.elipsoid.b_smernik, b.elipsoid.b_zenit,
-                                     b.elipsoid.c_delka, b.elipsoid.c_smernik, b.elipsoid.c_zenit,
-                                     b.elipsa.a_delka, b.elipsa.b_delka, b.elipsa.a_smernik})
-                Pridej(o, x);
-            o << b.JePlny << b.JeFixni << b.JeAktiv << b.kontrola[0] << b.kontrola[1]
-              << b.kontrola[2] << b.kontrola[3] << '\n';
-        }
-    };
-    body(e.souradnice);
-    for (const Tvector& r : e.maticeKovariancni) {
-        for (const Extended x : r) Pridej(o, x);
-        o << '\n';
-    }
-    for (const TgrafikaBod& b : e.grafika.body) {
-        o << b.cislo << ' ';
-        for (const Extended x : {b.X, b.Y, b.a_delka, b.b_delka, b.a_smernik}) Pridej(o, x);
-        o << b.JeFixni << '\n';
-    }
-    o << e.grafika.mereni2Str() << '\n';
-    Pridej(o, e.grafika.odchylkaJednotkovaAprior);
-    Pridej(o, e.grafika.odchylkaJednotkovaAposterior);
-    o << e.grafika.pocetBodu << ' ' << e.grafika.pocetMereni << '\n';
+    o << test::OtiskDatEtapy(e) << int(e.ID) << ' ' << e.barva << '\n' << test::OtiskSouboru(e.soubor);
     for (const TanalyzaVnitrni* a : {&e.analyzaDelka, &e.analyzaUhel}) {
         o << a->iStn << ' ' << a->iCilL << ' ' << a->iCilP << ' ' << a->typPresnost << '\n';
-        body(a->data);
+        o << test::OtiskBodu(a->data);
     }
     o << e.protokol.jePlny << '\n';
     for (const std::string& l : e.protokol.text) o << l << '\n';

@@ -17,6 +17,7 @@
 
 #include "analysis/Etapa.h"
 #include "analysis/EtapaTransformacniKlic.h"
+#include "analysis/OtiskEtapy.h"
 #include "analysis/ModelPorovnani.h"
 #include "analysis/Projekt.h"
 #include "core/Nastaveni.h"
@@ -170,63 +171,13 @@ void NaplnStav(Stav& s)
     ASSERT_TRUE(VypocetKlice(s.klic));
 }
 
-void Pridej(std::ostringstream& o, Extended x) { o << std::hexfloat << x << ' '; }
-
-std::string OtiskBodu(const Tsouradnice& s)
-{
-    std::ostringstream o;
-    for (const Tbod& b : s.bod) {
-        o << b.soubor << ' ' << b.poradi << ' ' << b.cislo << ' ';
-        for (const Extended x : {b.X, b.Y, b.Z, b.sig_X, b.sig_Y, b.sig_Z, b.zkresleni,
-                                 b.elipsoid.a_delka, b.elipsoid.a_smernik, b.elipsoid.a_zenit,
-                                 b.elipsoid.b_delka, b.elipsoid.b_smernik, b.elipsoid.b_zenit,
-                                 b.elipsoid.c_delka, b.elipsoid.c_smernik, b.elipsoid.c_zenit,
-                                 b.elipsa.a_delka, b.elipsa.b_delka, b.elipsa.a_smernik})
-            Pridej(o, x);
-        o << b.JePlny << b.JeFixni << b.JeAktiv << b.kontrola[0] << b.kontrola[1] << b.kontrola[2]
-          << b.kontrola[3] << '\n';
-    }
-    return o.str();
-}
-
-std::string OtiskSouboru(const Tsoubor& s)
-{
-    std::ostringstream o;
-    o << s.ID << '|' << s.jmeno << '|' << s.cesta << '|' << s.pripona << '|' << s.typ << s.nacteni
-      << s.hlaseni << '\n';
-    return o.str();
-}
+using test::OtiskBodu;
+using test::OtiskSouboru;
+using test::Pridej;
 
 // Everything of an epoch that a project stores or derives on reading, to the
 // last bit, without its file record.
-std::string OtiskEtapy(const Tetapa& e)
-{
-    std::ostringstream o;
-    for (const Extended x : {e.odchylkaJednotkovaAprior, e.odchylkaJednotkovaAposterior,
-                             e.rozptylJednotkovyAprior, e.rozptylJednotkovyAposterior})
-        Pridej(o, x);
-    for (const int n : {e.pocetSmer, e.pocetZenit, e.pocetDelka, e.pocetDoplnekDelka,
-                        e.pocetDoplnekSmernik, e.pocetDoplnekPrevyseni, e.pocetDoplnekProvazeni,
-                        e.pocetMereni, e.pocetBodu, e.pocetBoduUrcovanych, e.pocetBoduFixnich,
-                        e.pocetPosunu, e.pocetNeznamych, e.pocetNadbytecnych, e.pocetPodminek})
-        o << n << ' ';
-    o << e.jePripojen << e.jeVyrovnan << '\n' << OtiskBodu(e.souradnice);
-    for (const Tvector& r : e.maticeKovariancni) {
-        for (const Extended x : r) Pridej(o, x);
-        o << '\n';
-    }
-    for (const TgrafikaZaznam& z : e.grafika.mereni)
-        o << z.iStn << ' ' << z.iCil << ' ' << z.delkaS << ' ' << z.smer << ' ' << z.zenit << ' '
-          << z.smernik << ' ' << z.delkaH << ' ' << z.prevyseni << ' ' << z.JePlny << '\n';
-    for (const TgrafikaBod& b : e.grafika.body) {
-        o << b.cislo << ' ';
-        for (const Extended x : {b.X, b.Y, b.a_delka, b.b_delka, b.a_smernik}) Pridej(o, x);
-        o << b.JeFixni << '\n';
-    }
-    Pridej(o, e.grafika.odchylkaJednotkovaAprior);
-    Pridej(o, e.grafika.odchylkaJednotkovaAposterior);
-    return o.str();
-}
+std::string OtiskEtapy(const Tetapa& e) { return test::OtiskDatEtapy(e); }
 
 std::string OtiskKlice(const TtransformacniKlicEtapa& k)
 {
