@@ -6,7 +6,7 @@
 #include <QApplication>
 
 #include "core/Globalni.h"
-#include "ui/Formular.h"
+#include "ui/layer/Formular.h"
 #include "ui/SouradniceMainOkno.h"
 
 // Fontconfig and D-Bus keep caches they never free; the leak checker of

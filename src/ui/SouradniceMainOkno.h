@@ -21,7 +21,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/Formular.h"
+#include "ui/layer/Formular.h"
 #include "ui/TabulkaSouradnice.h"
 
 class QAction;

@@ -13,9 +13,9 @@
 #include "core/Nastaveni.h"
 #include "numerics/TextPole.h"
 #include "points/Souradnice.h"
-#include "ui/Bunky.h"
-#include "ui/Menu.h"
-#include "ui/OknoPomocne.h"
+#include "ui/layer/Bunky.h"
+#include "ui/layer/Menu.h"
+#include "ui/layer/OknoPomocne.h"
 
 namespace sitmera {
 

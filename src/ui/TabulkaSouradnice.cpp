@@ -9,9 +9,9 @@
 #include "numerics/Jednotky.h"
 #include "numerics/TextPole.h"
 #include "points/SouradniceSoubor.h"
-#include "ui/Bunky.h"
-#include "ui/Mrizka.h"
-#include "ui/OknoPomocne.h"
+#include "ui/layer/Bunky.h"
+#include "ui/layer/Mrizka.h"
+#include "ui/layer/OknoPomocne.h"
 
 namespace sitmera {
 

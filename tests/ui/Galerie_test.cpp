@@ -9,14 +9,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/Bunky.h"
-#include "ui/HlaseniOkno.h"
-#include "ui/Mrizka.h"
+#include "ui/layer/Bunky.h"
+#include "ui/layer/HlaseniOkno.h"
+#include "ui/layer/Mrizka.h"
 #include "ui/OknaTest.h"
-#include "ui/OtazkaOkno.h"
-#include "ui/OtevritOkno.h"
-#include "ui/ProtokolOkno.h"
-#include "ui/UlozitOkno.h"
+#include "ui/layer/OtazkaOkno.h"
+#include "ui/layer/OtevritOkno.h"
+#include "ui/layer/ProtokolOkno.h"
+#include "ui/layer/UlozitOkno.h"
 
 namespace sitmera {
 namespace {

@@ -22,9 +22,9 @@
 #include "core/Chyby.h"
 #include "core/Jazyk.h"
 #include "core/Nastaveni.h"
-#include "ui/Formular.h"
-#include "ui/OknoPomocne.h"
-#include "ui/Prostredi.h"
+#include "ui/layer/Formular.h"
+#include "ui/layer/OknoPomocne.h"
+#include "ui/layer/Prostredi.h"
 
 // Fontconfig keeps a cache it never frees; the leak checker of sanitizer
 // builds is told so (each test program includes this header from one file).

@@ -16,16 +16,16 @@
 #include "analysis/Etapa.h"
 #include "analysis/Projekt.h"
 #include "core/Globalni.h"
-#include "ui/HlaseniOkno.h"
-#include "ui/Menu.h"
-#include "ui/Mrizka.h"
+#include "ui/layer/HlaseniOkno.h"
+#include "ui/layer/Menu.h"
+#include "ui/layer/Mrizka.h"
 #include "ui/OknaTest.h"
-#include "ui/OtazkaOkno.h"
-#include "ui/OtevritOkno.h"
-#include "ui/ProtokolOkno.h"
+#include "ui/layer/OtazkaOkno.h"
+#include "ui/layer/OtevritOkno.h"
+#include "ui/layer/ProtokolOkno.h"
 #include "ui/SouradniceMainOkno.h"
 #include "ui/SouradniceMenu.h"
-#include "ui/UlozitOkno.h"
+#include "ui/layer/UlozitOkno.h"
 
 namespace sitmera {
 namespace {

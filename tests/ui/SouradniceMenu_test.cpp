@@ -9,7 +9,7 @@
 #include <map>
 
 #include "analysis/ModelPorovnani.h"
-#include "ui/Menu.h"
+#include "ui/layer/Menu.h"
 #include "ui/OknaTest.h"
 #include "ui/SouradniceMenu.h"
 

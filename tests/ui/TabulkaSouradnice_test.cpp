@@ -12,8 +12,8 @@
 
 #include "numerics/TextPole.h"
 #include "points/SouradniceSoubor.h"
-#include "ui/Bunky.h"
-#include "ui/Mrizka.h"
+#include "ui/layer/Bunky.h"
+#include "ui/layer/Mrizka.h"
 #include "ui/OknaTest.h"
 #include "ui/TabulkaSouradnice.h"
 

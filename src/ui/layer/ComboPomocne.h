@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <string>
 
-#include "ui/OknoPomocne.h"
+#include "ui/layer/OknoPomocne.h"
 
 namespace sitmera {
 

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "numerics/Zaklad.h"
-#include "ui/SouborDialog.h"
+#include "ui/layer/SouborDialog.h"
 
 namespace sitmera {
 

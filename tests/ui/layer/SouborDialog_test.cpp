@@ -8,10 +8,10 @@
 #include <QVBoxLayout>
 
 #include "points/UzivatelskeBody.h"
-#include "ui/ComboPomocne.h"
+#include "ui/layer/ComboPomocne.h"
 #include "ui/OknaTest.h"
-#include "ui/OtevritOkno.h"
-#include "ui/UlozitOkno.h"
+#include "ui/layer/OtevritOkno.h"
+#include "ui/layer/UlozitOkno.h"
 
 namespace sitmera {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/SouborDialog.h"
+#include "ui/layer/SouborDialog.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -13,7 +13,7 @@
 
 #include <algorithm>
 
-#include "ui/OknoPomocne.h"
+#include "ui/layer/OknoPomocne.h"
 
 namespace sitmera {
 

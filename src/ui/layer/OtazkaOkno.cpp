@@ -1,11 +1,11 @@
-#include "ui/OtazkaOkno.h"
+#include "ui/layer/OtazkaOkno.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 #include "core/Jazyk.h"
-#include "ui/OknoPomocne.h"
-#include "ui/Prostredi.h"
+#include "ui/layer/OknoPomocne.h"
+#include "ui/layer/Prostredi.h"
 
 namespace sitmera {
 

@@ -1,4 +1,4 @@
-#include "ui/Prostredi.h"
+#include "ui/layer/Prostredi.h"
 
 namespace sitmera {
 

@@ -18,7 +18,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/Formular.h"
+#include "ui/layer/Formular.h"
 
 class QComboBox;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "ui/ProtokolOkno.h"
+#include "ui/layer/ProtokolOkno.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -11,11 +11,11 @@
 #include "core/Jazyk.h"
 #include "core/Nastaveni.h"
 #include "numerics/TextSoubor.h"
-#include "ui/HlaseniOkno.h"
-#include "ui/Menu.h"
-#include "ui/OknoPomocne.h"
-#include "ui/Prostredi.h"
-#include "ui/UlozitOkno.h"
+#include "ui/layer/HlaseniOkno.h"
+#include "ui/layer/Menu.h"
+#include "ui/layer/OknoPomocne.h"
+#include "ui/layer/Prostredi.h"
+#include "ui/layer/UlozitOkno.h"
 
 namespace sitmera {
 

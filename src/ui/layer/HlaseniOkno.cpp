@@ -1,4 +1,4 @@
-#include "ui/HlaseniOkno.h"
+#include "ui/layer/HlaseniOkno.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -6,9 +6,9 @@
 #include "core/Chyby.h"
 #include "core/Jazyk.h"
 #include "core/Nastaveni.h"
-#include "ui/OknoPomocne.h"
-#include "ui/ProtokolOkno.h"
-#include "ui/Prostredi.h"
+#include "ui/layer/OknoPomocne.h"
+#include "ui/layer/ProtokolOkno.h"
+#include "ui/layer/Prostredi.h"
 
 namespace sitmera {
 

@@ -9,9 +9,9 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
-#include "ui/Menu.h"
-#include "ui/Mrizka.h"
-#include "ui/HlaseniOkno.h"
+#include "ui/layer/Menu.h"
+#include "ui/layer/Mrizka.h"
+#include "ui/layer/HlaseniOkno.h"
 #include "ui/OknaTest.h"
 
 namespace sitmera {

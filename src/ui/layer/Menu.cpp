@@ -1,4 +1,4 @@
-#include "ui/Menu.h"
+#include "ui/layer/Menu.h"
 
 #include <QAbstractScrollArea>
 #include <QAction>
@@ -9,8 +9,8 @@
 
 #include <map>
 
-#include "ui/Formular.h"
-#include "ui/OknoPomocne.h"
+#include "ui/layer/Formular.h"
+#include "ui/layer/OknoPomocne.h"
 
 namespace sitmera {
 

@@ -1,4 +1,4 @@
-#include "ui/Mrizka.h"
+#include "ui/layer/Mrizka.h"
 
 #include <QAbstractTableModel>
 #include <QCursor>
@@ -11,9 +11,9 @@
 
 #include <algorithm>
 
-#include "ui/Bunky.h"
-#include "ui/Formular.h"
-#include "ui/OknoPomocne.h"
+#include "ui/layer/Bunky.h"
+#include "ui/layer/Formular.h"
+#include "ui/layer/OknoPomocne.h"
 
 namespace sitmera {
 

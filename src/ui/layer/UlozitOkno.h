@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/SouborDialog.h"
+#include "ui/layer/SouborDialog.h"
 
 namespace sitmera {
 

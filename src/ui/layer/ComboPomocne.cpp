@@ -1,4 +1,4 @@
-#include "ui/ComboPomocne.h"
+#include "ui/layer/ComboPomocne.h"
 
 namespace sitmera {
 

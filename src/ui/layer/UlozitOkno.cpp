@@ -1,4 +1,4 @@
-#include "ui/UlozitOkno.h"
+#include "ui/layer/UlozitOkno.h"
 
 #include <QAbstractItemView>
 #include <QFileInfo>
@@ -11,7 +11,7 @@
 
 #include "core/Jazyk.h"
 #include "core/Nastaveni.h"
-#include "ui/OknoPomocne.h"
+#include "ui/layer/OknoPomocne.h"
 
 namespace sitmera {
 

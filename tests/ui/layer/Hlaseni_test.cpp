@@ -6,12 +6,12 @@
 
 #include <tuple>
 
-#include "ui/HlaseniOkno.h"
-#include "ui/Menu.h"
+#include "ui/layer/HlaseniOkno.h"
+#include "ui/layer/Menu.h"
 #include "ui/OknaTest.h"
-#include "ui/OtazkaOkno.h"
-#include "ui/ProtokolOkno.h"
-#include "ui/UlozitOkno.h"
+#include "ui/layer/OtazkaOkno.h"
+#include "ui/layer/ProtokolOkno.h"
+#include "ui/layer/UlozitOkno.h"
 
 namespace sitmera {
 namespace {

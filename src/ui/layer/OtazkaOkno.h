@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ui/Formular.h"
+#include "ui/layer/Formular.h"
 
 class QLabel;
 class QPushButton;

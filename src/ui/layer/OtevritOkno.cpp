@@ -1,4 +1,4 @@
-#include "ui/OtevritOkno.h"
+#include "ui/layer/OtevritOkno.h"
 
 #include <QAbstractItemView>
 #include <QLabel>
@@ -8,7 +8,7 @@
 
 #include "core/Jazyk.h"
 #include "core/Nastaveni.h"
-#include "ui/OknoPomocne.h"
+#include "ui/layer/OknoPomocne.h"
 
 namespace sitmera {
 

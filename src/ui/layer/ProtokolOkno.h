@@ -9,7 +9,7 @@
 #pragma once
 
 #include "numerics/Zaklad.h"
-#include "ui/Formular.h"
+#include "ui/layer/Formular.h"
 
 class QLabel;
 class QMenuBar;

@@ -1,4 +1,4 @@
-#include "ui/Formular.h"
+#include "ui/layer/Formular.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -12,10 +12,10 @@
 
 #include "core/Jazyk.h"
 #include "numerics/Zaklad.h"
-#include "ui/HlaseniOkno.h"
-#include "ui/Menu.h"
-#include "ui/OknoPomocne.h"
-#include "ui/Prostredi.h"
+#include "ui/layer/HlaseniOkno.h"
+#include "ui/layer/Menu.h"
+#include "ui/layer/OknoPomocne.h"
+#include "ui/layer/Prostredi.h"
 
 namespace sitmera {
 

@@ -1,4 +1,4 @@
-#include "ui/OknoPomocne.h"
+#include "ui/layer/OknoPomocne.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -10,7 +10,7 @@
 #include <cmath>
 #include <limits>
 
-#include "ui/Mrizka.h"
+#include "ui/layer/Mrizka.h"
 
 namespace sitmera {
 

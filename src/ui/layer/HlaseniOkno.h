@@ -10,7 +10,7 @@
 
 #include <string>
 
-#include "ui/Formular.h"
+#include "ui/layer/Formular.h"
 
 class QLabel;
 class QPushButton;

@@ -8,8 +8,8 @@
 
 #include <functional>
 
-#include "ui/Bunky.h"
-#include "ui/Mrizka.h"
+#include "ui/layer/Bunky.h"
+#include "ui/layer/Mrizka.h"
 #include "ui/OknaTest.h"
 
 namespace sitmera {

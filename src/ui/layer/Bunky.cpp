@@ -1,11 +1,11 @@
-#include "ui/Bunky.h"
+#include "ui/layer/Bunky.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 
 #include <cstdlib>
 
-#include "ui/OknoPomocne.h"
+#include "ui/layer/OknoPomocne.h"
 
 namespace sitmera {
 
