@@ -1,5 +1,5 @@
-// The gallery: a PNG of each shared window in both languages, written to
-// <build folder>/galerie/ so that a person can look at them.
+// The gallery of the shared windows (notice, question, report viewer,
+// dialogs) and of a painted grid, in both languages.
 #include <QDir>
 #include <QImage>
 #include <QLabel>
@@ -12,6 +12,7 @@
 #include "ui/layer/Bunky.h"
 #include "ui/layer/HlaseniOkno.h"
 #include "ui/layer/Mrizka.h"
+#include "ui/Galerie.h"
 #include "ui/OknaTest.h"
 #include "ui/layer/OtazkaOkno.h"
 #include "ui/layer/OtevritOkno.h"
@@ -26,28 +27,18 @@ protected:
     void SetUp() override
     {
         OknaTest::SetUp();
-        cil = std::string(SITMERA_BUILD_DIR) + "/galerie";
-        QDir().mkpath(QString::fromStdString(cil));
         slozka = test::DocasnaSlozka("galerie");
         for (const char* j : {"etapa1.epc", "etapa2.epc", "body.txt", "posuny.txt", "projekt.pea"})
             test::ZapisSoubor(slozka + "/" + j, "1\n");
     }
 
-    // Saves the shown window and checks that the picture holds more than a
-    // blank window.
     void Uloz(QWidget& okno, const std::string& jmeno)
     {
-        const QImage obraz = okno.grab().toImage();
-        const std::string soubor = cil + "/" + jmeno + ".png";
-        ASSERT_TRUE(obraz.save(QString::fromStdString(soubor), "PNG")) << soubor;
-        int tmave = 0;
-        for (int y = 0; y < obraz.height(); ++y)
-            for (int x = 0; x < obraz.width(); ++x) tmave += obraz.pixelColor(x, y).lightness() < 100;
-        EXPECT_GT(tmave, 50) << jmeno << ": no text drawn";
-        ulozene.push_back(soubor);
+        const std::string soubor = test::UlozDoGalerie(okno, jmeno);
+        if (!soubor.empty()) ulozene.push_back(soubor);
     }
 
-    std::string cil, slozka;
+    std::string slozka;
     std::vector<std::string> ulozene;
 };
 
