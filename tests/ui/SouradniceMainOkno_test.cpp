@@ -20,6 +20,7 @@
 #include "ui/layer/Menu.h"
 #include "ui/layer/Mrizka.h"
 #include "ui/OknaTest.h"
+#include "ui/ProgramTest.h"
 #include "ui/layer/OtazkaOkno.h"
 #include "ui/layer/OtevritOkno.h"
 #include "ui/layer/ProtokolOkno.h"
@@ -32,8 +33,6 @@ namespace {
 
 using test::OknaTest;
 using test::StiskniKlavesu;
-
-const std::string kData = std::string(SITMERA_TEST_DATA) + "/hlavni/";
 
 // The global objects (the fixture's own settings and texts hide the names).
 Tnastaveni& N() { return *sitmera::nastaveni; }
@@ -73,46 +72,12 @@ std::string TextBoxu(Formular& f)
     return S(static_cast<TForm3&>(f).Label1->text());
 }
 
-class HlavniOknoTest : public OknaTest {
+class HlavniOknoTest : public test::ProgramTest {
 protected:
     void SetUp() override
     {
-        OknaTest::SetUp();
-        DalsiOkna() = TdalsiOkna();
-        Spust();
+        ProgramTest::SetUp();
         slozka = test::DocasnaSlozka("hlavni");
-    }
-
-    // A fresh start of the program: the main window shown, the global
-    // objects created for it (those of a previous start freed first).
-    void Spust()
-    {
-        okno.reset();
-        ZrusitGlobalniObjekty();
-        okno = std::make_unique<TForm65>();
-        NastavHlavniOkno(okno.get());
-        okno->show();
-    }
-
-    void TearDown() override
-    {
-        okno.reset();
-        NastavHlavniOkno(nullptr);
-        ZrusitGlobalniObjekty();
-        DalsiOkna() = TdalsiOkna();
-        OknaTest::TearDown();
-    }
-
-    // Both epochs attached through the model, the identical points found and
-    // the main list rebuilt, as the epoch window does after an attach.
-    void NactiEtapy()
-    {
-        ASSERT_TRUE(NacistEtapu(kData + "etapa1.epc", Model().etapa1));
-        ASSERT_TRUE(NacistEtapu(kData + "etapa2.epc", Model().etapa2));
-        Model().VyhledaniIdentickychBodu(N());
-        PriraditSouradniceKlice(klicTransformace, Model().etapa1.souradnice, Model().etapa2.souradnice,
-                                *souradniceUzivatelske);
-        okno->Prekresli();
     }
 
     // A stub displacement window that counts its showings.
@@ -153,7 +118,6 @@ protected:
 
     bool Zpracovani() const { return !okno->Label_zpracovani->isHidden(); }
 
-    std::unique_ptr<TForm65> okno;
     std::string slozka;
     int zobrazeniPosunu = 0;
 };
