@@ -37,37 +37,20 @@ bool JePlatneRiziko(const std::string& text)
 TForm82::TForm82(QWidget* rodic) : Formular(QStringLiteral("Form82"), rodic)
 {
     setFixedSize(340, 196);
-    const auto label = [this](const char* jmeno, int x, int y, int w, bool tucne) {
-        auto* l = new QLabel(this);
-        l->setObjectName(QLatin1String(jmeno));
-        l->setGeometry(x, y, w, 18);
-        if (tucne) {
-            QFont f = l->font();
-            f.setBold(true);
-            l->setFont(f);
-        }
-        return l;
-    };
-    Label1 = label("Label1", 10, 10, 320, true);
-    Label2 = label("Label2", 20, 37, 190, false);
+    Label1 = NovyPopisek(this, "Label1", 10, 10, 320, true);
+    Label2 = NovyPopisek(this, "Label2", 20, 37, 190);
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(214, 34, 110, 24);
-    Label3 = label("Label3", 10, 72, 320, true);
+    Label3 = NovyPopisek(this, "Label3", 10, 72, 320, true);
     CheckBox1 = new QCheckBox(this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->setGeometry(20, 96, 300, 22);
     CheckBox2 = new QCheckBox(this);
     CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
     CheckBox2->setGeometry(20, 120, 300, 22);
-    Button1 = new QPushButton(this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(118, 158, 100, 27);
-    Button1->setAutoDefault(false);
-    Button2 = new QPushButton(this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setGeometry(226, 158, 100, 27);
-    Button2->setAutoDefault(false);
+    Button1 = NoveTlacitko(this, "Button1", 118, 158);
+    Button2 = NoveTlacitko(this, "Button2", 226, 158);
 
     PopupMenu1 = VytvorPopupMenu(*this, QStringLiteral("PopupMenu1"));
     Kopirovat1 = PridejPolozku(PopupMenu1, QStringLiteral("Kopirovat1"), kCtrlP, [this] { Kopirovat1Click(); });
@@ -125,15 +108,7 @@ void TForm82::Button2Click()
 
 void TForm82::FormKeyDown(int& klavesa, Qt::KeyboardModifiers)
 {
-    if (klavesa == Qt::Key_Escape) {
-        klavesa = 0;
-        Close();
-        FokusHlavniTabulky();
-    } else if (klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) {
-        klavesa = 0;
-        Button1Click();
-        FokusHlavniTabulky();
-    }
+    KlavesaOknaNastaveni(klavesa, *this, [this] { Button1Click(); });
 }
 
 void TForm82::Kopirovat1Click()

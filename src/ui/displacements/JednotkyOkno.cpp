@@ -185,6 +185,42 @@ void FokusHlavniTabulky()
     if (TForm65* hlavni = HlavniOknoProgramu()) hlavni->StringGrid3->setFocus();
 }
 
+void KlavesaOknaNastaveni(int& klavesa, Formular& okno, const std::function<void()>& potvrd)
+{
+    if (klavesa == Qt::Key_Escape) {
+        klavesa = 0;
+        okno.Close();
+    } else if (klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) {
+        klavesa = 0;
+        potvrd();
+    } else {
+        return;
+    }
+    FokusHlavniTabulky();
+}
+
+QLabel* NovyPopisek(QWidget* rodic, const char* jmeno, int x, int y, int sirka, bool tucne)
+{
+    auto* l = new QLabel(rodic);
+    l->setObjectName(QLatin1String(jmeno));
+    l->setGeometry(x, y, sirka, 18);
+    if (tucne) {
+        QFont f = l->font();
+        f.setBold(true);
+        l->setFont(f);
+    }
+    return l;
+}
+
+QPushButton* NoveTlacitko(QWidget* rodic, const char* jmeno, int x, int y)
+{
+    auto* b = new QPushButton(rodic);
+    b->setObjectName(QLatin1String(jmeno));
+    b->setGeometry(x, y, 100, 27);
+    b->setAutoDefault(false);
+    return b;
+}
+
 // ---------------------------------------------------------------- the picture
 
 namespace {
@@ -281,19 +317,6 @@ QImage ObrazSouradnicovehoSystemu(bool geodeticky, int sirka, int vyska)
 
 namespace {
 
-QLabel* NovyLabel(QWidget* rodic, const char* jmeno, int x, int y, int w, bool tucne = false)
-{
-    auto* l = new QLabel(rodic);
-    l->setObjectName(QLatin1String(jmeno));
-    l->setGeometry(x, y, w, 18);
-    if (tucne) {
-        QFont f = l->font();
-        f.setBold(true);
-        l->setFont(f);
-    }
-    return l;
-}
-
 QComboBox* NovyCombo(QWidget* rodic, const char* jmeno, int x, int y, int w, const QStringList& polozky = {})
 {
     auto* c = new QComboBox(rodic);
@@ -313,15 +336,6 @@ QLabel* NovyObraz(QWidget* rodic, const char* jmeno, bool geodeticky, int x, int
     return l;
 }
 
-QPushButton* NoveTlacitko(QWidget* rodic, const char* jmeno, int x, int y)
-{
-    auto* b = new QPushButton(rodic);
-    b->setObjectName(QLatin1String(jmeno));
-    b->setGeometry(x, y, 100, 27);
-    b->setAutoDefault(false);
-    return b;
-}
-
 }  // namespace
 
 TForm14::TForm14(QWidget* rodic) : Formular(QStringLiteral("Form14"), rodic)
@@ -330,42 +344,42 @@ TForm14::TForm14(QWidget* rodic) : Formular(QStringLiteral("Form14"), rodic)
     // Left: the units, then the rounding (value and deviation side by side).
     constexpr int xPopis = 20;
     constexpr int xCombo = 168;
-    Label8 = NovyLabel(this, "Label8", 10, 10, 150, true);
-    Label1 = NovyLabel(this, "Label1", xCombo, 10, 210);
+    Label8 = NovyPopisek(this, "Label8", 10, 10, 150, true);
+    Label1 = NovyPopisek(this, "Label1", xCombo, 10, 210);
     const QStringList delky = {QStringLiteral("m/mm"), QStringLiteral("ft/pt")};
-    Label12 = NovyLabel(this, "Label12", xPopis, 37, 146);
+    Label12 = NovyPopisek(this, "Label12", xPopis, 37, 146);
     ComboBox8 = NovyCombo(this, "ComboBox8", xCombo, 34, 124,
                           {QStringLiteral("rad/mrad"), QStringLiteral("gon/mgon"), QStringLiteral("deg/mdeg"),
                            QStringLiteral("dms/sec")});
-    Label13 = NovyLabel(this, "Label13", xPopis, 65, 146);
+    Label13 = NovyPopisek(this, "Label13", xPopis, 65, 146);
     ComboBox7 = NovyCombo(this, "ComboBox7", xCombo, 62, 124, delky);
-    Label14 = NovyLabel(this, "Label14", xPopis, 93, 146);
+    Label14 = NovyPopisek(this, "Label14", xPopis, 93, 146);
     ComboBox9 = NovyCombo(this, "ComboBox9", xCombo, 90, 124, delky);
-    Label11 = NovyLabel(this, "Label11", xPopis, 121, 146);
+    Label11 = NovyPopisek(this, "Label11", xPopis, 121, 146);
     ComboBox13 = NovyCombo(this, "ComboBox13", xCombo, 118, 124, {QStringLiteral("mm/mm"), QStringLiteral("pt/pt")});
 
-    Label7 = NovyLabel(this, "Label7", 10, 160, 150, true);
-    Label4 = NovyLabel(this, "Label4", xCombo, 160, 210);
+    Label7 = NovyPopisek(this, "Label7", 10, 160, 150, true);
+    Label4 = NovyPopisek(this, "Label4", xCombo, 160, 210);
     constexpr int xOdchylka = xCombo + 64;
-    Label9 = NovyLabel(this, "Label9", xPopis, 187, 146);
+    Label9 = NovyPopisek(this, "Label9", xPopis, 187, 146);
     ComboBox3 = NovyCombo(this, "ComboBox3", xCombo, 184, 60);
     ComboBox4 = NovyCombo(this, "ComboBox4", xOdchylka, 184, 60);
-    Label5 = NovyLabel(this, "Label5", xPopis, 215, 146);
+    Label5 = NovyPopisek(this, "Label5", xPopis, 215, 146);
     ComboBox1 = NovyCombo(this, "ComboBox1", xCombo, 212, 60);
     ComboBox2 = NovyCombo(this, "ComboBox2", xOdchylka, 212, 60);
-    Label6 = NovyLabel(this, "Label6", xPopis, 243, 146);
+    Label6 = NovyPopisek(this, "Label6", xPopis, 243, 146);
     ComboBox5 = NovyCombo(this, "ComboBox5", xCombo, 240, 60);
     ComboBox6 = NovyCombo(this, "ComboBox6", xOdchylka, 240, 60);
-    Label2 = NovyLabel(this, "Label2", xPopis, 271, 146);
+    Label2 = NovyPopisek(this, "Label2", xPopis, 271, 146);
     ComboBox11 = NovyCombo(this, "ComboBox11", xCombo, 268, 60);
     ComboBox14 = NovyCombo(this, "ComboBox14", xOdchylka, 268, 60);
 
     // Right: the display, the picture and the buttons.
     constexpr int xPravy = 392;
-    Label10 = NovyLabel(this, "Label10", xPravy, 10, 200, true);
-    Label3 = NovyLabel(this, "Label3", xPravy + 10, 37, 100);
+    Label10 = NovyPopisek(this, "Label10", xPravy, 10, 200, true);
+    Label3 = NovyPopisek(this, "Label3", xPravy + 10, 37, 100);
     ComboBox12 = NovyCombo(this, "ComboBox12", xPravy + 112, 34, 80, {QStringLiteral("XYZ"), QStringLiteral("YXZ")});
-    Label18 = NovyLabel(this, "Label18", xPravy, 66, 200, true);
+    Label18 = NovyPopisek(this, "Label18", xPravy, 66, 200, true);
     ComboBox10 = NovyCombo(this, "ComboBox10", xPravy + 10, 88, 182);
     Image1 = NovyObraz(this, "Image1", true, xPravy + 10, 120);
     Image2 = NovyObraz(this, "Image2", false, xPravy + 10, 120);
@@ -477,15 +491,7 @@ void TForm14::ComboBox10Select()
 
 void TForm14::FormKeyDown(int& klavesa, Qt::KeyboardModifiers)
 {
-    if (klavesa == Qt::Key_Escape) {
-        klavesa = 0;
-        Close();
-        FokusHlavniTabulky();
-    } else if (klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) {
-        klavesa = 0;
-        Button1Click();
-        FokusHlavniTabulky();
-    }
+    KlavesaOknaNastaveni(klavesa, *this, [this] { Button1Click(); });
 }
 
 void TForm14::Kopirovat1Click()

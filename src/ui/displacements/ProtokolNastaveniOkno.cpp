@@ -22,13 +22,7 @@ constexpr int kSloupec = 470;     // left edge of the right column
 
 QLabel* Nadpis(QWidget* rodic, const char* jmeno, int x, int y)
 {
-    auto* l = new QLabel(rodic);
-    l->setObjectName(QLatin1String(jmeno));
-    l->setGeometry(x, y, kSirkaSekce + kSirkaCombo, 18);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    return l;
+    return NovyPopisek(rodic, jmeno, x, y, kSirkaSekce + kSirkaCombo, true);
 }
 
 QCheckBox* Sekce(QWidget* rodic, const char* jmeno, int x, int y)
@@ -95,14 +89,8 @@ TForm83::TForm83(QWidget* rodic) : Formular(QStringLiteral("Form83"), rodic)
     CheckBox19 = Sekce(this, "CheckBox19", xd, y += kRadek);
     CheckBox20 = Sekce(this, "CheckBox20", xd, y += kRadek);
 
-    Button1 = new QPushButton(this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(xs + kSirkaSekce + kSirkaCombo - 218, y - 3, 100, 27);
-    Button1->setAutoDefault(false);
-    Button2 = new QPushButton(this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setGeometry(xs + kSirkaSekce + kSirkaCombo - 110, y - 3, 100, 27);
-    Button2->setAutoDefault(false);
+    Button1 = NoveTlacitko(this, "Button1", xs + kSirkaSekce + kSirkaCombo - 218, y - 3);
+    Button2 = NoveTlacitko(this, "Button2", xs + kSirkaSekce + kSirkaCombo - 110, y - 3);
 
     using P = TprotokolNastaveni;
     etapaVstup_ = {{{CheckBox1, &P::etapaVstupInfo}, {CheckBox2, &P::etapaVstupSour}, {CheckBox3, &P::etapaVstupElips}},
@@ -227,15 +215,7 @@ void TForm83::Button2Click()
 
 void TForm83::FormKeyDown(int& klavesa, Qt::KeyboardModifiers)
 {
-    if (klavesa == Qt::Key_Escape) {
-        klavesa = 0;
-        Close();
-        FokusHlavniTabulky();
-    } else if (klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) {
-        klavesa = 0;
-        Button1Click();
-        FokusHlavniTabulky();
-    }
+    KlavesaOknaNastaveni(klavesa, *this, [this] { Button1Click(); });
 }
 
 TForm83& Form83()
