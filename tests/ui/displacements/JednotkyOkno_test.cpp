@@ -7,12 +7,10 @@
 
 #include <algorithm>
 
-#include "core/Globalni.h"
 #include "reports/ProtokolEtapa.h"
 #include "ui/displacements/JednotkyOkno.h"
-#include "ui/Galerie.h"
 #include "ui/layer/Mrizka.h"
-#include "ui/ProgramTest.h"
+#include "ui/displacements/NastaveniTest.h"
 
 namespace sitmera {
 namespace {
@@ -21,36 +19,7 @@ using test::StiskniKlavesu;
 
 Tnastaveni& N() { return *sitmera::nastaveni; }
 
-std::vector<TprotokolAnalyser*> Protokoly()
-{
-    return {&modelPorovnani->etapa1.protokol, &modelPorovnani->etapa2.protokol,
-            &modelPorovnaniTransformace->etapa1.protokol, &modelPorovnaniTransformace->etapa2.protokol,
-            &modelPosuny->protokol};
-}
-
-class JednotkyOknoTest : public test::ProgramTest {
-protected:
-    void SetUp() override
-    {
-        ProgramTest::SetUp();
-        for (auto* p : Protokoly()) {
-            p->text = {"report"};
-            p->jePlny = true;
-        }
-    }
-
-    void Otevri(std::function<void(TForm14&)> prace)
-    {
-        Obsluz("Form14", [prace = std::move(prace)](Formular& f) { prace(static_cast<TForm14&>(f)); });
-        ZobrazModalne(Form14());
-    }
-
-    int PlnychProtokolu() const
-    {
-        const auto p = Protokoly();
-        return static_cast<int>(std::count_if(p.begin(), p.end(), [](auto* x) { return x->jePlny; }));
-    }
-};
+using JednotkyOknoTest = test::NastaveniTest;
 
 TEST_F(JednotkyOknoTest, ShowsTheSettingsAndThePictureOfTheirSystemEscKeepsThem)
 {
@@ -58,25 +27,16 @@ TEST_F(JednotkyOknoTest, ShowsTheSettingsAndThePictureOfTheirSystemEscKeepsThem)
     N().presnost = {{7, 1}, {0, 10}, {3, 9}, {2, 5}, 6};
     okno->StringGrid3->clearFocus();
     ASSERT_EQ(okno->focusWidget(), nullptr);
-    Otevri([](TForm14& f) {
+    Otevri(Form14(), [](TForm14& f) {
         // ComboBox1 .. ComboBox14: decimals of lengths, angles, coordinates,
         // the length, angle and coordinate units, the system, displacement
         // decimals, the axis order, the displacement unit, its deviation.
         EXPECT_EQ(f.Form2Str(), "0#10#7#1#3#9#1#3#0#1#2#1#1#5");
-        EXPECT_EQ(S(f.ComboBox8->currentText()), "dms/sec");
-        EXPECT_EQ(S(f.ComboBox13->currentText()), "pt/pt");
         EXPECT_EQ(f.ComboBox3->count(), 11);
         EXPECT_TRUE(f.Image2->isVisible());
         EXPECT_FALSE(f.Image1->isVisible());
         EXPECT_EQ(f.focusWidget(), f.Button2);
-        EXPECT_EQ(S(f.windowTitle()), "Options - Units");
-        EXPECT_EQ(S(f.Label1->text()), "Value/Standard deviation");
-        EXPECT_EQ(S(f.Label12->text()), "Angular variables:");
-        EXPECT_EQ(S(f.Label11->text()), "Movements:");
-        EXPECT_EQ(S(f.Label18->text()), "Coordinate system");
-        EXPECT_EQ(S(f.ComboBox10->itemText(0)), "geodetical");
         EXPECT_EQ(S(f.Button1->text()), "Insert [Ent]");
-        EXPECT_EQ(S(f.Button2->text()), "Close [Esc]");
         // The picture follows the choice at once; Esc keeps the settings.
         f.ComboBox10->setCurrentIndex(0);
         EXPECT_TRUE(f.Image1->isVisible());
@@ -87,7 +47,7 @@ TEST_F(JednotkyOknoTest, ShowsTheSettingsAndThePictureOfTheirSystemEscKeepsThem)
     });
     EXPECT_FALSE(N().jednotky.souradnicovySystem);
     EXPECT_EQ(N().jednotky.uhel, 3);
-    EXPECT_EQ(PlnychProtokolu(), 5);
+    EXPECT_EQ(Postaveno(), "ABC");
     EXPECT_EQ(okno->focusWidget(), okno->StringGrid3);
 }
 
@@ -95,9 +55,9 @@ TEST_F(JednotkyOknoTest, EnterStoresEveryChoiceSwapsTheAxesRefreshesTheMainWindo
 {
     NactiEtapy();
     ASSERT_TRUE(Porovnej());
-    for (auto* p : Protokoly()) p->jePlny = true;
+    NaplnProtokoly();
     const Tinfo stav = *info;
-    Otevri([](TForm14& f) {
+    Otevri(Form14(), [](TForm14& f) {
         const std::pair<QComboBox*, int> volby[] = {
             {f.ComboBox8, 1},  {f.ComboBox7, 1},  {f.ComboBox9, 1},  {f.ComboBox13, 1}, {f.ComboBox3, 6},
             {f.ComboBox4, 7},  {f.ComboBox1, 8},  {f.ComboBox2, 9},  {f.ComboBox5, 3},  {f.ComboBox6, 1},
@@ -131,36 +91,30 @@ TEST_F(JednotkyOknoTest, EnterStoresEveryChoiceSwapsTheAxesRefreshesTheMainWindo
     EXPECT_EQ(okno->focusWidget(), g);
 
     // Reports dropped, flags kept; a report built again is in feet.
-    EXPECT_EQ(PlnychProtokolu(), 0);
+    EXPECT_EQ(Postaveno(), "---");
     EXPECT_TRUE(info->jeTransformaceEtapa1 == stav.jeTransformaceEtapa1 &&
                 info->jeTransformaceEtapa2 == stav.jeTransformaceEtapa2 &&
                 info->jeAnalyzaPosunu == stav.jeAnalyzaPosunu && stav.jeAnalyzaPosunu);
     ASSERT_TRUE(ProtokolEtapy(modelPorovnani->etapa1, 1, 1, N(), *sitmera::jazyk, klicTransformace));
-    const TStringList& r = modelPorovnani->etapa1.protokol.text;
-    EXPECT_TRUE(std::any_of(r.begin(), r.end(), [](const std::string& l) {
-        return l.find("6563.320") != std::string::npos && l.find("3281.245") < l.find("985.072") &&
-               l.find("6563.320") < l.find("3281.245");
-    }));
-    EXPECT_TRUE(std::any_of(r.begin(), r.end(), [](const std::string& l) { return l.find("[ft]") != std::string::npos; }));
+    std::string text;
+    for (const std::string& l : modelPorovnani->etapa1.protokol.text) text += l + "\n";
+    EXPECT_NE(text.find("[ft]"), std::string::npos);
+    EXPECT_NE(text.find("6563.320  3281.245  985.072"), std::string::npos) << text;
 }
 
-TEST_F(JednotkyOknoTest, AnUnchangedConfirmOnlyCloses)
+TEST_F(JednotkyOknoTest, CopyPutsTheFourteenLinesOnTheClipboardAnUnchangedConfirmOnlyCloses)
 {
-    const std::string hlavicka = S(okno->Label_srd_X_jdn->text());
-    Otevri([](TForm14& f) {
+    const std::string jednotka = S(okno->Label_srd_X_jdn->text());
+    Otevri(Form14(), [](TForm14& f) {
+        StiskniKlavesu(f.ComboBox12, Qt::Key_P, Qt::ControlModifier);
         f.ComboBox8->setCurrentIndex(0);
-        f.ComboBox8->setCurrentIndex(1);  // back to the shown unit
+        f.ComboBox8->setCurrentIndex(1);  // back to the unit shown
         f.Button1->click();
         EXPECT_FALSE(f.isVisible());
     });
-    EXPECT_EQ(PlnychProtokolu(), 5);
+    EXPECT_EQ(Postaveno(), "ABC");
     EXPECT_EQ(N().jednotky.uhel, 1);
-    EXPECT_EQ(S(okno->Label_srd_X_jdn->text()), hlavicka);
-}
-
-TEST_F(JednotkyOknoTest, CopyPutsTheFourteenLinesOnTheClipboard)
-{
-    Otevri([](TForm14& f) { StiskniKlavesu(f.ComboBox12, Qt::Key_P, Qt::ControlModifier); });
+    EXPECT_EQ(S(okno->Label_srd_X_jdn->text()), jednotka);
     EXPECT_EQ(TextSchranky(),
               "Options - Units\r\n"
               "Units:\tValue/Standard deviation\r\n"
@@ -178,8 +132,7 @@ TEST_F(JednotkyOknoTest, CopyPutsTheFourteenLinesOnTheClipboard)
               "Coordinates:\tXYZ\r\n");
 }
 
-// Where a picture draws its X axis (red) and its Y axis (blue): the mean
-// position of the pixels of each colour.
+// The mean position of the red (X axis) or the blue (Y axis) pixels.
 QPointF Teziste(const QImage& obraz, bool cervena)
 {
     QPointF soucet;
@@ -187,9 +140,8 @@ QPointF Teziste(const QImage& obraz, bool cervena)
     for (int y = 0; y < obraz.height(); ++y)
         for (int x = 0; x < obraz.width(); ++x) {
             const QColor c = obraz.pixelColor(x, y);
-            const bool hleda = cervena ? c.red() > 150 && c.green() < 90 && c.blue() < 90
-                                       : c.blue() > 150 && c.red() < 90 && c.green() < 120;
-            if (hleda) {
+            const int hlavni = cervena ? c.red() : c.blue();
+            if (hlavni > 150 && c.red() + c.green() + c.blue() - hlavni < 180) {
                 soucet += QPointF(x, y);
                 ++n;
             }
@@ -206,12 +158,7 @@ TEST_F(JednotkyOknoTest, PicturesDrawXUpInTheGeodeticSystemAndToTheRightInTheMat
     EXPECT_LT(Teziste(geo, true).y(), Teziste(geo, false).y());
     EXPECT_GT(Teziste(mat, true).x(), Teziste(mat, false).x());
     EXPECT_GT(Teziste(mat, true).y(), Teziste(mat, false).y());
-
-    for (std::uint8_t typ : {0, 1}) {
-        N().typJazyk = typ;
-        sitmera::jazyk->Default(N());
-        Otevri([typ](TForm14& f) { test::UlozDoGalerie(f, typ == 0 ? "Form14_cz" : "Form14_en"); });
-    }
+    Galerie(Form14());
 }
 
 }  // namespace

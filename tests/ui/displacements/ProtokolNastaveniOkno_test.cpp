@@ -7,10 +7,8 @@
 
 #include <cstring>
 
-#include "core/Globalni.h"
 #include "ui/displacements/ProtokolNastaveniOkno.h"
-#include "ui/Galerie.h"
-#include "ui/ProgramTest.h"
+#include "ui/displacements/NastaveniTest.h"
 
 namespace sitmera {
 namespace {
@@ -24,27 +22,10 @@ TprotokolNastaveni& P() { return sitmera::nastaveni->protokol; }
 TprotokolNastaveni Vzor()
 {
     TprotokolNastaveni p;
-    p.etapaVstupInfo = true;
-    p.etapaVstupSour = true;
-    p.etapaVstupSourPresnost = 3;
-    p.etapaVstupElips = false;
-    p.etapaVstupElipsPresnost = 2;
-    p.etapaTransKlic = false;
-    p.etapaTransInfo = true;
-    p.etapaTransSour = false;
-    p.etapaTransSourPresnost = 1;
-    p.etapaTransElips = true;
-    p.etapaTransElipsPresnost = 0;
-    p.posunKlic = true;
-    p.posunInfo = false;
-    p.posunBodyIdent = true;
-    p.posunBodyIdentPresnost = 0;
-    p.posunValuePresnost = 3;
-    p.posunValueSemipolar = true;
-    p.posunElips = false;
-    p.posunElipsPresnost = 1;
-    p.posunHodnoceniPresnost = 2;
-    p.posunHodnoceniZ = true;
+    p.etapaVstupInfo = p.etapaVstupSour = p.etapaTransInfo = p.etapaTransElips = true;
+    p.posunKlic = p.posunBodyIdent = p.posunValueSemipolar = p.posunHodnoceniZ = true;
+    p.etapaVstupSourPresnost = 3; p.etapaVstupElipsPresnost = 2; p.etapaTransSourPresnost = 1;
+    p.posunValuePresnost = 3; p.posunElipsPresnost = 1; p.posunHodnoceniPresnost = 2;
     return p;
 }
 
@@ -53,44 +34,18 @@ bool Stejne(const TprotokolNastaveni& a, const TprotokolNastaveni& b)
     return std::memcmp(&a, &b, sizeof a) == 0;  // bools and bytes only, no padding
 }
 
-class ProtokolNastaveniOknoTest : public test::ProgramTest {
+class ProtokolNastaveniOknoTest : public test::NastaveniTest {
 protected:
     void SetUp() override
     {
-        ProgramTest::SetUp();
+        NastaveniTest::SetUp();
         P() = Vzor();
-    }
-
-    void Otevri(std::function<void(TForm83&)> prace)
-    {
-        Obsluz("Form83", [prace = std::move(prace)](Formular& f) { prace(static_cast<TForm83&>(f)); });
-        ZobrazModalne(Form83());
-    }
-
-    // Fills every report; returns which of A (input epochs), B (transformed
-    // epochs), C (displacements) are still built afterwards, e.g. "A-C".
-    static std::string Postaveno()
-    {
-        std::string s;
-        s += modelPorovnani->etapa1.protokol.jePlny && modelPorovnani->etapa2.protokol.jePlny ? "A" : "-";
-        s += modelPorovnaniTransformace->etapa1.protokol.jePlny && modelPorovnaniTransformace->etapa2.protokol.jePlny
-                 ? "B"
-                 : "-";
-        s += modelPosuny->protokol.jePlny ? "C" : "-";
-        return s;
-    }
-    static void NaplnProtokoly()
-    {
-        for (auto* p : {&modelPorovnani->etapa1.protokol, &modelPorovnani->etapa2.protokol,
-                        &modelPorovnaniTransformace->etapa1.protokol, &modelPorovnaniTransformace->etapa2.protokol,
-                        &modelPosuny->protokol})
-            p->jePlny = true;
     }
 };
 
 TEST_F(ProtokolNastaveniOknoTest, LoadsEverySwitchAndEnablesAnAccuracyBoxOnlyWithItsSections)
 {
-    Otevri([](TForm83& f) {
+    Otevri(Form83(), [](TForm83& f) {
         const QCheckBox* zapnute[] = {f.CheckBox1, f.CheckBox2, f.CheckBox5, f.CheckBox7,
                                       f.CheckBox8, f.CheckBox10, f.CheckBox13, f.CheckBox18};
         for (const QCheckBox* c : f.findChildren<QCheckBox*>())
@@ -146,8 +101,6 @@ TEST_F(ProtokolNastaveniOknoTest, StoresAndClearsOnlyTheChangedGroups)
          [](TprotokolNastaveni& p) { p.etapaTransElipsPresnost = 2; }},
         {"one displacement switch", [](TForm83& f) { f.CheckBox19->setChecked(true); }, "AB-",
          [](TprotokolNastaveni& p) { p.posunHodnoceniDelkaH = true; }},
-        {"evaluation accuracy", [](TForm83& f) { f.ComboBox8->setCurrentIndex(0); }, "AB-",
-         [](TprotokolNastaveni& p) { p.posunHodnoceniPresnost = 0; }},
         {"off and on again",
          [](TForm83& f) {
              f.CheckBox2->setChecked(false);
@@ -177,7 +130,7 @@ TEST_F(ProtokolNastaveniOknoTest, StoresAndClearsOnlyTheChangedGroups)
     for (const auto& r : tabulka) {
         P() = Vzor();
         NaplnProtokoly();
-        Otevri([&r](TForm83& f) {
+        Otevri(Form83(), [&r](TForm83& f) {
             r.zmena(f);
             StiskniKlavesu(f.Button2, Qt::Key_Return);
             EXPECT_FALSE(f.isVisible()) << r.co;
@@ -191,19 +144,14 @@ TEST_F(ProtokolNastaveniOknoTest, StoresAndClearsOnlyTheChangedGroups)
     // Esc stores nothing.
     P() = Vzor();
     NaplnProtokoly();
-    Otevri([](TForm83& f) {
+    Otevri(Form83(), [](TForm83& f) {
         f.CheckBox1->setChecked(false);
         f.CheckBox12->setChecked(true);
         StiskniKlavesu(f.CheckBox12, Qt::Key_Escape);
     });
     EXPECT_TRUE(Stejne(P(), Vzor()));
     EXPECT_EQ(Postaveno(), "ABC");
-
-    for (std::uint8_t typ : {0, 1}) {
-        sitmera::nastaveni->typJazyk = typ;
-        sitmera::jazyk->Default(*sitmera::nastaveni);
-        Otevri([typ](TForm83& f) { test::UlozDoGalerie(f, typ == 0 ? "Form83_cz" : "Form83_en"); });
-    }
+    Galerie(Form83());
 }
 
 }  // namespace
