@@ -18,6 +18,9 @@
 #include "core/Globalni.h"
 #include "numerics/Zaklad.h"
 #include "points/SouradniceSoubor.h"
+#include "ui/displacements/AnalyzaNastaveniOkno.h"
+#include "ui/displacements/JednotkyOkno.h"
+#include "ui/displacements/ProtokolNastaveniOkno.h"
 #include "ui/layer/Bunky.h"
 #include "ui/layer/HlaseniOkno.h"
 #include "ui/layer/Menu.h"
@@ -775,7 +778,7 @@ std::vector<std::string> VytvoritOknaProgramu()
         {"Form65", [] { return static_cast<Formular*>(&Form65()); }},
         {"Form79", nullptr},
         {"Form84", nullptr},
-        {"Form14", nullptr},
+        {"Form14", [] { return static_cast<Formular*>(&Form14()); }},
         {"Form55", [] { return static_cast<Formular*>(&Form55()); }},
         {"Form24", nullptr},
         {"Form21", nullptr},
@@ -785,7 +788,7 @@ std::vector<std::string> VytvoritOknaProgramu()
         {"Form8", [] { return static_cast<Formular*>(&Form8()); }},
         {"Form4", [] { return static_cast<Formular*>(&Form4()); }},
         {"Form3", [] { return static_cast<Formular*>(&Form3()); }},
-        {"Form83", nullptr},
+        {"Form83", [] { return static_cast<Formular*>(&Form83()); }},
         {"Form36", nullptr},
         {"Form69", nullptr},
         {"Form75", nullptr},
@@ -804,7 +807,7 @@ std::vector<std::string> VytvoritOknaProgramu()
         {"Form67", nullptr},
         {"Form61", nullptr},
         {"Form44", nullptr},
-        {"Form82", nullptr},
+        {"Form82", [] { return static_cast<Formular*>(&Form82()); }},
     };
     std::vector<std::string> vytvorena;
     for (const auto& [jmeno, vytvor] : poradi) {
@@ -813,6 +816,9 @@ std::vector<std::string> VytvoritOknaProgramu()
         OknaProgramu().push_back(okno);
         vytvorena.push_back(jmeno);
     }
+    DalsiOkna().Form14 = [] { ZobrazModalne(Form14()); };
+    DalsiOkna().Form82 = [] { ZobrazModalne(Form82()); };
+    DalsiOkna().Form83 = [] { ZobrazModalne(Form83()); };
     return vytvorena;
 }
 

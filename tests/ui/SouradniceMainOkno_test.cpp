@@ -168,10 +168,17 @@ TEST_F(HlavniOknoTest, TheReportViewerReadsTheReportsOfTheGlobalObjects)
 TEST_F(HlavniOknoTest, ProgramStartCreatesTheExistingWindowsInOrderWithTheMainWindowFirst)
 {
     const auto jmena = VytvoritOknaProgramu();
-    EXPECT_EQ(jmena, (std::vector<std::string>{"Form65", "Form55", "Form9", "Form8", "Form4", "Form3"}));
+    EXPECT_EQ(jmena, (std::vector<std::string>{"Form65", "Form14", "Form55", "Form9", "Form8", "Form4", "Form3",
+                                               "Form83", "Form82"}));
     EXPECT_EQ(S(QCoreApplication::applicationName()), "Sitmera Analyser");
     EXPECT_EQ(Form65().objectName(), QStringLiteral("Form65"));
     EXPECT_NE(&Form65(), okno.get());
+    // The settings items open their windows.
+    for (const auto& [polozka, jmeno] : {std::pair{okno->Jednotky1, "Form14"}, std::pair{okno->Analyza2, "Form82"},
+                                         std::pair{okno->ProtokolNastaveni1, "Form83"}}) {
+        Obsluz(jmeno, [](Formular&) {});
+        EXPECT_TRUE(VyvolejPolozku(polozka)) << jmeno;
+    }
     ZrusitOknaProgramu();
 }
 

@@ -1,0 +1,127 @@
+#include "ui/displacements/AnalyzaNastaveniOkno.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "core/Globalni.h"
+#include "numerics/TextPole.h"
+#include "ui/displacements/JednotkyOkno.h"
+#include "ui/layer/Menu.h"
+#include "ui/layer/OknoPomocne.h"
+
+namespace sitmera {
+
+namespace {
+
+constexpr int kCtrlP = 16464;
+
+// Bounds of the risk level, both excluded.
+constexpr Extended kRizikoMin = 1e-8L;
+constexpr Extended kRizikoMax = 1;
+
+}  // namespace
+
+std::string TextRizika(Extended riziko)
+{
+    return OdstranKoncoveNuly(CisloNaTextPresnost(13, riziko));
+}
+
+bool JePlatneRiziko(const std::string& text)
+{
+    return TextJeMezi(text, kRizikoMin, kRizikoMax);
+}
+
+TForm82::TForm82(QWidget* rodic) : Formular(QStringLiteral("Form82"), rodic)
+{
+    setFixedSize(340, 196);
+    Label1 = NovyPopisek(this, "Label1", 10, 10, 320, true);
+    Label2 = NovyPopisek(this, "Label2", 20, 37, 190);
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setGeometry(214, 34, 110, 24);
+    Label3 = NovyPopisek(this, "Label3", 10, 72, 320, true);
+    CheckBox1 = new QCheckBox(this);
+    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    CheckBox1->setGeometry(20, 96, 300, 22);
+    CheckBox2 = new QCheckBox(this);
+    CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
+    CheckBox2->setGeometry(20, 120, 300, 22);
+    Button1 = NoveTlacitko(this, "Button1", 118, 158);
+    Button2 = NoveTlacitko(this, "Button2", 226, 158);
+
+    PopupMenu1 = VytvorPopupMenu(*this, QStringLiteral("PopupMenu1"));
+    Kopirovat1 = PridejPolozku(PopupMenu1, QStringLiteral("Kopirovat1"), kCtrlP, [this] { Kopirovat1Click(); });
+    PripojPopupMenu(this, PopupMenu1);
+
+    connect(Button1, &QPushButton::clicked, this, [this] { SpustPrikaz(this, [this] { Button1Click(); }); });
+    connect(Button2, &QPushButton::clicked, this, [this] { SpustPrikaz(this, [this] { Button2Click(); }); });
+}
+
+std::string TForm82::KopirovatUdajeOkna() const
+{
+    const auto stav = [](const QCheckBox* c) { return std::string(c->isChecked() ? "-1" : "0"); };
+    return stav(CheckBox1) + "#" + stav(CheckBox2) + "#" + S(Edit1->text());
+}
+
+void TForm82::FormShow()
+{
+    VycentrujOkno(this, Otvirac());
+    Button2->setFocus();
+    if (!ExistujiGlobalniObjekty()) return;
+    NastavPopiskyAnalyzaPosunu(*this, *jazyk);
+    const Tporovnani& p = nastaveni->porovnani;
+    CheckBox1->setChecked(p.apriorni);
+    CheckBox2->setChecked(p.aposteriorni);
+    Edit1->setText(Q(TextRizika(p.riziko)));
+    snimek_ = KopirovatUdajeOkna();
+}
+
+void TForm82::Button1Click()
+{
+    if (KopirovatUdajeOkna() == snimek_ || !ExistujiGlobalniObjekty()) {
+        Close();
+        return;
+    }
+    const std::string text = S(Edit1->text());
+    if (!JePlatneRiziko(text)) {
+        // No message: the empty edit tells the user to type the level again.
+        Edit1->clear();
+        Edit1->setFocus();
+        return;
+    }
+    Tporovnani& p = nastaveni->porovnani;
+    p.riziko = TextNaCislo(text);
+    p.apriorni = CheckBox1->isChecked();
+    p.aposteriorni = CheckBox2->isChecked();
+    Close();
+    FokusHlavniTabulky();
+    info->jeAnalyzaPosunu = false;
+}
+
+void TForm82::Button2Click()
+{
+    Close();
+}
+
+void TForm82::FormKeyDown(int& klavesa, Qt::KeyboardModifiers)
+{
+    KlavesaOknaNastaveni(klavesa, *this, [this] { Button1Click(); });
+}
+
+void TForm82::Kopirovat1Click()
+{
+    NastavTextSchranky(S(windowTitle()) + "\r\n" + S(Label1->text()) + "\r\n" + S(Label2->text()) + "\t" +
+                       S(Edit1->text()) + "\r\n");
+}
+
+TForm82& Form82()
+{
+    static QPointer<TForm82> okno;
+    if (okno.isNull()) okno = new TForm82();
+    return *okno;
+}
+
+}  // namespace sitmera
