@@ -171,6 +171,8 @@ TEST_F(HlavniOknoTest, ProgramStartCreatesTheExistingWindowsInOrderWithTheMainWi
     EXPECT_EQ(jmena, (std::vector<std::string>{"Form65", "Form55", "Form9", "Form8", "Form4", "Form3", "Form66",
                                                "Form72", "Form73"}));
     EXPECT_EQ(S(QCoreApplication::applicationName()), "Sitmera Analyser");
+    okno->PovolitMenu();  // the epoch window is registered
+    EXPECT_TRUE(okno->PrvniEtapa1->isEnabled() && okno->DruhaEtapa1->isEnabled());
     EXPECT_EQ(Form65().objectName(), QStringLiteral("Form65"));
     EXPECT_NE(&Form65(), okno.get());
     ZrusitOknaProgramu();
