@@ -66,7 +66,7 @@ TForm65* HlavniOknoProgramu()
 TForm66::TForm66(QWidget* rodic) : Formular(QStringLiteral("Form66"), rodic)
 {
     VytvorMenu();
-    VytvorOvladace();
+    static_cast<TovladaceSouradnic&>(*this) = VytvorOvladaceSouradnic(*this);
     PripojMrizku();
     NastavPevnouSirku(PevnaSirka(), 246);
     resize(PevnaSirka(), 520);
@@ -131,26 +131,6 @@ void TForm66::VytvorMenu()
         {Kresba1, Existuje(&TdalsiOknaEtapy::Form44)},
     };
     for (const auto& z : zavisle) VypnoutBezOkna(z.first, z.second);
-}
-
-void TForm66::VytvorOvladace()
-{
-    const TovladaceSouradnic o = VytvorOvladaceSouradnic(*this);
-    StringGrid3 = o.StringGrid3;
-    Panel1 = o.Panel1;
-    Label_vyber = o.Label_vyber;
-    Label_zpracovani = o.Label_zpracovani;
-    Panel2 = o.Panel2;
-    Label_BOD = o.Label_BOD;
-    Label_bod_cislo = o.Label_bod_cislo;
-    Label_SRD = o.Label_SRD;
-    Label_srd_X = o.Label_srd_X;
-    Label_srd_Y = o.Label_srd_Y;
-    Label_srd_Z = o.Label_srd_Z;
-    Label_srd_X_jdn = o.Label_srd_X_jdn;
-    Label_srd_Y_jdn = o.Label_srd_Y_jdn;
-    Label_srd_Z_jdn = o.Label_srd_Z_jdn;
-    Label_doplnek = o.Label_doplnek;
 }
 
 int TForm66::PevnaSirka() const

@@ -69,7 +69,7 @@ struct TdalsiOknaEtapy {
 };
 TdalsiOknaEtapy& DalsiOknaEtapy();
 
-class TForm66 : public Formular {
+class TForm66 : public Formular, public TovladaceSouradnic {
     Q_OBJECT
 public:
     explicit TForm66(QWidget* rodic = nullptr);
@@ -102,22 +102,7 @@ public:
     QAction* OznacitVse1;
     QAction* OdznacitVse1;
     QAction* Kopirovat2;
-    // Grid, header and status line.
-    Mrizka* StringGrid3;
-    QWidget* Panel1;
-    QLabel* Label_vyber;
-    QLabel* Label_zpracovani;
-    QWidget* Panel2;
-    QLabel* Label_BOD;
-    QLabel* Label_bod_cislo;
-    QLabel* Label_SRD;
-    QLabel* Label_srd_X;
-    QLabel* Label_srd_Y;
-    QLabel* Label_srd_Z;
-    QLabel* Label_srd_X_jdn;
-    QLabel* Label_srd_Y_jdn;
-    QLabel* Label_srd_Z_jdn;
-    QLabel* Label_doplnek;
+    // Grid, header and status line: the members of TovladaceSouradnic.
 
     // The window's copy of the epoch's points (padded with empty records to
     // the rows on screen), one selection flag a row, the current row.
@@ -160,7 +145,6 @@ protected:
 
 private:
     void VytvorMenu();
-    void VytvorOvladace();
     void PripojMrizku();
     void ObnovDostupnost();
     void PoZmeneVyberu();

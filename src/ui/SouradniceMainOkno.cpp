@@ -77,7 +77,7 @@ TStringList TextProtokoluGlobalni(std::uint8_t rezim)
 TForm65::TForm65(QWidget* rodic) : Formular(QStringLiteral("Form65"), rodic)
 {
     VytvorMenu();
-    VytvorOvladace();
+    static_cast<TovladaceSouradnic&>(*this) = VytvorOvladaceSouradnic(*this);
     PripojMrizku();
     // The grid shows only whole columns: the width is fixed, the height free.
     NastavPevnouSirku(PevnaSirka(), 246);
@@ -171,26 +171,6 @@ void TForm65::VytvorMenu()
             if (zapnuto && !JeOkno(c)) a->setEnabled(false);
         });
     }
-}
-
-void TForm65::VytvorOvladace()
-{
-    const TovladaceSouradnic o = VytvorOvladaceSouradnic(*this);
-    StringGrid3 = o.StringGrid3;
-    Panel1 = o.Panel1;
-    Label_vyber = o.Label_vyber;
-    Label_zpracovani = o.Label_zpracovani;
-    Panel2 = o.Panel2;
-    Label_BOD = o.Label_BOD;
-    Label_bod_cislo = o.Label_bod_cislo;
-    Label_SRD = o.Label_SRD;
-    Label_srd_X = o.Label_srd_X;
-    Label_srd_Y = o.Label_srd_Y;
-    Label_srd_Z = o.Label_srd_Z;
-    Label_srd_X_jdn = o.Label_srd_X_jdn;
-    Label_srd_Y_jdn = o.Label_srd_Y_jdn;
-    Label_srd_Z_jdn = o.Label_srd_Z_jdn;
-    Label_doplnek = o.Label_doplnek;
 }
 
 int TForm65::PevnaSirka() const
