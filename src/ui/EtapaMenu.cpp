@@ -51,7 +51,8 @@ void PridejSpolecneAnalyzy(Tpopisky& p, const Tjazyk& jazyk, const char* velicin
 {
     p.push_back({velicina, jazyk.tlacitko.velicina});
     p.push_back({hodnota, jazyk.popis.hodnota});
-    p.push_back({odchylka, jazyk.popis.apriorni + " / " + jazyk.popis.aposteriorni + " " + Male(jazyk.popis.smerOdchylka)});
+    p.push_back(
+        {odchylka, jazyk.popis.apriorni + " / " + jazyk.popis.aposteriorni + " " + Male(jazyk.popis.smerOdchylka)});
     p.push_back({"Button2", jazyk.tlacitko.ukoncit + " [Esc]"});
     p.push_back({"Kopirovat1", jazyk.tlacitko.kopirovat});
 }

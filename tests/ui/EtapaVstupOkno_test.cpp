@@ -312,8 +312,11 @@ TEST_F(EtapaOknoTest, ResultCommandsSetTheirModesAndCaptionsBeforeOpeningTheirWi
     o.Form67 = [&] { otevreno.push_back("67"); };
     o.Form80 = [&] { otevreno.push_back("80"); };
     o.Form36 = [&] { otevreno.push_back("36 " + std::to_string(N().okno.kovariancniMatice)); };
-    o.Form10 = [&](const std::string& n) { otevreno.push_back("10 " + std::to_string(N().okno.souradnice) + " " + n); };
-    o.Form24 = [&](const std::string& n) { otevreno.push_back("24 " + std::to_string(N().okno.elipsoidChyb) + " " + n); };
+    auto zaznam = [&](const char* okno, int rezim, const std::string& n) {
+        otevreno.push_back(std::string(okno) + " " + std::to_string(rezim) + " " + n);
+    };
+    o.Form10 = [&](const std::string& n) { zaznam("10", N().okno.souradnice, n); };
+    o.Form24 = [&](const std::string& n) { zaznam("24", N().okno.elipsoidChyb, n); };
     VOkne(&TForm65::PrvniEtapa1Click, [&](TForm66& f) {
         for (QAction* a : {f.Informace1, f.OdchylkyAprior1, f.OdchylkyAposterior1, f.ElipsoidAprior1,
                            f.ElipsoidAposterior1, f.KovariancniMatice1})
