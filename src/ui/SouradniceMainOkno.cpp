@@ -2,13 +2,10 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QFrame>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPointer>
-#include <QScrollBar>
 #include <QTimer>
 
 #include <array>
@@ -18,6 +15,8 @@
 #include "core/Globalni.h"
 #include "numerics/Zaklad.h"
 #include "points/SouradniceSoubor.h"
+#include "ui/AnalyzaEtapyOkno.h"
+#include "ui/EtapaVstupOkno.h"
 #include "ui/displacements/AnalyzaNastaveniOkno.h"
 #include "ui/displacements/JednotkyOkno.h"
 #include "ui/displacements/ProtokolNastaveniOkno.h"
@@ -53,34 +52,12 @@ constexpr int kCtrlC = 16451;
 constexpr int kCtrlA = 16449;
 constexpr int kCtrlD = 16452;
 
-// Header geometry: three label rows above the grid's columns.
-constexpr int kVyskaZahlavi = 17;
-constexpr int kSloupec0 = 99;
-constexpr int kSloupec = 130;
-
 // Items that need a window of another unit, and that window's opener.
 using TclenOkna = std::function<void()> TdalsiOkna::*;
 
 bool JeOkno(TclenOkna clen)
 {
     return static_cast<bool>(DalsiOkna().*clen);
-}
-
-QLabel* NovyLabel(QWidget* rodic, const char* jmeno)
-{
-    auto* l = new QLabel(rodic);
-    l->setObjectName(QLatin1String(jmeno));
-    return l;
-}
-
-QLabel* ZahlaviLabel(QWidget* rodic, const char* jmeno, int x, int y, int w, int h)
-{
-    QLabel* l = NovyLabel(rodic, jmeno);
-    l->setFrameShape(QFrame::Panel);
-    l->setFrameShadow(QFrame::Raised);
-    l->setAlignment(Qt::AlignCenter);
-    l->setGeometry(x, y, w, h);
-    return l;
 }
 
 // The reports of the program's buffers for the report viewer.
@@ -103,7 +80,7 @@ TStringList TextProtokoluGlobalni(std::uint8_t rezim)
 TForm65::TForm65(QWidget* rodic) : Formular(QStringLiteral("Form65"), rodic)
 {
     VytvorMenu();
-    VytvorOvladace();
+    static_cast<TovladaceSouradnic&>(*this) = VytvorOvladaceSouradnic(*this);
     PripojMrizku();
     // The grid shows only whole columns: the width is fixed, the height free.
     NastavPevnouSirku(PevnaSirka(), 246);
@@ -199,60 +176,9 @@ void TForm65::VytvorMenu()
     }
 }
 
-void TForm65::VytvorOvladace()
-{
-    auto* hlavni = qobject_cast<QBoxLayout*>(layout());
-
-    StringGrid3 = new Mrizka(QStringLiteral("StringGrid3"), this);
-    StringGrid3->SetDefaultRowHeight(18);
-    NastavVelikostTabulky(StringGrid3, 0, 4);
-    for (int c = 0; c < 4; ++c) StringGrid3->SetColWidth(c, SirkaSloupceTabulky(TypTabulkySouradnic, c));
-
-    // Header: "Point" / "Number" over column 0, "Coordinates" over the three
-    // coordinate columns with the axis names and units below, a filler above
-    // the scroll bar.
-    const int ram = StringGrid3->frameWidth();
-    const int sirkaPosuvniku = StringGrid3->verticalScrollBar()->sizeHint().width();
-    Panel2 = new QWidget(this);
-    Panel2->setObjectName(QStringLiteral("Panel2"));
-    Panel2->setFixedHeight(3 * kVyskaZahlavi);
-    const int h = kVyskaZahlavi;
-    const int x1 = ram + kSloupec0;
-    Label_BOD = ZahlaviLabel(Panel2, "Label_BOD", 0, 0, x1, h);
-    Label_bod_cislo = ZahlaviLabel(Panel2, "Label_bod_cislo", 0, h, x1, 2 * h);
-    Label_SRD = ZahlaviLabel(Panel2, "Label_SRD", x1, 0, 3 * kSloupec, h);
-    Label_srd_X = ZahlaviLabel(Panel2, "Label_srd_X", x1, h, kSloupec, h);
-    Label_srd_Y = ZahlaviLabel(Panel2, "Label_srd_Y", x1 + kSloupec, h, kSloupec, h);
-    Label_srd_Z = ZahlaviLabel(Panel2, "Label_srd_Z", x1 + 2 * kSloupec, h, kSloupec, h);
-    Label_srd_X_jdn = ZahlaviLabel(Panel2, "Label_srd_X_jdn", x1, 2 * h, kSloupec, h);
-    Label_srd_Y_jdn = ZahlaviLabel(Panel2, "Label_srd_Y_jdn", x1 + kSloupec, 2 * h, kSloupec, h);
-    Label_srd_Z_jdn = ZahlaviLabel(Panel2, "Label_srd_Z_jdn", x1 + 2 * kSloupec, 2 * h, kSloupec, h);
-    Label_doplnek = ZahlaviLabel(Panel2, "Label_doplnek", x1 + 3 * kSloupec, 0, sirkaPosuvniku + ram, 3 * h);
-
-    Panel1 = new QWidget(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    auto* dolni = new QHBoxLayout(Panel1);
-    dolni->setContentsMargins(2, 2, 2, 2);
-    Label_vyber = NovyLabel(Panel1, "Label_vyber");
-    Label_zpracovani = NovyLabel(Panel1, "Label_zpracovani");
-    Label_zpracovani->setText(QStringLiteral(" Processing ..."));
-    Label_zpracovani->setStyleSheet(QStringLiteral("QLabel { color: #c00000; font-weight: bold; }"));
-    Label_zpracovani->hide();
-    dolni->addWidget(Label_vyber, 1);
-    dolni->addWidget(Label_zpracovani);
-
-    hlavni->addWidget(Panel2);
-    hlavni->addWidget(StringGrid3, 1);
-    hlavni->addWidget(Panel1);
-}
-
 int TForm65::PevnaSirka() const
 {
-    // Frame of the window, then the client: the header up to the filler, the
-    // grid's right frame and the scroll bar.
-    const int ramOkna = frameGeometry().width() - geometry().width();
-    const int sirkaPosuvniku = StringGrid3->verticalScrollBar()->sizeHint().width();
-    return ramOkna + Label_doplnek->x() + StringGrid3->frameWidth() + sirkaPosuvniku;
+    return PevnaSirkaOknaSouradnic(*this, StringGrid3, Label_doplnek);
 }
 
 // ---------------------------------------------------------------- grid
@@ -271,51 +197,16 @@ void TForm65::PripojMrizku()
     };
     StringGrid3->OnTopLeftChanged = [this] { ObnovTabulku(); };
     StringGrid3->OnSelectCell = [](int, int radek) { vyberHlavni.aktualni = radek; };
-    StringGrid3->OnKeyDown = [this](int& klavesa, Qt::KeyboardModifiers m) {
-        if (!ExistujiGlobalniObjekty()) return;
-        const bool ctrl = m.testFlag(Qt::ControlModifier);
-        TklavesaVyberu k;
-        if (klavesa == Qt::Key_Escape) {
-            klavesa = 0;
-            Close();
-            return;
-        }
-        if ((klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) && !ctrl) {
-            k = TklavesaVyberu::enter;
-        } else if (klavesa == Qt::Key_Space && !ctrl) {
-            k = TklavesaVyberu::mezernik;
-        } else if (klavesa == Qt::Key_A && ctrl) {
-            k = TklavesaVyberu::vse;
-        } else if (klavesa == Qt::Key_D && ctrl) {
-            k = TklavesaVyberu::nic;
-        } else {
-            return;
-        }
-        klavesa = 0;
-        VyberKlavesou(vyberHlavni.hromadny, *souradniceHlavni, StringGrid3->Row(), k);
+    TvyberMrizky v;
+    v.seznam = [] { return ExistujiGlobalniObjekty() ? souradniceHlavni : nullptr; };
+    v.vyber = [] { return &vyberHlavni.hromadny; };
+    v.mys = &mys_;
+    v.poZmene = [this] {
         StringGrid3->Repaint();
         ObnovStavVyberu();
     };
-    StringGrid3->OnMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
-        if (b != Qt::LeftButton || !ExistujiGlobalniObjekty()) return;
-        StringGrid3->Repaint();
-        OmezKurzorNaTabulku(StringGrid3);
-        int sloupec = -1, radek = -1;
-        StringGrid3->MouseToCell(x, y, sloupec, radek);
-        VyberMysiStisk(vyberHlavni.hromadny, *souradniceHlavni, mys_, radek, m.testFlag(Qt::ControlModifier),
-                       m.testFlag(Qt::ShiftModifier));
-        StringGrid3->Repaint();
-        ObnovStavVyberu();
-    };
-    StringGrid3->OnMouseMove = [this](Qt::MouseButtons b, Qt::KeyboardModifiers m, int x, int y) {
-        if (!b.testFlag(Qt::LeftButton) || !ExistujiGlobalniObjekty()) return;
-        int sloupec = -1, radek = -1;
-        StringGrid3->MouseToCell(x, y, sloupec, radek);
-        VyberMysiTah(vyberHlavni.hromadny, *souradniceHlavni, mys_, radek, m.testFlag(Qt::ControlModifier),
-                     m.testFlag(Qt::ShiftModifier));
-        StringGrid3->Repaint();
-        ObnovStavVyberu();
-    };
+    v.esc = [this] { Close(); };
+    PripojVyberMrizky(StringGrid3, std::move(v));
 }
 
 void TForm65::ObnovTabulku()
@@ -792,15 +683,15 @@ std::vector<std::string> VytvoritOknaProgramu()
         {"Form36", nullptr},
         {"Form69", nullptr},
         {"Form75", nullptr},
-        {"Form66", nullptr},
+        {"Form66", [] { return static_cast<Formular*>(&Form66()); }},
         {"Form78", nullptr},
         {"Form71", nullptr},
         {"Form81", nullptr},
         {"Form10", nullptr},
         {"Form68", nullptr},
         {"Form74", nullptr},
-        {"Form72", nullptr},
-        {"Form73", nullptr},
+        {"Form72", [] { return static_cast<Formular*>(&Form72()); }},
+        {"Form73", [] { return static_cast<Formular*>(&Form73()); }},
         {"Form80", nullptr},
         {"Form85", nullptr},
         {"Form77", nullptr},
@@ -819,6 +710,7 @@ std::vector<std::string> VytvoritOknaProgramu()
     DalsiOkna().Form14 = [] { ZobrazModalne(Form14()); };
     DalsiOkna().Form82 = [] { ZobrazModalne(Form82()); };
     DalsiOkna().Form83 = [] { ZobrazModalne(Form83()); };
+    DalsiOkna().Form66 = [] { ZobrazModalne(Form66()); };
     return vytvorena;
 }
 

@@ -1,7 +1,13 @@
 #include "ui/TabulkaSouradnice.h"
 
+#include <QBoxLayout>
+#include <QFrame>
+#include <QLabel>
+#include <QScrollBar>
+
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "core/Chyby.h"
 #include "core/Filtr.h"
@@ -510,6 +516,60 @@ void VyberKlavesou(TboolVector& vyber, const Tsouradnice& souradnice, int aktual
     OpravVyberSouradnic(vyber, souradnice);
 }
 
+void PripojVyberMrizky(Mrizka* mrizka, TvyberMrizky v)
+{
+    if (mrizka == nullptr) return;
+    auto sdilene = std::make_shared<TvyberMrizky>(std::move(v));
+    mrizka->OnKeyDown = [mrizka, sdilene](int& klavesa, Qt::KeyboardModifiers m) {
+        const TvyberMrizky& v = *sdilene;
+        Tsouradnice* seznam = v.seznam();
+        if (seznam == nullptr) return;
+        const bool ctrl = m.testFlag(Qt::ControlModifier);
+        TklavesaVyberu k;
+        if (klavesa == Qt::Key_Escape) {
+            klavesa = 0;
+            if (v.esc) v.esc();
+            return;
+        }
+        if ((klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) && !ctrl) {
+            k = TklavesaVyberu::enter;
+        } else if (klavesa == Qt::Key_Space && !ctrl) {
+            k = TklavesaVyberu::mezernik;
+        } else if (klavesa == Qt::Key_A && ctrl) {
+            k = TklavesaVyberu::vse;
+        } else if (klavesa == Qt::Key_D && ctrl) {
+            k = TklavesaVyberu::nic;
+        } else {
+            return;
+        }
+        klavesa = 0;
+        VyberKlavesou(*v.vyber(), *seznam, mrizka->Row(), k);
+        if (v.poZmene) v.poZmene();
+    };
+    mrizka->OnMouseDown = [mrizka, sdilene](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
+        const TvyberMrizky& v = *sdilene;
+        Tsouradnice* seznam = v.seznam();
+        if (b != Qt::LeftButton || seznam == nullptr) return;
+        mrizka->Repaint();
+        OmezKurzorNaTabulku(mrizka);
+        int sloupec = -1, radek = -1;
+        mrizka->MouseToCell(x, y, sloupec, radek);
+        VyberMysiStisk(*v.vyber(), *seznam, *v.mys, radek, m.testFlag(Qt::ControlModifier),
+                       m.testFlag(Qt::ShiftModifier));
+        if (v.poZmene) v.poZmene();
+    };
+    mrizka->OnMouseMove = [mrizka, sdilene](Qt::MouseButtons b, Qt::KeyboardModifiers m, int x, int y) {
+        const TvyberMrizky& v = *sdilene;
+        Tsouradnice* seznam = v.seznam();
+        if (!b.testFlag(Qt::LeftButton) || seznam == nullptr) return;
+        int sloupec = -1, radek = -1;
+        mrizka->MouseToCell(x, y, sloupec, radek);
+        VyberMysiTah(*v.vyber(), *seznam, *v.mys, radek, m.testFlag(Qt::ControlModifier),
+                     m.testFlag(Qt::ShiftModifier));
+        if (v.poZmene) v.poZmene();
+    };
+}
+
 // ---------------------------------------------------------------- painting
 
 namespace {
@@ -572,6 +632,22 @@ void ObarviDuplicitniCislo(Platno& c, const Tsouradnice& souradnice, int radek, 
     if (sloupec == 0 && b != nullptr && b->JePlny && b->kontrola[0]) c.barvaPisma = barvyTabulky[1];
 }
 
+void KresliBunkuEtapa(Platno& c, const Tsouradnice& souradnice, const TboolVector& vyber, int etapa,
+                      int sloupec, int radek, const QRect& bunka, const std::string& text, bool aktualni)
+{
+    const Tbod* b = Zaznam(souradnice, radek);
+    KresliBeznouBunku(c, bunka);
+    if (sloupec == 0) c.pismo.setBold(true);
+    if (Vybran(vyber, radek)) {
+        c.barvaStetce = barvyTabulky[7];
+        c.pismo.setBold(false);
+    }
+    KresliTextBunkyVpravo(c, bunka, text);
+    if (sloupec == 0 && b != nullptr && b->JePlny && b->JeFixni)
+        KresliPismenoF(c, bunka, etapa == 1 ? barvyTabulky[0] : barvyTabulky[1], true, true);
+    KresliTeckovanyRamecek(c, bunka, aktualni);
+}
+
 void KresliBunkuVstup(Platno& c, const Tsouradnice& souradnice, const TboolVector& vyber, int sloupec,
                       int radek, const QRect& bunka, const std::string& text, bool aktualni)
 {
@@ -585,6 +661,93 @@ void KresliBunkuVstup(Platno& c, const Tsouradnice& souradnice, const TboolVecto
     KresliTextBunkyVpravo(c, bunka, text);
     KresliTeckovanyRamecek(c, bunka, aktualni);
     KresliZnackyDuplicit(c, souradnice, radek, sloupec, bunka);
+}
+
+// ---------------------------------------------------------------- window controls
+
+namespace {
+
+// Header geometry: three label rows above the grid's columns.
+constexpr int kVyskaZahlavi = 17;
+
+QLabel* NovyLabel(QWidget* rodic, const char* jmeno)
+{
+    auto* l = new QLabel(rodic);
+    l->setObjectName(QLatin1String(jmeno));
+    return l;
+}
+
+QLabel* ZahlaviLabel(QWidget* rodic, const char* jmeno, int x, int y, int w, int h)
+{
+    QLabel* l = NovyLabel(rodic, jmeno);
+    l->setFrameShape(QFrame::Panel);
+    l->setFrameShadow(QFrame::Raised);
+    l->setAlignment(Qt::AlignCenter);
+    l->setGeometry(x, y, w, h);
+    return l;
+}
+
+}  // namespace
+
+TovladaceSouradnic VytvorOvladaceSouradnic(QWidget& okno)
+{
+    TovladaceSouradnic o;
+    auto* hlavni = qobject_cast<QBoxLayout*>(okno.layout());
+    if (hlavni == nullptr) {
+        hlavni = new QVBoxLayout(&okno);
+        hlavni->setContentsMargins(0, 0, 0, 0);
+        hlavni->setSpacing(0);
+    }
+
+    o.StringGrid3 = new Mrizka(QStringLiteral("StringGrid3"), &okno);
+    o.StringGrid3->SetDefaultRowHeight(18);
+    NastavVelikostTabulky(o.StringGrid3, 0, 4);
+    for (int c = 0; c < 4; ++c) o.StringGrid3->SetColWidth(c, SirkaSloupceTabulky(TypTabulkySouradnic, c));
+
+    const int ram = o.StringGrid3->frameWidth();
+    const int sirkaPosuvniku = o.StringGrid3->verticalScrollBar()->sizeHint().width();
+    const int sloupec0 = SirkaSloupceTabulky(TypTabulkySouradnic, 0);
+    const int sloupec = SirkaSloupceTabulky(TypTabulkySouradnic, 1);
+    o.Panel2 = new QWidget(&okno);
+    o.Panel2->setObjectName(QStringLiteral("Panel2"));
+    o.Panel2->setFixedHeight(3 * kVyskaZahlavi);
+    const int h = kVyskaZahlavi;
+    const int x1 = ram + sloupec0;
+    QWidget* p = o.Panel2;
+    o.Label_BOD = ZahlaviLabel(p, "Label_BOD", 0, 0, x1, h);
+    o.Label_bod_cislo = ZahlaviLabel(p, "Label_bod_cislo", 0, h, x1, 2 * h);
+    o.Label_SRD = ZahlaviLabel(p, "Label_SRD", x1, 0, 3 * sloupec, h);
+    o.Label_srd_X = ZahlaviLabel(p, "Label_srd_X", x1, h, sloupec, h);
+    o.Label_srd_Y = ZahlaviLabel(p, "Label_srd_Y", x1 + sloupec, h, sloupec, h);
+    o.Label_srd_Z = ZahlaviLabel(p, "Label_srd_Z", x1 + 2 * sloupec, h, sloupec, h);
+    o.Label_srd_X_jdn = ZahlaviLabel(p, "Label_srd_X_jdn", x1, 2 * h, sloupec, h);
+    o.Label_srd_Y_jdn = ZahlaviLabel(p, "Label_srd_Y_jdn", x1 + sloupec, 2 * h, sloupec, h);
+    o.Label_srd_Z_jdn = ZahlaviLabel(p, "Label_srd_Z_jdn", x1 + 2 * sloupec, 2 * h, sloupec, h);
+    o.Label_doplnek = ZahlaviLabel(p, "Label_doplnek", x1 + 3 * sloupec, 0, sirkaPosuvniku + ram, 3 * h);
+
+    o.Panel1 = new QWidget(&okno);
+    o.Panel1->setObjectName(QStringLiteral("Panel1"));
+    auto* dolni = new QHBoxLayout(o.Panel1);
+    dolni->setContentsMargins(2, 2, 2, 2);
+    o.Label_vyber = NovyLabel(o.Panel1, "Label_vyber");
+    o.Label_zpracovani = NovyLabel(o.Panel1, "Label_zpracovani");
+    o.Label_zpracovani->setText(QStringLiteral(" Processing ..."));
+    o.Label_zpracovani->setStyleSheet(QStringLiteral("QLabel { color: #c00000; font-weight: bold; }"));
+    o.Label_zpracovani->hide();
+    dolni->addWidget(o.Label_vyber, 1);
+    dolni->addWidget(o.Label_zpracovani);
+
+    hlavni->addWidget(o.Panel2);
+    hlavni->addWidget(o.StringGrid3, 1);
+    hlavni->addWidget(o.Panel1);
+    return o;
+}
+
+int PevnaSirkaOknaSouradnic(const QWidget& okno, const Mrizka* mrizka, const QLabel* doplnek)
+{
+    const int ramOkna = okno.frameGeometry().width() - okno.geometry().width();
+    const int sirkaPosuvniku = mrizka->verticalScrollBar()->sizeHint().width();
+    return ramOkna + doplnek->x() + mrizka->frameWidth() + sirkaPosuvniku;
 }
 
 }  // namespace sitmera

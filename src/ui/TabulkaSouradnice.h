@@ -28,6 +28,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 
 #include <QRect>
@@ -35,6 +36,9 @@
 #include "core/Vyber.h"
 #include "numerics/Zaklad.h"
 #include "points/Souradnice.h"
+
+class QLabel;
+class QWidget;
 
 namespace sitmera {
 
@@ -219,6 +223,24 @@ enum class TklavesaVyberu {
 };
 void VyberKlavesou(TboolVector& vyber, const Tsouradnice& souradnice, int aktualni, TklavesaVyberu klavesa);
 
+// What a grid's selection gestures work on (read at every event): the
+// window's list and selection (null: nothing to select now), the mouse state,
+// what runs after every change of the selection (repaint, status line), and
+// what Esc on the grid does.
+struct TvyberMrizky {
+    std::function<Tsouradnice*()> seznam;
+    std::function<TboolVector*()> vyber;
+    TvyberMysi* mys = nullptr;
+    std::function<void()> poZmene;
+    std::function<void()> esc;
+};
+
+// Connects the gestures to the grid: Enter, Space, Ctrl+A and Ctrl+D on the
+// current row (VyberKlavesou), left button down and drag (VyberMysiStisk,
+// VyberMysiTah with Ctrl and Shift) with the mouse confined to the grid
+// while the button is held, and Esc. Other keys go on to the window.
+void PripojVyberMrizky(Mrizka* mrizka, TvyberMrizky v);
+
 // ---------------------------------------------------------------- painting
 
 // Cell of the main window's grid (type 1): pairs on alternating light blue
@@ -234,11 +256,54 @@ void KresliBunkuHlavni(Platno& c, const Tsouradnice& souradnice, const TboolVect
 void KresliBunkuVstup(Platno& c, const Tsouradnice& souradnice, const TboolVector& vyber, int sloupec,
                       int radek, const QRect& bunka, const std::string& text, bool aktualni);
 
+// Cell of the epoch window's grid (type 1): column 0 bold, selected rows
+// light red and not bold, text right-aligned, a letter F by a fixed point's
+// number (green for epoch 1, red for epoch 2), a dotted frame on the current
+// row.
+void KresliBunkuEtapa(Platno& c, const Tsouradnice& souradnice, const TboolVector& vyber, int etapa,
+                      int sloupec, int radek, const QRect& bunka, const std::string& text, bool aktualni);
+
 // In column 0 of a filled record: an orange triangle for a plane-position
 // duplicate, a red one for a 3-D position duplicate.
 void KresliZnackyDuplicit(Platno& c, const Tsouradnice& souradnice, int radek, int sloupec, const QRect& bunka);
 
 // In column 0 of a filled record whose number occurs again: red text.
 void ObarviDuplicitniCislo(Platno& c, const Tsouradnice& souradnice, int radek, int sloupec, const QRect& bunka);
+
+// ---------------------------------------------------------------- window controls
+
+// The controls of a window that shows a point list in this grid (main and
+// epoch window), named as the program names them: the header `Panel2` over
+// the grid ("Point" / "Number" over column 0, "Coordinates" over columns 1 to
+// 3 with the axis names and the units below them, the filler `Label_doplnek`
+// over the scroll bar), the grid `StringGrid3` (18-pixel rows, four columns
+// as wide as table type 1) and the status panel `Panel1` with the selection
+// summary `Label_vyber` and the hidden processing label `Label_zpracovani`.
+struct TovladaceSouradnic {
+    Mrizka* StringGrid3 = nullptr;
+    QWidget* Panel1 = nullptr;
+    QLabel* Label_vyber = nullptr;
+    QLabel* Label_zpracovani = nullptr;
+    QWidget* Panel2 = nullptr;
+    QLabel* Label_BOD = nullptr;
+    QLabel* Label_bod_cislo = nullptr;
+    QLabel* Label_SRD = nullptr;
+    QLabel* Label_srd_X = nullptr;
+    QLabel* Label_srd_Y = nullptr;
+    QLabel* Label_srd_Z = nullptr;
+    QLabel* Label_srd_X_jdn = nullptr;
+    QLabel* Label_srd_Y_jdn = nullptr;
+    QLabel* Label_srd_Z_jdn = nullptr;
+    QLabel* Label_doplnek = nullptr;
+};
+
+// Creates the controls and adds header, grid and status panel to the
+// window's vertical layout (created when the window has none).
+TovladaceSouradnic VytvorOvladaceSouradnic(QWidget& okno);
+
+// The fixed outer width of such a window (pixels): the window's frame, the
+// header up to the filler, the grid's right frame and a vertical scroll bar,
+// so that the four columns fill the grid beside its scroll bar.
+int PevnaSirkaOknaSouradnic(const QWidget& okno, const Mrizka* mrizka, const QLabel* doplnek);
 
 }  // namespace sitmera

@@ -569,6 +569,25 @@ TEST_F(TabulkaTest, MainGridPaintsPairsInactiveSelectedAndFixedPoints)
     EXPECT_EQ(Pixel(0, 0, s, v, "", QPoint(60, 17)), QColor(255, 255, 255));
 }
 
+TEST_F(TabulkaTest, EpochGridMarksAFixedPointGreenInEpochOneRedInEpochTwo)
+{
+    Tsouradnice s = VPocatku({"1", "2"}, true);
+    s.bod[0].JeFixni = true;
+    TboolVector v{false, true};
+    auto pixel = [&](int etapa, int sloupec, int radek, QPoint bod) {
+        QImage obraz(130, 18, QImage::Format_RGB32);
+        QPainter p(&obraz);
+        Platno c(p);
+        KresliBunkuEtapa(c, s, v, etapa, sloupec, radek, QRect(0, 0, 130, 18), "", false);
+        p.end();
+        return obraz.pixelColor(bod);
+    };
+    EXPECT_EQ(pixel(1, 0, 0, QPoint(3, 8)), QColor(0x59, 0xBE, 0x4D));
+    EXPECT_EQ(pixel(2, 0, 0, QPoint(3, 8)), QColor(0xEE, 0x5C, 0x5C));
+    EXPECT_EQ(pixel(2, 0, 1, QPoint(3, 8)), QColor(0xFF, 0xD2, 0xD2));  // selected, not fixed
+    EXPECT_EQ(pixel(1, 1, 0, QPoint(20, 8)), QColor(255, 255, 255));
+}
+
 TEST_F(TabulkaTest, MainGridWritesTheNumberOncePerPair)
 {
     Tsouradnice s = VPocatku({"1", "1"}, true);

@@ -1,0 +1,107 @@
+// The epoch window with epochs of 200, 2000 and 20000 points: opening it
+// (copying the epoch's list and filling the grid) and scrolling it by a page.
+//
+// The grid keeps the texts of the rows it was given, so after one opening the
+// rows that hold a text are the rows that were formatted: the counters
+// `formatovano` (rows formatted by an opening) and `naObrazovce` (rows on
+// screen, the partly visible one included) show that an opening formats one
+// screen, whatever the size of the epoch; the time of a scroll step stays
+// the same for every size.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include <cstdlib>
+#include <string>
+
+#include "analysis/Etapa.h"
+#include "core/Globalni.h"
+#include "ui/EtapaVstupOkno.h"
+#include "ui/TabulkaSouradnice.h"
+#include "ui/layer/Formular.h"
+#include "ui/layer/Mrizka.h"
+
+using namespace sitmera;
+
+namespace {
+
+// The program's objects with an epoch of n points (every tenth fixed) as
+// the current epoch of the window, on the offscreen platform.
+void Priprav(int n)
+{
+    static Aplikace* aplikace = [] {
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        static int argc = 1;
+        static char nazev[] = "bench";
+        static char* argv[] = {nazev, nullptr};
+        return new Aplikace(argc, argv);
+    }();
+    (void)aplikace;
+    if (!ExistujiGlobalniObjekty()) VytvoritGlobalniObjekty();
+    Tetapa& e = modelPorovnani->etapa1;
+    e.souradnice.Clear();
+    for (int i = 0; i < n; ++i) {
+        Tbod b;
+        BodDefault(b);
+        b.cislo = std::to_string(i + 1);
+        b.X = 1000 + 10.0 * (i % 100);
+        b.Y = 2000 + 10.0 * (i / 100);
+        b.Z = 300 + 0.001 * i;
+        b.JePlny = true;
+        b.JeFixni = i % 10 == 9;
+        e.souradnice.PridejBod(b);
+    }
+    e.jePripojen = true;
+    etapaAktualni = &e;
+    nastaveni->okno.etapa = 1;
+    nastaveni->okno.etapaDruh = 1;
+    Form66().resize(Form66().width(), 700);
+}
+
+int RadkySTextem(const Mrizka* m)
+{
+    int n = 0;
+    for (int r = 0; r < m->RowCount(); ++r) n += !m->Cell(0, r).empty();
+    return n;
+}
+
+void BM_OtevritOknoEtapy(benchmark::State& state)
+{
+    Priprav(static_cast<int>(state.range(0)));
+    TForm66& okno = Form66();
+    int formatovano = 0;
+    for (auto _ : state) {
+        okno.show();
+        state.PauseTiming();
+        formatovano = RadkySTextem(okno.StringGrid3);
+        okno.Close();
+        // A fresh grid for the next opening.
+        NastavVelikostTabulky(okno.StringGrid3, 0, 4);
+        state.ResumeTiming();
+    }
+    state.counters["formatovano"] = formatovano;
+    state.counters["naObrazovce"] = ViditelneRadkyTabulky(okno.StringGrid3);
+}
+
+void BM_PosunoutOknoEtapy(benchmark::State& state)
+{
+    const int n = static_cast<int>(state.range(0));
+    Priprav(n);
+    TForm66& okno = Form66();
+    okno.show();
+    Mrizka* m = okno.StringGrid3;
+    const int strana = ViditelneRadkyTabulky(m);
+    int horni = 0;
+    for (auto _ : state) {
+        horni = horni + strana < n - strana ? horni + strana : 0;
+        m->SetTopRow(horni);  // the grid asks the window for the new rows
+        benchmark::DoNotOptimize(m->Cell(1, horni));
+    }
+    state.counters["naObrazovce"] = strana;
+    okno.Close();
+}
+
+}  // namespace
+
+BENCHMARK(BM_OtevritOknoEtapy)->Arg(200)->Arg(2000)->Arg(20000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PosunoutOknoEtapy)->Arg(200)->Arg(2000)->Arg(20000)->Unit(benchmark::kMicrosecond);

@@ -1,0 +1,362 @@
+#include "ui/AnalyzaEtapyOkno.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "analysis/Etapa.h"
+#include "core/Globalni.h"
+#include "numerics/Jednotky.h"
+#include "numerics/TextPole.h"
+#include "ui/EtapaMenu.h"
+#include "ui/layer/ComboPomocne.h"
+#include "ui/layer/Menu.h"
+#include "ui/layer/OknoPomocne.h"
+
+namespace sitmera {
+
+namespace {
+
+constexpr int kCtrlP = 16464;
+constexpr const char* kNedefinovano = "- ";
+
+TtextyRadkuAnalyzy TextyRadku(const Tbod& r, TvelicinaAnalyzy velicina, const Tnastaveni& n)
+{
+    TtextyRadkuAnalyzy t{kNedefinovano, kNedefinovano, kNedefinovano};
+    int desetinyHodnoty = 0, desetinyOdchylky = 0;
+    Extended hodnota = 0, apriori = 0, aposteriori = 0;
+    switch (velicina) {
+        case TvelicinaAnalyzy::souradnice:
+        case TvelicinaAnalyzy::delka: {
+            const bool souradnice = velicina == TvelicinaAnalyzy::souradnice;
+            const std::uint8_t jednotka = souradnice ? n.jednotky.souradnice : n.jednotky.delka;
+            const Tzaokrouhleni& z = souradnice ? n.presnost.souradnice : n.presnost.delka;
+            desetinyHodnoty = z.hodnota;
+            desetinyOdchylky = z.odchylka;
+            hodnota = MetryNaDelku(jednotka, r.X);
+            apriori = MetryNaMaleJednotkyPresDelku(jednotka, r.Y);
+            aposteriori = MetryNaMaleJednotkyPresDelku(jednotka, r.Z);
+            break;
+        }
+        case TvelicinaAnalyzy::uhel:
+            desetinyHodnoty = n.presnost.uhel.hodnota;
+            desetinyOdchylky = n.presnost.uhel.odchylka;
+            hodnota = RadianyNaUhel(n.jednotky.uhel, r.X);
+            apriori = RadianyNaMalyUhel(n.jednotky.uhel, r.Y);
+            aposteriori = RadianyNaMalyUhel(n.jednotky.uhel, r.Z);
+            break;
+    }
+    if (r.kontrola[0]) t[0] = CisloNaTextPresnost(desetinyHodnoty, hodnota);
+    if (r.kontrola[1]) {
+        t[1] = CisloNaTextPresnost(desetinyOdchylky, apriori);
+        t[2] = CisloNaTextPresnost(desetinyOdchylky, aposteriori);
+    }
+    return t;
+}
+
+QLabel* NovyLabel(QWidget* rodic, const std::string& jmeno)
+{
+    auto* l = new QLabel(rodic);
+    l->setObjectName(Q(jmeno));
+    return l;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- pure functions
+
+std::vector<TtextyRadkuAnalyzy> TextyAnalyzy(const Tsouradnice& data, const std::vector<TvelicinaAnalyzy>& veliciny,
+                                             const Tnastaveni& nastaveni, bool platna)
+{
+    std::vector<TtextyRadkuAnalyzy> texty;
+    for (std::size_t i = 0; i < veliciny.size(); ++i) {
+        if (platna && i < data.bod.size())
+            texty.push_back(TextyRadku(data.bod[i], veliciny[i], nastaveni));
+        else
+            texty.push_back({kNedefinovano, kNedefinovano, kNedefinovano});
+    }
+    return texty;
+}
+
+bool PlatnyVyberAnalyzy(const std::vector<int>& indexy, int pocet)
+{
+    for (std::size_t i = 0; i < indexy.size(); ++i) {
+        if (indexy[i] < 0 || indexy[i] >= pocet) return false;
+        for (std::size_t j = 0; j < i; ++j)
+            if (indexy[j] == indexy[i]) return false;
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------- common window
+
+TanalyzaEtapyOkno::TanalyzaEtapyOkno(const QString& jmeno, const std::vector<TvelicinaAnalyzy>& veliciny,
+                                     QWidget* rodic)
+    : Formular(jmeno, rodic), veliciny_(veliciny)
+{
+}
+
+void TanalyzaEtapyOkno::Vytvor(const std::vector<std::string>& jmenaLabelBodu,
+                               const std::vector<std::string>& jmenaRadku,
+                               const std::vector<std::array<std::string, 3>>& jmenaEditu,
+                               const std::string& jmenoVelicina, const std::string& jmenoHodnota,
+                               const std::string& jmenoOdchylka)
+{
+    auto* hlavni = new QVBoxLayout(this);
+    hlavni->setContentsMargins(8, 8, 8, 8);
+
+    // The points: label and combo box each, side by side.
+    auto* body = new QHBoxLayout();
+    for (std::size_t i = 0; i < jmenaLabelBodu.size(); ++i) {
+        QLabel* l = NovyLabel(this, jmenaLabelBodu[i]);
+        auto* c = new QComboBox(this);
+        c->setObjectName(QStringLiteral("ComboBox%1").arg(i + 1));
+        c->setMinimumWidth(110);
+        c->setMaxVisibleItems(20);
+        l->setBuddy(c);
+        body->addWidget(l);
+        body->addWidget(c);
+        body->addSpacing(12);
+        labelBody.push_back(l);
+        comboBody.push_back(c);
+        connect(c, &QComboBox::activated, this, [this] { SpustPrikaz(this, [this] { ComboBoxSelect(); }); });
+    }
+    body->addStretch(1);
+    hlavni->addLayout(body);
+
+    // The table: headings, then a label and three read-only boxes a row.
+    auto* tabulka = new QGridLayout();
+    tabulka->setHorizontalSpacing(6);
+    LabelVelicina = NovyLabel(this, jmenoVelicina);
+    LabelHodnota = NovyLabel(this, jmenoHodnota);
+    LabelOdchylka = NovyLabel(this, jmenoOdchylka);
+    LabelHodnota->setAlignment(Qt::AlignCenter);
+    LabelOdchylka->setAlignment(Qt::AlignCenter);
+    tabulka->addWidget(LabelVelicina, 0, 0);
+    tabulka->addWidget(LabelHodnota, 0, 1);
+    tabulka->addWidget(LabelOdchylka, 0, 2, 1, 2);
+    for (std::size_t r = 0; r < jmenaRadku.size(); ++r) {
+        QLabel* l = NovyLabel(this, jmenaRadku[r]);
+        labelRadku.push_back(l);
+        tabulka->addWidget(l, static_cast<int>(r) + 1, 0);
+        std::array<QLineEdit*, 3> edity{};
+        for (int k = 0; k < 3; ++k) {
+            auto* e = new QLineEdit(this);
+            e->setObjectName(Q(jmenaEditu[r][k]));
+            e->setReadOnly(true);
+            e->setAlignment(Qt::AlignRight);
+            e->setMinimumWidth(k == 0 ? 130 : 100);
+            tabulka->addWidget(e, static_cast<int>(r) + 1, k + 1);
+            edity[k] = e;
+        }
+        editRadku.push_back(edity);
+    }
+    hlavni->addLayout(tabulka);
+    hlavni->addStretch(1);
+
+    auto* dole = new QHBoxLayout();
+    dole->addStretch(1);
+    Button2 = new QPushButton(this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2->setAutoDefault(false);
+    connect(Button2, &QPushButton::clicked, this, [this] { SpustPrikaz(this, [this] { Button2Click(); }); });
+    dole->addWidget(Button2);
+    hlavni->addLayout(dole);
+
+    PopupMenu1 = VytvorPopupMenu(*this, QStringLiteral("PopupMenu1"));
+    Kopirovat1 = PridejPolozku(PopupMenu1, QStringLiteral("Kopirovat1"), kCtrlP, [this] { Kopirovat1Click(); });
+    PripojPopupMenu(this, PopupMenu1);
+}
+
+void TanalyzaEtapyOkno::FormShow()
+{
+    VycentrujOkno(this, Otvirac());
+    if (!ExistujiGlobalniObjekty() || etapaAktualni == nullptr) return;
+    NastavPopisky();
+    const Tetapa& etapa = *etapaAktualni;
+    const std::vector<int> ulozene = UlozeneIndexy(etapa);
+    for (std::size_t i = 0; i < comboBody.size(); ++i) {
+        QComboBox* c = comboBody[i];
+        NaplnComboBody(c, etapa.souradnice, etapa.pocetBodu, true);
+        // A stored index the box does not hold leaves it without a choice.
+        const int index = i < ulozene.size() ? ulozene[i] : -1;
+        c->setCurrentIndex(index >= 0 && index < c->count() ? index : -1);
+    }
+    Prepocitej();
+}
+
+void TanalyzaEtapyOkno::Prepocitej()
+{
+    if (!ExistujiGlobalniObjekty() || etapaAktualni == nullptr) return;
+    Tetapa& etapa = *etapaAktualni;
+    std::vector<int> indexy;
+    int pocet = -1;
+    bool vsechnyVybrane = true;
+    for (QComboBox* c : comboBody) {
+        indexy.push_back(c->currentIndex());
+        pocet = pocet < 0 ? c->count() : std::min(pocet, c->count());
+        vsechnyVybrane = vsechnyVybrane && c->currentIndex() >= 0;
+    }
+    const bool platna = PlatnyVyberAnalyzy(indexy, pocet);
+    if (platna)
+        Vypocti(etapa, indexy);
+    else if (vsechnyVybrane)
+        UlozIndexy(etapa, indexy);  // a point twice: kept as chosen, never analysed
+    const auto texty = TextyAnalyzy(Data(etapa), veliciny_, *nastaveni, platna);
+    for (std::size_t r = 0; r < editRadku.size() && r < texty.size(); ++r)
+        for (int k = 0; k < 3; ++k) editRadku[r][k]->setText(Q(texty[r][k]));
+}
+
+std::string TanalyzaEtapyOkno::TextKopie() const
+{
+    TtextPole pole;
+    pole.push_back({S(windowTitle())});
+    for (std::size_t i = 0; i < comboBody.size(); ++i)
+        pole.push_back({S(labelBody[i]->text()), S(comboBody[i]->currentText())});
+    pole.push_back({S(LabelVelicina->text()), S(LabelHodnota->text()), S(LabelOdchylka->text())});
+    for (std::size_t r = 0; r < labelRadku.size(); ++r)
+        pole.push_back({S(labelRadku[r]->text()), S(editRadku[r][0]->text()), S(editRadku[r][1]->text()),
+                        S(editRadku[r][2]->text())});
+    return PoleNaText(pole, "\t");
+}
+
+void TanalyzaEtapyOkno::Button2Click()
+{
+    Close();
+}
+
+void TanalyzaEtapyOkno::Kopirovat1Click()
+{
+    NastavTextSchranky(TextKopie());
+}
+
+void TanalyzaEtapyOkno::ComboBoxSelect()
+{
+    Prepocitej();
+}
+
+void TanalyzaEtapyOkno::FormKeyDown(int& klavesa, Qt::KeyboardModifiers modifikatory)
+{
+    (void)modifikatory;
+    if (klavesa == Qt::Key_Escape) {
+        klavesa = 0;
+        Close();
+    }
+}
+
+// ---------------------------------------------------------------- length analysis
+
+TForm72::TForm72(QWidget* rodic)
+    : TanalyzaEtapyOkno(QStringLiteral("Form72"),
+                        {TvelicinaAnalyzy::souradnice, TvelicinaAnalyzy::souradnice, TvelicinaAnalyzy::souradnice,
+                         TvelicinaAnalyzy::delka, TvelicinaAnalyzy::delka, TvelicinaAnalyzy::uhel,
+                         TvelicinaAnalyzy::uhel},
+                        rodic)
+{
+    std::vector<std::string> radky;
+    std::vector<std::array<std::string, 3>> edity;
+    for (int r = 1; r <= 7; ++r) {
+        radky.push_back("Label" + std::to_string(r));
+        edity.push_back({"Edit" + std::to_string(r), "Edit" + std::to_string(r + 7), "Edit" + std::to_string(r + 14)});
+    }
+    Vytvor({"Label9", "Label10"}, radky, edity, "Label11", "Label12", "Label13");
+    ComboBox1 = comboBody[0];
+    ComboBox2 = comboBody[1];
+}
+
+void TForm72::NastavPopisky()
+{
+    NastavPopiskyAnalyzaDelky(*this, *jazyk, nastaveni->okno.etapa, nastaveni->okno.etapaDruh);
+}
+
+std::vector<int> TForm72::UlozeneIndexy(const Tetapa& etapa) const
+{
+    return {etapa.analyzaDelka.iStn, etapa.analyzaDelka.iCilL};
+}
+
+void TForm72::UlozIndexy(Tetapa& etapa, const std::vector<int>& indexy) const
+{
+    etapa.analyzaDelka.iStn = indexy[0];
+    etapa.analyzaDelka.iCilL = indexy[1];
+}
+
+void TForm72::Vypocti(Tetapa& etapa, const std::vector<int>& indexy) const
+{
+    etapa.VypocetAnalyzaDelka(indexy[0], indexy[1]);
+}
+
+const Tsouradnice& TForm72::Data(const Tetapa& etapa) const
+{
+    return etapa.analyzaDelka.data;
+}
+
+// ---------------------------------------------------------------- angle analysis
+
+TForm73::TForm73(QWidget* rodic)
+    : TanalyzaEtapyOkno(QStringLiteral("Form73"),
+                        {TvelicinaAnalyzy::uhel, TvelicinaAnalyzy::uhel, TvelicinaAnalyzy::uhel}, rodic)
+{
+    std::vector<std::string> radky;
+    std::vector<std::array<std::string, 3>> edity;
+    for (int r = 1; r <= 3; ++r) {
+        radky.push_back("Label" + std::to_string(r));
+        edity.push_back({"Edit" + std::to_string(r), "Edit" + std::to_string(r + 3), "Edit" + std::to_string(r + 6)});
+    }
+    Vytvor({"Label4", "Label5", "Label6"}, radky, edity, "Label7", "Label8", "Label9");
+    ComboBox1 = comboBody[0];
+    ComboBox2 = comboBody[1];
+    ComboBox3 = comboBody[2];
+}
+
+void TForm73::NastavPopisky()
+{
+    NastavPopiskyAnalyzaUhly(*this, *jazyk, nastaveni->okno.etapa, nastaveni->okno.etapaDruh);
+}
+
+std::vector<int> TForm73::UlozeneIndexy(const Tetapa& etapa) const
+{
+    return {etapa.analyzaUhel.iStn, etapa.analyzaUhel.iCilL, etapa.analyzaUhel.iCilP};
+}
+
+void TForm73::UlozIndexy(Tetapa& etapa, const std::vector<int>& indexy) const
+{
+    etapa.analyzaUhel.iStn = indexy[0];
+    etapa.analyzaUhel.iCilL = indexy[1];
+    etapa.analyzaUhel.iCilP = indexy[2];
+}
+
+void TForm73::Vypocti(Tetapa& etapa, const std::vector<int>& indexy) const
+{
+    etapa.VypocetAnalyzaUhel(indexy[0], indexy[1], indexy[2]);
+}
+
+const Tsouradnice& TForm73::Data(const Tetapa& etapa) const
+{
+    return etapa.analyzaUhel.data;
+}
+
+// ---------------------------------------------------------------- the windows
+
+TForm72& Form72()
+{
+    static QPointer<TForm72> okno;
+    if (okno.isNull()) okno = new TForm72();
+    return *okno;
+}
+
+TForm73& Form73()
+{
+    static QPointer<TForm73> okno;
+    if (okno.isNull()) okno = new TForm73();
+    return *okno;
+}
+
+}  // namespace sitmera
