@@ -28,6 +28,7 @@
 #include "ui/layer/Prostredi.h"
 #include "ui/layer/ProtokolOkno.h"
 #include "ui/SouradniceMenu.h"
+#include "ui/graf_win.h"
 #include "ui/layer/UlozitOkno.h"
 
 namespace sitmera {
@@ -803,7 +804,7 @@ std::vector<std::string> VytvoritOknaProgramu()
         {"Form77", nullptr},
         {"Form67", nullptr},
         {"Form61", nullptr},
-        {"Form44", nullptr},
+        {"Form44", [] { return static_cast<Formular*>(&Form44()); }},
         {"Form82", nullptr},
     };
     std::vector<std::string> vytvorena;
