@@ -599,21 +599,12 @@ void TForm44::Image1MouseDown(Qt::MouseButton tlacitko, Qt::KeyboardModifiers, i
 void TForm44::Image1MouseMove(Qt::MouseButtons tlacitka, Qt::KeyboardModifiers modifikatory, int x, int y)
 {
     if (!kontejnerSit_ || !JeTahPosunu(tlacitka, modifikatory)) return;
-    kontejnerSit_->Trans(x - mysX_, y - mysY_);
-    Vykresli();
+    Posun(x - mysX_, y - mysY_);
     mysX_ = x;
     mysY_ = y;
 }
 
-void TForm44::FormMouseWheel(int delta)
-{
-    if (!kontejnerSit_) return;
-    if (delta <= 0)
-        kontejnerSit_->ZoomOut();
-    else
-        kontejnerSit_->ZoomIn();
-    Vykresli();
-}
+void TForm44::FormMouseWheel(int delta) { Zvetsi(delta > 0); }
 
 void TForm44::BitBtn2Click()
 {
@@ -622,45 +613,28 @@ void TForm44::BitBtn2Click()
     Vykresli();
 }
 
-void TForm44::BitBtn3Click()
+void TForm44::BitBtn3Click() { Zvetsi(true); }
+void TForm44::BitBtn4Click() { Zvetsi(false); }
+
+void TForm44::Zvetsi(bool priblizit)
 {
     if (!kontejnerSit_) return;
-    kontejnerSit_->ZoomIn();
+    if (priblizit)
+        kontejnerSit_->ZoomIn();
+    else
+        kontejnerSit_->ZoomOut();
     Vykresli();
 }
 
-void TForm44::BitBtn4Click()
-{
-    if (!kontejnerSit_) return;
-    kontejnerSit_->ZoomOut();
-    Vykresli();
-}
+void TForm44::BitBtn5Click() { Posun(-kKrokPosunu, 0); }
+void TForm44::BitBtn8Click() { Posun(kKrokPosunu, 0); }
+void TForm44::BitBtn6Click() { Posun(0, -kKrokPosunu); }
+void TForm44::BitBtn7Click() { Posun(0, kKrokPosunu); }
 
-void TForm44::BitBtn5Click()
+void TForm44::Posun(int dx, int dy)
 {
     if (!kontejnerSit_) return;
-    kontejnerSit_->Trans(-kKrokPosunu, 0);
-    Vykresli();
-}
-
-void TForm44::BitBtn8Click()
-{
-    if (!kontejnerSit_) return;
-    kontejnerSit_->Trans(kKrokPosunu, 0);
-    Vykresli();
-}
-
-void TForm44::BitBtn6Click()
-{
-    if (!kontejnerSit_) return;
-    kontejnerSit_->Trans(0, -kKrokPosunu);
-    Vykresli();
-}
-
-void TForm44::BitBtn7Click()
-{
-    if (!kontejnerSit_) return;
-    kontejnerSit_->Trans(0, kKrokPosunu);
+    kontejnerSit_->Trans(dx, dy);
     Vykresli();
 }
 

@@ -217,6 +217,10 @@ private:
     bool PripravData();
     // The canvas's picture again, and on screen.
     void Vykresli();
+    // The view panned by (dx, dy) pixels / zoomed in or out by one step, and
+    // drawn.
+    void Posun(int dx, int dy);
+    void Zvetsi(bool priblizit);
 
     std::unique_ptr<TContainer> kontejnerSit_;
     int mysX_ = 0;  // last mouse position (pixels of Image1)

@@ -10,17 +10,13 @@
 #include <QPushButton>
 #include <QWindow>
 
-#include <csetjmp>
 #include <cstring>
 #include <vector>
 
 #include <png.h>
 
-extern "C" {
-#include <jpeglib.h>
-}
-
 #include "analysis/Projekt.h"
+#include "drawing/CteniJpeg.h"
 #include "drawing/DxfTest.h"
 #include "drawing/dxfwriterSit.h"
 #include "ui/Galerie.h"
@@ -385,40 +381,6 @@ TEST_F(GrafWinTest, AClientOf1000x900BecomesTheMinimum1025x681)
     EXPECT_EQ(Obraz(), nova);
 }
 
-// Decodes a JPEG file with libjpeg; false when it fails. C-like for longjmp.
-struct ChybaJpeg {
-    jpeg_error_mgr pub;
-    std::jmp_buf skok;
-};
-void KonecJpeg(j_common_ptr c) { std::longjmp(reinterpret_cast<ChybaJpeg*>(c->err)->skok, 1); }
-bool CtiJpeg(const std::string& data, int& w, int& h, std::vector<unsigned char>& rgb)
-{
-    static jpeg_decompress_struct cinfo;
-    static ChybaJpeg chyba;
-    std::memset(&cinfo, 0, sizeof cinfo);
-    cinfo.err = jpeg_std_error(&chyba.pub);
-    chyba.pub.error_exit = KonecJpeg;
-    if (setjmp(chyba.skok)) {
-        jpeg_destroy_decompress(&cinfo);
-        return false;
-    }
-    jpeg_create_decompress(&cinfo);
-    jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(data.data()), static_cast<unsigned long>(data.size()));
-    jpeg_read_header(&cinfo, TRUE);
-    cinfo.out_color_space = JCS_RGB;
-    jpeg_start_decompress(&cinfo);
-    w = static_cast<int>(cinfo.output_width);
-    h = static_cast<int>(cinfo.output_height);
-    rgb.resize(static_cast<std::size_t>(w) * h * 3);
-    while (cinfo.output_scanline < cinfo.output_height) {
-        JSAMPROW r = &rgb[static_cast<std::size_t>(cinfo.output_scanline) * w * 3];
-        jpeg_read_scanlines(&cinfo, &r, 1);
-    }
-    jpeg_finish_decompress(&cinfo);
-    jpeg_destroy_decompress(&cinfo);
-    return true;
-}
-
 TEST_F(GrafWinTest, SavedPicturesAndDxfReadBackThroughIndependentReaders)
 {
     sitmera::nastaveni->typJazyk = 0;  // Czech layer names
@@ -448,9 +410,9 @@ TEST_F(GrafWinTest, SavedPicturesAndDxfReadBackThroughIndependentReaders)
     EXPECT_EQ(bmp.pixel(x, y), qRgb(0, 0, 128));
 
     UlozJako(slozka, "sit", 2);
-    int w = 0, h = 0;
+    int w = 0, h = 0, slozek = 0;
     std::vector<unsigned char> rgb;
-    ASSERT_TRUE(CtiJpeg(CtiSoubor(slozka + "/sit.jpg"), w, h, rgb));
+    ASSERT_TRUE(test::DekodujJpeg(CtiSoubor(slozka + "/sit.jpg"), w, h, slozek, rgb));
     EXPECT_EQ(QSize(w, h), velikost);
     const unsigned char* r = &rgb[(static_cast<std::size_t>(y) * w + x) * 3];
     EXPECT_LE(std::abs(r[0] - 0) + std::abs(r[1] - 0) + std::abs(r[2] - 128), 12);
