@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -117,7 +118,6 @@ TpovoleniGrafu PovoleniGrafu(const Tgrafika& g)
 
 void VolbyDoKresby(const Tgrafika& g, const std::string& pismo, const TgrafikaData& data, TPaintSettings& ps)
 {
-    const Tgrafika v = VychoziVolbyGrafu();
     auto sirka = [](std::uint8_t i) { return static_cast<std::uint8_t>(HodnotaPolozky(SirkyPera, i, 1)); };
     ps.PenWidthP = sirka(g.tloustkaBod);
     ps.PenWidthL = sirka(g.tloustkaMereni);
@@ -130,8 +130,7 @@ void VolbyDoKresby(const Tgrafika& g, const std::string& pismo, const TgrafikaDa
     ps.ColorB = BarvaSeznamu(g.barvaPozadi);
     ps.ColorE = BarvaSeznamu(g.barvaElipsa);
     ps.FontName = pismo;
-    ps.FontSize = static_cast<std::uint8_t>(
-        HodnotaPolozky(VelikostiPisma, g.textVelikost, HodnotaPolozky(VelikostiPisma, v.textVelikost, 10)));
+    ps.FontSize = static_cast<std::uint8_t>(HodnotaPolozky(VelikostiPisma, g.textVelikost, 10));
     ps.FontBold = g.textRez == 1;
     ps.PaintBody = g.kreslitBod;
     ps.PaintMere = g.kreslitMereniLinie;

@@ -25,8 +25,6 @@
 // drawn: the window closes (or does not open).
 #pragma once
 
-#include <QPointer>
-
 #include <memory>
 #include <string>
 
