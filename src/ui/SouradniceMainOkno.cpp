@@ -30,6 +30,7 @@
 #include "ui/layer/Prostredi.h"
 #include "ui/layer/ProtokolOkno.h"
 #include "ui/SouradniceMenu.h"
+#include "ui/graf_win.h"
 #include "ui/layer/UlozitOkno.h"
 
 namespace sitmera {
@@ -697,7 +698,7 @@ std::vector<std::string> VytvoritOknaProgramu()
         {"Form77", nullptr},
         {"Form67", nullptr},
         {"Form61", nullptr},
-        {"Form44", nullptr},
+        {"Form44", [] { return static_cast<Formular*>(&Form44()); }},
         {"Form82", [] { return static_cast<Formular*>(&Form82()); }},
     };
     std::vector<std::string> vytvorena;
@@ -707,11 +708,23 @@ std::vector<std::string> VytvoritOknaProgramu()
         OknaProgramu().push_back(okno);
         vytvorena.push_back(jmeno);
     }
+    PropojitOkna();
+    return vytvorena;
+}
+
+void PropojitOkna()
+{
+    // The main window's commands.
     DalsiOkna().Form14 = [] { ZobrazModalne(Form14()); };
     DalsiOkna().Form82 = [] { ZobrazModalne(Form82()); };
     DalsiOkna().Form83 = [] { ZobrazModalne(Form83()); };
     DalsiOkna().Form66 = [] { ZobrazModalne(Form66()); };
-    return vytvorena;
+    // The epoch window's commands; the network graph is modeless.
+    TdalsiOknaEtapy& etapa = DalsiOknaEtapy();
+    etapa.Form44 = [] { ZobrazNemodalne(Form44()); };
+    etapa.Form44Zobrazeno = [] { return Form44().isVisible(); };
+    etapa.Form44UpdateDat = [] { Form44().UpdateDat(); };
+    etapa.Form44Zavrit = [] { Form44().Close(); };
 }
 
 void ZrusitOknaProgramu()

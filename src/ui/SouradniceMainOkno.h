@@ -179,6 +179,12 @@ TForm65& Form65();
 // of creation.
 std::vector<std::string> VytvoritOknaProgramu();
 
+// Links every window to the windows it opens (the registries `DalsiOkna()`
+// of the main window, `DalsiOknaEtapy()` of the epoch window, ...), each entry
+// showing the program's one window of that kind. VytvoritOknaProgramu calls
+// it; a test calls it to work with the real windows.
+void PropojitOkna();
+
 // Deletes the windows VytvoritOknaProgramu created, the last first.
 void ZrusitOknaProgramu();
 

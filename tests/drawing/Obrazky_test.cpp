@@ -1,7 +1,6 @@
 // Image files of a drawing, read back by independent readers: libpng's
 // simplified reader for PNG, libjpeg's decompressor for JPEG, and the BMP
 // header and rows parsed by hand.
-#include <csetjmp>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -12,11 +11,8 @@
 
 #include <png.h>
 
-extern "C" {
-#include <jpeglib.h>
-}
-
 #include "drawing/Container.h"
+#include "drawing/CteniJpeg.h"
 #include "drawing/KresbaTest.h"
 #include "drawing/Obrazky.h"
 #include "numerics/Zaklad.h"
@@ -130,51 +126,13 @@ TEST_F(ObrazkyTest, BmpHeaderSays24BitsRightSizeBottomUpRows)
     EXPECT_EQ(rozdilu, 0);
 }
 
-struct JpegChybaTest {
-    jpeg_error_mgr pub;
-    std::jmp_buf skok;
-};
-
-void JpegKonecTest(j_common_ptr c) { std::longjmp(reinterpret_cast<JpegChybaTest*>(c->err)->skok, 1); }
-
-// Decodes a JPEG in memory; false when libjpeg fails. C-like for longjmp.
-bool DekodujJpeg(const std::string& data, int& w, int& h, int& slozek, std::vector<unsigned char>& rgb)
-{
-    static jpeg_decompress_struct cinfo;
-    static JpegChybaTest chyba;
-    std::memset(&cinfo, 0, sizeof cinfo);
-    cinfo.err = jpeg_std_error(&chyba.pub);
-    chyba.pub.error_exit = JpegKonecTest;
-    if (setjmp(chyba.skok)) {
-        jpeg_destroy_decompress(&cinfo);
-        return false;
-    }
-    jpeg_create_decompress(&cinfo);
-    jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(data.data()),
-                 static_cast<unsigned long>(data.size()));
-    jpeg_read_header(&cinfo, TRUE);
-    cinfo.out_color_space = JCS_RGB;
-    jpeg_start_decompress(&cinfo);
-    w = static_cast<int>(cinfo.output_width);
-    h = static_cast<int>(cinfo.output_height);
-    slozek = cinfo.output_components;
-    rgb.resize(static_cast<std::size_t>(w) * h * 3);
-    while (cinfo.output_scanline < cinfo.output_height) {
-        JSAMPROW r = &rgb[static_cast<std::size_t>(cinfo.output_scanline) * w * 3];
-        jpeg_read_scanlines(&cinfo, &r, 1);
-    }
-    jpeg_finish_decompress(&cinfo);
-    jpeg_destroy_decompress(&cinfo);
-    return true;
-}
-
 TEST_F(ObrazkyTest, JpegDecodesAtTheRightSize)
 {
     const std::string cesta = slozka + "/kresba.jpg";
     UlozJPEG(obraz, cesta);
     int w = 0, h = 0, slozek = 0;
     std::vector<unsigned char> rgb;
-    ASSERT_TRUE(DekodujJpeg(Precti(cesta), w, h, slozek, rgb));
+    ASSERT_TRUE(test::DekodujJpeg(Precti(cesta), w, h, slozek, rgb));
     EXPECT_EQ(w, 203);
     EXPECT_EQ(h, 117);
     EXPECT_EQ(slozek, 3);

@@ -24,6 +24,7 @@
 #include "ui/layer/Mrizka.h"
 #include "ui/layer/OtevritOkno.h"
 #include "ui/layer/ProtokolOkno.h"
+#include "ui/graf_win.h"
 
 namespace sitmera {
 namespace {
@@ -230,6 +231,25 @@ TEST_F(EtapaOknoTest, AnAttachRedrawsAnOpenGraphAndTheReportIsTheNewFiles)
         f.Kresba1Click();
         EXPECT_FALSE(kresba);
     });
+}
+
+TEST_F(EtapaOknoTest, TheRealGraphOpensOverTheEpochWindowFollowsAnAttachAndClosesWithDetachAndWithTheWindow)
+{
+    NactiEtapy();
+    PropojitOkna();
+    VOkne(&TForm65::PrvniEtapa1Click, [&](TForm66& f) {
+        ASSERT_TRUE(VyvolejPolozku(f.Kresba1));
+        ASSERT_TRUE(Form44().isVisible());
+        EXPECT_EQ(Form44().Otvirac(), &f);
+        Pripoj(f, kDataHlavni + "etapa2.epc");
+        EXPECT_TRUE(Form44().isVisible());  // redrawn in place
+        EXPECT_TRUE(VyvolejPolozku(f.Odpojit1));
+        EXPECT_FALSE(Form44().isVisible());
+        Pripoj(f, kDataHlavni + "etapa1.epc");
+        ASSERT_TRUE(VyvolejPolozku(f.Kresba1));
+        EXPECT_TRUE(Form44().isVisible());
+    });
+    EXPECT_FALSE(Form44().isVisible());  // closed with the epoch window
 }
 
 TEST_F(EtapaOknoTest, DetachEmptiesTheEpochTheGridAndTheKeyColumnWithoutANotice)

@@ -169,7 +169,7 @@ TEST_F(HlavniOknoTest, ProgramStartCreatesTheExistingWindowsInOrderWithTheMainWi
 {
     const auto jmena = VytvoritOknaProgramu();
     EXPECT_EQ(jmena, (std::vector<std::string>{"Form65", "Form14", "Form55", "Form9", "Form8", "Form4", "Form3",
-                                               "Form83", "Form66", "Form72", "Form73", "Form82"}));
+                                               "Form83", "Form66", "Form72", "Form73", "Form44", "Form82"}));
     EXPECT_EQ(S(QCoreApplication::applicationName()), "Sitmera Analyser");
     okno->PovolitMenu();  // the epoch window is registered
     EXPECT_TRUE(okno->PrvniEtapa1->isEnabled() && okno->DruhaEtapa1->isEnabled());

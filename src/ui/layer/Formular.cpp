@@ -109,7 +109,22 @@ Formular::~Formular()
 
 bool Formular::Close()
 {
+    if (zobrazuje_) {
+        // Closing inside showEvent would leave the native window mapped by
+        // the rest of the showing; close when the showing is over.
+        zavritPoZobrazeni_ = true;
+        return true;
+    }
     return close();
+}
+
+void Formular::setVisible(bool viditelne)
+{
+    QDialog::setVisible(viditelne);
+    if (viditelne && zavritPoZobrazeni_) {
+        zavritPoZobrazeni_ = false;
+        close();
+    }
 }
 
 void Formular::NastavPevnouSirku(int sirka, int minimalniVyska)
@@ -142,7 +157,9 @@ void Formular::showEvent(QShowEvent* e)
     if (e->spontaneous()) return;  // the window system re-showing a window
     zavreno_ = false;
     poradiZobrazeni_ = ++CitacZobrazeni();
+    zobrazuje_ = true;
     SpustPrikaz(this, [this] { FormShow(); });
+    zobrazuje_ = false;
 }
 
 void Formular::closeEvent(QCloseEvent* e)
@@ -270,6 +287,10 @@ void ZobrazNemodalne(Formular& okno)
     Formular* otvirac = AktivniOkno();
     if (otvirac != &okno) okno.otvirac_ = otvirac;
     NastavPopupRodice(okno, okno.otvirac_.data());
+    QObject::disconnect(okno.zavritSOtviracem_);
+    if (!okno.otvirac_.isNull())
+        okno.zavritSOtviracem_ =
+            QObject::connect(okno.otvirac_.data(), &Formular::zavreno, &okno, [&okno] { okno.Close(); });
     okno.setWindowModality(Qt::NonModal);
     if (okno.isVisible()) {
         okno.raise();

@@ -55,7 +55,9 @@ public:
     ~Formular() override;
 
     // Closes the window as its close box does (FormCloseQuery may refuse).
-    // Returns true when the window is closed afterwards.
+    // Returns true when the window is closed afterwards. Called from the
+    // window's show handler, the close follows as soon as the showing is
+    // over (so that no native window is left on screen); true then.
     bool Close();
 
     // The window that opened this one by ZobrazModalne or ZobrazNemodalne
@@ -81,6 +83,9 @@ public:
 
     // Overrides of QDialog so that every close goes through closeEvent.
     void done(int vysledek) override;
+    // Shows or hides; a close asked for by the show handler runs right after
+    // the window is shown.
+    void setVisible(bool viditelne) override;
 
 signals:
     // Emitted once per showing after FormClose ran and the window hid.
@@ -111,9 +116,12 @@ private:
     friend void ZobrazNemodalne(Formular& okno);
 
     QPointer<Formular> otvirac_;
+    QMetaObject::Connection zavritSOtviracem_;  // a modeless window closing with its opener
     bool modalni_ = false;
     bool nahledKlaves_ = true;
     bool zavira_ = false;     // inside closeEvent
+    bool zobrazuje_ = false;  // inside the show handler
+    bool zavritPoZobrazeni_ = false;  // the show handler asked for a close
     bool zavreno_ = true;     // closed since the last showing
     int poradiZobrazeni_ = 0; // order of the last showing (for the active window)
 };
@@ -127,7 +135,8 @@ private:
 int ZobrazModalne(Formular& okno);
 
 // Shows the window modeless, with the active window as its transient parent,
-// so that it stays usable beside a modal opener (the drawing windows).
+// so that it stays usable beside a modal opener (the drawing windows), and
+// closes it (through its close handlers) when that opener closes.
 void ZobrazNemodalne(Formular& okno);
 
 // The hook that answers modal windows in tests: gets the shown window, returns

@@ -96,8 +96,9 @@ TEST_F(FormularTest, EveryWayOfClosingRunsTheCloseHandlerOnce)
         {"menu item", [](ZkusebniOkno& o) { VyvolejPolozku(o.Zavrit1); }},
         {"Close twice", [](ZkusebniOkno& o) { o.Close(); o.Close(); }},
     };
-    for (const auto& [nazev, zavri] : cesty) {
-        SCOPED_TRACE(nazev);
+    for (const auto& cesta : cesty) {
+        SCOPED_TRACE(cesta.first);
+        const auto& zavri = cesta.second;
         const int pred = okno.zavreni;
         Ocekavej("Form90", [&](Formular& f) {
             EXPECT_TRUE(f.isVisible());
@@ -110,6 +111,16 @@ TEST_F(FormularTest, EveryWayOfClosingRunsTheCloseHandlerOnce)
     }
     EXPECT_EQ(okno.zobrazeni, static_cast<int>(cesty.size()));
     EXPECT_EQ(okno.dotazy, static_cast<int>(cesty.size()));
+}
+
+TEST_F(FormularTest, ACloseFromTheShowHandlerLeavesNoNativeWindowOnScreen)
+{
+    ZkusebniOkno okno(QStringLiteral("Form90"));
+    okno.priZobrazeni = [&] { EXPECT_TRUE(okno.Close()); };
+    okno.show();
+    EXPECT_FALSE(okno.isVisible());
+    EXPECT_FALSE(okno.windowHandle()->isVisible());
+    EXPECT_EQ(okno.zavreni, 1);
 }
 
 TEST_F(FormularTest, RefusedCloseQueryKeepsTheWindowOpenAndRunsNoCloseHandler)
@@ -314,7 +325,7 @@ TEST_F(FormularTest, ModalWindowRecordsItsOpenerAsTransientParentAndActiveWindow
     hlavni.Close();
 }
 
-TEST_F(FormularTest, ModelessWindowOpenedFromAModalOneIsItsTransientChild)
+TEST_F(FormularTest, ModelessWindowOpenedFromAModalOneIsItsTransientChildAndClosesWithIt)
 {
     ZkusebniOkno modalni(QStringLiteral("Form68"));
     ZkusebniOkno kresba(QStringLiteral("Form84"));
@@ -325,8 +336,12 @@ TEST_F(FormularTest, ModelessWindowOpenedFromAModalOneIsItsTransientChild)
         EXPECT_EQ(kresba.Otvirac(), &modalni);
         // A transient child of the modal window is not blocked by it.
         EXPECT_TRUE(modalni.windowHandle()->isAncestorOf(kresba.windowHandle(), QWindow::IncludeTransients));
-        kresba.Close();
     });
+    ZobrazModalne(modalni);
+    EXPECT_FALSE(kresba.isVisible());
+    EXPECT_EQ(kresba.zavreni, 1);
+    // Closed already: the opener's next close does not run its handlers again.
+    Obsluz("Form68", [](Formular&) {});
     ZobrazModalne(modalni);
     EXPECT_EQ(kresba.zavreni, 1);
 }
