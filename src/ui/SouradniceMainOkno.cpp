@@ -28,6 +28,7 @@
 #include "ui/layer/Prostredi.h"
 #include "ui/layer/ProtokolOkno.h"
 #include "ui/SouradniceMenu.h"
+#include "ui/displacements/PosunyMainOkno.h"
 #include "ui/layer/UlozitOkno.h"
 
 namespace sitmera {
@@ -794,7 +795,7 @@ std::vector<std::string> VytvoritOknaProgramu()
         {"Form71", nullptr},
         {"Form81", nullptr},
         {"Form10", nullptr},
-        {"Form68", nullptr},
+        {"Form68", [] { return static_cast<Formular*>(&Form68()); }},
         {"Form74", nullptr},
         {"Form72", nullptr},
         {"Form73", nullptr},
@@ -813,6 +814,7 @@ std::vector<std::string> VytvoritOknaProgramu()
         OknaProgramu().push_back(okno);
         vytvorena.push_back(jmeno);
     }
+    DalsiOkna().Form68 = [] { ZobrazModalne(Form68()); };
     return vytvorena;
 }
 

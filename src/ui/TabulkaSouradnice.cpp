@@ -78,13 +78,7 @@ int Kod(Extended x)
 // the shown decimals (through the very text the grid writes).
 Extended ZobrazenaHodnota(const Tnastaveni& n, Extended metry)
 {
-    const Extended v = MetryNaDelku(n.jednotky.souradnice, metry);
-    if (!std::isfinite(static_cast<double>(v))) return v;
-    try {
-        return TextNaCisloBezKontroly(CisloNaTextPresnost(n.presnost.souradnice.hodnota, v));
-    } catch (const std::exception&) {
-        return v;
-    }
+    return ZaokrouhliJakoText(n.presnost.souradnice.hodnota, MetryNaDelku(n.jednotky.souradnice, metry));
 }
 
 bool& ObnovaBezi()
@@ -475,28 +469,24 @@ bool HledejBodDleAtributu(const Tsouradnice& souradnice, const Tatribut& atribut
 
 // ---------------------------------------------------------------- selection gestures
 
-void VyberMysiStisk(TboolVector& vyber, const Tsouradnice& souradnice, TvyberMysi& mys, int radek, bool ctrl,
-                    bool shift)
+void VyberMysiStisk(TboolVector& vyber, TvyberMysi& mys, int radek, bool ctrl, bool shift)
 {
     if (radek < 0 || radek >= static_cast<int>(vyber.size())) return;
     mys.stav = PrepniVyber(vyber, radek);
     if (!ctrl) ZrusVyberKrome(vyber, radek);
     if (shift) NastavVyberRozsah(vyber, mys.stav, mys.kotva, radek);
     mys.kotva = radek;
-    OpravVyberSouradnic(vyber, souradnice);
 }
 
-void VyberMysiTah(TboolVector& vyber, const Tsouradnice& souradnice, TvyberMysi& mys, int radek, bool ctrl,
-                  bool shift)
+void VyberMysiTah(TboolVector& vyber, TvyberMysi& mys, int radek, bool ctrl, bool shift)
 {
     if (radek < 0 || radek >= static_cast<int>(vyber.size())) return;
     NastavVyber(vyber, mys.stav, radek);
     mys.kotva = radek;
     if (!ctrl && !shift) ZrusVyberKrome(vyber, radek);
-    OpravVyberSouradnic(vyber, souradnice);
 }
 
-void VyberKlavesou(TboolVector& vyber, const Tsouradnice& souradnice, int aktualni, TklavesaVyberu klavesa)
+void VyberKlavesou(TboolVector& vyber, int aktualni, TklavesaVyberu klavesa)
 {
     switch (klavesa) {
         case TklavesaVyberu::enter:
@@ -507,6 +497,25 @@ void VyberKlavesou(TboolVector& vyber, const Tsouradnice& souradnice, int aktual
         case TklavesaVyberu::vse: VyberVse(vyber); break;
         case TklavesaVyberu::nic: ZrusVyber(vyber); break;
     }
+}
+
+void VyberMysiStisk(TboolVector& vyber, const Tsouradnice& souradnice, TvyberMysi& mys, int radek, bool ctrl,
+                    bool shift)
+{
+    VyberMysiStisk(vyber, mys, radek, ctrl, shift);
+    OpravVyberSouradnic(vyber, souradnice);
+}
+
+void VyberMysiTah(TboolVector& vyber, const Tsouradnice& souradnice, TvyberMysi& mys, int radek, bool ctrl,
+                  bool shift)
+{
+    VyberMysiTah(vyber, mys, radek, ctrl, shift);
+    OpravVyberSouradnic(vyber, souradnice);
+}
+
+void VyberKlavesou(TboolVector& vyber, const Tsouradnice& souradnice, int aktualni, TklavesaVyberu klavesa)
+{
+    VyberKlavesou(vyber, aktualni, klavesa);
     OpravVyberSouradnic(vyber, souradnice);
 }
 

@@ -219,6 +219,12 @@ enum class TklavesaVyberu {
 };
 void VyberKlavesou(TboolVector& vyber, const Tsouradnice& souradnice, int aktualni, TklavesaVyberu klavesa);
 
+// The three gestures on the flags alone, for a grid of any list: the caller
+// clears the flags of its empty records afterwards.
+void VyberMysiStisk(TboolVector& vyber, TvyberMysi& mys, int radek, bool ctrl, bool shift);
+void VyberMysiTah(TboolVector& vyber, TvyberMysi& mys, int radek, bool ctrl, bool shift);
+void VyberKlavesou(TboolVector& vyber, int aktualni, TklavesaVyberu klavesa);
+
 // ---------------------------------------------------------------- painting
 
 // Cell of the main window's grid (type 1): pairs on alternating light blue
