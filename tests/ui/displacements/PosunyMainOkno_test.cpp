@@ -18,6 +18,7 @@
 #include <map>
 
 #include "core/Globalni.h"
+#include "reports/ProtokolPosuny.h"
 #include "ui/Galerie.h"
 #include "ui/ProgramTest.h"
 #include "ui/displacements/PosunyMainOkno.h"
@@ -352,6 +353,17 @@ TEST_F(PosunyOknoTest, ReportOpensTheViewerWithTheModelsTextOrShowsNotice26)
     });
     ASSERT_TRUE(VyvolejPolozku(okno68->Protokol1));
     EXPECT_TRUE(M().protokol.jePlny);
+    // The padding of the list for display changes nothing in the report (but
+    // the time it was made).
+    TmodelPosuny bezVyplne = M();
+    bezVyplne.posuny.SmazPrazdneZaznamyNaKonci();
+    bezVyplne.protokol.Clear();
+    ASSERT_TRUE(ProtokolPosunu(bezVyplne, *modelPorovnani, klicTransformace, N(), J()));
+    auto bezCasu = [](TStringList t) {
+        std::erase_if(t, [](const std::string& r) { return r.starts_with(J().protokol.vytvoreno + ": "); });
+        return t;
+    };
+    EXPECT_EQ(bezCasu(bezVyplne.protokol.text), bezCasu(M().protokol.text));
     EXPECT_EQ(N().okno.protokol, 3);
     EXPECT_TRUE(okno68->Label_zpracovani->isHidden());
 
