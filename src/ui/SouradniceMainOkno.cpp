@@ -64,23 +64,6 @@ bool JeOkno(TclenOkna clen)
     return static_cast<bool>(DalsiOkna().*clen);
 }
 
-QLabel* NovyLabel(QWidget* rodic, const char* jmeno)
-{
-    auto* l = new QLabel(rodic);
-    l->setObjectName(QLatin1String(jmeno));
-    return l;
-}
-
-QLabel* ZahlaviLabel(QWidget* rodic, const char* jmeno, int x, int y, int w, int h)
-{
-    QLabel* l = NovyLabel(rodic, jmeno);
-    l->setFrameShape(QFrame::Panel);
-    l->setFrameShadow(QFrame::Raised);
-    l->setAlignment(Qt::AlignCenter);
-    l->setGeometry(x, y, w, h);
-    return l;
-}
-
 // The reports of the program's buffers for the report viewer.
 TStringList TextProtokoluGlobalni(std::uint8_t rezim)
 {
@@ -246,11 +229,7 @@ void TForm65::VytvorOvladace()
 
 int TForm65::PevnaSirka() const
 {
-    // Frame of the window, then the client: the header up to the filler, the
-    // grid's right frame and the scroll bar.
-    const int ramOkna = frameGeometry().width() - geometry().width();
-    const int sirkaPosuvniku = StringGrid3->verticalScrollBar()->sizeHint().width();
-    return ramOkna + Label_doplnek->x() + StringGrid3->frameWidth() + sirkaPosuvniku;
+    return PevnaSirkaOkna(*this, *Label_doplnek, *StringGrid3);
 }
 
 // ---------------------------------------------------------------- grid
@@ -269,51 +248,13 @@ void TForm65::PripojMrizku()
     };
     StringGrid3->OnTopLeftChanged = [this] { ObnovTabulku(); };
     StringGrid3->OnSelectCell = [](int, int radek) { vyberHlavni.aktualni = radek; };
-    StringGrid3->OnKeyDown = [this](int& klavesa, Qt::KeyboardModifiers m) {
-        if (!ExistujiGlobalniObjekty()) return;
-        const bool ctrl = m.testFlag(Qt::ControlModifier);
-        TklavesaVyberu k;
-        if (klavesa == Qt::Key_Escape) {
-            klavesa = 0;
-            Close();
-            return;
-        }
-        if ((klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) && !ctrl) {
-            k = TklavesaVyberu::enter;
-        } else if (klavesa == Qt::Key_Space && !ctrl) {
-            k = TklavesaVyberu::mezernik;
-        } else if (klavesa == Qt::Key_A && ctrl) {
-            k = TklavesaVyberu::vse;
-        } else if (klavesa == Qt::Key_D && ctrl) {
-            k = TklavesaVyberu::nic;
-        } else {
-            return;
-        }
-        klavesa = 0;
-        VyberKlavesou(vyberHlavni.hromadny, *souradniceHlavni, StringGrid3->Row(), k);
-        StringGrid3->Repaint();
-        ObnovStavVyberu();
-    };
-    StringGrid3->OnMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
-        if (b != Qt::LeftButton || !ExistujiGlobalniObjekty()) return;
-        StringGrid3->Repaint();
-        OmezKurzorNaTabulku(StringGrid3);
-        int sloupec = -1, radek = -1;
-        StringGrid3->MouseToCell(x, y, sloupec, radek);
-        VyberMysiStisk(vyberHlavni.hromadny, *souradniceHlavni, mys_, radek, m.testFlag(Qt::ControlModifier),
-                       m.testFlag(Qt::ShiftModifier));
-        StringGrid3->Repaint();
-        ObnovStavVyberu();
-    };
-    StringGrid3->OnMouseMove = [this](Qt::MouseButtons b, Qt::KeyboardModifiers m, int x, int y) {
-        if (!b.testFlag(Qt::LeftButton) || !ExistujiGlobalniObjekty()) return;
-        int sloupec = -1, radek = -1;
-        StringGrid3->MouseToCell(x, y, sloupec, radek);
-        VyberMysiTah(vyberHlavni.hromadny, *souradniceHlavni, mys_, radek, m.testFlag(Qt::ControlModifier),
-                     m.testFlag(Qt::ShiftModifier));
-        StringGrid3->Repaint();
-        ObnovStavVyberu();
-    };
+    PripojVyberTabulky(StringGrid3, mys_,
+                       {[] { return ExistujiGlobalniObjekty() ? &vyberHlavni.hromadny : nullptr; },
+                        [](TboolVector& v) { OpravVyberSouradnic(v, *souradniceHlavni); },
+                        [this] {
+                            StringGrid3->Repaint();
+                            ObnovStavVyberu();
+                        }});
 }
 
 void TForm65::ObnovTabulku()

@@ -10,6 +10,7 @@
 #include "numerics/TextPole.h"
 #include "points/SouradniceSoubor.h"
 #include "ui/layer/Bunky.h"
+#include "ui/layer/Formular.h"
 #include "ui/layer/Mrizka.h"
 #include "ui/layer/OknoPomocne.h"
 
@@ -27,15 +28,6 @@ int Pocet(const Tsouradnice& s)
 bool Vybran(const TboolVector& vyber, int i)
 {
     return i >= 0 && i < static_cast<int>(vyber.size()) && vyber[i];
-}
-
-// Columns of X and Y by the settings vector poradiXY ((1, 2) or (2, 1));
-// anything else is taken as the XY order.
-std::pair<int, int> SloupceXY(const Tnastaveni& nastaveni)
-{
-    const TindexVector& p = nastaveni.poradiXY;
-    if (p.size() >= 2 && ((p[0] == 1 && p[1] == 2) || (p[0] == 2 && p[1] == 1))) return {p[0], p[1]};
-    return {1, 2};
 }
 
 std::string Hodnota(const Tnastaveni& n, Extended metry)
@@ -90,6 +82,13 @@ bool& ObnovaBezi()
 }  // namespace
 
 // ---------------------------------------------------------------- filling the grid
+
+std::pair<int, int> SloupceXY(const Tnastaveni& nastaveni)
+{
+    const TindexVector& p = nastaveni.poradiXY;
+    if (p.size() >= 2 && ((p[0] == 1 && p[1] == 2) || (p[0] == 2 && p[1] == 1))) return {p[0], p[1]};
+    return {1, 2};
+}
 
 int ViditelneRadkyTabulky(const Mrizka* mrizka)
 {
@@ -517,6 +516,59 @@ void VyberKlavesou(TboolVector& vyber, const Tsouradnice& souradnice, int aktual
 {
     VyberKlavesou(vyber, aktualni, klavesa);
     OpravVyberSouradnic(vyber, souradnice);
+}
+
+void PripojVyberTabulky(Mrizka* mrizka, TvyberMysi& mys, const TvyberTabulky& vyber)
+{
+    const TvyberTabulky v = vyber;
+    auto zmena = [v](TboolVector& flagy) {
+        if (v.oprav) v.oprav(flagy);
+        if (v.poZmene) v.poZmene();
+    };
+    auto flagy = [v] { return v.vyber ? v.vyber() : nullptr; };
+    mrizka->OnKeyDown = [mrizka, flagy, zmena](int& klavesa, Qt::KeyboardModifiers m) {
+        TboolVector* f = flagy();
+        if (f == nullptr) return;
+        if (klavesa == Qt::Key_Escape) {
+            klavesa = 0;
+            if (auto* okno = qobject_cast<Formular*>(mrizka->window())) okno->Close();
+            return;
+        }
+        const bool ctrl = m.testFlag(Qt::ControlModifier);
+        TklavesaVyberu k;
+        if ((klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) && !ctrl) {
+            k = TklavesaVyberu::enter;
+        } else if (klavesa == Qt::Key_Space && !ctrl) {
+            k = TklavesaVyberu::mezernik;
+        } else if (klavesa == Qt::Key_A && ctrl) {
+            k = TklavesaVyberu::vse;
+        } else if (klavesa == Qt::Key_D && ctrl) {
+            k = TklavesaVyberu::nic;
+        } else {
+            return;
+        }
+        klavesa = 0;
+        VyberKlavesou(*f, mrizka->Row(), k);
+        zmena(*f);
+    };
+    mrizka->OnMouseDown = [mrizka, &mys, flagy, zmena](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
+        TboolVector* f = flagy();
+        if (b != Qt::LeftButton || f == nullptr) return;
+        mrizka->Repaint();
+        OmezKurzorNaTabulku(mrizka);
+        int sloupec = -1, radek = -1;
+        mrizka->MouseToCell(x, y, sloupec, radek);
+        VyberMysiStisk(*f, mys, radek, m.testFlag(Qt::ControlModifier), m.testFlag(Qt::ShiftModifier));
+        zmena(*f);
+    };
+    mrizka->OnMouseMove = [mrizka, &mys, flagy, zmena](Qt::MouseButtons b, Qt::KeyboardModifiers m, int x, int y) {
+        TboolVector* f = flagy();
+        if (!b.testFlag(Qt::LeftButton) || f == nullptr) return;
+        int sloupec = -1, radek = -1;
+        mrizka->MouseToCell(x, y, sloupec, radek);
+        VyberMysiTah(*f, mys, radek, m.testFlag(Qt::ControlModifier), m.testFlag(Qt::ShiftModifier));
+        zmena(*f);
+    };
 }
 
 // ---------------------------------------------------------------- painting

@@ -28,7 +28,9 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
+#include <utility>
 
 #include <QRect>
 
@@ -51,6 +53,10 @@ inline constexpr int TypTabulkyElipsoidu = 10;
 inline constexpr int TypTabulkyVstup = 11;
 
 // ---------------------------------------------------------------- filling the grid
+
+// Grid columns of X and of Y by the axis order `poradiXY`: (1, 2) or (2, 1);
+// anything else is taken as the XY order.
+std::pair<int, int> SloupceXY(const Tnastaveni& nastaveni);
 
 // Rows that the grid shows, the partly visible last row counted:
 // trunc(client height / row height) + 1. 0 without a grid.
@@ -224,6 +230,20 @@ void VyberKlavesou(TboolVector& vyber, const Tsouradnice& souradnice, int aktual
 void VyberMysiStisk(TboolVector& vyber, TvyberMysi& mys, int radek, bool ctrl, bool shift);
 void VyberMysiTah(TboolVector& vyber, TvyberMysi& mys, int radek, bool ctrl, bool shift);
 void VyberKlavesou(TboolVector& vyber, int aktualni, TklavesaVyberu klavesa);
+
+// The selection gestures wired to a grid's events: Enter, Space, Ctrl+A and
+// Ctrl+D on the current row; a left click with Ctrl and Shift, and a drag,
+// with the mouse confined to the grid while the button is held; Esc closes
+// the grid's window. `vyber` gives the flags (null while the list is not
+// there: the events do nothing), `oprav` clears the flags of the list's
+// empty records, `poZmene` runs after every change (the window repaints and
+// shows the new selection).
+struct TvyberTabulky {
+    std::function<TboolVector*()> vyber;
+    std::function<void(TboolVector&)> oprav;
+    std::function<void()> poZmene;
+};
+void PripojVyberTabulky(Mrizka* mrizka, TvyberMysi& mys, const TvyberTabulky& vyber);
 
 // ---------------------------------------------------------------- painting
 

@@ -50,23 +50,6 @@ constexpr int kSloupec0 = 99;
 constexpr int kSloupec = 130;
 constexpr int kSloupcu = 6;
 
-QLabel* NovyLabel(QWidget* rodic, const char* jmeno)
-{
-    auto* l = new QLabel(rodic);
-    l->setObjectName(QLatin1String(jmeno));
-    return l;
-}
-
-QLabel* ZahlaviLabel(QWidget* rodic, const char* jmeno, int x, int y, int w, int h)
-{
-    QLabel* l = NovyLabel(rodic, jmeno);
-    l->setFrameShape(QFrame::Panel);
-    l->setFrameShadow(QFrame::Raised);
-    l->setAlignment(Qt::AlignCenter);
-    l->setGeometry(x, y, w, h);
-    return l;
-}
-
 QLabel* StavovyLabel(QWidget* rodic, const char* jmeno, int x, int w)
 {
     QLabel* l = NovyLabel(rodic, jmeno);
@@ -274,11 +257,7 @@ void TForm68::VytvorOvladace()
 
 int TForm68::PevnaSirka() const
 {
-    // Frame of the window, then the client: the header up to the filler, the
-    // grid's right frame and the scroll bar.
-    const int ramOkna = frameGeometry().width() - geometry().width();
-    const int sirkaPosuvniku = StringGrid3->verticalScrollBar()->sizeHint().width();
-    return ramOkna + Label_doplnek->x() + StringGrid3->frameWidth() + sirkaPosuvniku;
+    return PevnaSirkaOkna(*this, *Label_doplnek, *StringGrid3);
 }
 
 // ---------------------------------------------------------------- grid
@@ -295,48 +274,10 @@ void TForm68::PripojMrizku()
                           StringGrid3->Cell(sloupec, radek), stav.aktualni);
     };
     StringGrid3->OnTopLeftChanged = [this] { ObnovTabulku(); };
-    StringGrid3->OnKeyDown = [this](int& klavesa, Qt::KeyboardModifiers m) {
-        if (!ExistujiGlobalniObjekty()) return;
-        const bool ctrl = m.testFlag(Qt::ControlModifier);
-        TklavesaVyberu k;
-        if (klavesa == Qt::Key_Escape) {
-            klavesa = 0;
-            Close();
-            return;
-        }
-        if ((klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) && !ctrl) {
-            k = TklavesaVyberu::enter;
-        } else if (klavesa == Qt::Key_Space && !ctrl) {
-            k = TklavesaVyberu::mezernik;
-        } else if (klavesa == Qt::Key_A && ctrl) {
-            k = TklavesaVyberu::vse;
-        } else if (klavesa == Qt::Key_D && ctrl) {
-            k = TklavesaVyberu::nic;
-        } else {
-            return;
-        }
-        klavesa = 0;
-        VyberKlavesou(vyber, modelPosuny->posuny, StringGrid3->Row(), k);
-        ZmenaVyberu();
-    };
-    StringGrid3->OnMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
-        if (b != Qt::LeftButton || !ExistujiGlobalniObjekty()) return;
-        StringGrid3->Repaint();
-        OmezKurzorNaTabulku(StringGrid3);
-        int sloupec = -1, radek = -1;
-        StringGrid3->MouseToCell(x, y, sloupec, radek);
-        VyberMysiStisk(vyber, modelPosuny->posuny, mys_, radek, m.testFlag(Qt::ControlModifier),
-                       m.testFlag(Qt::ShiftModifier));
-        ZmenaVyberu();
-    };
-    StringGrid3->OnMouseMove = [this](Qt::MouseButtons b, Qt::KeyboardModifiers m, int x, int y) {
-        if (!b.testFlag(Qt::LeftButton) || !ExistujiGlobalniObjekty()) return;
-        int sloupec = -1, radek = -1;
-        StringGrid3->MouseToCell(x, y, sloupec, radek);
-        VyberMysiTah(vyber, modelPosuny->posuny, mys_, radek, m.testFlag(Qt::ControlModifier),
-                     m.testFlag(Qt::ShiftModifier));
-        ZmenaVyberu();
-    };
+    PripojVyberTabulky(StringGrid3, mys_,
+                       {[this] { return ExistujiGlobalniObjekty() ? &vyber : nullptr; },
+                        [](TboolVector& v) { ZrusVyberPrazdnych(v, modelPosuny->posuny); },
+                        [this] { ZmenaVyberu(); }});
 }
 
 void TForm68::ObnovTabulku()

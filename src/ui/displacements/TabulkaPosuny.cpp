@@ -28,15 +28,6 @@ bool Vybran(const TboolVector& vyber, int i)
     return i >= 0 && i < static_cast<int>(vyber.size()) && vyber[i];
 }
 
-// Grid columns of X and Y by poradiXY ((1, 2) or (2, 1)); anything else is
-// taken as the XY order.
-std::pair<int, int> SloupceXY(const Tnastaveni& n)
-{
-    const TindexVector& p = n.poradiXY;
-    if (p.size() >= 2 && ((p[0] == 1 && p[1] == 2) || (p[0] == 2 && p[1] == 1))) return {p[0], p[1]};
-    return {1, 2};
-}
-
 // A displacement quantity (metres) in the displacement unit.
 Extended VMalychJednotkach(const Tnastaveni& n, Extended metry)
 {
@@ -294,24 +285,6 @@ void ZrusVyberPrazdnych(TboolVector& vyber, const Tposuny& posuny)
 {
     for (std::size_t i = 0; i < vyber.size(); ++i)
         if (i >= posuny.zaznam.size() || !posuny.zaznam[i].JePlny) vyber[i] = false;
-}
-
-void VyberMysiStisk(TboolVector& vyber, const Tposuny& posuny, TvyberMysi& mys, int radek, bool ctrl, bool shift)
-{
-    VyberMysiStisk(vyber, mys, radek, ctrl, shift);
-    ZrusVyberPrazdnych(vyber, posuny);
-}
-
-void VyberMysiTah(TboolVector& vyber, const Tposuny& posuny, TvyberMysi& mys, int radek, bool ctrl, bool shift)
-{
-    VyberMysiTah(vyber, mys, radek, ctrl, shift);
-    ZrusVyberPrazdnych(vyber, posuny);
-}
-
-void VyberKlavesou(TboolVector& vyber, const Tposuny& posuny, int aktualni, TklavesaVyberu klavesa)
-{
-    VyberKlavesou(vyber, aktualni, klavesa);
-    ZrusVyberPrazdnych(vyber, posuny);
 }
 
 // ---------------------------------------------------------------- significance

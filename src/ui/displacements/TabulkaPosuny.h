@@ -113,13 +113,6 @@ void KopirujTabulkuPosunuZkracene(const Tposuny& posuny, const Tnastaveni& nasta
 // list).
 void ZrusVyberPrazdnych(TboolVector& vyber, const Tposuny& posuny);
 
-// The selection gestures of the coordinate grids (TabulkaSouradnice.h), the
-// flags of empty records cleared after each.
-void VyberMysiStisk(TboolVector& vyber, const Tposuny& posuny, TvyberMysi& mys, int radek, bool ctrl,
-                    bool shift);
-void VyberMysiTah(TboolVector& vyber, const Tposuny& posuny, TvyberMysi& mys, int radek, bool ctrl, bool shift);
-void VyberKlavesou(TboolVector& vyber, const Tposuny& posuny, int aktualni, TklavesaVyberu klavesa);
-
 // ---------------------------------------------------------------- significance
 
 // Kinds of the significance search and marking (druh), over the a-priori
