@@ -27,7 +27,7 @@ int Pocet(const Tsouradnice& s)
 
 bool Vybran(const TboolVector& vyber, int i)
 {
-    return i >= 0 && i < static_cast<int>(vyber.size()) && vyber[i];
+    return JeVybran(vyber, i);
 }
 
 std::string Hodnota(const Tnastaveni& n, Extended metry)

@@ -23,11 +23,6 @@ int Pocet(const Tposuny& p)
     return static_cast<int>(p.zaznam.size());
 }
 
-bool Vybran(const TboolVector& vyber, int i)
-{
-    return i >= 0 && i < static_cast<int>(vyber.size()) && vyber[i];
-}
-
 // A displacement quantity (metres) in the displacement unit.
 Extended VMalychJednotkach(const Tnastaveni& n, Extended metry)
 {
@@ -119,7 +114,7 @@ std::string TextKopie(const Tposuny& posuny, const TboolVector& vyber,
     std::string text;
     for (int i = 0; i < Pocet(posuny); ++i) {
         const Tposun& p = posuny.zaznam[i];
-        if (!Vybran(vyber, i) || !p.JePlny) continue;
+        if (!JeVybran(vyber, i) || !p.JePlny) continue;
         const auto texty = radek(p);
         for (std::size_t c = 0; c < N; ++c) {
             if (c > 0) text += '\t';
@@ -399,7 +394,7 @@ void KresliBunkuPosunu(Platno& c, const Tposuny& posuny, const TboolVector& vybe
     const bool plny = p != nullptr && p->JePlny;
     KresliBeznouBunku(c, bunka);
     if (sloupec == 0) c.pismo.setBold(true);
-    if (Vybran(vyber, radek)) {
+    if (JeVybran(vyber, radek)) {
         c.barvaStetce = barvyTabulky[7];
         c.pismo.setBold(false);
     }
