@@ -449,9 +449,11 @@ void TForm68::HledejDleAtributu(bool dopredu)
     posunPracovni = posunHledani;
     if (!JePosunOznacen(posunPracovni)) return;
     const int aktualni = StringGrid3->Row();
+    const int mez = dopredu ? modelPosuny->pocet - 1 : 0;
+    // From an empty row below the compared points nothing lies ahead.
+    if (dopredu && mez < aktualni) return;
     int index = aktualni;
-    if (HledejPosunDleAtributu(modelPosuny->posuny, posunPracovni, index, *nastaveni,
-                               dopredu ? modelPosuny->pocet - 1 : 0, aktualni))
+    if (HledejPosunDleAtributu(modelPosuny->posuny, posunPracovni, index, *nastaveni, mez, aktualni))
         ZobrazRadek(StringGrid3, index, StringGrid3->RowCount());
 }
 

@@ -286,7 +286,7 @@ TEST_F(PosunyOknoTest, FindNextAndPreviousUseTheStoredCriteriaWithoutWrap)
     posunHledani = Tposun();
     StiskniKlavesu(g, Qt::Key_F3);  // no criterion: nothing happens
     EXPECT_EQ(g->Row(), 0);
-    // Fixed in some epoch: X different from 0.
+    // X as shown different from 0.
     posunHledani.prokazaniAprior.X = true;
     posunHledani.kvantilS.Y = 5;
     posunHledani.hodnota.X = 0;
@@ -300,6 +300,15 @@ TEST_F(PosunyOknoTest, FindNextAndPreviousUseTheStoredCriteriaWithoutWrap)
     g->SetRow(r7);
     StiskniKlavesu(g, Qt::Key_F3, Qt::ShiftModifier);
     EXPECT_EQ(g->Row(), r7);
+    // From an empty row below the points nothing lies ahead (F1 is behind).
+    posunHledani = Tposun();
+    posunHledani.JePlny = true;
+    posunHledani.cislo = "F1";
+    g->SetRow(9);
+    StiskniKlavesu(g, Qt::Key_F3);
+    EXPECT_EQ(g->Row(), 9);
+    StiskniKlavesu(g, Qt::Key_F3, Qt::ShiftModifier);
+    EXPECT_EQ(g->Row(), RadekBodu("F1"));
     EXPECT_TRUE(JePosunOznacen(posunPracovni));
 }
 
