@@ -50,6 +50,11 @@ void NastavVyberRozsah(TboolVector& vyber, bool hodnota, int a, int b)
     for (int k = od; k <= po; ++k) vyber[k] = hodnota;
 }
 
+bool JeVybran(const TboolVector& vyber, int i)
+{
+    return Uvnitr(vyber, i) && vyber[i];
+}
+
 bool JeNecoVybrano(const TboolVector& vyber)
 {
     return std::find(vyber.begin(), vyber.end(), true) != vyber.end();

@@ -56,6 +56,9 @@ void NastavVyber(TboolVector& vyber, bool hodnota, int i);
 // vector is ignored.
 void NastavVyberRozsah(TboolVector& vyber, bool hodnota, int a, int b);
 
+// Flag i is set (false when i is outside).
+bool JeVybran(const TboolVector& vyber, int i);
+
 // Some flag is set.
 bool JeNecoVybrano(const TboolVector& vyber);
 

@@ -391,6 +391,12 @@ std::string CisloNaTextPresnost(int d, Extended x)
     return s;
 }
 
+Extended ZaokrouhliJakoText(int d, Extended x)
+{
+    if (!std::isfinite(x)) return x;
+    return TextNaCisloBezKontroly(CisloNaTextPresnost(d, x));
+}
+
 std::string CisloNaTextZaokrouhlene(int digit, bool zaokrouhlit, Extended x)
 {
     if (!zaokrouhlit || !std::isfinite(x)) return CisloNaText(x);

@@ -40,6 +40,11 @@ std::string CisloNaText(Extended x);
 // A negative value that rounds to zero prints without "-".
 std::string CisloNaTextPresnost(int d, Extended x);
 
+// The value that CisloNaTextPresnost(d, x) shows, read back: x rounded to d
+// decimals, halves away from zero. Find and select criteria compare it, so
+// that "=" matches what a grid shows. A non-finite x comes back unchanged.
+Extended ZaokrouhliJakoText(int d, Extended x);
+
 // zaokrouhlit false: CisloNaText(x). True: x rounded to a multiple of
 // 10^digit (digit -6: to 1e-6; halves to even), then CisloNaText. digit is
 // clamped to -20 .. 20.

@@ -135,13 +135,6 @@ void RadkyZnacek(TprotokolAnalyser& protokol, const Tnastaveni& nastaveni, const
     if (nastaveni.porovnani.apriorni || nastaveni.porovnani.aposteriorni) protokol.text.emplace_back();
 }
 
-// A count of significant displacements, or "-" when that test did not run.
-std::string Pocet(const TposunHodnota& pocet, int velicina, bool provedeno)
-{
-    if (!provedeno) return "-";
-    return std::to_string(std::llround(HodnotaVeliciny(pocet, velicina)));
-}
-
 int PocetZaznamu(const Tposuny& posuny)
 {
     return std::min(posuny.PocetPlnych(), static_cast<int>(posuny.zaznam.size()));
@@ -150,6 +143,16 @@ int PocetZaznamu(const Tposuny& posuny)
 }  // namespace
 
 // ---------------------------------------------------------------- tables
+
+std::string TextPoctuProkazanych(const TmodelPosuny& model, int velicina)
+{
+    // A count of significant displacements, or "-" when that test did not run.
+    const auto pocet = [velicina](const TposunHodnota& h, bool provedeno) {
+        return provedeno ? std::to_string(std::llround(HodnotaVeliciny(h, velicina))) : std::string("-");
+    };
+    return pocet(model.pocetProkazanychAprior, model.porovnaniAprior) + " / " +
+           pocet(model.pocetProkazanychAposter, model.porovnaniAposter);
+}
 
 TtextPole TabulkaInfoPosunu(const TmodelPosuny& model, const Tnastaveni& nastaveni,
                             const Tjazyk& jazyk)
@@ -169,8 +172,7 @@ TtextPole TabulkaInfoPosunu(const TmodelPosuny& model, const Tnastaveni& nastave
     pole.push_back({p.hladinaVyznamnosti + ":",
                     OdstranKoncoveNuly(CisloNaTextPresnost(13, nastaveni.porovnani.riziko))});
     for (int k = 0; k < 5; ++k)
-        pole.push_back({*nazvy[k] + ":", Pocet(model.pocetProkazanychAprior, k, model.porovnaniAprior) + " / " +
-                                             Pocet(model.pocetProkazanychAposter, k, model.porovnaniAposter)});
+        pole.push_back({*nazvy[k] + ":", TextPoctuProkazanych(model, k)});
     for (int k = 0; k < 5; ++k)
         pole.push_back({*nazvy[k] + jednotka, posun(model.minPosun, k) + " / " + posun(model.maxPosun, k)});
     return pole;

@@ -60,6 +60,12 @@ void SekceElipsoiduPosunu(TmodelPosuny& model, const Tnastaveni& nastaveni, cons
 void SekceHodnoceni(TmodelPosuny& model, const Tnastaveni& nastaveni, const Tjazyk& jazyk,
                     const std::string& nadpis, int kod, int velicina);
 
+// The significant displacements of quantity velicina (0 X .. 4 spatial
+// length): "a / p", the a-priori and the a-posteriori count, each "-" when
+// that test is off (as the report's C-02 and the displacement windows show
+// them).
+std::string TextPoctuProkazanych(const TmodelPosuny& model, int velicina);
+
 // The 12 label / value rows of C-02.
 TtextPole TabulkaInfoPosunu(const TmodelPosuny& model, const Tnastaveni& nastaveni,
                             const Tjazyk& jazyk);

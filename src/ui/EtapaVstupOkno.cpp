@@ -135,7 +135,7 @@ void TForm66::VytvorMenu()
 
 int TForm66::PevnaSirka() const
 {
-    return PevnaSirkaOknaSouradnic(*this, StringGrid3, Label_doplnek);
+    return PevnaSirkaOkna(*this, *Label_doplnek, *StringGrid3);
 }
 
 // ---------------------------------------------------------------- grid
@@ -153,16 +153,15 @@ void TForm66::PripojMrizku()
     };
     StringGrid3->OnTopLeftChanged = [this] { ObnovTabulku(); };
     StringGrid3->OnSelectCell = [this](int, int radek) { radekEtapa = radek; };
-    TvyberMrizky v;
-    v.seznam = [this] { return ExistujiGlobalniObjekty() ? &souradniceEtapa : nullptr; };
-    v.vyber = [this] { return &vyberEtapa; };
-    v.mys = &mys_;
+    TvyberTabulky v;
+    v.vyber = [this] { return ExistujiGlobalniObjekty() ? &vyberEtapa : nullptr; };
+    v.oprav = [this](TboolVector& flagy) { OpravVyberSouradnic(flagy, souradniceEtapa); };
     v.poZmene = [this] { PoZmeneVyberu(); };
     v.esc = [this] {
         Close();
         if (TForm65* hlavni = HlavniOknoProgramu()) hlavni->StringGrid3->setFocus();
     };
-    PripojVyberMrizky(StringGrid3, std::move(v));
+    PripojVyberTabulky(StringGrid3, mys_, v);
 }
 
 void TForm66::ObnovTabulku()

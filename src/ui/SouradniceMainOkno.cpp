@@ -30,6 +30,7 @@
 #include "ui/layer/Prostredi.h"
 #include "ui/layer/ProtokolOkno.h"
 #include "ui/SouradniceMenu.h"
+#include "ui/displacements/PosunyMainOkno.h"
 #include "ui/graf_win.h"
 #include "ui/layer/UlozitOkno.h"
 
@@ -179,7 +180,7 @@ void TForm65::VytvorMenu()
 
 int TForm65::PevnaSirka() const
 {
-    return PevnaSirkaOknaSouradnic(*this, StringGrid3, Label_doplnek);
+    return PevnaSirkaOkna(*this, *Label_doplnek, *StringGrid3);
 }
 
 // ---------------------------------------------------------------- grid
@@ -198,16 +199,14 @@ void TForm65::PripojMrizku()
     };
     StringGrid3->OnTopLeftChanged = [this] { ObnovTabulku(); };
     StringGrid3->OnSelectCell = [](int, int radek) { vyberHlavni.aktualni = radek; };
-    TvyberMrizky v;
-    v.seznam = [] { return ExistujiGlobalniObjekty() ? souradniceHlavni : nullptr; };
-    v.vyber = [] { return &vyberHlavni.hromadny; };
-    v.mys = &mys_;
+    TvyberTabulky v;
+    v.vyber = [] { return ExistujiGlobalniObjekty() ? &vyberHlavni.hromadny : nullptr; };
+    v.oprav = [](TboolVector& flagy) { OpravVyberSouradnic(flagy, *souradniceHlavni); };
     v.poZmene = [this] {
         StringGrid3->Repaint();
         ObnovStavVyberu();
     };
-    v.esc = [this] { Close(); };
-    PripojVyberMrizky(StringGrid3, std::move(v));
+    PripojVyberTabulky(StringGrid3, mys_, v);
 }
 
 void TForm65::ObnovTabulku()
@@ -362,7 +361,7 @@ void TForm65::ProjektOtevrit1Click()
     const std::string nadpis = jazyk->tlacitko.otevrit + " Sitmera Analyser " + jazyk->tlacitko.projekt;
     if (uspech) {
         const std::string etapa = MalaPismena(jazyk->tlacitko.etapa);
-        const auto cislice = [this](int i) {
+        const auto cislice = [](int i) {
             return i < static_cast<int>(jazyk->arabskeCislice.size()) ? jazyk->arabskeCislice[i]
                                                                         : std::to_string(i + 1);
         };
@@ -689,7 +688,7 @@ std::vector<std::string> VytvoritOknaProgramu()
         {"Form71", nullptr},
         {"Form81", nullptr},
         {"Form10", nullptr},
-        {"Form68", nullptr},
+        {"Form68", [] { return static_cast<Formular*>(&Form68()); }},
         {"Form74", nullptr},
         {"Form72", [] { return static_cast<Formular*>(&Form72()); }},
         {"Form73", [] { return static_cast<Formular*>(&Form73()); }},
@@ -719,6 +718,7 @@ void PropojitOkna()
     DalsiOkna().Form82 = [] { ZobrazModalne(Form82()); };
     DalsiOkna().Form83 = [] { ZobrazModalne(Form83()); };
     DalsiOkna().Form66 = [] { ZobrazModalne(Form66()); };
+    DalsiOkna().Form68 = [] { ZobrazModalne(Form68()); };
     // The epoch window's commands; the network graph is modeless.
     TdalsiOknaEtapy& etapa = DalsiOknaEtapy();
     etapa.Form44 = [] { ZobrazNemodalne(Form44()); };

@@ -14,6 +14,7 @@
 #include "numerics/TextPole.h"
 #include "points/Souradnice.h"
 #include "ui/layer/Bunky.h"
+#include "ui/layer/ComboPomocne.h"
 #include "ui/layer/Menu.h"
 #include "ui/layer/OknoPomocne.h"
 
@@ -429,12 +430,7 @@ TStringList PolozkyFixace(const Tjazyk& jazyk)
 void NastavPopiskyHledaniHlavni(QWidget& okno, const Tjazyk& jazyk)
 {
     PouzijPopisky(okno, PopiskyHledaniHlavni(jazyk));
-    if (auto* c = okno.findChild<QComboBox*>(QStringLiteral("ComboBox5"))) {
-        const int index = c->currentIndex();
-        c->clear();
-        for (const std::string& p : PolozkyFixace(jazyk)) c->addItem(Q(p));
-        c->setCurrentIndex(index >= 0 && index < c->count() ? index : 0);
-    }
+    if (auto* c = okno.findChild<QComboBox*>(QStringLiteral("ComboBox5"))) NaplnComboTexty(c, PolozkyFixace(jazyk));
 }
 
 void NastavPopiskyHledaniVstup(QWidget& okno, const Tjazyk& jazyk)

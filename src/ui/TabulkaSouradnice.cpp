@@ -16,6 +16,7 @@
 #include "numerics/TextPole.h"
 #include "points/SouradniceSoubor.h"
 #include "ui/layer/Bunky.h"
+#include "ui/layer/Formular.h"
 #include "ui/layer/Mrizka.h"
 #include "ui/layer/OknoPomocne.h"
 
@@ -32,16 +33,7 @@ int Pocet(const Tsouradnice& s)
 
 bool Vybran(const TboolVector& vyber, int i)
 {
-    return i >= 0 && i < static_cast<int>(vyber.size()) && vyber[i];
-}
-
-// Columns of X and Y by the settings vector poradiXY ((1, 2) or (2, 1));
-// anything else is taken as the XY order.
-std::pair<int, int> SloupceXY(const Tnastaveni& nastaveni)
-{
-    const TindexVector& p = nastaveni.poradiXY;
-    if (p.size() >= 2 && ((p[0] == 1 && p[1] == 2) || (p[0] == 2 && p[1] == 1))) return {p[0], p[1]};
-    return {1, 2};
+    return JeVybran(vyber, i);
 }
 
 std::string Hodnota(const Tnastaveni& n, Extended metry)
@@ -84,13 +76,7 @@ int Kod(Extended x)
 // the shown decimals (through the very text the grid writes).
 Extended ZobrazenaHodnota(const Tnastaveni& n, Extended metry)
 {
-    const Extended v = MetryNaDelku(n.jednotky.souradnice, metry);
-    if (!std::isfinite(static_cast<double>(v))) return v;
-    try {
-        return TextNaCisloBezKontroly(CisloNaTextPresnost(n.presnost.souradnice.hodnota, v));
-    } catch (const std::exception&) {
-        return v;
-    }
+    return ZaokrouhliJakoText(n.presnost.souradnice.hodnota, MetryNaDelku(n.jednotky.souradnice, metry));
 }
 
 bool& ObnovaBezi()
@@ -102,6 +88,13 @@ bool& ObnovaBezi()
 }  // namespace
 
 // ---------------------------------------------------------------- filling the grid
+
+std::pair<int, int> SloupceXY(const Tnastaveni& nastaveni)
+{
+    const TindexVector& p = nastaveni.poradiXY;
+    if (p.size() >= 2 && ((p[0] == 1 && p[1] == 2) || (p[0] == 2 && p[1] == 1))) return {p[0], p[1]};
+    return {1, 2};
+}
 
 int ViditelneRadkyTabulky(const Mrizka* mrizka)
 {
@@ -481,28 +474,24 @@ bool HledejBodDleAtributu(const Tsouradnice& souradnice, const Tatribut& atribut
 
 // ---------------------------------------------------------------- selection gestures
 
-void VyberMysiStisk(TboolVector& vyber, const Tsouradnice& souradnice, TvyberMysi& mys, int radek, bool ctrl,
-                    bool shift)
+void VyberMysiStisk(TboolVector& vyber, TvyberMysi& mys, int radek, bool ctrl, bool shift)
 {
     if (radek < 0 || radek >= static_cast<int>(vyber.size())) return;
     mys.stav = PrepniVyber(vyber, radek);
     if (!ctrl) ZrusVyberKrome(vyber, radek);
     if (shift) NastavVyberRozsah(vyber, mys.stav, mys.kotva, radek);
     mys.kotva = radek;
-    OpravVyberSouradnic(vyber, souradnice);
 }
 
-void VyberMysiTah(TboolVector& vyber, const Tsouradnice& souradnice, TvyberMysi& mys, int radek, bool ctrl,
-                  bool shift)
+void VyberMysiTah(TboolVector& vyber, TvyberMysi& mys, int radek, bool ctrl, bool shift)
 {
     if (radek < 0 || radek >= static_cast<int>(vyber.size())) return;
     NastavVyber(vyber, mys.stav, radek);
     mys.kotva = radek;
     if (!ctrl && !shift) ZrusVyberKrome(vyber, radek);
-    OpravVyberSouradnic(vyber, souradnice);
 }
 
-void VyberKlavesou(TboolVector& vyber, const Tsouradnice& souradnice, int aktualni, TklavesaVyberu klavesa)
+void VyberKlavesou(TboolVector& vyber, int aktualni, TklavesaVyberu klavesa)
 {
     switch (klavesa) {
         case TklavesaVyberu::enter:
@@ -513,24 +502,50 @@ void VyberKlavesou(TboolVector& vyber, const Tsouradnice& souradnice, int aktual
         case TklavesaVyberu::vse: VyberVse(vyber); break;
         case TklavesaVyberu::nic: ZrusVyber(vyber); break;
     }
+}
+
+void VyberMysiStisk(TboolVector& vyber, const Tsouradnice& souradnice, TvyberMysi& mys, int radek, bool ctrl,
+                    bool shift)
+{
+    VyberMysiStisk(vyber, mys, radek, ctrl, shift);
     OpravVyberSouradnic(vyber, souradnice);
 }
 
-void PripojVyberMrizky(Mrizka* mrizka, TvyberMrizky v)
+void VyberMysiTah(TboolVector& vyber, const Tsouradnice& souradnice, TvyberMysi& mys, int radek, bool ctrl,
+                  bool shift)
 {
-    if (mrizka == nullptr) return;
-    auto sdilene = std::make_shared<TvyberMrizky>(std::move(v));
-    mrizka->OnKeyDown = [mrizka, sdilene](int& klavesa, Qt::KeyboardModifiers m) {
-        const TvyberMrizky& v = *sdilene;
-        Tsouradnice* seznam = v.seznam();
-        if (seznam == nullptr) return;
-        const bool ctrl = m.testFlag(Qt::ControlModifier);
-        TklavesaVyberu k;
+    VyberMysiTah(vyber, mys, radek, ctrl, shift);
+    OpravVyberSouradnic(vyber, souradnice);
+}
+
+void VyberKlavesou(TboolVector& vyber, const Tsouradnice& souradnice, int aktualni, TklavesaVyberu klavesa)
+{
+    VyberKlavesou(vyber, aktualni, klavesa);
+    OpravVyberSouradnic(vyber, souradnice);
+}
+
+void PripojVyberTabulky(Mrizka* mrizka, TvyberMysi& mys, const TvyberTabulky& vyber)
+{
+    const TvyberTabulky v = vyber;
+    auto zmena = [v](TboolVector& flagy) {
+        if (v.oprav) v.oprav(flagy);
+        if (v.poZmene) v.poZmene();
+    };
+    auto flagy = [v] { return v.vyber ? v.vyber() : nullptr; };
+    mrizka->OnKeyDown = [mrizka, v, flagy, zmena](int& klavesa, Qt::KeyboardModifiers m) {
+        TboolVector* f = flagy();
+        if (f == nullptr) return;
         if (klavesa == Qt::Key_Escape) {
             klavesa = 0;
-            if (v.esc) v.esc();
+            if (v.esc) {
+                v.esc();
+            } else if (auto* okno = qobject_cast<Formular*>(mrizka->window())) {
+                okno->Close();
+            }
             return;
         }
+        const bool ctrl = m.testFlag(Qt::ControlModifier);
+        TklavesaVyberu k;
         if ((klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) && !ctrl) {
             k = TklavesaVyberu::enter;
         } else if (klavesa == Qt::Key_Space && !ctrl) {
@@ -543,30 +558,26 @@ void PripojVyberMrizky(Mrizka* mrizka, TvyberMrizky v)
             return;
         }
         klavesa = 0;
-        VyberKlavesou(*v.vyber(), *seznam, mrizka->Row(), k);
-        if (v.poZmene) v.poZmene();
+        VyberKlavesou(*f, mrizka->Row(), k);
+        zmena(*f);
     };
-    mrizka->OnMouseDown = [mrizka, sdilene](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
-        const TvyberMrizky& v = *sdilene;
-        Tsouradnice* seznam = v.seznam();
-        if (b != Qt::LeftButton || seznam == nullptr) return;
+    mrizka->OnMouseDown = [mrizka, &mys, flagy, zmena](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
+        TboolVector* f = flagy();
+        if (b != Qt::LeftButton || f == nullptr) return;
         mrizka->Repaint();
         OmezKurzorNaTabulku(mrizka);
         int sloupec = -1, radek = -1;
         mrizka->MouseToCell(x, y, sloupec, radek);
-        VyberMysiStisk(*v.vyber(), *seznam, *v.mys, radek, m.testFlag(Qt::ControlModifier),
-                       m.testFlag(Qt::ShiftModifier));
-        if (v.poZmene) v.poZmene();
+        VyberMysiStisk(*f, mys, radek, m.testFlag(Qt::ControlModifier), m.testFlag(Qt::ShiftModifier));
+        zmena(*f);
     };
-    mrizka->OnMouseMove = [mrizka, sdilene](Qt::MouseButtons b, Qt::KeyboardModifiers m, int x, int y) {
-        const TvyberMrizky& v = *sdilene;
-        Tsouradnice* seznam = v.seznam();
-        if (!b.testFlag(Qt::LeftButton) || seznam == nullptr) return;
+    mrizka->OnMouseMove = [mrizka, &mys, flagy, zmena](Qt::MouseButtons b, Qt::KeyboardModifiers m, int x, int y) {
+        TboolVector* f = flagy();
+        if (!b.testFlag(Qt::LeftButton) || f == nullptr) return;
         int sloupec = -1, radek = -1;
         mrizka->MouseToCell(x, y, sloupec, radek);
-        VyberMysiTah(*v.vyber(), *seznam, *v.mys, radek, m.testFlag(Qt::ControlModifier),
-                     m.testFlag(Qt::ShiftModifier));
-        if (v.poZmene) v.poZmene();
+        VyberMysiTah(*f, mys, radek, m.testFlag(Qt::ControlModifier), m.testFlag(Qt::ShiftModifier));
+        zmena(*f);
     };
 }
 
@@ -670,23 +681,6 @@ namespace {
 // Header geometry: three label rows above the grid's columns.
 constexpr int kVyskaZahlavi = 17;
 
-QLabel* NovyLabel(QWidget* rodic, const char* jmeno)
-{
-    auto* l = new QLabel(rodic);
-    l->setObjectName(QLatin1String(jmeno));
-    return l;
-}
-
-QLabel* ZahlaviLabel(QWidget* rodic, const char* jmeno, int x, int y, int w, int h)
-{
-    QLabel* l = NovyLabel(rodic, jmeno);
-    l->setFrameShape(QFrame::Panel);
-    l->setFrameShadow(QFrame::Raised);
-    l->setAlignment(Qt::AlignCenter);
-    l->setGeometry(x, y, w, h);
-    return l;
-}
-
 }  // namespace
 
 TovladaceSouradnic VytvorOvladaceSouradnic(QWidget& okno)
@@ -741,13 +735,6 @@ TovladaceSouradnic VytvorOvladaceSouradnic(QWidget& okno)
     hlavni->addWidget(o.StringGrid3, 1);
     hlavni->addWidget(o.Panel1);
     return o;
-}
-
-int PevnaSirkaOknaSouradnic(const QWidget& okno, const Mrizka* mrizka, const QLabel* doplnek)
-{
-    const int ramOkna = okno.frameGeometry().width() - okno.geometry().width();
-    const int sirkaPosuvniku = mrizka->verticalScrollBar()->sizeHint().width();
-    return ramOkna + doplnek->x() + mrizka->frameWidth() + sirkaPosuvniku;
 }
 
 }  // namespace sitmera

@@ -30,6 +30,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include <QRect>
 
@@ -55,6 +56,10 @@ inline constexpr int TypTabulkyElipsoidu = 10;
 inline constexpr int TypTabulkyVstup = 11;
 
 // ---------------------------------------------------------------- filling the grid
+
+// Grid columns of X and of Y by the axis order `poradiXY`: (1, 2) or (2, 1);
+// anything else is taken as the XY order.
+std::pair<int, int> SloupceXY(const Tnastaveni& nastaveni);
 
 // Rows that the grid shows, the partly visible last row counted:
 // trunc(client height / row height) + 1. 0 without a grid.
@@ -223,23 +228,26 @@ enum class TklavesaVyberu {
 };
 void VyberKlavesou(TboolVector& vyber, const Tsouradnice& souradnice, int aktualni, TklavesaVyberu klavesa);
 
-// What a grid's selection gestures work on (read at every event): the
-// window's list and selection (null: nothing to select now), the mouse state,
-// what runs after every change of the selection (repaint, status line), and
-// what Esc on the grid does.
-struct TvyberMrizky {
-    std::function<Tsouradnice*()> seznam;
+// The three gestures on the flags alone, for a grid of any list: the caller
+// clears the flags of its empty records afterwards.
+void VyberMysiStisk(TboolVector& vyber, TvyberMysi& mys, int radek, bool ctrl, bool shift);
+void VyberMysiTah(TboolVector& vyber, TvyberMysi& mys, int radek, bool ctrl, bool shift);
+void VyberKlavesou(TboolVector& vyber, int aktualni, TklavesaVyberu klavesa);
+
+// The selection gestures wired to a grid's events: Enter, Space, Ctrl+A and
+// Ctrl+D on the current row; a left click with Ctrl and Shift, and a drag,
+// with the mouse confined to the grid while the button is held; Esc closes
+// the grid's window (or runs `esc` when given). `vyber` gives the flags (null
+// while the list is not there: the events do nothing), `oprav` clears the
+// flags of the list's empty records, `poZmene` runs after every change (the
+// window repaints and shows the new selection).
+struct TvyberTabulky {
     std::function<TboolVector*()> vyber;
-    TvyberMysi* mys = nullptr;
+    std::function<void(TboolVector&)> oprav;
     std::function<void()> poZmene;
     std::function<void()> esc;
 };
-
-// Connects the gestures to the grid: Enter, Space, Ctrl+A and Ctrl+D on the
-// current row (VyberKlavesou), left button down and drag (VyberMysiStisk,
-// VyberMysiTah with Ctrl and Shift) with the mouse confined to the grid
-// while the button is held, and Esc. Other keys go on to the window.
-void PripojVyberMrizky(Mrizka* mrizka, TvyberMrizky v);
+void PripojVyberTabulky(Mrizka* mrizka, TvyberMysi& mys, const TvyberTabulky& vyber);
 
 // ---------------------------------------------------------------- painting
 
@@ -301,9 +309,5 @@ struct TovladaceSouradnic {
 // window's vertical layout (created when the window has none).
 TovladaceSouradnic VytvorOvladaceSouradnic(QWidget& okno);
 
-// The fixed outer width of such a window (pixels): the window's frame, the
-// header up to the filler, the grid's right frame and a vertical scroll bar,
-// so that the four columns fill the grid beside its scroll bar.
-int PevnaSirkaOknaSouradnic(const QWidget& okno, const Mrizka* mrizka, const QLabel* doplnek);
 
 }  // namespace sitmera

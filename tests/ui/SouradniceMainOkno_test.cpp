@@ -169,7 +169,7 @@ TEST_F(HlavniOknoTest, ProgramStartCreatesTheExistingWindowsInOrderWithTheMainWi
 {
     const auto jmena = VytvoritOknaProgramu();
     EXPECT_EQ(jmena, (std::vector<std::string>{"Form65", "Form14", "Form55", "Form9", "Form8", "Form4", "Form3",
-                                               "Form83", "Form66", "Form72", "Form73", "Form44", "Form82"}));
+                                               "Form83", "Form66", "Form68", "Form72", "Form73", "Form44", "Form82"}));
     EXPECT_EQ(S(QCoreApplication::applicationName()), "Sitmera Analyser");
     okno->PovolitMenu();  // the epoch window is registered
     EXPECT_TRUE(okno->PrvniEtapa1->isEnabled() && okno->DruhaEtapa1->isEnabled());
@@ -449,7 +449,7 @@ TEST_F(HlavniOknoTest, CompareWithAnUnfilledKeyShowsNotice29AndOpensNothing)
     NactiEtapy();
     PosunyOkno();
     klicTransformace.jePlny = false;
-    Obsluz("Form3", [this](Formular& f) {
+    Obsluz("Form3", [](Formular& f) {
         EXPECT_EQ(TextBoxu(f), TextOznameni(J(), 29));
         EXPECT_EQ(S(f.windowTitle()), NadpisOznameni(J(), 29));
     });
@@ -500,7 +500,7 @@ TEST_F(HlavniOknoTest, FailedTransformationAndFailedComparisonShowTheirNotices)
     // Every pair inactive: no pair to compare (notice 31).
     okno->Vybratvse1Click();
     okno->JeNeaktivni1Click();
-    Obsluz("Form3", [this](Formular& f) { EXPECT_EQ(TextBoxu(f), TextOznameni(J(), 31)); });
+    Obsluz("Form3", [](Formular& f) { EXPECT_EQ(TextBoxu(f), TextOznameni(J(), 31)); });
     okno->Porovnat1Click();
     EXPECT_FALSE(I().jeAnalyzaPosunu);
     EXPECT_EQ(zobrazeniPosunu, 0);
@@ -511,7 +511,7 @@ TEST_F(HlavniOknoTest, FailedTransformationAndFailedComparisonShowTheirNotices)
     okno->JeAktivni1Click();
     I().jeTransformaceEtapa1 = I().jeTransformaceEtapa2 = false;
     Model().etapa2.Clear();
-    Obsluz("Form3", [this](Formular& f) { EXPECT_EQ(TextBoxu(f), TextOznameni(J(), 30)); });
+    Obsluz("Form3", [](Formular& f) { EXPECT_EQ(TextBoxu(f), TextOznameni(J(), 30)); });
     okno->Porovnat1Click();
     EXPECT_TRUE(I().jeTransformaceEtapa1);
     EXPECT_FALSE(I().jeTransformaceEtapa2);
@@ -542,7 +542,7 @@ TEST_F(HlavniOknoTest, TransformedEpochCommandTransformsOnceAndOpensTheEpochWind
     EXPECT_TRUE(modelPorovnaniTransformace->etapa2.protokol.jePlny);
     // The unfilled key: notice 29, no window.
     klicTransformace.jePlny = false;
-    Obsluz("Form3", [this](Formular& f) { EXPECT_EQ(TextBoxu(f), TextOznameni(J(), 29)); });
+    Obsluz("Form3", [](Formular& f) { EXPECT_EQ(TextBoxu(f), TextOznameni(J(), 29)); });
     ASSERT_TRUE(VyvolejPolozku(okno->TransformaceEpocha1));
     EXPECT_EQ(epochy, 2);
     EXPECT_FALSE(Zpracovani());
@@ -565,9 +565,10 @@ TEST_F(HlavniOknoTest, TheProcessingLabelIsHiddenAfterEveryCommand)
         {"Porovnat1", &TForm65::Porovnat1Click},       {"TransformaceEpocha1", &TForm65::TransformaceEpocha1Click},
         {"Cestina1", &TForm65::Cestina1Click},         {"Anglictina1", &TForm65::Anglictina1Click},
     };
-    for (const auto& [jmeno, prikaz] : prikazy) {
+    for (const auto& p : prikazy) {
+        const auto prikaz = p.second;
         SpustPrikaz(okno.get(), [&] { (okno.get()->*prikaz)(); });
-        EXPECT_FALSE(Zpracovani()) << jmeno;
+        EXPECT_FALSE(Zpracovani()) << p.first;
     }
     // Cancelled dialogs.
     Obsluz("Form4", [](Formular& f) { static_cast<TForm4&>(f).Button1->click(); });
@@ -674,7 +675,7 @@ TEST_F(HlavniOknoTest, AFailedOpenClearsTheEpochReportsAndLeavesEverythingElse)
     const auto radek = Radek(okno->StringGrid3, 3);
     Odpoved(true);
     Otevri("vadny.pea");
-    Obsluz("Form3", [this](Formular& f) { EXPECT_EQ(TextBoxu(f), J().hlaseni.chybaOtevritProjekt); });
+    Obsluz("Form3", [](Formular& f) { EXPECT_EQ(TextBoxu(f), J().hlaseni.chybaOtevritProjekt); });
     ASSERT_TRUE(VyvolejPolozku(okno->ProjektOtevrit1));
     EXPECT_FALSE(Model().etapa1.protokol.jePlny);
     EXPECT_TRUE(Model().etapa1.protokol.text.empty());
@@ -706,7 +707,7 @@ TEST_F(HlavniOknoTest, AFailedSaveShowsNotice28LeavesTheFileAndDropsTheNameFromT
     u.JePlny = true;
     souradniceUzivatelske->PridejBod(u);
     UlozJako("p");
-    Obsluz("Form3", [this](Formular& f) { EXPECT_EQ(TextBoxu(f), TextOznameni(J(), 28)); });
+    Obsluz("Form3", [](Formular& f) { EXPECT_EQ(TextBoxu(f), TextOznameni(J(), 28)); });
     ASSERT_TRUE(VyvolejPolozku(okno->ProjektUlozitJako1));
     EXPECT_EQ(test::CtiSoubor(slozka + "/p.pea"), pred);
     EXPECT_EQ(S(okno->windowTitle()), "Sitmera Analyser");
@@ -718,7 +719,7 @@ TEST_F(HlavniOknoTest, AFailedSaveShowsNotice28LeavesTheFileAndDropsTheNameFromT
 TEST_F(HlavniOknoTest, ClosingAsksNoKeepsTheProgramYesFreesTheGlobals)
 {
     NactiEtapy();
-    Obsluz("Form4", [this](Formular& f) {
+    Obsluz("Form4", [](Formular& f) {
         EXPECT_EQ(S(static_cast<TForm4&>(f).Label1->text()), J().hlaseni.ukoncitProgram);
         EXPECT_EQ(S(f.windowTitle()), J().nadpis.varovani);
         static_cast<TForm4&>(f).Button2->click();

@@ -9,6 +9,14 @@ void NaplnComboCisla(QComboBox* combo, int n, int index)
     combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
 }
 
+void NaplnComboTexty(QComboBox* combo, const TStringList& polozky)
+{
+    const int index = combo->currentIndex();
+    combo->clear();
+    for (const std::string& p : polozky) combo->addItem(Q(p));
+    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : 0);
+}
+
 std::string PolozkaBodu(const std::string& cislo, bool jeFixni, bool znacky)
 {
     return znacky && jeFixni ? cislo + " F" : cislo;

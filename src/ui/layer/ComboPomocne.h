@@ -11,12 +11,17 @@
 #include <algorithm>
 #include <string>
 
+#include "numerics/Zaklad.h"
 #include "ui/layer/OknoPomocne.h"
 
 namespace sitmera {
 
 // The texts "0" .. "n" (n + 1 items), item `index` selected.
 void NaplnComboCisla(QComboBox* combo, int n, int index);
+
+// The texts as items; the selected index is kept when the box still has it,
+// else item 0 is selected (refilling a box in another language).
+void NaplnComboTexty(QComboBox* combo, const TStringList& polozky);
 
 // The item text of a point: its number, " F" appended to a fixed point's
 // number when the marks are on.

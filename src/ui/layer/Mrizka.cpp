@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -381,6 +382,30 @@ void ZobrazRadek(Mrizka* mrizka, int r, int n)
 void OmezKurzorNaTabulku(QWidget* ovladac)
 {
     if (auto* m = qobject_cast<Mrizka*>(ovladac)) m->OmezKurzor(true);
+}
+
+QLabel* NovyLabel(QWidget* rodic, const char* jmeno)
+{
+    auto* l = new QLabel(rodic);
+    l->setObjectName(QLatin1String(jmeno));
+    return l;
+}
+
+QLabel* ZahlaviLabel(QWidget* rodic, const char* jmeno, int x, int y, int w, int h)
+{
+    QLabel* l = NovyLabel(rodic, jmeno);
+    l->setFrameShape(QFrame::Panel);
+    l->setFrameShadow(QFrame::Raised);
+    l->setAlignment(Qt::AlignCenter);
+    l->setGeometry(x, y, w, h);
+    return l;
+}
+
+int PevnaSirkaOkna(const QWidget& okno, const QWidget& doplnek, const Mrizka& mrizka)
+{
+    const int ramOkna = okno.frameGeometry().width() - okno.geometry().width();
+    const int sirkaPosuvniku = mrizka.verticalScrollBar()->sizeHint().width();
+    return ramOkna + doplnek.x() + mrizka.frameWidth() + sirkaPosuvniku;
 }
 
 }  // namespace sitmera

@@ -20,6 +20,8 @@
 
 #include <QTableView>
 
+class QLabel;
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -125,5 +127,15 @@ void ZobrazRadek(Mrizka* mrizka, int r, int n);
 
 // Confines the mouse pointer to the control while a mouse button is held.
 void OmezKurzorNaTabulku(QWidget* ovladac);
+
+// A label named `jmeno` on the parent; a header label above a grid's columns
+// is a raised panel with its text centred, at the given place (pixels).
+QLabel* NovyLabel(QWidget* rodic, const char* jmeno);
+QLabel* ZahlaviLabel(QWidget* rodic, const char* jmeno, int x, int y, int w, int h);
+
+// The fixed outer width of a grid window (pixels): the window's frame, the
+// header up to its filler label above the scroll bar, the grid's right frame
+// and the scroll bar.
+int PevnaSirkaOkna(const QWidget& okno, const QWidget& doplnek, const Mrizka& mrizka);
 
 }  // namespace sitmera

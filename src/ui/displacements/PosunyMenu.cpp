@@ -1,0 +1,270 @@
+#include "ui/displacements/PosunyMenu.h"
+
+#include <QComboBox>
+#include <QWidget>
+
+#include "analysis/ModelPosuny.h"
+#include "core/Jazyk.h"
+#include "core/Nastaveni.h"
+#include "numerics/TextSoubor.h"
+#include "reports/ProtokolPosuny.h"
+#include "ui/displacements/TabulkaPosuny.h"
+#include "ui/layer/ComboPomocne.h"
+#include "ui/layer/OknoPomocne.h"
+
+namespace sitmera {
+
+namespace {
+
+std::string Osa(const Tjazyk& jazyk, int i)
+{
+    return i < static_cast<int>(jazyk.nazevXY.size()) ? jazyk.nazevXY[i] : std::string();
+}
+
+// "Find significant (a priori)" and its siblings.
+std::string Vyznamne(const Tjazyk& jazyk, const std::string& sloveso, bool aprior)
+{
+    return sloveso + " " + MalaPismena(jazyk.tlacitko.vyznamne) + " (" +
+           MalaPismena(aprior ? jazyk.popis.apriorni : jazyk.popis.aposteriorni) + ")";
+}
+
+void NaplnCombo(QWidget& okno, const char* jmeno, const TStringList& polozky)
+{
+    if (auto* c = okno.findChild<QComboBox*>(QLatin1String(jmeno))) NaplnComboTexty(c, polozky);
+}
+
+// The column heads and the close and copy texts of both analysis windows.
+Tpopisky SpolecneAnalyzy(const Tjazyk& jazyk, const std::array<const char*, 4>& hlavicky)
+{
+    return {
+        {hlavicky[0], jazyk.tlacitko.velicina},
+        {hlavicky[1], jazyk.popis.rozdil},
+        {hlavicky[2], jazyk.popis.smerOdchylka},
+        {hlavicky[3], jazyk.popis.mezOdchylka},
+        {"Button2", jazyk.tlacitko.ukoncit + " [Esc]"},
+        {"Kopirovat1", jazyk.tlacitko.kopirovat},
+    };
+}
+
+std::string NadpisAnalyzy(const Tjazyk& jazyk, const std::string& veliciny, const std::string& body)
+{
+    return jazyk.tlacitko.vnitrni + " " + MalaPismena(jazyk.tlacitko.analyza) + " (" + veliciny + " [" + body +
+           "]) - " + jazyk.popis.rozdil;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- main displacement window
+
+Tpopisky PopiskyMenuPosunyHlavni(const Tjazyk& jazyk)
+{
+    const auto& t = jazyk.tlacitko;
+    const auto& p = jazyk.popis;
+    const std::string posun = " " + MalaPismena(t.posun2);
+    const std::string x = p.x + posun, y = p.y + posun, z = p.z + posun;
+    const std::string h = t.polohovy + posun, s = t.prostorovy + posun;
+    return {
+        {"", t.analyzaPosunu},
+        {"Hlavni1", t.hlavni},
+        {"Informace1", t.informace},
+        {"InfoAnalyza1", t.analyzaPosunu},
+        {"InfoKlic1", p.transformacniKlic},
+        {"Kresba1", t.kresba},
+        {"Protokol1", jazyk.protokol.protokol1},
+        {"Zavrit1", t.ukoncit},
+        {"Posuny1", t.posuny},
+        {"Hledat1", t.najit + " ..."},
+        {"HledatDalsi1", t.najit + " " + MalaPismena(t.dalsi)},
+        {"HledatPredchozi1", t.najit + " " + MalaPismena(t.predchozi)},
+        {"HledatVyznamneAprior2", Vyznamne(jazyk, t.najit, true)},
+        {"HledatVyznamneAposter2", Vyznamne(jazyk, t.najit, false)},
+        {"Seradit1", t.seradit + " " + t.podle + " ..."},
+        {"SeraditDleCislo1", t.cisloBodu},
+        {"SeraditDleX1", x},
+        {"SeraditDleY1", y},
+        {"SeraditDleZ1", z},
+        {"SeraditDleDelkaH1", h},
+        {"SeraditDleDelkaS1", s},
+        {"Kopirovat2", t.kopirovat},
+        {"Vyber1", t.vyber},
+        {"OznacitVse2", t.vybratVse},
+        {"OdznacitVse2", t.zrusitVyber},
+        {"OznacitVyznamneAprior2", Vyznamne(jazyk, t.vybrat, true)},
+        {"OznacitVyznamneAposter2", Vyznamne(jazyk, t.vybrat, false)},
+        {"VyberDleAtributu1", t.dleAtributu + " ..."},
+        {"Projekce1", t.projekce},
+        {"Ortogonalni1", t.ortogonalni},
+        {"Semipolarni1", t.semipolarni},
+        {"Polarni1", t.polarni},
+        {"Presnost1", p.presnost},
+        {"OdchylkyAprior1", t.smerOdchylkyAprior},
+        {"OdchylkyAposterior1", t.smerOdchylkyAposterior},
+        {"ElipsoidAprior1", t.elipsoidAprior},
+        {"ElipsoidAposterior1", t.elipsoidAposterior},
+        {"Hodnoceni1", t.hodnoceni},
+        {"PresnostAprior1", t.presnostApriori},
+        {"PresnostAposterior1", t.presnostAposteriori},
+        {"SouradniceX1", x},
+        {"SouradniceY1", y},
+        {"SouradniceZ1", z},
+        {"DelkaH1", h},
+        {"DelkaS1", s},
+        {"SouradniceX2", x},
+        {"SouradniceY2", y},
+        {"SouradniceZ2", z},
+        {"DelkaH2", h},
+        {"DelkaS2", s},
+        {"Analyza1", t.vnitrni + " " + MalaPismena(t.analyza)},
+        {"AnalyzaDelky1", p.delkoveVeliciny},
+        {"AnalyzaUhly1", p.uhloveVeliciny},
+    };
+}
+
+Tpopisky PopiskyZahlaviPosunyHlavni(const Tjazyk& jazyk)
+{
+    const std::string jednotka = "[" + jazyk.popisJednotky.posun_hodnota + "]";
+    return {
+        {"Label_BOD", jazyk.popis.bod},
+        {"Label_bod_cislo", jazyk.popis.cislo},
+        {"Label_SRD", jazyk.tlacitko.posuny},
+        {"Label_srd_X", Osa(jazyk, 0)},
+        {"Label_srd_Y", Osa(jazyk, 1)},
+        {"Label_srd_Z", jazyk.popis.z},
+        {"Label_srd_delkaH", jazyk.tlacitko.polohovy},
+        {"Label_srd_delkaS", jazyk.tlacitko.prostorovy},
+        {"Label_srd_X_jdn", jednotka},
+        {"Label_srd_Y_jdn", jednotka},
+        {"Label_srd_Z_jdn", jednotka},
+        {"Label_srd_delkaH_jdn", jednotka},
+        {"Label_srd_delkaS_jdn", jednotka},
+        {"Label_zpracovani", " " + jazyk.tlacitko.zpracovani + " ..."},
+    };
+}
+
+Tpopisky PopiskyPopupPosunyHlavni(const Tjazyk& jazyk)
+{
+    const auto& t = jazyk.tlacitko;
+    return {
+        {"OznacitVse1", t.vybratVse},
+        {"OdznacitVse1", t.zrusitVyber},
+        {"Kopirovat1", t.kopirovat},
+        {"HledatVyznamneAprior1", Vyznamne(jazyk, t.najit, true)},
+        {"HledatVyznamneAposter1", Vyznamne(jazyk, t.najit, false)},
+        {"OznacitVyznamneAprior1", Vyznamne(jazyk, t.vybrat, true)},
+        {"OznacitVyznamneAposter1", Vyznamne(jazyk, t.vybrat, false)},
+    };
+}
+
+void NastavPopiskyPosunyHlavni(QWidget& okno, const Tjazyk& jazyk)
+{
+    PouzijPopisky(okno, PopiskyMenuPosunyHlavni(jazyk));
+    PouzijPopisky(okno, PopiskyZahlaviPosunyHlavni(jazyk));
+    PouzijPopisky(okno, PopiskyPopupPosunyHlavni(jazyk));
+}
+
+Tpovoleni PovoleniMenuPosuny(const TmodelPosuny& model, const TboolVector& vyber)
+{
+    return {
+        {"HledatVyznamneAprior2", model.porovnaniAprior},
+        {"OznacitVyznamneAprior2", model.porovnaniAprior},
+        {"HledatVyznamneAposter2", model.porovnaniAposter},
+        {"OznacitVyznamneAposter2", model.porovnaniAposter},
+        {"Seradit1", model.pocet >= 2},
+        {"AnalyzaDelky1", model.pocet >= 2},
+        {"AnalyzaUhly1", model.pocet >= 3},
+        {"Kopirovat2", JeNecoVybrano(vyber)},
+    };
+}
+
+Tpovoleni PovoleniPopupPosuny(const TmodelPosuny& model, const TboolVector& vyber)
+{
+    return {
+        {"Kopirovat1", JeNecoVybrano(vyber)},
+        {"HledatVyznamneAprior1", model.porovnaniAprior},
+        {"OznacitVyznamneAprior1", model.porovnaniAprior},
+        {"HledatVyznamneAposter1", model.porovnaniAposter},
+        {"OznacitVyznamneAposter1", model.porovnaniAposter},
+    };
+}
+
+void PovolitMenuPosuny(QWidget& okno, const TmodelPosuny& model, const TboolVector& vyber)
+{
+    PouzijPovoleni(okno, PovoleniMenuPosuny(model, vyber));
+}
+
+void PovolitPopupPosuny(QWidget& okno, const TmodelPosuny& model, const TboolVector& vyber)
+{
+    PouzijPovoleni(okno, PovoleniPopupPosuny(model, vyber));
+}
+
+Tpopisky PopiskyPoctuPosunu(const TmodelPosuny& model, const Tnastaveni& nastaveni)
+{
+    Tpopisky p{{"Label_vyber", " " + std::to_string(model.pocet)}};
+    for (int sloupec = 1; sloupec <= 5; ++sloupec)
+        p.push_back({"Label" + std::to_string(sloupec),
+                     " " + TextPoctuProkazanych(model, VelicinaSloupce(nastaveni, sloupec))});
+    return p;
+}
+
+// ---------------------------------------------------------------- analyses between the epochs
+
+TStringList PolozkyPresnostiAnalyzy(const Tjazyk& jazyk)
+{
+    return {jazyk.popis.apriorni, jazyk.popis.aposteriorni};
+}
+
+Tpopisky PopiskyAnalyzaDelky(const Tjazyk& jazyk)
+{
+    const auto& p = jazyk.popis;
+    const std::string posun = " [" + jazyk.popisJednotky.posun_hodnota + "]:";
+    const std::string uhel = " [" + jazyk.popisJednotky.smer_odchylka + "]:";
+    Tpopisky t{
+        {"", NadpisAnalyzy(jazyk, p.delkoveVeliciny, "AB")},
+        {"Label8", p.presnost + ":"},
+        {"Label1", p.rozdil + " " + Osa(jazyk, 0) + posun},
+        {"Label2", p.rozdil + " " + Osa(jazyk, 1) + posun},
+        {"Label3", p.rozdil + " " + p.z + posun},
+        {"Label4", p.delkaH + posun},
+        {"Label5", p.delka + posun},
+        {"Label6", p.smernik + uhel},
+        {"Label7", p.zenit + uhel},
+        {"Label9", p.bod + " A:"},
+        {"Label10", p.bod + " B:"},
+    };
+    const Tpopisky s = SpolecneAnalyzy(jazyk, {"Label11", "Label12", "Label13", "Label14"});
+    t.insert(t.end(), s.begin(), s.end());
+    return t;
+}
+
+Tpopisky PopiskyAnalyzaUhly(const Tjazyk& jazyk)
+{
+    const auto& p = jazyk.popis;
+    const std::string uhel = " [" + jazyk.popisJednotky.smer_odchylka + "]:";
+    Tpopisky t{
+        {"", NadpisAnalyzy(jazyk, p.uhloveVeliciny, "BAC")},
+        {"Label10", p.presnost + ":"},
+        {"Label1", p.uhelH + uhel},
+        {"Label2", p.uhelS + uhel},
+        {"Label3", p.zenitRozdil + uhel},
+        {"Label4", p.bod + " A:"},
+        {"Label5", p.bod + " B:"},
+        {"Label6", p.bod + " C:"},
+    };
+    const Tpopisky s = SpolecneAnalyzy(jazyk, {"Label7", "Label8", "Label9", "Label11"});
+    t.insert(t.end(), s.begin(), s.end());
+    return t;
+}
+
+void NastavPopiskyAnalyzaDelky(QWidget& okno, const Tjazyk& jazyk)
+{
+    PouzijPopisky(okno, PopiskyAnalyzaDelky(jazyk));
+    NaplnCombo(okno, "ComboBox3", PolozkyPresnostiAnalyzy(jazyk));
+}
+
+void NastavPopiskyAnalyzaUhly(QWidget& okno, const Tjazyk& jazyk)
+{
+    PouzijPopisky(okno, PopiskyAnalyzaUhly(jazyk));
+    NaplnCombo(okno, "ComboBox4", PolozkyPresnostiAnalyzy(jazyk));
+}
+
+}  // namespace sitmera
