@@ -27,8 +27,13 @@
 #include "ui/layer/OtevritOkno.h"
 #include "ui/layer/Prostredi.h"
 #include "ui/layer/ProtokolOkno.h"
+#include "ui/EtapaTransformacniKlicOkno.h"
+#include "ui/JednaSouradniceOkno2.h"
 #include "ui/SouradniceMenu.h"
+#include "ui/SouradniceVstupOkno2.h"
 #include "ui/layer/UlozitOkno.h"
+#include "ui/VyberSouradniceFixOkno.h"
+#include "ui/VyberSouradniceOkno.h"
 
 namespace sitmera {
 
@@ -50,11 +55,6 @@ constexpr int kCtrlC = 16451;
 constexpr int kCtrlA = 16449;
 constexpr int kCtrlD = 16452;
 
-// Header geometry: three label rows above the grid's columns.
-constexpr int kVyskaZahlavi = 17;
-constexpr int kSloupec0 = 99;
-constexpr int kSloupec = 130;
-
 // Items that need a window of another unit, and that window's opener.
 using TclenOkna = std::function<void()> TdalsiOkna::*;
 
@@ -67,16 +67,6 @@ QLabel* NovyLabel(QWidget* rodic, const char* jmeno)
 {
     auto* l = new QLabel(rodic);
     l->setObjectName(QLatin1String(jmeno));
-    return l;
-}
-
-QLabel* ZahlaviLabel(QWidget* rodic, const char* jmeno, int x, int y, int w, int h)
-{
-    QLabel* l = NovyLabel(rodic, jmeno);
-    l->setFrameShape(QFrame::Panel);
-    l->setFrameShadow(QFrame::Raised);
-    l->setAlignment(Qt::AlignCenter);
-    l->setGeometry(x, y, w, h);
     return l;
 }
 
@@ -200,41 +190,26 @@ void TForm65::VytvorOvladace()
 {
     auto* hlavni = qobject_cast<QBoxLayout*>(layout());
 
-    StringGrid3 = new Mrizka(QStringLiteral("StringGrid3"), this);
-    StringGrid3->SetDefaultRowHeight(18);
-    NastavVelikostTabulky(StringGrid3, 0, 4);
-    for (int c = 0; c < 4; ++c) StringGrid3->SetColWidth(c, SirkaSloupceTabulky(TypTabulkySouradnic, c));
-
-    // Header: "Point" / "Number" over column 0, "Coordinates" over the three
-    // coordinate columns with the axis names and units below, a filler above
-    // the scroll bar.
-    const int ram = StringGrid3->frameWidth();
-    const int sirkaPosuvniku = StringGrid3->verticalScrollBar()->sizeHint().width();
-    Panel2 = new QWidget(this);
-    Panel2->setObjectName(QStringLiteral("Panel2"));
-    Panel2->setFixedHeight(3 * kVyskaZahlavi);
-    const int h = kVyskaZahlavi;
-    const int x1 = ram + kSloupec0;
-    Label_BOD = ZahlaviLabel(Panel2, "Label_BOD", 0, 0, x1, h);
-    Label_bod_cislo = ZahlaviLabel(Panel2, "Label_bod_cislo", 0, h, x1, 2 * h);
-    Label_SRD = ZahlaviLabel(Panel2, "Label_SRD", x1, 0, 3 * kSloupec, h);
-    Label_srd_X = ZahlaviLabel(Panel2, "Label_srd_X", x1, h, kSloupec, h);
-    Label_srd_Y = ZahlaviLabel(Panel2, "Label_srd_Y", x1 + kSloupec, h, kSloupec, h);
-    Label_srd_Z = ZahlaviLabel(Panel2, "Label_srd_Z", x1 + 2 * kSloupec, h, kSloupec, h);
-    Label_srd_X_jdn = ZahlaviLabel(Panel2, "Label_srd_X_jdn", x1, 2 * h, kSloupec, h);
-    Label_srd_Y_jdn = ZahlaviLabel(Panel2, "Label_srd_Y_jdn", x1 + kSloupec, 2 * h, kSloupec, h);
-    Label_srd_Z_jdn = ZahlaviLabel(Panel2, "Label_srd_Z_jdn", x1 + 2 * kSloupec, 2 * h, kSloupec, h);
-    Label_doplnek = ZahlaviLabel(Panel2, "Label_doplnek", x1 + 3 * kSloupec, 0, sirkaPosuvniku + ram, 3 * h);
+    StringGrid3 = VytvorTabulkuSouradnic(this, TypTabulkySouradnic);
+    const TzahlaviSouradnic z = VytvorZahlaviSouradnic(this, StringGrid3, TypTabulkySouradnic);
+    Panel2 = z.Panel2;
+    Label_BOD = z.Label_BOD;
+    Label_bod_cislo = z.Label_bod_cislo;
+    Label_SRD = z.Label_SRD;
+    Label_srd_X = z.Label_srd_X;
+    Label_srd_Y = z.Label_srd_Y;
+    Label_srd_Z = z.Label_srd_Z;
+    Label_srd_X_jdn = z.Label_srd_X_jdn;
+    Label_srd_Y_jdn = z.Label_srd_Y_jdn;
+    Label_srd_Z_jdn = z.Label_srd_Z_jdn;
+    Label_doplnek = z.Label_doplnek;
 
     Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     auto* dolni = new QHBoxLayout(Panel1);
     dolni->setContentsMargins(2, 2, 2, 2);
     Label_vyber = NovyLabel(Panel1, "Label_vyber");
-    Label_zpracovani = NovyLabel(Panel1, "Label_zpracovani");
-    Label_zpracovani->setText(QStringLiteral(" Processing ..."));
-    Label_zpracovani->setStyleSheet(QStringLiteral("QLabel { color: #c00000; font-weight: bold; }"));
-    Label_zpracovani->hide();
+    Label_zpracovani = VytvorLabelZpracovani(Panel1);
     dolni->addWidget(Label_vyber, 1);
     dolni->addWidget(Label_zpracovani);
 
@@ -245,11 +220,7 @@ void TForm65::VytvorOvladace()
 
 int TForm65::PevnaSirka() const
 {
-    // Frame of the window, then the client: the header up to the filler, the
-    // grid's right frame and the scroll bar.
-    const int ramOkna = frameGeometry().width() - geometry().width();
-    const int sirkaPosuvniku = StringGrid3->verticalScrollBar()->sizeHint().width();
-    return ramOkna + Label_doplnek->x() + StringGrid3->frameWidth() + sirkaPosuvniku;
+    return PevnaSirkaOknaSouradnic(this, Label_doplnek, StringGrid3);
 }
 
 // ---------------------------------------------------------------- grid
@@ -268,51 +239,13 @@ void TForm65::PripojMrizku()
     };
     StringGrid3->OnTopLeftChanged = [this] { ObnovTabulku(); };
     StringGrid3->OnSelectCell = [](int, int radek) { vyberHlavni.aktualni = radek; };
-    StringGrid3->OnKeyDown = [this](int& klavesa, Qt::KeyboardModifiers m) {
-        if (!ExistujiGlobalniObjekty()) return;
-        const bool ctrl = m.testFlag(Qt::ControlModifier);
-        TklavesaVyberu k;
-        if (klavesa == Qt::Key_Escape) {
-            klavesa = 0;
-            Close();
-            return;
-        }
-        if ((klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) && !ctrl) {
-            k = TklavesaVyberu::enter;
-        } else if (klavesa == Qt::Key_Space && !ctrl) {
-            k = TklavesaVyberu::mezernik;
-        } else if (klavesa == Qt::Key_A && ctrl) {
-            k = TklavesaVyberu::vse;
-        } else if (klavesa == Qt::Key_D && ctrl) {
-            k = TklavesaVyberu::nic;
-        } else {
-            return;
-        }
-        klavesa = 0;
-        VyberKlavesou(vyberHlavni.hromadny, *souradniceHlavni, StringGrid3->Row(), k);
-        StringGrid3->Repaint();
-        ObnovStavVyberu();
-    };
-    StringGrid3->OnMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
-        if (b != Qt::LeftButton || !ExistujiGlobalniObjekty()) return;
-        StringGrid3->Repaint();
-        OmezKurzorNaTabulku(StringGrid3);
-        int sloupec = -1, radek = -1;
-        StringGrid3->MouseToCell(x, y, sloupec, radek);
-        VyberMysiStisk(vyberHlavni.hromadny, *souradniceHlavni, mys_, radek, m.testFlag(Qt::ControlModifier),
-                       m.testFlag(Qt::ShiftModifier));
-        StringGrid3->Repaint();
-        ObnovStavVyberu();
-    };
-    StringGrid3->OnMouseMove = [this](Qt::MouseButtons b, Qt::KeyboardModifiers m, int x, int y) {
-        if (!b.testFlag(Qt::LeftButton) || !ExistujiGlobalniObjekty()) return;
-        int sloupec = -1, radek = -1;
-        StringGrid3->MouseToCell(x, y, sloupec, radek);
-        VyberMysiTah(vyberHlavni.hromadny, *souradniceHlavni, mys_, radek, m.testFlag(Qt::ControlModifier),
-                     m.testFlag(Qt::ShiftModifier));
-        StringGrid3->Repaint();
-        ObnovStavVyberu();
-    };
+    TvyberTabulky vyber;
+    vyber.seznam = [] { return ExistujiGlobalniObjekty() ? souradniceHlavni : nullptr; };
+    vyber.vyber = &vyberHlavni.hromadny;
+    vyber.mys = &mys_;
+    vyber.poZmene = [this] { ObnovStavVyberu(); };
+    vyber.zavrit = [this] { Close(); };
+    PripojVyberTabulky(StringGrid3, std::move(vyber));
 }
 
 void TForm65::ObnovTabulku()
@@ -773,7 +706,7 @@ std::vector<std::string> VytvoritOknaProgramu()
     using Tvytvor = Formular* (*)();
     const std::vector<std::pair<const char*, Tvytvor>> poradi = {
         {"Form65", [] { return static_cast<Formular*>(&Form65()); }},
-        {"Form79", nullptr},
+        {"Form79", [] { return static_cast<Formular*>(&Form79()); }},
         {"Form84", nullptr},
         {"Form14", nullptr},
         {"Form55", [] { return static_cast<Formular*>(&Form55()); }},
@@ -787,10 +720,10 @@ std::vector<std::string> VytvoritOknaProgramu()
         {"Form3", [] { return static_cast<Formular*>(&Form3()); }},
         {"Form83", nullptr},
         {"Form36", nullptr},
-        {"Form69", nullptr},
+        {"Form69", [] { return static_cast<Formular*>(&Form69()); }},
         {"Form75", nullptr},
         {"Form66", nullptr},
-        {"Form78", nullptr},
+        {"Form78", [] { return static_cast<Formular*>(&Form78()); }},
         {"Form71", nullptr},
         {"Form81", nullptr},
         {"Form10", nullptr},
@@ -800,9 +733,9 @@ std::vector<std::string> VytvoritOknaProgramu()
         {"Form73", nullptr},
         {"Form80", nullptr},
         {"Form85", nullptr},
-        {"Form77", nullptr},
+        {"Form77", [] { return static_cast<Formular*>(&Form77()); }},
         {"Form67", nullptr},
-        {"Form61", nullptr},
+        {"Form61", [] { return static_cast<Formular*>(&Form61()); }},
         {"Form44", nullptr},
         {"Form82", nullptr},
     };
@@ -813,6 +746,9 @@ std::vector<std::string> VytvoritOknaProgramu()
         OknaProgramu().push_back(okno);
         vytvorena.push_back(jmeno);
     }
+    DalsiOkna().Form61 = [] { ZobrazModalne(Form61()); };
+    DalsiOkna().Form78 = [] { ZobrazModalne(Form78()); };
+    DalsiOkna().Form77 = [] { ZobrazModalne(Form77()); };
     return vytvorena;
 }
 

@@ -1,7 +1,12 @@
 #include "ui/TabulkaSouradnice.h"
 
+#include <QFrame>
+#include <QLabel>
+#include <QScrollBar>
+
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "core/Chyby.h"
 #include "core/Filtr.h"
@@ -68,12 +73,6 @@ void NastavRadek(Mrizka* mrizka, int radek)
     if (mrizka != nullptr) mrizka->SetRow(radek);
 }
 
-int Kod(Extended x)
-{
-    if (!std::isfinite(static_cast<double>(x))) return -1;
-    return static_cast<int>(std::lround(static_cast<double>(x)));
-}
-
 // The coordinate as the grid shows it: in the coordinate unit, rounded to
 // the shown decimals (through the very text the grid writes).
 Extended ZobrazenaHodnota(const Tnastaveni& n, Extended metry)
@@ -94,6 +93,66 @@ bool& ObnovaBezi()
 }
 
 }  // namespace
+
+// ---------------------------------------------------------------- the coordinate windows
+
+namespace {
+
+constexpr int kVyskaZahlavi = 17;
+
+QLabel* ZahlaviLabel(QWidget* rodic, const char* jmeno, int x, int y, int w, int h)
+{
+    auto* l = new QLabel(rodic);
+    l->setObjectName(QLatin1String(jmeno));
+    l->setFrameShape(QFrame::Panel);
+    l->setFrameShadow(QFrame::Raised);
+    l->setAlignment(Qt::AlignCenter);
+    l->setGeometry(x, y, w, h);
+    return l;
+}
+
+}  // namespace
+
+TzahlaviSouradnic VytvorZahlaviSouradnic(QWidget* okno, const Mrizka* mrizka, int typTabulky)
+{
+    TzahlaviSouradnic z;
+    const int ram = mrizka->frameWidth();
+    const int sirkaPosuvniku = mrizka->verticalScrollBar()->sizeHint().width();
+    const int s0 = SirkaSloupceTabulky(typTabulky, 0);
+    const int s = SirkaSloupceTabulky(typTabulky, 1);
+    const int h = kVyskaZahlavi;
+    const int x1 = ram + s0;
+    z.Panel2 = new QWidget(okno);
+    z.Panel2->setObjectName(QStringLiteral("Panel2"));
+    z.Panel2->setFixedHeight(3 * h);
+    z.Label_BOD = ZahlaviLabel(z.Panel2, "Label_BOD", 0, 0, x1, h);
+    z.Label_bod_cislo = ZahlaviLabel(z.Panel2, "Label_bod_cislo", 0, h, x1, 2 * h);
+    z.Label_SRD = ZahlaviLabel(z.Panel2, "Label_SRD", x1, 0, 3 * s, h);
+    z.Label_srd_X = ZahlaviLabel(z.Panel2, "Label_srd_X", x1, h, s, h);
+    z.Label_srd_Y = ZahlaviLabel(z.Panel2, "Label_srd_Y", x1 + s, h, s, h);
+    z.Label_srd_Z = ZahlaviLabel(z.Panel2, "Label_srd_Z", x1 + 2 * s, h, s, h);
+    z.Label_srd_X_jdn = ZahlaviLabel(z.Panel2, "Label_srd_X_jdn", x1, 2 * h, s, h);
+    z.Label_srd_Y_jdn = ZahlaviLabel(z.Panel2, "Label_srd_Y_jdn", x1 + s, 2 * h, s, h);
+    z.Label_srd_Z_jdn = ZahlaviLabel(z.Panel2, "Label_srd_Z_jdn", x1 + 2 * s, 2 * h, s, h);
+    z.Label_doplnek = ZahlaviLabel(z.Panel2, "Label_doplnek", x1 + 3 * s, 0, sirkaPosuvniku + ram, 3 * h);
+    return z;
+}
+
+Mrizka* VytvorTabulkuSouradnic(QWidget* okno, int typTabulky)
+{
+    auto* m = new Mrizka(QStringLiteral("StringGrid3"), okno);
+    m->SetDefaultRowHeight(18);
+    NastavVelikostTabulky(m, 0, 4);
+    for (int c = 0; c < 4; ++c) m->SetColWidth(c, SirkaSloupceTabulky(typTabulky, c));
+    return m;
+}
+
+int PevnaSirkaOknaSouradnic(const QWidget* okno, const QWidget* doplnek, const Mrizka* mrizka)
+{
+    const int ramOkna = okno->frameGeometry().width() - okno->geometry().width();
+    const int sirkaPosuvniku = mrizka->verticalScrollBar()->sizeHint().width();
+    return ramOkna + doplnek->x() + mrizka->frameWidth() + sirkaPosuvniku;
+}
 
 // ---------------------------------------------------------------- filling the grid
 
@@ -418,28 +477,34 @@ bool NajdiNulovouOdchylku(const Tsouradnice& souradnice, int& index, int od, int
 
 // ---------------------------------------------------------------- find and select
 
+int KodOperatoru(Extended x)
+{
+    if (!std::isfinite(static_cast<double>(x))) return -1;
+    return static_cast<int>(std::lround(static_cast<double>(x)));
+}
+
 bool BodVyhovujeAtributu(const Tbod& bod, const Tatribut& atribut, const Tnastaveni& nastaveni, bool fixace)
 {
     if (!bod.JePlny) return false;
     bool v = true;
     if (atribut.kontrola[0]) {
-        VyhovujeText(bod.cislo, atribut.cislo_stn, Kod(atribut.sig_smer), v, true);
+        VyhovujeText(bod.cislo, atribut.cislo_stn, KodOperatoru(atribut.sig_smer), v, true);
         if (!v) return false;
     }
     if (fixace && atribut.kontrola[4]) {
-        v = bod.JeFixni == (Kod(atribut.smernik) == 2);
+        v = bod.JeFixni == (KodOperatoru(atribut.smernik) == 2);
         if (!v) return false;
     }
     if (atribut.kontrola[1]) {
-        VyhovujeCislo(Kod(atribut.sig_zenit), true, v, ZobrazenaHodnota(nastaveni, bod.X), atribut.delka);
+        VyhovujeCislo(KodOperatoru(atribut.sig_zenit), true, v, ZobrazenaHodnota(nastaveni, bod.X), atribut.delka);
         if (!v) return false;
     }
     if (atribut.kontrola[2]) {
-        VyhovujeCislo(Kod(atribut.vaha_delka), true, v, ZobrazenaHodnota(nastaveni, bod.Y), atribut.smer);
+        VyhovujeCislo(KodOperatoru(atribut.vaha_delka), true, v, ZobrazenaHodnota(nastaveni, bod.Y), atribut.smer);
         if (!v) return false;
     }
     if (atribut.kontrola[3]) {
-        VyhovujeCislo(Kod(atribut.vaha_smer), true, v, ZobrazenaHodnota(nastaveni, bod.Z), atribut.zenit);
+        VyhovujeCislo(KodOperatoru(atribut.vaha_smer), true, v, ZobrazenaHodnota(nastaveni, bod.Z), atribut.zenit);
         if (!v) return false;
     }
     return true;
@@ -508,6 +573,60 @@ void VyberKlavesou(TboolVector& vyber, const Tsouradnice& souradnice, int aktual
         case TklavesaVyberu::nic: ZrusVyber(vyber); break;
     }
     OpravVyberSouradnic(vyber, souradnice);
+}
+
+void PripojVyberTabulky(Mrizka* mrizka, TvyberTabulky v)
+{
+    auto sdilene = std::make_shared<TvyberTabulky>(std::move(v));
+    auto poZmene = [mrizka, sdilene] {
+        mrizka->Repaint();
+        if (sdilene->poZmene) sdilene->poZmene();
+    };
+    mrizka->OnKeyDown = [mrizka, sdilene, poZmene](int& klavesa, Qt::KeyboardModifiers m) {
+        Tsouradnice* s = sdilene->seznam ? sdilene->seznam() : nullptr;
+        if (s == nullptr) return;
+        const bool ctrl = m.testFlag(Qt::ControlModifier);
+        TklavesaVyberu k;
+        if (klavesa == Qt::Key_Escape) {
+            klavesa = 0;
+            if (sdilene->zavrit) sdilene->zavrit();
+            return;
+        }
+        if ((klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) && !ctrl) {
+            k = TklavesaVyberu::enter;
+        } else if (klavesa == Qt::Key_Space && !ctrl) {
+            k = TklavesaVyberu::mezernik;
+        } else if (klavesa == Qt::Key_A && ctrl) {
+            k = TklavesaVyberu::vse;
+        } else if (klavesa == Qt::Key_D && ctrl) {
+            k = TklavesaVyberu::nic;
+        } else {
+            return;
+        }
+        klavesa = 0;
+        VyberKlavesou(*sdilene->vyber, *s, mrizka->Row(), k);
+        poZmene();
+    };
+    mrizka->OnMouseDown = [mrizka, sdilene, poZmene](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
+        Tsouradnice* s = sdilene->seznam ? sdilene->seznam() : nullptr;
+        if (b != Qt::LeftButton || s == nullptr) return;
+        mrizka->Repaint();
+        OmezKurzorNaTabulku(mrizka);
+        int sloupec = -1, radek = -1;
+        mrizka->MouseToCell(x, y, sloupec, radek);
+        VyberMysiStisk(*sdilene->vyber, *s, *sdilene->mys, radek, m.testFlag(Qt::ControlModifier),
+                       m.testFlag(Qt::ShiftModifier));
+        poZmene();
+    };
+    mrizka->OnMouseMove = [mrizka, sdilene, poZmene](Qt::MouseButtons b, Qt::KeyboardModifiers m, int x, int y) {
+        Tsouradnice* s = sdilene->seznam ? sdilene->seznam() : nullptr;
+        if (!b.testFlag(Qt::LeftButton) || s == nullptr) return;
+        int sloupec = -1, radek = -1;
+        mrizka->MouseToCell(x, y, sloupec, radek);
+        VyberMysiTah(*sdilene->vyber, *s, *sdilene->mys, radek, m.testFlag(Qt::ControlModifier),
+                     m.testFlag(Qt::ShiftModifier));
+        poZmene();
+    };
 }
 
 // ---------------------------------------------------------------- painting

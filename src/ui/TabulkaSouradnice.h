@@ -28,6 +28,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 
 #include <QRect>
@@ -35,6 +36,9 @@
 #include "core/Vyber.h"
 #include "numerics/Zaklad.h"
 #include "points/Souradnice.h"
+
+class QLabel;
+class QWidget;
 
 namespace sitmera {
 
@@ -49,6 +53,37 @@ inline constexpr int TypTabulkyOdchylekAprior = 2;
 inline constexpr int TypTabulkyOdchylekAposterior = 3;
 inline constexpr int TypTabulkyElipsoidu = 10;
 inline constexpr int TypTabulkyVstup = 11;
+
+// ---------------------------------------------------------------- the coordinate windows
+
+// The header above a coordinate grid: "Point" / "Number" over column 0,
+// "Coordinates" over the three coordinate columns with the axis names and
+// their units below, and a filler above the scroll bar; three rows of 17
+// pixels. The labels are named as the windows name them (texts are set by
+// the window's caption functions).
+struct TzahlaviSouradnic {
+    QWidget* Panel2 = nullptr;
+    QLabel* Label_BOD = nullptr;
+    QLabel* Label_bod_cislo = nullptr;
+    QLabel* Label_SRD = nullptr;
+    QLabel* Label_srd_X = nullptr;
+    QLabel* Label_srd_Y = nullptr;
+    QLabel* Label_srd_Z = nullptr;
+    QLabel* Label_srd_X_jdn = nullptr;
+    QLabel* Label_srd_Y_jdn = nullptr;
+    QLabel* Label_srd_Z_jdn = nullptr;
+    QLabel* Label_doplnek = nullptr;
+};
+// The header of a grid of this table type, on a new panel of the window.
+TzahlaviSouradnic VytvorZahlaviSouradnic(QWidget* okno, const Mrizka* mrizka, int typTabulky);
+
+// A new coordinate grid "StringGrid3" of the window: 18-pixel rows, four
+// columns as wide as the table type wants.
+Mrizka* VytvorTabulkuSouradnic(QWidget* okno, int typTabulky);
+
+// The fixed outer width of a coordinate window (pixels): its frame, the
+// header up to the filler, the grid's right frame and a vertical scroll bar.
+int PevnaSirkaOknaSouradnic(const QWidget* okno, const QWidget* doplnek, const Mrizka* mrizka);
 
 // ---------------------------------------------------------------- filling the grid
 
@@ -166,6 +201,10 @@ bool NajdiNulovouOdchylku(const Tsouradnice& souradnice, int& index, int od, int
 
 // ---------------------------------------------------------------- find and select by criteria
 
+// An operator code of the criteria (a real field) as an integer: the nearest
+// one; -1 for a value that is not finite.
+int KodOperatoru(Extended x);
+
 // Whether a filled record meets the criteria in force, tested in the order
 // number, fixation (only with `fixace`), X, Y, Z. The point's coordinate is
 // converted to the coordinate unit and rounded to the decimals the grid
@@ -218,6 +257,21 @@ enum class TklavesaVyberu {
     nic,       // Ctrl+D: clear all
 };
 void VyberKlavesou(TboolVector& vyber, const Tsouradnice& souradnice, int aktualni, TklavesaVyberu klavesa);
+
+// What the gestures of a point grid work on. `seznam` gives the list shown
+// now (null: nothing to select, e.g. before the global objects exist).
+struct TvyberTabulky {
+    std::function<Tsouradnice*()> seznam;
+    TboolVector* vyber = nullptr;
+    TvyberMysi* mys = nullptr;
+    std::function<void()> poZmene;  // after the selection changed (status line)
+    std::function<void()> zavrit;   // Esc in the grid
+};
+
+// Wires the gestures above to the grid: left button down and moves with it
+// held (the cursor confined to the grid meanwhile), Enter, Space, Ctrl+A,
+// Ctrl+D; Esc closes. The grid repaints after each change.
+void PripojVyberTabulky(Mrizka* mrizka, TvyberTabulky vyber);
 
 // ---------------------------------------------------------------- painting
 

@@ -150,6 +150,15 @@ void PrepniZpracovani(QWidget* okno)
     }
 }
 
+QLabel* VytvorLabelZpracovani(QWidget* rodic)
+{
+    auto* l = new QLabel(QStringLiteral(" Processing ..."), rodic);
+    l->setObjectName(QStringLiteral("Label_zpracovani"));
+    l->setStyleSheet(QStringLiteral("QLabel { color: #c00000; font-weight: bold; }"));
+    l->hide();
+    return l;
+}
+
 void PrepniPanel(QWidget* panel, QWidget* c1, QWidget* c2, QWidget* c3, QWidget* c4, QWidget* c5, QWidget* c6)
 {
     if (panel == nullptr) return;
