@@ -77,7 +77,7 @@ EditorHodnot::EditorHodnot(const QString& jmeno, QWidget* rodic) : QTableWidget(
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(kVyskaRadku + 1);
-    horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->setMinimumSectionSize(1);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFrameShape(QFrame::Box);
@@ -149,6 +149,20 @@ TStringList EditorHodnot::Hodnoty() const
 void EditorHodnot::NastavSirkuKlicu(int sirka)
 {
     setColumnWidth(kSloupecKlic, sirka);
+    RozvrhniSloupce();
+}
+
+void EditorHodnot::RozvrhniSloupce()
+{
+    // The value takes the rest of the width (the hidden header does not
+    // stretch its last section).
+    setColumnWidth(kSloupecHodnota, std::max(viewport()->width() - columnWidth(kSloupecKlic), 1));
+}
+
+void EditorHodnot::resizeEvent(QResizeEvent* e)
+{
+    QTableWidget::resizeEvent(e);
+    RozvrhniSloupce();
 }
 
 void EditorHodnot::NastavUpravy(bool povolit)

@@ -77,11 +77,13 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
     friend class EditorHodnotDelegat;
     void Zmena(int radek);
+    void RozvrhniSloupce();
 
     QLineEdit* otevrena_ = nullptr;  // the line editor of the cell being edited
     int radekOtevrene_ = -1;
