@@ -1,6 +1,7 @@
 #include "ui/EtapaTransformacniKlicOkno.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -351,7 +352,15 @@ void TForm77::ComboBoxZamek()
 
 void TForm77::EditReadOnly(bool vstup)
 {
-    for (QLineEdit* e : Edity()) e->setReadOnly(vstup);
+    // Read-only values show on the window's colour, those to be typed on
+    // the usual white.
+    const QPalette zaklad = QApplication::palette(this);
+    for (QLineEdit* e : Edity()) {
+        e->setReadOnly(vstup);
+        QPalette p = e->palette();
+        p.setColor(QPalette::Base, zaklad.color(vstup ? QPalette::Window : QPalette::Base));
+        e->setPalette(p);
+    }
 }
 
 bool TForm77::KontrolaAUlozeniKlice()
@@ -394,6 +403,7 @@ void TForm77::ComboBox7Select(int index)
 void TForm77::ComboBoxSeznamSelect(int role, int index)
 {
     if (!ExistujiGlobalniObjekty() || role < 0 || role > 2 || index < 0 || index > 2) return;
+    std::array<QComboBox*, 3>{ComboBox1, ComboBox2, ComboBox3}[role]->setCurrentIndex(index);
     if (index == klicPracovni.typBod[role]) return;
     klicPracovni.typBod[role] = index;
     PriraditSouradniceKlice(klicPracovni, modelPorovnani->etapa1.souradnice, modelPorovnani->etapa2.souradnice,
@@ -408,6 +418,7 @@ void TForm77::ComboBoxBodSelect(int role, int index)
     if (!ExistujiGlobalniObjekty() || role < 0 || role > 2) return;
     const std::vector<int>& indexy = indexyBodu_[role];
     const int bod = index >= 0 && index < static_cast<int>(indexy.size()) ? indexy[index] : -1;
+    std::array<QComboBox*, 3>{ComboBox4, ComboBox5, ComboBox6}[role]->setCurrentIndex(bod >= 0 ? index : -1);
     std::int32_t& ulozeny = klicPracovni.poradiBod[role][klicPracovni.typBod[role]];
     if (bod == ulozeny) return;
     ulozeny = bod;
