@@ -171,6 +171,10 @@ TEST_F(HlavniOknoTest, ProgramStartCreatesTheExistingWindowsInOrderWithTheMainWi
     EXPECT_EQ(jmena, (std::vector<std::string>{"Form65", "Form79", "Form55", "Form9", "Form8", "Form4", "Form3",
                                                "Form69", "Form78", "Form77", "Form61"}));
     EXPECT_EQ(S(QCoreApplication::applicationName()), "Sitmera Analyser");
+    // The windows that exist are registered: their items are enabled.
+    okno->PovolitMenu();
+    for (QAction* a : {okno->UzivBody1, okno->TransformacniKlic1}) EXPECT_TRUE(a->isEnabled()) << S(a->objectName());
+    EXPECT_TRUE(static_cast<bool>(DalsiOkna().Form61));
     EXPECT_EQ(Form65().objectName(), QStringLiteral("Form65"));
     EXPECT_NE(&Form65(), okno.get());
     ZrusitOknaProgramu();
