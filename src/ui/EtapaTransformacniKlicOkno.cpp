@@ -48,6 +48,17 @@ bool Platny(const TboolVector& v, int i)
     return i < static_cast<int>(v.size()) && v[i];
 }
 
+// The stored point index of a role in the role's list; null when the key's
+// tables do not hold it.
+std::int32_t* UlozenyBod(TtransformacniKlicEtapa& k, int role)
+{
+    if (role < 0 || role >= static_cast<int>(k.typBod.size()) || role >= static_cast<int>(k.poradiBod.size()))
+        return nullptr;
+    const int seznam = k.typBod[role];
+    if (seznam < 0 || seznam >= static_cast<int>(k.poradiBod[role].size())) return nullptr;
+    return &k.poradiBod[role][seznam];
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- pure parts
@@ -238,25 +249,15 @@ TForm77::TForm77(QWidget* rodic) : Formular(QStringLiteral("Form77"), rodic)
         mriz->addWidget(Label[12 + i], 12 + i, 0, 1, 2);
         mriz->addWidget(edity[3 + i], 12 + i, 2);
     }
-    auto* tlacitka = new QHBoxLayout();
-    tlacitka->addStretch(1);
-    Button1 = new QPushButton(this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button2 = new QPushButton(this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    for (QPushButton* b : {Button1, Button2}) {
-        b->setAutoDefault(false);
-        tlacitka->addWidget(b);
-    }
-    mriz->addLayout(tlacitka, 15, 0, 1, 3);
+    Button1 = VytvorTlacitko(*this, "Button1", [this] { Button1Click(); });
+    Button2 = VytvorTlacitko(*this, "Button2", [this] { Button2Click(); });
+    mriz->addLayout(RadaTlacitek({Button1, Button2}), 15, 0, 1, 3);
 
     PopupMenu1 = VytvorPopupMenu(*this, QStringLiteral("PopupMenu1"));
     Kopirovat1 = PridejPolozku(PopupMenu1, QStringLiteral("Kopirovat1"), kCtrlP, [this] { Kopirovat1Click(); });
     PripojPopupMenu(this, PopupMenu1);
 
     auto prikaz = [this](std::function<void()> p) { SpustPrikaz(this, p); };
-    connect(Button1, &QPushButton::clicked, this, [this, prikaz] { prikaz([this] { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this, prikaz] { prikaz([this] { Button2Click(); }); });
     connect(ComboBox7, &QComboBox::activated, this, [this, prikaz](int i) { prikaz([this, i] { ComboBox7Select(i); }); });
     for (int r = 0; r < 3; ++r) {
         connect(seznamy[r], &QComboBox::activated, this,
@@ -293,16 +294,9 @@ void TForm77::FormShow()
     ComboBox7->setFocus();
 }
 
-void TForm77::FormKeyDown(int& klavesa, Qt::KeyboardModifiers modifikatory)
+void TForm77::FormKeyDown(int& klavesa, Qt::KeyboardModifiers)
 {
-    (void)modifikatory;
-    if (klavesa == Qt::Key_Escape) {
-        klavesa = 0;
-        Button2Click();
-    } else if (klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) {
-        klavesa = 0;
-        Button1Click();
-    }
+    KlavesyDialogu(klavesa, [this] { Button1Click(); }, [this] { Button2Click(); });
 }
 
 void TForm77::NaplnComboBodu(int role)
@@ -322,8 +316,8 @@ void TForm77::NaplnComboBodu(int role)
         indexy.push_back(i);
     }
     // The stored point of the role in its list (none: no item).
-    const int ulozeny = klicPracovni.poradiBod[role][klicPracovni.typBod[role]];
-    const auto it = std::find(indexy.begin(), indexy.end(), ulozeny);
+    const std::int32_t* ulozeny = UlozenyBod(klicPracovni, role);
+    const auto it = ulozeny != nullptr ? std::find(indexy.begin(), indexy.end(), *ulozeny) : indexy.end();
     combo->setCurrentIndex(it != indexy.end() ? static_cast<int>(it - indexy.begin()) : -1);
 }
 
@@ -337,7 +331,8 @@ void TForm77::ZapisTransformaceHodnoty()
 void TForm77::ZapisTransformaceNastaveni()
 {
     const std::array<QComboBox*, 3> seznamy{ComboBox1, ComboBox2, ComboBox3};
-    for (int r = 0; r < 3; ++r) seznamy[r]->setCurrentIndex(klicPracovni.typBod[r]);
+    for (int r = 0; r < 3; ++r)
+        seznamy[r]->setCurrentIndex(r < static_cast<int>(klicPracovni.typBod.size()) ? klicPracovni.typBod[r] : -1);
     // The point boxes were set from the stored points when they were filled.
     ComboBox7->setCurrentIndex(klicPracovni.typ);
 }
@@ -403,6 +398,7 @@ void TForm77::ComboBox7Select(int index)
 void TForm77::ComboBoxSeznamSelect(int role, int index)
 {
     if (!ExistujiGlobalniObjekty() || role < 0 || role > 2 || index < 0 || index > 2) return;
+    if (role >= static_cast<int>(klicPracovni.typBod.size())) return;
     std::array<QComboBox*, 3>{ComboBox1, ComboBox2, ComboBox3}[role]->setCurrentIndex(index);
     if (index == klicPracovni.typBod[role]) return;
     klicPracovni.typBod[role] = index;
@@ -419,9 +415,9 @@ void TForm77::ComboBoxBodSelect(int role, int index)
     const std::vector<int>& indexy = indexyBodu_[role];
     const int bod = index >= 0 && index < static_cast<int>(indexy.size()) ? indexy[index] : -1;
     std::array<QComboBox*, 3>{ComboBox4, ComboBox5, ComboBox6}[role]->setCurrentIndex(bod >= 0 ? index : -1);
-    std::int32_t& ulozeny = klicPracovni.poradiBod[role][klicPracovni.typBod[role]];
-    if (bod == ulozeny) return;
-    ulozeny = bod;
+    std::int32_t* ulozeny = UlozenyBod(klicPracovni, role);
+    if (ulozeny == nullptr || bod == *ulozeny) return;
+    *ulozeny = bod;
     VypocetKlice(klicPracovni);
     ZapisTransformaceHodnoty();
 }

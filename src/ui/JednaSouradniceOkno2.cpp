@@ -185,20 +185,11 @@ TForm79::TForm79(QWidget* rodic) : Formular(QStringLiteral("Form79"), rodic)
     mriz->addWidget(ValueListEditor1, 0, 0);
     mriz->addWidget(ValueListEditor2, 0, 1);
 
-    auto* tlacitka = new QHBoxLayout();
-    auto tlacitko = [this, tlacitka](const char* jmeno, void (TForm79::*prikaz)()) {
-        auto* b = new QPushButton(this);
-        b->setObjectName(QLatin1String(jmeno));
-        b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, [this, prikaz] { SpustPrikaz(this, [this, prikaz] { (this->*prikaz)(); }); });
-        tlacitka->addWidget(b);
-        return b;
-    };
-    Button3 = tlacitko("Button3", &TForm79::Button3Click);
-    Button4 = tlacitko("Button4", &TForm79::Button4Click);
-    Button2 = tlacitko("Button2", &TForm79::Button2Click);
-    Button1 = tlacitko("Button1", &TForm79::Button1Click);
-    mriz->addLayout(tlacitka, 1, 0, 1, 2);
+    Button3 = VytvorTlacitko(*this, "Button3", [this] { Button3Click(); });
+    Button4 = VytvorTlacitko(*this, "Button4", [this] { Button4Click(); });
+    Button2 = VytvorTlacitko(*this, "Button2", [this] { Button2Click(); });
+    Button1 = VytvorTlacitko(*this, "Button1", [this] { Button1Click(); });
+    mriz->addLayout(RadaTlacitek({Button3, Button4, Button2, Button1}), 1, 0, 1, 2);
 
     ValueListEditor1->OnZmena = [this](int) { ObnovPlatnost(); };
     ValueListEditor1->OnEnter = [this] { Button3Click(); };

@@ -63,13 +63,6 @@ bool JeOkno(TclenOkna clen)
     return static_cast<bool>(DalsiOkna().*clen);
 }
 
-QLabel* NovyLabel(QWidget* rodic, const char* jmeno)
-{
-    auto* l = new QLabel(rodic);
-    l->setObjectName(QLatin1String(jmeno));
-    return l;
-}
-
 // The reports of the program's buffers for the report viewer.
 TStringList TextProtokoluGlobalni(std::uint8_t rezim)
 {
@@ -188,39 +181,12 @@ void TForm65::VytvorMenu()
 
 void TForm65::VytvorOvladace()
 {
-    auto* hlavni = qobject_cast<QBoxLayout*>(layout());
-
-    StringGrid3 = VytvorTabulkuSouradnic(this, TypTabulkySouradnic);
-    const TzahlaviSouradnic z = VytvorZahlaviSouradnic(this, StringGrid3, TypTabulkySouradnic);
-    Panel2 = z.Panel2;
-    Label_BOD = z.Label_BOD;
-    Label_bod_cislo = z.Label_bod_cislo;
-    Label_SRD = z.Label_SRD;
-    Label_srd_X = z.Label_srd_X;
-    Label_srd_Y = z.Label_srd_Y;
-    Label_srd_Z = z.Label_srd_Z;
-    Label_srd_X_jdn = z.Label_srd_X_jdn;
-    Label_srd_Y_jdn = z.Label_srd_Y_jdn;
-    Label_srd_Z_jdn = z.Label_srd_Z_jdn;
-    Label_doplnek = z.Label_doplnek;
-
-    Panel1 = new QWidget(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    auto* dolni = new QHBoxLayout(Panel1);
-    dolni->setContentsMargins(2, 2, 2, 2);
-    Label_vyber = NovyLabel(Panel1, "Label_vyber");
-    Label_zpracovani = VytvorLabelZpracovani(Panel1);
-    dolni->addWidget(Label_vyber, 1);
-    dolni->addWidget(Label_zpracovani);
-
-    hlavni->addWidget(Panel2);
-    hlavni->addWidget(StringGrid3, 1);
-    hlavni->addWidget(Panel1);
+    VytvorOvladaceSouradnic(this, TypTabulkySouradnic, *this);
 }
 
 int TForm65::PevnaSirka() const
 {
-    return PevnaSirkaOknaSouradnic(this, Label_doplnek, StringGrid3);
+    return PevnaSirkaOknaSouradnic(this, *this);
 }
 
 // ---------------------------------------------------------------- grid
@@ -400,7 +366,7 @@ void TForm65::ProjektOtevrit1Click()
     const std::string nadpis = jazyk->tlacitko.otevrit + " Sitmera Analyser " + jazyk->tlacitko.projekt;
     if (uspech) {
         const std::string etapa = MalaPismena(jazyk->tlacitko.etapa);
-        const auto cislice = [this](int i) {
+        const auto cislice = [](int i) {
             return i < static_cast<int>(jazyk->arabskeCislice.size()) ? jazyk->arabskeCislice[i]
                                                                         : std::to_string(i + 1);
         };

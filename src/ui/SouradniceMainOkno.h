@@ -50,7 +50,7 @@ struct TdalsiOkna {
 };
 TdalsiOkna& DalsiOkna();
 
-class TForm65 : public Formular {
+class TForm65 : public Formular, public TovladaceSouradnic {
     Q_OBJECT
 public:
     explicit TForm65(QWidget* rodic = nullptr);
@@ -97,22 +97,7 @@ public:
     QAction* JeAktivni2;
     QAction* JeNeaktivni2;
     QAction* Kopirovat2;
-    // Grid, header and status line.
-    Mrizka* StringGrid3;
-    QWidget* Panel1;
-    QLabel* Label_vyber;
-    QLabel* Label_zpracovani;
-    QWidget* Panel2;
-    QLabel* Label_BOD;
-    QLabel* Label_bod_cislo;
-    QLabel* Label_SRD;
-    QLabel* Label_srd_X;
-    QLabel* Label_srd_Y;
-    QLabel* Label_srd_Z;
-    QLabel* Label_srd_X_jdn;
-    QLabel* Label_srd_Y_jdn;
-    QLabel* Label_srd_Z_jdn;
-    QLabel* Label_doplnek;
+    // Grid, header and status line: TovladaceSouradnic.
 
     // The window's fixed outer width (pixels): frame, the four columns and a
     // vertical scroll bar.

@@ -130,28 +130,12 @@ void TForm78::VytvorMenu()
 
 void TForm78::VytvorOvladace()
 {
-    auto* hlavni = qobject_cast<QBoxLayout*>(layout());
-    StringGrid3 = VytvorTabulkuSouradnic(this, TypTabulkyVstup);
-    const TzahlaviSouradnic z = VytvorZahlaviSouradnic(this, StringGrid3, TypTabulkyVstup);
-    Panel2 = z.Panel2;
-    Label_BOD = z.Label_BOD;
-    Label_bod_cislo = z.Label_bod_cislo;
-    Label_SRD = z.Label_SRD;
-    Label_srd_X = z.Label_srd_X;
-    Label_srd_Y = z.Label_srd_Y;
-    Label_srd_Z = z.Label_srd_Z;
-    Label_srd_X_jdn = z.Label_srd_X_jdn;
-    Label_srd_Y_jdn = z.Label_srd_Y_jdn;
-    Label_srd_Z_jdn = z.Label_srd_Z_jdn;
-    Label_doplnek = z.Label_doplnek;
-
-    // Status line: the duplicated positions and numbers, the selection.
-    Panel1 = new QWidget(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    auto* dolni = new QHBoxLayout(Panel1);
-    dolni->setContentsMargins(2, 2, 2, 2);
+    VytvorOvladaceSouradnic(this, TypTabulkyVstup, *this);
+    // The status line begins with the duplicated positions and numbers.
     Label_duplikaty_souradnice = NovyLabel(Panel1, "Label_duplikaty_souradnice");
     Label_duplikaty_cislo = NovyLabel(Panel1, "Label_duplikaty_cislo");
+    auto* dolni = qobject_cast<QBoxLayout*>(Panel1->layout());
+    int pozice = 0;
     for (QLabel* l : {Label_duplikaty_souradnice, Label_duplikaty_cislo}) {
         l->setFrameShape(QFrame::Panel);
         l->setFrameShadow(QFrame::Sunken);
@@ -159,24 +143,15 @@ void TForm78::VytvorOvladace()
         QFont f = l->font();
         f.setBold(true);
         l->setFont(f);
+        dolni->insertWidget(pozice++, l);
     }
     Label_duplikaty_souradnice->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Label_duplikaty_cislo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label_vyber = NovyLabel(Panel1, "Label_vyber");
-    Label_zpracovani = VytvorLabelZpracovani(Panel1);
-    dolni->addWidget(Label_duplikaty_souradnice);
-    dolni->addWidget(Label_duplikaty_cislo);
-    dolni->addWidget(Label_vyber, 1);
-    dolni->addWidget(Label_zpracovani);
-
-    hlavni->addWidget(Panel2);
-    hlavni->addWidget(StringGrid3, 1);
-    hlavni->addWidget(Panel1);
 }
 
 int TForm78::PevnaSirka() const
 {
-    return PevnaSirkaOknaSouradnic(this, Label_doplnek, StringGrid3);
+    return PevnaSirkaOknaSouradnic(this, *this);
 }
 
 void TForm78::PripojMrizku()

@@ -33,7 +33,7 @@ namespace sitmera {
 class Mrizka;
 class Nabidka;
 
-class TForm78 : public Formular {
+class TForm78 : public Formular, public TovladaceSouradnic {
     Q_OBJECT
 public:
     explicit TForm78(QWidget* rodic = nullptr);
@@ -77,23 +77,10 @@ public:
     QAction* Vyjmout2;
     QAction* Vlozit2;
 
-    Mrizka* StringGrid3;
-    QWidget* Panel1;
+    // Grid, header and status line: TovladaceSouradnic; the status line
+    // begins with the duplicate counters.
     QLabel* Label_duplikaty_souradnice;
     QLabel* Label_duplikaty_cislo;
-    QLabel* Label_vyber;
-    QLabel* Label_zpracovani;
-    QWidget* Panel2;
-    QLabel* Label_BOD;
-    QLabel* Label_bod_cislo;
-    QLabel* Label_SRD;
-    QLabel* Label_srd_X;
-    QLabel* Label_srd_Y;
-    QLabel* Label_srd_Z;
-    QLabel* Label_srd_X_jdn;
-    QLabel* Label_srd_Y_jdn;
-    QLabel* Label_srd_Z_jdn;
-    QLabel* Label_doplnek;
 
     // The fixed outer width (pixels).
     int PevnaSirka() const;

@@ -1,5 +1,6 @@
 #include "ui/TabulkaSouradnice.h"
 
+#include <QBoxLayout>
 #include <QFrame>
 #include <QLabel>
 #include <QScrollBar>
@@ -113,45 +114,55 @@ QLabel* ZahlaviLabel(QWidget* rodic, const char* jmeno, int x, int y, int w, int
 
 }  // namespace
 
-TzahlaviSouradnic VytvorZahlaviSouradnic(QWidget* okno, const Mrizka* mrizka, int typTabulky)
+void VytvorOvladaceSouradnic(QWidget* okno, int typTabulky, TovladaceSouradnic& o)
 {
-    TzahlaviSouradnic z;
-    const int ram = mrizka->frameWidth();
-    const int sirkaPosuvniku = mrizka->verticalScrollBar()->sizeHint().width();
+    o.StringGrid3 = new Mrizka(QStringLiteral("StringGrid3"), okno);
+    o.StringGrid3->SetDefaultRowHeight(18);
+    NastavVelikostTabulky(o.StringGrid3, 0, 4);
+    for (int c = 0; c < 4; ++c) o.StringGrid3->SetColWidth(c, SirkaSloupceTabulky(typTabulky, c));
+
+    const int ram = o.StringGrid3->frameWidth();
+    const int sirkaPosuvniku = o.StringGrid3->verticalScrollBar()->sizeHint().width();
     const int s0 = SirkaSloupceTabulky(typTabulky, 0);
     const int s = SirkaSloupceTabulky(typTabulky, 1);
     const int h = kVyskaZahlavi;
     const int x1 = ram + s0;
-    z.Panel2 = new QWidget(okno);
-    z.Panel2->setObjectName(QStringLiteral("Panel2"));
-    z.Panel2->setFixedHeight(3 * h);
-    z.Label_BOD = ZahlaviLabel(z.Panel2, "Label_BOD", 0, 0, x1, h);
-    z.Label_bod_cislo = ZahlaviLabel(z.Panel2, "Label_bod_cislo", 0, h, x1, 2 * h);
-    z.Label_SRD = ZahlaviLabel(z.Panel2, "Label_SRD", x1, 0, 3 * s, h);
-    z.Label_srd_X = ZahlaviLabel(z.Panel2, "Label_srd_X", x1, h, s, h);
-    z.Label_srd_Y = ZahlaviLabel(z.Panel2, "Label_srd_Y", x1 + s, h, s, h);
-    z.Label_srd_Z = ZahlaviLabel(z.Panel2, "Label_srd_Z", x1 + 2 * s, h, s, h);
-    z.Label_srd_X_jdn = ZahlaviLabel(z.Panel2, "Label_srd_X_jdn", x1, 2 * h, s, h);
-    z.Label_srd_Y_jdn = ZahlaviLabel(z.Panel2, "Label_srd_Y_jdn", x1 + s, 2 * h, s, h);
-    z.Label_srd_Z_jdn = ZahlaviLabel(z.Panel2, "Label_srd_Z_jdn", x1 + 2 * s, 2 * h, s, h);
-    z.Label_doplnek = ZahlaviLabel(z.Panel2, "Label_doplnek", x1 + 3 * s, 0, sirkaPosuvniku + ram, 3 * h);
-    return z;
+    o.Panel2 = new QWidget(okno);
+    o.Panel2->setObjectName(QStringLiteral("Panel2"));
+    o.Panel2->setFixedHeight(3 * h);
+    o.Label_BOD = ZahlaviLabel(o.Panel2, "Label_BOD", 0, 0, x1, h);
+    o.Label_bod_cislo = ZahlaviLabel(o.Panel2, "Label_bod_cislo", 0, h, x1, 2 * h);
+    o.Label_SRD = ZahlaviLabel(o.Panel2, "Label_SRD", x1, 0, 3 * s, h);
+    o.Label_srd_X = ZahlaviLabel(o.Panel2, "Label_srd_X", x1, h, s, h);
+    o.Label_srd_Y = ZahlaviLabel(o.Panel2, "Label_srd_Y", x1 + s, h, s, h);
+    o.Label_srd_Z = ZahlaviLabel(o.Panel2, "Label_srd_Z", x1 + 2 * s, h, s, h);
+    o.Label_srd_X_jdn = ZahlaviLabel(o.Panel2, "Label_srd_X_jdn", x1, 2 * h, s, h);
+    o.Label_srd_Y_jdn = ZahlaviLabel(o.Panel2, "Label_srd_Y_jdn", x1 + s, 2 * h, s, h);
+    o.Label_srd_Z_jdn = ZahlaviLabel(o.Panel2, "Label_srd_Z_jdn", x1 + 2 * s, 2 * h, s, h);
+    o.Label_doplnek = ZahlaviLabel(o.Panel2, "Label_doplnek", x1 + 3 * s, 0, sirkaPosuvniku + ram, 3 * h);
+
+    o.Panel1 = new QWidget(okno);
+    o.Panel1->setObjectName(QStringLiteral("Panel1"));
+    auto* dolni = new QHBoxLayout(o.Panel1);
+    dolni->setContentsMargins(2, 2, 2, 2);
+    o.Label_vyber = new QLabel(o.Panel1);
+    o.Label_vyber->setObjectName(QStringLiteral("Label_vyber"));
+    o.Label_zpracovani = VytvorLabelZpracovani(o.Panel1);
+    dolni->addWidget(o.Label_vyber, 1);
+    dolni->addWidget(o.Label_zpracovani);
+
+    if (auto* box = qobject_cast<QBoxLayout*>(okno->layout())) {
+        box->addWidget(o.Panel2);
+        box->addWidget(o.StringGrid3, 1);
+        box->addWidget(o.Panel1);
+    }
 }
 
-Mrizka* VytvorTabulkuSouradnic(QWidget* okno, int typTabulky)
-{
-    auto* m = new Mrizka(QStringLiteral("StringGrid3"), okno);
-    m->SetDefaultRowHeight(18);
-    NastavVelikostTabulky(m, 0, 4);
-    for (int c = 0; c < 4; ++c) m->SetColWidth(c, SirkaSloupceTabulky(typTabulky, c));
-    return m;
-}
-
-int PevnaSirkaOknaSouradnic(const QWidget* okno, const QWidget* doplnek, const Mrizka* mrizka)
+int PevnaSirkaOknaSouradnic(const QWidget* okno, const TovladaceSouradnic& o)
 {
     const int ramOkna = okno->frameGeometry().width() - okno->geometry().width();
-    const int sirkaPosuvniku = mrizka->verticalScrollBar()->sizeHint().width();
-    return ramOkna + doplnek->x() + mrizka->frameWidth() + sirkaPosuvniku;
+    const int sirkaPosuvniku = o.StringGrid3->verticalScrollBar()->sizeHint().width();
+    return ramOkna + o.Label_doplnek->x() + o.StringGrid3->frameWidth() + sirkaPosuvniku;
 }
 
 // ---------------------------------------------------------------- filling the grid

@@ -56,12 +56,15 @@ inline constexpr int TypTabulkyVstup = 11;
 
 // ---------------------------------------------------------------- the coordinate windows
 
-// The header above a coordinate grid: "Point" / "Number" over column 0,
+// The controls every coordinate window has, named as the windows name
+// them: a header above the grid ("Point" / "Number" over column 0,
 // "Coordinates" over the three coordinate columns with the axis names and
-// their units below, and a filler above the scroll bar; three rows of 17
-// pixels. The labels are named as the windows name them (texts are set by
-// the window's caption functions).
-struct TzahlaviSouradnic {
+// their units below, a filler above the scroll bar; three rows of 17
+// pixels), the grid "StringGrid3" (18-pixel rows, four columns as wide as
+// the table type wants) and a status line with the selection and the
+// processing label. The windows inherit it, so the controls are their
+// members; texts are set by the windows' caption functions.
+struct TovladaceSouradnic {
     QWidget* Panel2 = nullptr;
     QLabel* Label_BOD = nullptr;
     QLabel* Label_bod_cislo = nullptr;
@@ -73,17 +76,20 @@ struct TzahlaviSouradnic {
     QLabel* Label_srd_Y_jdn = nullptr;
     QLabel* Label_srd_Z_jdn = nullptr;
     QLabel* Label_doplnek = nullptr;
+    Mrizka* StringGrid3 = nullptr;
+    QWidget* Panel1 = nullptr;
+    QLabel* Label_vyber = nullptr;
+    QLabel* Label_zpracovani = nullptr;
 };
-// The header of a grid of this table type, on a new panel of the window.
-TzahlaviSouradnic VytvorZahlaviSouradnic(QWidget* okno, const Mrizka* mrizka, int typTabulky);
 
-// A new coordinate grid "StringGrid3" of the window: 18-pixel rows, four
-// columns as wide as the table type wants.
-Mrizka* VytvorTabulkuSouradnic(QWidget* okno, int typTabulky);
+// Makes the controls on the window, below its menu: header, grid (taking
+// the free height), status line (the selection stretched, then the
+// processing label). The window's layout must be a box layout.
+void VytvorOvladaceSouradnic(QWidget* okno, int typTabulky, TovladaceSouradnic& ovladace);
 
 // The fixed outer width of a coordinate window (pixels): its frame, the
 // header up to the filler, the grid's right frame and a vertical scroll bar.
-int PevnaSirkaOknaSouradnic(const QWidget* okno, const QWidget* doplnek, const Mrizka* mrizka);
+int PevnaSirkaOknaSouradnic(const QWidget* okno, const TovladaceSouradnic& ovladace);
 
 // ---------------------------------------------------------------- filling the grid
 

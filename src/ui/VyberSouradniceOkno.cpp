@@ -127,19 +127,9 @@ TvyberBoduOkno::TvyberBoduOkno(const QString& jmeno, bool fixace, QWidget* rodic
         mriz->addWidget(ComboBox5, radek, 1, 1, 2);
         ++radek;
     }
-    auto* tlacitka = new QHBoxLayout();
-    tlacitka->addStretch(1);
-    Button1 = new QPushButton(this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button2 = new QPushButton(this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    for (QPushButton* b : {Button1, Button2}) {
-        b->setAutoDefault(false);
-        tlacitka->addWidget(b);
-    }
-    mriz->addLayout(tlacitka, radek, 0, 1, 3);
-    connect(Button1, &QPushButton::clicked, this, [this] { SpustPrikaz(this, [this] { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this] { SpustPrikaz(this, [this] { Button2Click(); }); });
+    Button1 = VytvorTlacitko(*this, "Button1", [this] { Button1Click(); });
+    Button2 = VytvorTlacitko(*this, "Button2", [this] { Button2Click(); });
+    mriz->addLayout(RadaTlacitek({Button1, Button2}), radek, 0, 1, 3);
 }
 
 Tatribut* TvyberBoduOkno::Kriteria() const
@@ -182,16 +172,9 @@ void TvyberBoduOkno::ZamerTabulku() const
     if (Mrizka* m = Cil().mrizka) m->setFocus();
 }
 
-void TvyberBoduOkno::FormKeyDown(int& klavesa, Qt::KeyboardModifiers modifikatory)
+void TvyberBoduOkno::FormKeyDown(int& klavesa, Qt::KeyboardModifiers)
 {
-    (void)modifikatory;
-    if (klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) {
-        klavesa = 0;
-        Button1Click();
-    } else if (klavesa == Qt::Key_Escape) {
-        klavesa = 0;
-        Button2Click();
-    }
+    KlavesyDialogu(klavesa, [this] { Button1Click(); }, [this] { Button2Click(); });
 }
 
 void TvyberBoduOkno::Button1Click()

@@ -205,7 +205,7 @@ TEST_F(KlicTest, RolesTakeTheirPointsFromTheChosenListsAndAPlaneKeyMapsTheStatio
     EXPECT_EQ(k.poradiBod[0][0], 0);  // the choice in epoch 1 is kept too
     // p' = R p + t: the station A goes to the origin, B onto the +X axis,
     // C into the XY plane with a positive Y.
-    auto obraz = [&k](const Tbod& b) {
+    auto obraz = [&](const Tbod& b) {
         std::array<long double, 3> p{};
         const long double v[3] = {b.X, b.Y, b.Z};
         for (int i = 0; i < 3; ++i) p[i] = k.rotace[i][0] * v[0] + k.rotace[i][1] * v[1] + k.rotace[i][2] * v[2] + k.translace[i][0];

@@ -562,7 +562,8 @@ TEST_F(HlavniOknoTest, TheProcessingLabelIsHiddenAfterEveryCommand)
         {"Cestina1", &TForm65::Cestina1Click},         {"Anglictina1", &TForm65::Anglictina1Click},
     };
     for (const auto& [jmeno, prikaz] : prikazy) {
-        SpustPrikaz(okno.get(), [&] { (okno.get()->*prikaz)(); });
+        const auto metoda = prikaz;  // clang cannot capture a structured binding
+        SpustPrikaz(okno.get(), [&] { (okno.get()->*metoda)(); });
         EXPECT_FALSE(Zpracovani()) << jmeno;
     }
     // Cancelled dialogs.
