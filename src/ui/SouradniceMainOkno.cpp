@@ -323,11 +323,6 @@ void TForm65::PovolitPopup()
 
 // ---------------------------------------------------------------- commands
 
-void TForm65::SkryjZpracovani()
-{
-    if (!Label_zpracovani->isHidden()) PrepniZpracovani(this);
-}
-
 void TForm65::ZobrazDalsi(const std::function<void()>& zobraz)
 {
     if (!zobraz) return;
@@ -600,11 +595,11 @@ void TForm65::TransformaceEpochy(bool prvni)
         }
     } catch (const TichePreruseni&) {
         OznameniDleCisla();
-        SkryjZpracovani();
+        SkryjZpracovani(this);
         if (transformovana) ZobrazDalsi(DalsiOkna().Form66);
         return;
     }
-    SkryjZpracovani();
+    SkryjZpracovani(this);
     if (transformovana) ZobrazDalsi(DalsiOkna().Form66);
 }
 
@@ -638,10 +633,10 @@ void TForm65::Porovnat1Click()
         }
     } catch (const TichePreruseni&) {
         OznameniDleCisla();
-        SkryjZpracovani();
+        SkryjZpracovani(this);
         return;
     }
-    SkryjZpracovani();
+    SkryjZpracovani(this);
     if (info->jeAnalyzaPosunu) ZobrazDalsi(DalsiOkna().Form68);
 }
 

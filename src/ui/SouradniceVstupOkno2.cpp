@@ -248,11 +248,6 @@ void TForm78::PovolitPopup()
 
 // ---------------------------------------------------------------- commands
 
-void TForm78::SkryjZpracovani()
-{
-    if (!Label_zpracovani->isHidden()) PrepniZpracovani(this);
-}
-
 void TForm78::Operace(const std::function<void()>& prace)
 {
     if (!ExistujiGlobalniObjekty()) return;
@@ -272,7 +267,7 @@ void TForm78::Pridat1Click()
     KontrolaSouradnic(souradniceVstup, *chyby, true, *nastaveni);
     ObnovTabulku();
     // The dialog showed the processing label when it closed.
-    SkryjZpracovani();
+    SkryjZpracovani(this);
     const int pridano = info->VratPocetSouboru(TypSouboruUzivatelske) - fb;
     if (pridano <= 0) return;
     const int uspesne = info->VratUspesneNactenychSouboru(TypSouboruUzivatelske) - ub;
@@ -288,7 +283,7 @@ void TForm78::UlozitJako1Click()
     if (!ExistujiGlobalniObjekty()) return;
     const TvysledekUlozeni vysledek =
         UlozeniSouboru(souradniceVstup, *info, *nastaveni, *jazyk, UlozitSouborSouradnice);
-    SkryjZpracovani();
+    SkryjZpracovani(this);
     // A point that cannot be written or a file that cannot be written: the
     // file on disk is left as it was, and the user is told.
     if (vysledek == TvysledekUlozeni::ChybnyBod || vysledek == TvysledekUlozeni::ChybaZapisu) {

@@ -131,7 +131,6 @@ private:
     void VytvorMenu();
     void VytvorOvladace();
     void PripojMrizku();
-    void SkryjZpracovani();
     void UpravBod(std::uint8_t rezim);
     void Hledej(int atributyVyberu);
     void Serad(int velicina);

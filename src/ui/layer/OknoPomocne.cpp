@@ -150,6 +150,15 @@ void PrepniZpracovani(QWidget* okno)
     }
 }
 
+void SkryjZpracovani(QWidget* okno)
+{
+    for (QLabel* l : okno != nullptr ? okno->findChildren<QLabel*>() : QList<QLabel*>())
+        if (l->objectName().compare(QStringLiteral("Label_zpracovani"), Qt::CaseInsensitive) == 0) {
+            if (!l->isHidden()) PrepniZpracovani(okno);
+            return;
+        }
+}
+
 QLabel* VytvorLabelZpracovani(QWidget* rodic)
 {
     auto* l = new QLabel(QStringLiteral(" Processing ..."), rodic);
