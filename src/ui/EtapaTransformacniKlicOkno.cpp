@@ -280,10 +280,12 @@ const TtransformacniKlicEtapa& TForm77::KlicPracovni() const
 void TForm77::FormShow()
 {
     if (!ExistujiGlobalniObjekty()) return;
-    VycentrujOkno(this, Otvirac());
     PouzijPopisky(*this, PopiskyKlice(*jazyk));
     ComboBox7->clear();
     for (const std::string& p : PolozkyMetodyKlice(*jazyk)) ComboBox7->addItem(Q(p));
+    // The window takes the size of its texts before it is placed.
+    layout()->activate();
+    VycentrujOkno(this, Otvirac());
     KopirujKlic(klicPracovni, klicTransformace);
     ZapisTransformaceHodnoty();
     PriraditSouradniceKlice(klicPracovni, modelPorovnani->etapa1.souradnice, modelPorovnani->etapa2.souradnice,

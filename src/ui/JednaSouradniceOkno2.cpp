@@ -236,12 +236,14 @@ void TForm79::PrepniPanelVstupu()
 void TForm79::FormShow()
 {
     if (!ExistujiGlobalniObjekty()) return;
-    VycentrujOkno(this, Otvirac());
     NaplnVLEditor();
     Button1->setText(Q(jazyk->tlacitko.ukoncit + " [Esc]"));
     Button2->setText(Q(jazyk->tlacitko.vycistit + " [Del]"));
     Button3->setText(Q(jazyk->tlacitko.vlozit + " [Ent]"));
     Button4->setText(Q(jazyk->tlacitko.ukocitAVlozit));
+    // The window takes the size of its texts before it is placed.
+    layout()->activate();
+    VycentrujOkno(this, Otvirac());
     zapamatovany_ = RetezecVLEditoru(Hodnoty());
     setWindowTitle(Q(Rezim() == 2 ? jazyk->nadpis.upravitBod : jazyk->nadpis.vlozitBod));
     ValueListEditor1->setCurrentCell(0, 1);

@@ -144,8 +144,10 @@ void TvyberBoduOkno::FormShow()
     rezim_ = nastaveni->okno.atributyVyberu == 2 ? 2 : 1;
     if (const Tatribut* k = Kriteria()) atributPracovni = *k;
     setWindowTitle(Q(NadpisHledaniBodu(*jazyk, rezim_)));
-    VycentrujOkno(this, Otvirac());
     NastavPopisky();
+    // The window takes the size of its texts before it is placed.
+    layout()->activate();
+    VycentrujOkno(this, Otvirac());
     const std::array<QComboBox*, 5> comba{ComboBox1, ComboBox2, ComboBox3, ComboBox4, ComboBox5};
     const Tatribut& a = atributPracovni;
     const std::array<Extended, 5> kody{a.sig_smer, a.sig_zenit, a.vaha_delka, a.vaha_smer, a.smernik};
