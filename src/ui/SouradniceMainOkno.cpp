@@ -29,10 +29,15 @@
 #include "ui/layer/OtevritOkno.h"
 #include "ui/layer/Prostredi.h"
 #include "ui/layer/ProtokolOkno.h"
+#include "ui/EtapaTransformacniKlicOkno.h"
+#include "ui/JednaSouradniceOkno2.h"
 #include "ui/SouradniceMenu.h"
 #include "ui/displacements/PosunyMainOkno.h"
 #include "ui/graf_win.h"
+#include "ui/SouradniceVstupOkno2.h"
 #include "ui/layer/UlozitOkno.h"
+#include "ui/VyberSouradniceFixOkno.h"
+#include "ui/VyberSouradniceOkno.h"
 
 namespace sitmera {
 
@@ -318,11 +323,6 @@ void TForm65::PovolitPopup()
 
 // ---------------------------------------------------------------- commands
 
-void TForm65::SkryjZpracovani()
-{
-    if (!Label_zpracovani->isHidden()) PrepniZpracovani(this);
-}
-
 void TForm65::ZobrazDalsi(const std::function<void()>& zobraz)
 {
     if (!zobraz) return;
@@ -595,11 +595,11 @@ void TForm65::TransformaceEpochy(bool prvni)
         }
     } catch (const TichePreruseni&) {
         OznameniDleCisla();
-        SkryjZpracovani();
+        SkryjZpracovani(this);
         if (transformovana) ZobrazDalsi(DalsiOkna().Form66);
         return;
     }
-    SkryjZpracovani();
+    SkryjZpracovani(this);
     if (transformovana) ZobrazDalsi(DalsiOkna().Form66);
 }
 
@@ -633,10 +633,10 @@ void TForm65::Porovnat1Click()
         }
     } catch (const TichePreruseni&) {
         OznameniDleCisla();
-        SkryjZpracovani();
+        SkryjZpracovani(this);
         return;
     }
-    SkryjZpracovani();
+    SkryjZpracovani(this);
     if (info->jeAnalyzaPosunu) ZobrazDalsi(DalsiOkna().Form68);
 }
 
@@ -667,7 +667,7 @@ std::vector<std::string> VytvoritOknaProgramu()
     using Tvytvor = Formular* (*)();
     const std::vector<std::pair<const char*, Tvytvor>> poradi = {
         {"Form65", [] { return static_cast<Formular*>(&Form65()); }},
-        {"Form79", nullptr},
+        {"Form79", [] { return static_cast<Formular*>(&Form79()); }},
         {"Form84", nullptr},
         {"Form14", [] { return static_cast<Formular*>(&Form14()); }},
         {"Form55", [] { return static_cast<Formular*>(&Form55()); }},
@@ -681,10 +681,10 @@ std::vector<std::string> VytvoritOknaProgramu()
         {"Form3", [] { return static_cast<Formular*>(&Form3()); }},
         {"Form83", [] { return static_cast<Formular*>(&Form83()); }},
         {"Form36", nullptr},
-        {"Form69", nullptr},
+        {"Form69", [] { return static_cast<Formular*>(&Form69()); }},
         {"Form75", nullptr},
         {"Form66", [] { return static_cast<Formular*>(&Form66()); }},
-        {"Form78", nullptr},
+        {"Form78", [] { return static_cast<Formular*>(&Form78()); }},
         {"Form71", nullptr},
         {"Form81", nullptr},
         {"Form10", nullptr},
@@ -694,9 +694,9 @@ std::vector<std::string> VytvoritOknaProgramu()
         {"Form73", [] { return static_cast<Formular*>(&Form73()); }},
         {"Form80", nullptr},
         {"Form85", nullptr},
-        {"Form77", nullptr},
+        {"Form77", [] { return static_cast<Formular*>(&Form77()); }},
         {"Form67", nullptr},
-        {"Form61", nullptr},
+        {"Form61", [] { return static_cast<Formular*>(&Form61()); }},
         {"Form44", [] { return static_cast<Formular*>(&Form44()); }},
         {"Form82", [] { return static_cast<Formular*>(&Form82()); }},
     };
@@ -719,6 +719,9 @@ void PropojitOkna()
     DalsiOkna().Form83 = [] { ZobrazModalne(Form83()); };
     DalsiOkna().Form66 = [] { ZobrazModalne(Form66()); };
     DalsiOkna().Form68 = [] { ZobrazModalne(Form68()); };
+    DalsiOkna().Form61 = [] { ZobrazModalne(Form61()); };
+    DalsiOkna().Form78 = [] { ZobrazModalne(Form78()); };
+    DalsiOkna().Form77 = [] { ZobrazModalne(Form77()); };
     // The epoch window's commands; the network graph is modeless.
     TdalsiOknaEtapy& etapa = DalsiOknaEtapy();
     etapa.Form44 = [] { ZobrazNemodalne(Form44()); };

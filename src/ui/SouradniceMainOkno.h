@@ -163,7 +163,6 @@ private:
     void ObnovDostupnost();
     void NastavJazyk(std::uint8_t typ);
     void TransformaceEpochy(bool prvni);
-    void SkryjZpracovani();
     void ZobrazDalsi(const std::function<void()>& zobraz);
 
     TvyberMysi mys_;

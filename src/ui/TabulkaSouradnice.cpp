@@ -66,12 +66,6 @@ void NastavRadek(Mrizka* mrizka, int radek)
     if (mrizka != nullptr) mrizka->SetRow(radek);
 }
 
-int Kod(Extended x)
-{
-    if (!std::isfinite(static_cast<double>(x))) return -1;
-    return static_cast<int>(std::lround(static_cast<double>(x)));
-}
-
 // The coordinate as the grid shows it: in the coordinate unit, rounded to
 // the shown decimals (through the very text the grid writes).
 Extended ZobrazenaHodnota(const Tnastaveni& n, Extended metry)
@@ -417,28 +411,34 @@ bool NajdiNulovouOdchylku(const Tsouradnice& souradnice, int& index, int od, int
 
 // ---------------------------------------------------------------- find and select
 
+int KodOperatoru(Extended x)
+{
+    if (!std::isfinite(static_cast<double>(x))) return -1;
+    return static_cast<int>(std::lround(static_cast<double>(x)));
+}
+
 bool BodVyhovujeAtributu(const Tbod& bod, const Tatribut& atribut, const Tnastaveni& nastaveni, bool fixace)
 {
     if (!bod.JePlny) return false;
     bool v = true;
     if (atribut.kontrola[0]) {
-        VyhovujeText(bod.cislo, atribut.cislo_stn, Kod(atribut.sig_smer), v, true);
+        VyhovujeText(bod.cislo, atribut.cislo_stn, KodOperatoru(atribut.sig_smer), v, true);
         if (!v) return false;
     }
     if (fixace && atribut.kontrola[4]) {
-        v = bod.JeFixni == (Kod(atribut.smernik) == 2);
+        v = bod.JeFixni == (KodOperatoru(atribut.smernik) == 2);
         if (!v) return false;
     }
     if (atribut.kontrola[1]) {
-        VyhovujeCislo(Kod(atribut.sig_zenit), true, v, ZobrazenaHodnota(nastaveni, bod.X), atribut.delka);
+        VyhovujeCislo(KodOperatoru(atribut.sig_zenit), true, v, ZobrazenaHodnota(nastaveni, bod.X), atribut.delka);
         if (!v) return false;
     }
     if (atribut.kontrola[2]) {
-        VyhovujeCislo(Kod(atribut.vaha_delka), true, v, ZobrazenaHodnota(nastaveni, bod.Y), atribut.smer);
+        VyhovujeCislo(KodOperatoru(atribut.vaha_delka), true, v, ZobrazenaHodnota(nastaveni, bod.Y), atribut.smer);
         if (!v) return false;
     }
     if (atribut.kontrola[3]) {
-        VyhovujeCislo(Kod(atribut.vaha_smer), true, v, ZobrazenaHodnota(nastaveni, bod.Z), atribut.zenit);
+        VyhovujeCislo(KodOperatoru(atribut.vaha_smer), true, v, ZobrazenaHodnota(nastaveni, bod.Z), atribut.zenit);
         if (!v) return false;
     }
     return true;
@@ -683,7 +683,7 @@ constexpr int kVyskaZahlavi = 17;
 
 }  // namespace
 
-TovladaceSouradnic VytvorOvladaceSouradnic(QWidget& okno)
+TovladaceSouradnic VytvorOvladaceSouradnic(QWidget& okno, int typTabulky)
 {
     TovladaceSouradnic o;
     auto* hlavni = qobject_cast<QBoxLayout*>(okno.layout());
@@ -696,12 +696,12 @@ TovladaceSouradnic VytvorOvladaceSouradnic(QWidget& okno)
     o.StringGrid3 = new Mrizka(QStringLiteral("StringGrid3"), &okno);
     o.StringGrid3->SetDefaultRowHeight(18);
     NastavVelikostTabulky(o.StringGrid3, 0, 4);
-    for (int c = 0; c < 4; ++c) o.StringGrid3->SetColWidth(c, SirkaSloupceTabulky(TypTabulkySouradnic, c));
+    for (int c = 0; c < 4; ++c) o.StringGrid3->SetColWidth(c, SirkaSloupceTabulky(typTabulky, c));
 
     const int ram = o.StringGrid3->frameWidth();
     const int sirkaPosuvniku = o.StringGrid3->verticalScrollBar()->sizeHint().width();
-    const int sloupec0 = SirkaSloupceTabulky(TypTabulkySouradnic, 0);
-    const int sloupec = SirkaSloupceTabulky(TypTabulkySouradnic, 1);
+    const int sloupec0 = SirkaSloupceTabulky(typTabulky, 0);
+    const int sloupec = SirkaSloupceTabulky(typTabulky, 1);
     o.Panel2 = new QWidget(&okno);
     o.Panel2->setObjectName(QStringLiteral("Panel2"));
     o.Panel2->setFixedHeight(3 * kVyskaZahlavi);
@@ -724,10 +724,7 @@ TovladaceSouradnic VytvorOvladaceSouradnic(QWidget& okno)
     auto* dolni = new QHBoxLayout(o.Panel1);
     dolni->setContentsMargins(2, 2, 2, 2);
     o.Label_vyber = NovyLabel(o.Panel1, "Label_vyber");
-    o.Label_zpracovani = NovyLabel(o.Panel1, "Label_zpracovani");
-    o.Label_zpracovani->setText(QStringLiteral(" Processing ..."));
-    o.Label_zpracovani->setStyleSheet(QStringLiteral("QLabel { color: #c00000; font-weight: bold; }"));
-    o.Label_zpracovani->hide();
+    o.Label_zpracovani = VytvorLabelZpracovani(o.Panel1);
     dolni->addWidget(o.Label_vyber, 1);
     dolni->addWidget(o.Label_zpracovani);
 

@@ -175,6 +175,10 @@ bool NajdiNulovouOdchylku(const Tsouradnice& souradnice, int& index, int od, int
 
 // ---------------------------------------------------------------- find and select by criteria
 
+// An operator code of the criteria (a real field) as an integer: the nearest
+// one; -1 for a value that is not finite.
+int KodOperatoru(Extended x);
+
 // Whether a filled record meets the criteria in force, tested in the order
 // number, fixation (only with `fixace`), X, Y, Z. The point's coordinate is
 // converted to the coordinate unit and rounded to the decimals the grid
@@ -306,8 +310,9 @@ struct TovladaceSouradnic {
 };
 
 // Creates the controls and adds header, grid and status panel to the
-// window's vertical layout (created when the window has none).
-TovladaceSouradnic VytvorOvladaceSouradnic(QWidget& okno);
+// window's vertical layout (created when the window has none); the columns
+// are as wide as the table type wants (type 11 has a wider number column).
+TovladaceSouradnic VytvorOvladaceSouradnic(QWidget& okno, int typTabulky = TypTabulkySouradnic);
 
 
 }  // namespace sitmera

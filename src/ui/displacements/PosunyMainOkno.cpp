@@ -274,10 +274,11 @@ void TForm68::PripojMrizku()
                           StringGrid3->Cell(sloupec, radek), stav.aktualni);
     };
     StringGrid3->OnTopLeftChanged = [this] { ObnovTabulku(); };
-    PripojVyberTabulky(StringGrid3, mys_,
-                       {[this] { return ExistujiGlobalniObjekty() ? &vyber : nullptr; },
-                        [](TboolVector& v) { ZrusVyberPrazdnych(v, modelPosuny->posuny); },
-                        [this] { ZmenaVyberu(); }});
+    TvyberTabulky gesta;
+    gesta.vyber = [this] { return ExistujiGlobalniObjekty() ? &vyber : nullptr; };
+    gesta.oprav = [](TboolVector& v) { ZrusVyberPrazdnych(v, modelPosuny->posuny); };
+    gesta.poZmene = [this] { ZmenaVyberu(); };
+    PripojVyberTabulky(StringGrid3, mys_, gesta);
 }
 
 void TForm68::ObnovTabulku()

@@ -1,9 +1,11 @@
 #include "ui/layer/Formular.h"
 
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -316,6 +318,35 @@ QLabel* NajdiLabelZpracovani(QWidget* okno)
     for (QLabel* l : labely)
         if (l->objectName().compare(QStringLiteral("Label_zpracovani"), Qt::CaseInsensitive) == 0) return l;
     return nullptr;
+}
+
+QPushButton* VytvorTlacitko(Formular& okno, const char* jmeno, std::function<void()> prikaz)
+{
+    auto* b = new QPushButton(&okno);
+    b->setObjectName(QLatin1String(jmeno));
+    b->setAutoDefault(false);
+    Formular* o = &okno;
+    QObject::connect(b, &QPushButton::clicked, o, [o, prikaz = std::move(prikaz)] { SpustPrikaz(o, prikaz); });
+    return b;
+}
+
+QHBoxLayout* RadaTlacitek(std::initializer_list<QPushButton*> tlacitka)
+{
+    auto* rada = new QHBoxLayout();
+    rada->addStretch(1);
+    for (QPushButton* b : tlacitka) rada->addWidget(b);
+    return rada;
+}
+
+void KlavesyDialogu(int& klavesa, const std::function<void()>& potvrdit, const std::function<void()>& zavrit)
+{
+    if (klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) {
+        klavesa = 0;
+        potvrdit();
+    } else if (klavesa == Qt::Key_Escape) {
+        klavesa = 0;
+        zavrit();
+    }
 }
 
 void SpustPrikaz(QWidget* okno, const std::function<void()>& prikaz)

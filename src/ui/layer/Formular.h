@@ -33,9 +33,12 @@
 #include <QPointer>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 
+class QHBoxLayout;
 class QLabel;
+class QPushButton;
 
 namespace sitmera {
 
@@ -164,5 +167,17 @@ void ZobrazChybu(const std::string& zprava);
 
 // The processing label of a window ("Label_zpracovani", any case), or null.
 QLabel* NajdiLabelZpracovani(QWidget* okno);
+
+// A push button of the window named `jmeno` whose click runs `prikaz` in the
+// command boundary. It never presses itself on Enter: the window's key
+// handler says what Enter does.
+QPushButton* VytvorTlacitko(Formular& okno, const char* jmeno, std::function<void()> prikaz);
+
+// A row of buttons aligned to the right.
+QHBoxLayout* RadaTlacitek(std::initializer_list<QPushButton*> tlacitka);
+
+// Keys of a dialog: Enter runs `potvrdit`, Esc runs `zavrit`; either takes
+// the key (klavesa := 0). Other keys pass.
+void KlavesyDialogu(int& klavesa, const std::function<void()>& potvrdit, const std::function<void()>& zavrit);
 
 }  // namespace sitmera

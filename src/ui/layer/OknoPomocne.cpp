@@ -150,6 +150,24 @@ void PrepniZpracovani(QWidget* okno)
     }
 }
 
+void SkryjZpracovani(QWidget* okno)
+{
+    for (QLabel* l : okno != nullptr ? okno->findChildren<QLabel*>() : QList<QLabel*>())
+        if (l->objectName().compare(QStringLiteral("Label_zpracovani"), Qt::CaseInsensitive) == 0) {
+            if (!l->isHidden()) PrepniZpracovani(okno);
+            return;
+        }
+}
+
+QLabel* VytvorLabelZpracovani(QWidget* rodic)
+{
+    auto* l = new QLabel(QStringLiteral(" Processing ..."), rodic);
+    l->setObjectName(QStringLiteral("Label_zpracovani"));
+    l->setStyleSheet(QStringLiteral("QLabel { color: #c00000; font-weight: bold; }"));
+    l->hide();
+    return l;
+}
+
 void PrepniPanel(QWidget* panel, QWidget* c1, QWidget* c2, QWidget* c3, QWidget* c4, QWidget* c5, QWidget* c6)
 {
     if (panel == nullptr) return;

@@ -14,6 +14,7 @@
 #include <vector>
 #include "numerics/TextSoubor.h"
 
+class QLabel;
 class QWidget;
 
 namespace sitmera {
@@ -67,6 +68,15 @@ void NastavVnejsiObdelnik(QWidget* okno, const QRect& obdelnik);
 // grid of the window; an unlocked grid gets the focus. A window without the
 // label is left as it is. A null window is ignored.
 void PrepniZpracovani(QWidget* okno);
+
+// Hides the window's processing label when it is shown (PrepniZpracovani,
+// so the window is unlocked too); nothing when it is hidden or missing. A
+// handler calls it after a dialog that showed the label when it closed.
+void SkryjZpracovani(QWidget* okno);
+
+// A new processing label of a window: "Label_zpracovani", hidden, the text
+// " Processing ..." in bold red (the window sets its language's text).
+QLabel* VytvorLabelZpracovani(QWidget* rodic);
 
 // The one-point editor's processing panel: a visible panel is hidden and the
 // six controls enabled; otherwise the panel is shown and they are disabled.

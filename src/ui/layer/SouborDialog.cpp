@@ -199,13 +199,7 @@ void TsouborDialog::FormClose()
 
 void TsouborDialog::FormKeyDown(int& klavesa, Qt::KeyboardModifiers)
 {
-    if (klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) {
-        klavesa = 0;
-        Button1Click();
-    } else if (klavesa == Qt::Key_Escape) {
-        klavesa = 0;
-        Button2Click();
-    }
+    KlavesyDialogu(klavesa, [this] { Button1Click(); }, [this] { Button2Click(); });
 }
 
 void TsouborDialog::ObnovSeznamSouboru()

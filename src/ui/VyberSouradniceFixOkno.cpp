@@ -1,0 +1,32 @@
+#include "ui/VyberSouradniceFixOkno.h"
+
+#include <QPointer>
+
+#include "core/Globalni.h"
+#include "ui/SouradniceMainOkno.h"
+#include "ui/SouradniceMenu.h"
+
+namespace sitmera {
+
+TForm61::TForm61(QWidget* rodic) : TvyberBoduOkno(QStringLiteral("Form61"), true, rodic) {}
+
+TvyberBoduOkno::Tcil TForm61::Cil() const
+{
+    auto* hlavni = qobject_cast<TForm65*>(HlavniOkno());
+    return {souradniceHlavni, &vyberHlavni.hromadny, hlavni != nullptr ? hlavni->StringGrid3 : nullptr,
+            &atributHledaniHlavni, &atributVyberHlavni};
+}
+
+void TForm61::NastavPopisky()
+{
+    NastavPopiskyHledaniHlavni(*this, *jazyk);
+}
+
+TForm61& Form61()
+{
+    static QPointer<TForm61> okno;
+    if (okno.isNull()) okno = new TForm61();
+    return *okno;
+}
+
+}  // namespace sitmera
