@@ -29,6 +29,12 @@
 #include "ui/layer/ProtokolOkno.h"
 #include "ui/SouradniceMenu.h"
 #include "ui/layer/UlozitOkno.h"
+#include "ui/ElipsoidyChybOkno.h"
+#include "ui/EtapaInfoOkno.h"
+#include "ui/EtapaTransformovanaInfoOkno.h"
+#include "ui/KovariancniMaticeOkno.h"
+#include "ui/OProgramuOkno.h"
+#include "ui/PriblizneSouradniceOkno.h"
 
 namespace sitmera {
 
@@ -777,8 +783,8 @@ std::vector<std::string> VytvoritOknaProgramu()
         {"Form84", nullptr},
         {"Form14", nullptr},
         {"Form55", [] { return static_cast<Formular*>(&Form55()); }},
-        {"Form24", nullptr},
-        {"Form21", nullptr},
+        {"Form24", [] { return static_cast<Formular*>(&Form24()); }},
+        {"Form21", [] { return static_cast<Formular*>(&Form21()); }},
         {"Form76", nullptr},
         {"Form70", nullptr},
         {"Form9", [] { return static_cast<Formular*>(&Form9()); }},
@@ -786,22 +792,22 @@ std::vector<std::string> VytvoritOknaProgramu()
         {"Form4", [] { return static_cast<Formular*>(&Form4()); }},
         {"Form3", [] { return static_cast<Formular*>(&Form3()); }},
         {"Form83", nullptr},
-        {"Form36", nullptr},
+        {"Form36", [] { return static_cast<Formular*>(&Form36()); }},
         {"Form69", nullptr},
         {"Form75", nullptr},
         {"Form66", nullptr},
         {"Form78", nullptr},
         {"Form71", nullptr},
         {"Form81", nullptr},
-        {"Form10", nullptr},
+        {"Form10", [] { return static_cast<Formular*>(&Form10()); }},
         {"Form68", nullptr},
         {"Form74", nullptr},
         {"Form72", nullptr},
         {"Form73", nullptr},
-        {"Form80", nullptr},
+        {"Form80", [] { return static_cast<Formular*>(&Form80()); }},
         {"Form85", nullptr},
         {"Form77", nullptr},
-        {"Form67", nullptr},
+        {"Form67", [] { return static_cast<Formular*>(&Form67()); }},
         {"Form61", nullptr},
         {"Form44", nullptr},
         {"Form82", nullptr},
@@ -813,6 +819,7 @@ std::vector<std::string> VytvoritOknaProgramu()
         OknaProgramu().push_back(okno);
         vytvorena.push_back(jmeno);
     }
+    DalsiOkna().Form21 = [] { ZobrazModalne(Form21()); };
     return vytvorena;
 }
 
