@@ -160,13 +160,15 @@ void VelkyText::Kopirovat() const
 {
     if (!JeVyber()) return;
     // The text goes to the clipboard as UTF-8 bytes: half the memory of a
-    // Qt string, which a large selection needs.
+    // Qt string, which a large selection needs. Room for every line as long
+    // as the longest one seen is reserved first (pages never written cost
+    // nothing), so the text is not moved while it grows; the rest is given
+    // back at the end.
     QByteArray text;
-    const int radku = std::abs(kurzor_.radek - kotva_.radek) + 1;
-    std::size_t znaku = 0;
-    for (const auto& [i, radek] : radky_) znaku += static_cast<std::size_t>(radek.size());
-    if (!radky_.empty()) text.reserve(static_cast<qsizetype>(znaku / radky_.size() + 2) * radku);
+    const qsizetype radku = std::abs(kurzor_.radek - kotva_.radek) + 1;
+    text.reserve(radku * (nejdelsi_ + nejdelsi_ / 16 + 2));
     PridejVyber(text);
+    text.squeeze();
     auto* data = new QMimeData;
     data->setData(QStringLiteral("text/plain"), text);
     data->setData(QStringLiteral("text/plain;charset=utf-8"), text);
