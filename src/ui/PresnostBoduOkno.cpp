@@ -1,9 +1,7 @@
 #include "ui/PresnostBoduOkno.h"
 
-#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "core/Globalni.h"
@@ -20,20 +18,6 @@ constexpr int kCtrlA = 16449;
 constexpr int kCtrlD = 16452;
 constexpr int kCtrlC = 16451;
 constexpr int kMinimalniVyska = 227;
-
-// Header geometry: three label rows above the grid's columns.
-constexpr int kVyskaZahlavi = 17;
-
-QLabel* ZahlaviLabel(QWidget* rodic, const char* jmeno, int x, int y, int w, int h)
-{
-    auto* l = new QLabel(rodic);
-    l->setObjectName(QLatin1String(jmeno));
-    l->setFrameShape(QFrame::Panel);
-    l->setFrameShadow(QFrame::Raised);
-    l->setAlignment(Qt::AlignCenter);
-    l->setGeometry(x, y, w, h);
-    return l;
-}
 
 }  // namespace
 
@@ -66,24 +50,15 @@ void OknoPresnostiBodu::VytvorOvladace(const std::array<const char*, 6>& sloupce
     // Header: "Point" / "Number" over column 0, the title over the three
     // value columns with their names and units below, a filler above the
     // scroll bar.
-    const int ram = StringGrid1->frameWidth();
-    const int sirkaPosuvniku = StringGrid1->verticalScrollBar()->sizeHint().width();
-    const int s0 = SirkaSloupceTabulky(TypTabulkySouradnic, 0);
-    const int s = SirkaSloupceTabulky(TypTabulkySouradnic, 1);
-    Panel2 = new QWidget(this);
-    Panel2->setObjectName(QStringLiteral("Panel2"));
-    Panel2->setFixedHeight(3 * kVyskaZahlavi);
-    const int h = kVyskaZahlavi;
-    const int x1 = ram + s0;
-    Label_BOD = ZahlaviLabel(Panel2, "Label_BOD", 0, 0, x1, h);
-    Label_bod_cislo = ZahlaviLabel(Panel2, "Label_bod_cislo", 0, h, x1, 2 * h);
-    Label_SRD = ZahlaviLabel(Panel2, "Label_SRD", x1, 0, 3 * s, h);
-    for (int i = 0; i < 3; ++i) {
-        sloupce_[static_cast<std::size_t>(i)] = ZahlaviLabel(Panel2, sloupce[static_cast<std::size_t>(i)], x1 + i * s, h, s, h);
-        sloupce_[static_cast<std::size_t>(i + 3)] =
-            ZahlaviLabel(Panel2, sloupce[static_cast<std::size_t>(i + 3)], x1 + i * s, 2 * h, s, h);
-    }
-    Label_doplnek = ZahlaviLabel(Panel2, "Label_doplnek", x1 + 3 * s, 0, sirkaPosuvniku + ram, 3 * h);
+    Panel2 = VytvorZahlaviTabulky(this, StringGrid1,
+                                  {"Label_BOD", "Label_bod_cislo", "Label_SRD", sloupce[0], sloupce[1], sloupce[2],
+                                   sloupce[3], sloupce[4], sloupce[5]});
+    const auto label = [this](const char* jmeno) { return Panel2->findChild<QLabel*>(QLatin1String(jmeno)); };
+    Label_BOD = label("Label_BOD");
+    Label_bod_cislo = label("Label_bod_cislo");
+    Label_SRD = label("Label_SRD");
+    Label_doplnek = label("Label_doplnek");
+    for (std::size_t i = 0; i < sloupce.size(); ++i) sloupce_[i] = label(sloupce[i]);
 
     Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
@@ -100,9 +75,7 @@ void OknoPresnostiBodu::VytvorOvladace(const std::array<const char*, 6>& sloupce
 
 int OknoPresnostiBodu::PevnaSirka() const
 {
-    const int ramOkna = frameGeometry().width() - geometry().width();
-    const int sirkaPosuvniku = StringGrid1->verticalScrollBar()->sizeHint().width();
-    return ramOkna + Label_doplnek->x() + StringGrid1->frameWidth() + sirkaPosuvniku;
+    return PevnaSirkaOknaTabulky(this, StringGrid1);
 }
 
 // ---------------------------------------------------------------- grid
@@ -115,48 +88,8 @@ void OknoPresnostiBodu::PripojMrizku()
     };
     StringGrid1->OnTopLeftChanged = [this] { ObnovTabulku(); };
     StringGrid1->OnSelectCell = [this](int, int radek) { vyber.aktualni = radek; };
-    StringGrid1->OnKeyDown = [this](int& klavesa, Qt::KeyboardModifiers m) {
-        if (!ExistujiGlobalniObjekty()) return;
-        const bool ctrl = m.testFlag(Qt::ControlModifier);
-        TklavesaVyberu k;
-        if (klavesa == Qt::Key_Escape) {
-            klavesa = 0;
-            Close();
-            return;
-        }
-        if ((klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) && !ctrl) {
-            k = TklavesaVyberu::enter;
-        } else if (klavesa == Qt::Key_Space && !ctrl) {
-            k = TklavesaVyberu::mezernik;
-        } else if (klavesa == Qt::Key_A && ctrl) {
-            k = TklavesaVyberu::vse;
-        } else if (klavesa == Qt::Key_D && ctrl) {
-            k = TklavesaVyberu::nic;
-        } else {
-            return;
-        }
-        klavesa = 0;
-        VyberKlavesou(vyber.hromadny, *souradniceOkno, StringGrid1->Row(), k);
-        StringGrid1->Repaint();
-    };
-    StringGrid1->OnMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
-        if (b != Qt::LeftButton || !ExistujiGlobalniObjekty()) return;
-        StringGrid1->Repaint();
-        OmezKurzorNaTabulku(StringGrid1);
-        int sloupec = -1, radek = -1;
-        StringGrid1->MouseToCell(x, y, sloupec, radek);
-        VyberMysiStisk(vyber.hromadny, *souradniceOkno, mys_, radek, m.testFlag(Qt::ControlModifier),
-                       m.testFlag(Qt::ShiftModifier));
-        StringGrid1->Repaint();
-    };
-    StringGrid1->OnMouseMove = [this](Qt::MouseButtons b, Qt::KeyboardModifiers m, int x, int y) {
-        if (!b.testFlag(Qt::LeftButton) || !ExistujiGlobalniObjekty()) return;
-        int sloupec = -1, radek = -1;
-        StringGrid1->MouseToCell(x, y, sloupec, radek);
-        VyberMysiTah(vyber.hromadny, *souradniceOkno, mys_, radek, m.testFlag(Qt::ControlModifier),
-                     m.testFlag(Qt::ShiftModifier));
-        StringGrid1->Repaint();
-    };
+    PripojGestaVyberu(
+        StringGrid1, [] { return ExistujiGlobalniObjekty() ? souradniceOkno : nullptr; }, vyber.hromadny, mys_, {});
 }
 
 void OknoPresnostiBodu::ObnovTabulku()

@@ -2,13 +2,11 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPointer>
-#include <QScrollBar>
 #include <QTimer>
 
 #include <array>
@@ -56,11 +54,6 @@ constexpr int kCtrlC = 16451;
 constexpr int kCtrlA = 16449;
 constexpr int kCtrlD = 16452;
 
-// Header geometry: three label rows above the grid's columns.
-constexpr int kVyskaZahlavi = 17;
-constexpr int kSloupec0 = 99;
-constexpr int kSloupec = 130;
-
 // Items that need a window of another unit, and that window's opener.
 using TclenOkna = std::function<void()> TdalsiOkna::*;
 
@@ -73,16 +66,6 @@ QLabel* NovyLabel(QWidget* rodic, const char* jmeno)
 {
     auto* l = new QLabel(rodic);
     l->setObjectName(QLatin1String(jmeno));
-    return l;
-}
-
-QLabel* ZahlaviLabel(QWidget* rodic, const char* jmeno, int x, int y, int w, int h)
-{
-    QLabel* l = NovyLabel(rodic, jmeno);
-    l->setFrameShape(QFrame::Panel);
-    l->setFrameShadow(QFrame::Raised);
-    l->setAlignment(Qt::AlignCenter);
-    l->setGeometry(x, y, w, h);
     return l;
 }
 
@@ -214,23 +197,16 @@ void TForm65::VytvorOvladace()
     // Header: "Point" / "Number" over column 0, "Coordinates" over the three
     // coordinate columns with the axis names and units below, a filler above
     // the scroll bar.
-    const int ram = StringGrid3->frameWidth();
-    const int sirkaPosuvniku = StringGrid3->verticalScrollBar()->sizeHint().width();
-    Panel2 = new QWidget(this);
-    Panel2->setObjectName(QStringLiteral("Panel2"));
-    Panel2->setFixedHeight(3 * kVyskaZahlavi);
-    const int h = kVyskaZahlavi;
-    const int x1 = ram + kSloupec0;
-    Label_BOD = ZahlaviLabel(Panel2, "Label_BOD", 0, 0, x1, h);
-    Label_bod_cislo = ZahlaviLabel(Panel2, "Label_bod_cislo", 0, h, x1, 2 * h);
-    Label_SRD = ZahlaviLabel(Panel2, "Label_SRD", x1, 0, 3 * kSloupec, h);
-    Label_srd_X = ZahlaviLabel(Panel2, "Label_srd_X", x1, h, kSloupec, h);
-    Label_srd_Y = ZahlaviLabel(Panel2, "Label_srd_Y", x1 + kSloupec, h, kSloupec, h);
-    Label_srd_Z = ZahlaviLabel(Panel2, "Label_srd_Z", x1 + 2 * kSloupec, h, kSloupec, h);
-    Label_srd_X_jdn = ZahlaviLabel(Panel2, "Label_srd_X_jdn", x1, 2 * h, kSloupec, h);
-    Label_srd_Y_jdn = ZahlaviLabel(Panel2, "Label_srd_Y_jdn", x1 + kSloupec, 2 * h, kSloupec, h);
-    Label_srd_Z_jdn = ZahlaviLabel(Panel2, "Label_srd_Z_jdn", x1 + 2 * kSloupec, 2 * h, kSloupec, h);
-    Label_doplnek = ZahlaviLabel(Panel2, "Label_doplnek", x1 + 3 * kSloupec, 0, sirkaPosuvniku + ram, 3 * h);
+    Panel2 = VytvorZahlaviTabulky(this, StringGrid3,
+                                  {"Label_BOD", "Label_bod_cislo", "Label_SRD", "Label_srd_X", "Label_srd_Y",
+                                   "Label_srd_Z", "Label_srd_X_jdn", "Label_srd_Y_jdn", "Label_srd_Z_jdn"});
+    const std::pair<QLabel**, const char*> zahlavi[] = {
+        {&Label_BOD, "Label_BOD"},     {&Label_bod_cislo, "Label_bod_cislo"}, {&Label_SRD, "Label_SRD"},
+        {&Label_srd_X, "Label_srd_X"}, {&Label_srd_Y, "Label_srd_Y"},         {&Label_srd_Z, "Label_srd_Z"},
+        {&Label_srd_X_jdn, "Label_srd_X_jdn"}, {&Label_srd_Y_jdn, "Label_srd_Y_jdn"},
+        {&Label_srd_Z_jdn, "Label_srd_Z_jdn"}, {&Label_doplnek, "Label_doplnek"},
+    };
+    for (const auto& [label, jmeno] : zahlavi) *label = Panel2->findChild<QLabel*>(QLatin1String(jmeno));
 
     Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
@@ -251,11 +227,7 @@ void TForm65::VytvorOvladace()
 
 int TForm65::PevnaSirka() const
 {
-    // Frame of the window, then the client: the header up to the filler, the
-    // grid's right frame and the scroll bar.
-    const int ramOkna = frameGeometry().width() - geometry().width();
-    const int sirkaPosuvniku = StringGrid3->verticalScrollBar()->sizeHint().width();
-    return ramOkna + Label_doplnek->x() + StringGrid3->frameWidth() + sirkaPosuvniku;
+    return PevnaSirkaOknaTabulky(this, StringGrid3);
 }
 
 // ---------------------------------------------------------------- grid
@@ -274,51 +246,9 @@ void TForm65::PripojMrizku()
     };
     StringGrid3->OnTopLeftChanged = [this] { ObnovTabulku(); };
     StringGrid3->OnSelectCell = [](int, int radek) { vyberHlavni.aktualni = radek; };
-    StringGrid3->OnKeyDown = [this](int& klavesa, Qt::KeyboardModifiers m) {
-        if (!ExistujiGlobalniObjekty()) return;
-        const bool ctrl = m.testFlag(Qt::ControlModifier);
-        TklavesaVyberu k;
-        if (klavesa == Qt::Key_Escape) {
-            klavesa = 0;
-            Close();
-            return;
-        }
-        if ((klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) && !ctrl) {
-            k = TklavesaVyberu::enter;
-        } else if (klavesa == Qt::Key_Space && !ctrl) {
-            k = TklavesaVyberu::mezernik;
-        } else if (klavesa == Qt::Key_A && ctrl) {
-            k = TklavesaVyberu::vse;
-        } else if (klavesa == Qt::Key_D && ctrl) {
-            k = TklavesaVyberu::nic;
-        } else {
-            return;
-        }
-        klavesa = 0;
-        VyberKlavesou(vyberHlavni.hromadny, *souradniceHlavni, StringGrid3->Row(), k);
-        StringGrid3->Repaint();
-        ObnovStavVyberu();
-    };
-    StringGrid3->OnMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
-        if (b != Qt::LeftButton || !ExistujiGlobalniObjekty()) return;
-        StringGrid3->Repaint();
-        OmezKurzorNaTabulku(StringGrid3);
-        int sloupec = -1, radek = -1;
-        StringGrid3->MouseToCell(x, y, sloupec, radek);
-        VyberMysiStisk(vyberHlavni.hromadny, *souradniceHlavni, mys_, radek, m.testFlag(Qt::ControlModifier),
-                       m.testFlag(Qt::ShiftModifier));
-        StringGrid3->Repaint();
-        ObnovStavVyberu();
-    };
-    StringGrid3->OnMouseMove = [this](Qt::MouseButtons b, Qt::KeyboardModifiers m, int x, int y) {
-        if (!b.testFlag(Qt::LeftButton) || !ExistujiGlobalniObjekty()) return;
-        int sloupec = -1, radek = -1;
-        StringGrid3->MouseToCell(x, y, sloupec, radek);
-        VyberMysiTah(vyberHlavni.hromadny, *souradniceHlavni, mys_, radek, m.testFlag(Qt::ControlModifier),
-                     m.testFlag(Qt::ShiftModifier));
-        StringGrid3->Repaint();
-        ObnovStavVyberu();
-    };
+    PripojGestaVyberu(
+        StringGrid3, [] { return ExistujiGlobalniObjekty() ? souradniceHlavni : nullptr; }, vyberHlavni.hromadny,
+        mys_, [this] { ObnovStavVyberu(); });
 }
 
 void TForm65::ObnovTabulku()

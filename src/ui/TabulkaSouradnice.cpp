@@ -1,5 +1,9 @@
 #include "ui/TabulkaSouradnice.h"
 
+#include <QFrame>
+#include <QLabel>
+#include <QScrollBar>
+
 #include <algorithm>
 #include <cmath>
 
@@ -10,6 +14,7 @@
 #include "numerics/TextPole.h"
 #include "points/SouradniceSoubor.h"
 #include "ui/layer/Bunky.h"
+#include "ui/layer/Formular.h"
 #include "ui/layer/Mrizka.h"
 #include "ui/layer/OknoPomocne.h"
 
@@ -508,6 +513,115 @@ void VyberKlavesou(TboolVector& vyber, const Tsouradnice& souradnice, int aktual
         case TklavesaVyberu::nic: ZrusVyber(vyber); break;
     }
     OpravVyberSouradnic(vyber, souradnice);
+}
+
+void PripojGestaVyberu(Mrizka* mrizka, std::function<Tsouradnice*()> seznam, TboolVector& vyber,
+                       TvyberMysi& mys, std::function<void()> poZmene)
+{
+    TboolVector* v = &vyber;
+    TvyberMysi* m = &mys;
+    const auto poZmeneVyberu = [mrizka, poZmene] {
+        mrizka->Repaint();
+        if (poZmene) poZmene();
+    };
+    mrizka->OnKeyDown = [mrizka, seznam, v, poZmeneVyberu](int& klavesa, Qt::KeyboardModifiers mod) {
+        Tsouradnice* s = seznam();
+        if (s == nullptr) return;
+        const bool ctrl = mod.testFlag(Qt::ControlModifier);
+        TklavesaVyberu k;
+        if (klavesa == Qt::Key_Escape) {
+            klavesa = 0;
+            if (auto* okno = qobject_cast<Formular*>(mrizka->window())) okno->Close();
+            return;
+        }
+        if ((klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) && !ctrl) {
+            k = TklavesaVyberu::enter;
+        } else if (klavesa == Qt::Key_Space && !ctrl) {
+            k = TklavesaVyberu::mezernik;
+        } else if (klavesa == Qt::Key_A && ctrl) {
+            k = TklavesaVyberu::vse;
+        } else if (klavesa == Qt::Key_D && ctrl) {
+            k = TklavesaVyberu::nic;
+        } else {
+            return;
+        }
+        klavesa = 0;
+        VyberKlavesou(*v, *s, mrizka->Row(), k);
+        poZmeneVyberu();
+    };
+    mrizka->OnMouseDown = [mrizka, seznam, v, m, poZmeneVyberu](Qt::MouseButton b, Qt::KeyboardModifiers mod, int x,
+                                                                int y) {
+        Tsouradnice* s = seznam();
+        if (b != Qt::LeftButton || s == nullptr) return;
+        mrizka->Repaint();
+        OmezKurzorNaTabulku(mrizka);
+        int sloupec = -1, radek = -1;
+        mrizka->MouseToCell(x, y, sloupec, radek);
+        VyberMysiStisk(*v, *s, *m, radek, mod.testFlag(Qt::ControlModifier), mod.testFlag(Qt::ShiftModifier));
+        poZmeneVyberu();
+    };
+    mrizka->OnMouseMove = [mrizka, seznam, v, m, poZmeneVyberu](Qt::MouseButtons b, Qt::KeyboardModifiers mod, int x,
+                                                                int y) {
+        Tsouradnice* s = seznam();
+        if (!b.testFlag(Qt::LeftButton) || s == nullptr) return;
+        int sloupec = -1, radek = -1;
+        mrizka->MouseToCell(x, y, sloupec, radek);
+        VyberMysiTah(*v, *s, *m, radek, mod.testFlag(Qt::ControlModifier), mod.testFlag(Qt::ShiftModifier));
+        poZmeneVyberu();
+    };
+}
+
+// ---------------------------------------------------------------- grid window parts
+
+namespace {
+
+// Header geometry: three label rows above the grid's columns.
+constexpr int kVyskaZahlavi = 17;
+
+QLabel* ZahlaviLabel(QWidget* rodic, const char* jmeno, int x, int y, int w, int h)
+{
+    auto* l = new QLabel(rodic);
+    l->setObjectName(QLatin1String(jmeno));
+    l->setFrameShape(QFrame::Panel);
+    l->setFrameShadow(QFrame::Raised);
+    l->setAlignment(Qt::AlignCenter);
+    l->setGeometry(x, y, w, h);
+    return l;
+}
+
+int SirkaPosuvniku(const Mrizka* mrizka)
+{
+    return mrizka->verticalScrollBar()->sizeHint().width();
+}
+
+}  // namespace
+
+QWidget* VytvorZahlaviTabulky(QWidget* rodic, const Mrizka* mrizka, const std::array<const char*, 9>& jmena)
+{
+    auto* panel = new QWidget(rodic);
+    panel->setObjectName(QStringLiteral("Panel2"));
+    panel->setFixedHeight(3 * kVyskaZahlavi);
+    const int h = kVyskaZahlavi;
+    const int ram = mrizka->frameWidth();
+    const int s = SirkaSloupceTabulky(TypTabulkySouradnic, 1);
+    const int x1 = ram + SirkaSloupceTabulky(TypTabulkySouradnic, 0);
+    ZahlaviLabel(panel, jmena[0], 0, 0, x1, h);
+    ZahlaviLabel(panel, jmena[1], 0, h, x1, 2 * h);
+    ZahlaviLabel(panel, jmena[2], x1, 0, 3 * s, h);
+    for (std::size_t i = 0; i < 3; ++i) {
+        const int x = x1 + static_cast<int>(i) * s;
+        ZahlaviLabel(panel, jmena[3 + i], x, h, s, h);
+        ZahlaviLabel(panel, jmena[6 + i], x, 2 * h, s, h);
+    }
+    ZahlaviLabel(panel, "Label_doplnek", x1 + 3 * s, 0, SirkaPosuvniku(mrizka) + ram, 3 * h);
+    return panel;
+}
+
+int PevnaSirkaOknaTabulky(const QWidget* okno, const Mrizka* mrizka)
+{
+    const QLabel* doplnek = okno->findChild<QLabel*>(QStringLiteral("Label_doplnek"));
+    const int ramOkna = okno->frameGeometry().width() - okno->geometry().width();
+    return ramOkna + (doplnek != nullptr ? doplnek->x() : 0) + mrizka->frameWidth() + SirkaPosuvniku(mrizka);
 }
 
 // ---------------------------------------------------------------- painting

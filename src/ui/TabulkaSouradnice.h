@@ -28,6 +28,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 
 #include <QRect>
@@ -35,6 +36,8 @@
 #include "core/Vyber.h"
 #include "numerics/Zaklad.h"
 #include "points/Souradnice.h"
+
+class QWidget;
 
 namespace sitmera {
 
@@ -218,6 +221,28 @@ enum class TklavesaVyberu {
     nic,       // Ctrl+D: clear all
 };
 void VyberKlavesou(TboolVector& vyber, const Tsouradnice& souradnice, int aktualni, TklavesaVyberu klavesa);
+
+// Wires these gestures to a grid: Enter, Space, Ctrl+A and Ctrl+D as above,
+// Esc closes the grid's window, a left-button click and drag select rows.
+// seznam gives the list the grid shows (null: nothing to select yet);
+// poZmene (may be empty) runs after every change of the selection, after
+// the grid has repainted.
+void PripojGestaVyberu(Mrizka* mrizka, std::function<Tsouradnice*()> seznam, TboolVector& vyber,
+                       TvyberMysi& mys, std::function<void()> poZmene);
+
+// ---------------------------------------------------------------- grid window parts
+
+// The header above a point grid (the four columns of type 1 and a filler
+// above the scroll bar), three label rows high: jmena[0] over column 0 and
+// jmena[1] below it over two rows; jmena[2] over columns 1 to 3, their names
+// jmena[3..5] below and their units jmena[6..8] below those; the filler
+// "Label_doplnek" at the right, over all three rows. Returns the panel
+// ("Panel2"); the labels are its children named as given.
+QWidget* VytvorZahlaviTabulky(QWidget* rodic, const Mrizka* mrizka, const std::array<const char*, 9>& jmena);
+
+// The fixed outer width of a grid window (pixels): the window's frame, the
+// header up to its filler, the grid's right frame and a vertical scroll bar.
+int PevnaSirkaOknaTabulky(const QWidget* okno, const Mrizka* mrizka);
 
 // ---------------------------------------------------------------- painting
 

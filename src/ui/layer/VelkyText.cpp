@@ -1,7 +1,6 @@
 #include "ui/layer/VelkyText.h"
 
 #include <QClipboard>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -39,11 +38,7 @@ bool JeMezera(QChar z)
 VelkyText::VelkyText(const QString& jmeno, QWidget* rodic) : QAbstractScrollArea(rodic)
 {
     setObjectName(jmeno);
-    QFont pismo(QStringLiteral("Courier New"));
-    pismo.setStyleHint(QFont::TypeWriter);
-    pismo.setFixedPitch(true);
-    if (!QFontInfo(pismo).fixedPitch()) pismo = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    setFont(pismo);
+    setFont(PismoPevneSirky());
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setFocusPolicy(Qt::StrongFocus);

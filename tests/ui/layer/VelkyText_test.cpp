@@ -46,20 +46,26 @@ protected:
         text->setFocus();
     }
 
-    // Lines of uneven length, some with a non-ASCII letter and blanks; the
-    // whole text as the view stands for it.
+    // Lines of uneven length with a non-ASCII letter and blanks, made on
+    // demand; for a short text also the whole text as the view stands for it.
+    static std::string RadekTextu(int i)
+    {
+        return "ř" + std::to_string(i) + std::string(static_cast<std::size_t>(i % 7), 'x') + " ab " +
+               std::to_string(i % 1000 * 3);
+    }
+
     void NastavRadky(int pocet)
     {
-        radky.clear();
-        for (int i = 0; i < pocet; ++i)
-            radky.push_back("ř" + std::to_string(i) + std::string(static_cast<std::size_t>(i % 7), 'x') + " ab " +
-                            std::to_string(i * i));
         text->NastavZdroj(pocet, [this](int i) {
             ++dotazu;
-            return radky[static_cast<std::size_t>(i)];
+            return RadekTextu(i);
         });
+        radky.clear();
         cely.clear();
-        for (std::size_t i = 0; i < radky.size(); ++i) cely += (i > 0 ? "\r\n" : "") + radky[i];
+        for (int i = 0; i < pocet && pocet <= 1000; ++i) {
+            radky.push_back(RadekTextu(i));
+            cely += (i > 0 ? "\r\n" : "") + radky.back();
+        }
     }
 
     // Byte offset of a position (line, column in characters) in the whole text.
