@@ -558,9 +558,9 @@ TEST_F(HlavniOknoTest, TheProcessingLabelIsHiddenAfterEveryCommand)
         {"Porovnat1", &TForm65::Porovnat1Click},       {"TransformaceEpocha1", &TForm65::TransformaceEpocha1Click},
         {"Cestina1", &TForm65::Cestina1Click},         {"Anglictina1", &TForm65::Anglictina1Click},
     };
-    for (const auto& [jmeno, prikaz] : prikazy) {
-        SpustPrikaz(okno.get(), [&] { (okno.get()->*prikaz)(); });
-        EXPECT_FALSE(Zpracovani()) << jmeno;
+    for (const auto& p : prikazy) {
+        SpustPrikaz(okno.get(), [&] { (okno.get()->*p.second)(); });
+        EXPECT_FALSE(Zpracovani()) << p.first;
     }
     // Cancelled dialogs.
     Obsluz("Form4", [](Formular& f) { static_cast<TForm4&>(f).Button1->click(); });
