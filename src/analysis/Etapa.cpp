@@ -131,13 +131,21 @@ std::string Tetapa::Nazev(const Tjazyk& jazyk, bool vcetneSouboru, std::uint8_t 
 const std::string& Tetapa::kovariancniMaticeStr() const
 {
     if (!kovariancniMaticeStrPlatna_) {
-        // An inconsistent epoch (a matrix shorter than 3u) shows what it has.
-        std::size_t n = pocetBoduUrcovanych > 0 ? 3 * static_cast<std::size_t>(pocetBoduUrcovanych) : 0;
-        n = std::min(n, maticeKovariancni.size());
-        kovariancniMaticeStr_ = SymetrickaMaticeNaText(maticeKovariancni, static_cast<int>(n));
+        kovariancniMaticeStr_ = SymetrickaMaticeNaText(maticeKovariancni, RadkuKovariancniMatice());
         kovariancniMaticeStrPlatna_ = true;
     }
     return kovariancniMaticeStr_;
+}
+
+int Tetapa::RadkuKovariancniMatice() const
+{
+    const std::size_t n = pocetBoduUrcovanych > 0 ? 3 * static_cast<std::size_t>(pocetBoduUrcovanych) : 0;
+    return static_cast<int>(std::min(n, maticeKovariancni.size()));
+}
+
+std::string Tetapa::RadekKovariancniMatice(int i) const
+{
+    return SymetrickaMaticeRadekNaText(maticeKovariancni, RadkuKovariancniMatice(), i);
 }
 
 void Tetapa::KovariancniMatice2str()

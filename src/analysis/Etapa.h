@@ -127,6 +127,12 @@ public:
     // and keeps it until the matrix changes again. Every reader sees the same
     // text as if it had been built at once.
     const std::string& kovariancniMaticeStr() const;
+    // Rows of that table: 3u, or fewer when the matrix is shorter (an
+    // inconsistent epoch shows what it has).
+    int RadkuKovariancniMatice() const;
+    // Row i of that table without its CR LF, formatted from the matrix alone
+    // (the table need not be built): line i of kovariancniMaticeStr().
+    std::string RadekKovariancniMatice(int i) const;
     // Builds the table now from maticeKovariancni (replacing a kept one).
     void KovariancniMatice2str();
     // Tells the epoch that maticeKovariancni or pocetBoduUrcovanych has

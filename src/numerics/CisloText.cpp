@@ -498,6 +498,21 @@ std::int64_t ZaokrouhliNaCele(Extended x)
 
 // ------------------------------------------------------------------ covariance text
 
+namespace {
+
+// Cells of row i of the mirrored n x n table, one blank between them.
+void PridejRadekSymetrickeMatice(std::string& s, const Tmatrix& m, int n, int i)
+{
+    const auto ui = static_cast<std::size_t>(i);
+    for (int j = 0; j < n; ++j) {
+        const auto uj = static_cast<std::size_t>(j);
+        PridejCislo(s, j <= i ? m[ui][uj] : m[uj][ui]);
+        if (j + 1 < n) s += ' ';
+    }
+}
+
+}  // namespace
+
 std::string SymetrickaMaticeNaText(const Tmatrix& m, int n)
 {
     if (n < 0) n = 0;
@@ -508,13 +523,24 @@ std::string SymetrickaMaticeNaText(const Tmatrix& m, int n)
     std::string s;
     s.reserve(static_cast<std::size_t>(n) * static_cast<std::size_t>(n) * 20);
     for (int i = 0; i < n; ++i) {
-        for (int j = 0; j < n; ++j) {
-            const int r = std::max(i, j), c = std::min(i, j);
-            PridejCislo(s, m[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]);
-            if (j + 1 < n) s += ' ';
-        }
+        PridejRadekSymetrickeMatice(s, m, n, i);
         s += "\r\n";
     }
+    return s;
+}
+
+std::string SymetrickaMaticeRadekNaText(const Tmatrix& m, int n, int i)
+{
+    if (i < 0 || i >= n) throw ChybaArgumentu("SymetrickaMaticeRadekNaText: row outside the table");
+    if (static_cast<int>(m.size()) < n) throw ChybaArgumentu("SymetrickaMaticeRadekNaText: matrix smaller than n");
+    // Row i reads m[i][0..i] and m[j][i] for j > i.
+    const auto ui = static_cast<std::size_t>(i);
+    bool kratky = m[ui].size() < ui + 1;
+    for (int j = i + 1; j < n && !kratky; ++j) kratky = m[static_cast<std::size_t>(j)].size() < ui + 1;
+    if (kratky) throw ChybaArgumentu("SymetrickaMaticeRadekNaText: row too short");
+    std::string s;
+    s.reserve(static_cast<std::size_t>(n) * 20);
+    PridejRadekSymetrickeMatice(s, m, n, i);
     return s;
 }
 

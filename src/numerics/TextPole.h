@@ -177,6 +177,11 @@ std::string LegendaSloupcu(const TtextVektor& nadpisy, const TtextVektor& druhe,
 // holds i+1 values), the upper half mirrored, one blank between cells and
 // CR LF after every row.
 std::string SymetrickaMaticeNaText(const Tmatrix& m, int n);
+// Row i (0 <= i < n) of that table without its CR LF, read from the matrix
+// alone (a view that shows the table a screen at a time formats its rows
+// with this). Throws ChybaArgumentu for a row outside the table or a matrix
+// too small for it.
+std::string SymetrickaMaticeRadekNaText(const Tmatrix& m, int n, int i);
 // The n(n+1)/2 stored values column by column (column j: rows j .. n-1), each
 // by CisloNaText; CR LF after every k-th value, one blank after the others;
 // no blank or line end at the end. Throws ChybaArgumentu for k < 1 or a

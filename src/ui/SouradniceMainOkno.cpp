@@ -38,6 +38,12 @@
 #include "ui/layer/UlozitOkno.h"
 #include "ui/VyberSouradniceFixOkno.h"
 #include "ui/VyberSouradniceOkno.h"
+#include "ui/ElipsoidyChybOkno.h"
+#include "ui/EtapaInfoOkno.h"
+#include "ui/EtapaTransformovanaInfoOkno.h"
+#include "ui/KovariancniMaticeOkno.h"
+#include "ui/OProgramuOkno.h"
+#include "ui/PriblizneSouradniceOkno.h"
 
 namespace sitmera {
 
@@ -671,8 +677,8 @@ std::vector<std::string> VytvoritOknaProgramu()
         {"Form84", nullptr},
         {"Form14", [] { return static_cast<Formular*>(&Form14()); }},
         {"Form55", [] { return static_cast<Formular*>(&Form55()); }},
-        {"Form24", nullptr},
-        {"Form21", nullptr},
+        {"Form24", [] { return static_cast<Formular*>(&Form24()); }},
+        {"Form21", [] { return static_cast<Formular*>(&Form21()); }},
         {"Form76", nullptr},
         {"Form70", nullptr},
         {"Form9", [] { return static_cast<Formular*>(&Form9()); }},
@@ -680,22 +686,22 @@ std::vector<std::string> VytvoritOknaProgramu()
         {"Form4", [] { return static_cast<Formular*>(&Form4()); }},
         {"Form3", [] { return static_cast<Formular*>(&Form3()); }},
         {"Form83", [] { return static_cast<Formular*>(&Form83()); }},
-        {"Form36", nullptr},
+        {"Form36", [] { return static_cast<Formular*>(&Form36()); }},
         {"Form69", [] { return static_cast<Formular*>(&Form69()); }},
         {"Form75", nullptr},
         {"Form66", [] { return static_cast<Formular*>(&Form66()); }},
         {"Form78", [] { return static_cast<Formular*>(&Form78()); }},
         {"Form71", nullptr},
         {"Form81", nullptr},
-        {"Form10", nullptr},
+        {"Form10", [] { return static_cast<Formular*>(&Form10()); }},
         {"Form68", [] { return static_cast<Formular*>(&Form68()); }},
         {"Form74", nullptr},
         {"Form72", [] { return static_cast<Formular*>(&Form72()); }},
         {"Form73", [] { return static_cast<Formular*>(&Form73()); }},
-        {"Form80", nullptr},
+        {"Form80", [] { return static_cast<Formular*>(&Form80()); }},
         {"Form85", nullptr},
         {"Form77", [] { return static_cast<Formular*>(&Form77()); }},
-        {"Form67", nullptr},
+        {"Form67", [] { return static_cast<Formular*>(&Form67()); }},
         {"Form61", [] { return static_cast<Formular*>(&Form61()); }},
         {"Form44", [] { return static_cast<Formular*>(&Form44()); }},
         {"Form82", [] { return static_cast<Formular*>(&Form82()); }},
@@ -722,12 +728,29 @@ void PropojitOkna()
     DalsiOkna().Form61 = [] { ZobrazModalne(Form61()); };
     DalsiOkna().Form78 = [] { ZobrazModalne(Form78()); };
     DalsiOkna().Form77 = [] { ZobrazModalne(Form77()); };
+    DalsiOkna().Form21 = [] { ZobrazModalne(Form21()); };
     // The epoch window's commands; the network graph is modeless.
+    // The deviation and ellipsoid windows take the caption their opener gives.
+    const auto sNadpisem = [](Formular& okno) {
+        return [&okno](const std::string& nadpis) {
+            okno.setWindowTitle(Q(nadpis));
+            ZobrazModalne(okno);
+        };
+    };
     TdalsiOknaEtapy& etapa = DalsiOknaEtapy();
+    etapa.Form67 = [] { ZobrazModalne(Form67()); };
+    etapa.Form80 = [] { ZobrazModalne(Form80()); };
+    etapa.Form36 = [] { ZobrazModalne(Form36()); };
+    etapa.Form10 = sNadpisem(Form10());
+    etapa.Form24 = sNadpisem(Form24());
     etapa.Form44 = [] { ZobrazNemodalne(Form44()); };
     etapa.Form44Zobrazeno = [] { return Form44().isVisible(); };
     etapa.Form44UpdateDat = [] { Form44().UpdateDat(); };
     etapa.Form44Zavrit = [] { Form44().Close(); };
+    // The displacement window's commands.
+    TdalsiOknaPosuny& posuny = DalsiOknaPosuny();
+    posuny.Form24 = sNadpisem(Form24());
+    posuny.Form80 = [] { ZobrazModalne(Form80()); };
 }
 
 void ZrusitOknaProgramu()

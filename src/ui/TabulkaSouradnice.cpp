@@ -581,6 +581,38 @@ void PripojVyberTabulky(Mrizka* mrizka, TvyberMysi& mys, const TvyberTabulky& vy
     };
 }
 
+// ---------------------------------------------------------------- grid window parts
+
+namespace {
+
+// Header geometry: three label rows above the grid's columns.
+constexpr int kVyskaZahlavi = 17;
+
+}  // namespace
+
+QWidget* VytvorZahlaviTabulky(QWidget* rodic, const Mrizka* mrizka, const std::array<const char*, 9>& jmena,
+                              int typTabulky)
+{
+    auto* panel = new QWidget(rodic);
+    panel->setObjectName(QStringLiteral("Panel2"));
+    panel->setFixedHeight(3 * kVyskaZahlavi);
+    const int h = kVyskaZahlavi;
+    const int ram = mrizka->frameWidth();
+    const int s = SirkaSloupceTabulky(typTabulky, 1);
+    const int x1 = ram + SirkaSloupceTabulky(typTabulky, 0);
+    ZahlaviLabel(panel, jmena[0], 0, 0, x1, h);
+    ZahlaviLabel(panel, jmena[1], 0, h, x1, 2 * h);
+    ZahlaviLabel(panel, jmena[2], x1, 0, 3 * s, h);
+    for (std::size_t i = 0; i < 3; ++i) {
+        const int x = x1 + static_cast<int>(i) * s;
+        ZahlaviLabel(panel, jmena[3 + i], x, h, s, h);
+        ZahlaviLabel(panel, jmena[6 + i], x, 2 * h, s, h);
+    }
+    const int sirkaPosuvniku = mrizka->verticalScrollBar()->sizeHint().width();
+    ZahlaviLabel(panel, "Label_doplnek", x1 + 3 * s, 0, sirkaPosuvniku + ram, 3 * h);
+    return panel;
+}
+
 // ---------------------------------------------------------------- painting
 
 namespace {
@@ -676,13 +708,6 @@ void KresliBunkuVstup(Platno& c, const Tsouradnice& souradnice, const TboolVecto
 
 // ---------------------------------------------------------------- window controls
 
-namespace {
-
-// Header geometry: three label rows above the grid's columns.
-constexpr int kVyskaZahlavi = 17;
-
-}  // namespace
-
 TovladaceSouradnic VytvorOvladaceSouradnic(QWidget& okno, int typTabulky)
 {
     TovladaceSouradnic o;
@@ -698,26 +723,21 @@ TovladaceSouradnic VytvorOvladaceSouradnic(QWidget& okno, int typTabulky)
     NastavVelikostTabulky(o.StringGrid3, 0, 4);
     for (int c = 0; c < 4; ++c) o.StringGrid3->SetColWidth(c, SirkaSloupceTabulky(typTabulky, c));
 
-    const int ram = o.StringGrid3->frameWidth();
-    const int sirkaPosuvniku = o.StringGrid3->verticalScrollBar()->sizeHint().width();
-    const int sloupec0 = SirkaSloupceTabulky(typTabulky, 0);
-    const int sloupec = SirkaSloupceTabulky(typTabulky, 1);
-    o.Panel2 = new QWidget(&okno);
-    o.Panel2->setObjectName(QStringLiteral("Panel2"));
-    o.Panel2->setFixedHeight(3 * kVyskaZahlavi);
-    const int h = kVyskaZahlavi;
-    const int x1 = ram + sloupec0;
-    QWidget* p = o.Panel2;
-    o.Label_BOD = ZahlaviLabel(p, "Label_BOD", 0, 0, x1, h);
-    o.Label_bod_cislo = ZahlaviLabel(p, "Label_bod_cislo", 0, h, x1, 2 * h);
-    o.Label_SRD = ZahlaviLabel(p, "Label_SRD", x1, 0, 3 * sloupec, h);
-    o.Label_srd_X = ZahlaviLabel(p, "Label_srd_X", x1, h, sloupec, h);
-    o.Label_srd_Y = ZahlaviLabel(p, "Label_srd_Y", x1 + sloupec, h, sloupec, h);
-    o.Label_srd_Z = ZahlaviLabel(p, "Label_srd_Z", x1 + 2 * sloupec, h, sloupec, h);
-    o.Label_srd_X_jdn = ZahlaviLabel(p, "Label_srd_X_jdn", x1, 2 * h, sloupec, h);
-    o.Label_srd_Y_jdn = ZahlaviLabel(p, "Label_srd_Y_jdn", x1 + sloupec, 2 * h, sloupec, h);
-    o.Label_srd_Z_jdn = ZahlaviLabel(p, "Label_srd_Z_jdn", x1 + 2 * sloupec, 2 * h, sloupec, h);
-    o.Label_doplnek = ZahlaviLabel(p, "Label_doplnek", x1 + 3 * sloupec, 0, sirkaPosuvniku + ram, 3 * h);
+    o.Panel2 = VytvorZahlaviTabulky(&okno, o.StringGrid3,
+                                    {"Label_BOD", "Label_bod_cislo", "Label_SRD", "Label_srd_X", "Label_srd_Y",
+                                     "Label_srd_Z", "Label_srd_X_jdn", "Label_srd_Y_jdn", "Label_srd_Z_jdn"},
+                                    typTabulky);
+    const auto label = [&o](const char* jmeno) { return o.Panel2->findChild<QLabel*>(QLatin1String(jmeno)); };
+    o.Label_BOD = label("Label_BOD");
+    o.Label_bod_cislo = label("Label_bod_cislo");
+    o.Label_SRD = label("Label_SRD");
+    o.Label_srd_X = label("Label_srd_X");
+    o.Label_srd_Y = label("Label_srd_Y");
+    o.Label_srd_Z = label("Label_srd_Z");
+    o.Label_srd_X_jdn = label("Label_srd_X_jdn");
+    o.Label_srd_Y_jdn = label("Label_srd_Y_jdn");
+    o.Label_srd_Z_jdn = label("Label_srd_Z_jdn");
+    o.Label_doplnek = label("Label_doplnek");
 
     o.Panel1 = new QWidget(&okno);
     o.Panel1->setObjectName(QStringLiteral("Panel1"));

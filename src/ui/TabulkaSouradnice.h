@@ -253,6 +253,17 @@ struct TvyberTabulky {
 };
 void PripojVyberTabulky(Mrizka* mrizka, TvyberMysi& mys, const TvyberTabulky& vyber);
 
+// ---------------------------------------------------------------- grid window parts
+
+// The header above a point grid (the four columns of the table type and a
+// filler above the scroll bar), three label rows high: jmena[0] over column 0 and
+// jmena[1] below it over two rows; jmena[2] over columns 1 to 3, their names
+// jmena[3..5] below and their units jmena[6..8] below those; the filler
+// "Label_doplnek" at the right, over all three rows. Returns the panel
+// ("Panel2"); the labels are its children named as given.
+QWidget* VytvorZahlaviTabulky(QWidget* rodic, const Mrizka* mrizka, const std::array<const char*, 9>& jmena,
+                              int typTabulky = TypTabulkySouradnic);
+
 // ---------------------------------------------------------------- painting
 
 // Cell of the main window's grid (type 1): pairs on alternating light blue

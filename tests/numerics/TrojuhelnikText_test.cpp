@@ -39,6 +39,11 @@ TEST(SymetrickaMaticeNaText, HorniPolovinaZrcadlena)
     EXPECT_EQ(SymetrickaMaticeNaText(Oznacena(3), 3), "11 21 31\r\n21 22 32\r\n31 32 33\r\n");
     EXPECT_EQ(SymetrickaMaticeNaText({{1}, {0.5L, 2}}, 2), "1 0.5\r\n0.5 2\r\n");
     EXPECT_EQ(SymetrickaMaticeNaText({}, 0), "");
+    // A row alone reads as that row of the whole table.
+    EXPECT_EQ(SymetrickaMaticeRadekNaText(Oznacena(3), 3, 1), "21 22 32");
+    EXPECT_EQ(SymetrickaMaticeRadekNaText(Oznacena(3), 2, 1), "21 22");
+    EXPECT_THROW(SymetrickaMaticeRadekNaText(Oznacena(3), 3, 3), ChybaArgumentu);
+    EXPECT_THROW(SymetrickaMaticeRadekNaText({{1}, {2}}, 2, 1), ChybaArgumentu);
 }
 
 TEST(TextNaTrojuhelnik, Devet_bodu_text_matice_text_beze_zmeny)

@@ -233,7 +233,7 @@ TEST_F(EtapaOknoTest, AnAttachRedrawsAnOpenGraphAndTheReportIsTheNewFiles)
     });
 }
 
-TEST_F(EtapaOknoTest, TheRealGraphOpensOverTheEpochWindowFollowsAnAttachAndClosesWithDetachAndWithTheWindow)
+TEST_F(EtapaOknoTest, TheRealWindowsOpenFromTheEpochWindowAndTheGraphFollowsAttachDetachAndClose)
 {
     NactiEtapy();
     PropojitOkna();
@@ -248,6 +248,16 @@ TEST_F(EtapaOknoTest, TheRealGraphOpensOverTheEpochWindowFollowsAnAttachAndClose
         Pripoj(f, kDataHlavni + "etapa1.epc");
         ASSERT_TRUE(VyvolejPolozku(f.Kresba1));
         EXPECT_TRUE(Form44().isVisible());
+        // The result windows, the deviation and ellipsoid windows with their captions.
+        const std::pair<QAction*, std::string> okna[] = {
+            {f.Informace1, "Form67"}, {f.KovariancniMatice1, "Form36"}, {f.OdchylkyAprior1, "Form10"},
+            {f.ElipsoidAprior1, "Form24"},
+        };
+        for (const auto& o : okna) {
+            Obsluz(o.second, [&](Formular& r) { nadpis = S(r.windowTitle()); });
+            EXPECT_TRUE(VyvolejPolozku(o.first)) << o.second;
+        }
+        EXPECT_EQ(nadpis, "A priori error ellipsoids of adjusted point coordinates");
     });
     EXPECT_FALSE(Form44().isVisible());  // closed with the epoch window
 }

@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -176,6 +178,15 @@ void PrepniPanel(QWidget* panel, QWidget* c1, QWidget* c2, QWidget* c3, QWidget*
     for (QWidget* c : {c1, c2, c3, c4, c5, c6})
         if (c != nullptr) c->setEnabled(povolit);
     panel->repaint();
+}
+
+QFont PismoPevneSirky()
+{
+    QFont pismo(QStringLiteral("Courier New"));
+    pismo.setStyleHint(QFont::TypeWriter);
+    pismo.setFixedPitch(true);
+    if (!QFontInfo(pismo).fixedPitch()) pismo = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    return pismo;
 }
 
 void NastavTextSchranky(const std::string& text)

@@ -8,6 +8,7 @@
 // that Qt reports. All divisions by 2 round toward zero.
 #pragma once
 
+#include <QFont>
 #include <QRect>
 
 #include <string>
@@ -83,6 +84,10 @@ QLabel* VytvorLabelZpracovani(QWidget* rodic);
 // Null controls are skipped.
 void PrepniPanel(QWidget* panel, QWidget* c1, QWidget* c2, QWidget* c3, QWidget* c4, QWidget* c5,
                  QWidget* c6);
+
+// The fixed-pitch font of the text views: "Courier New", or the system's
+// fixed font where that is missing.
+QFont PismoPevneSirky();
 
 // Clipboard text (UTF-8), passed as it is: CR LF line ends are kept.
 void NastavTextSchranky(const std::string& text);

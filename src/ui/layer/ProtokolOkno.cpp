@@ -1,6 +1,5 @@
 #include "ui/layer/ProtokolOkno.h"
 
-#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
@@ -39,11 +38,7 @@ TForm55::TForm55(QWidget* rodic) : Formular(QStringLiteral("Form55"), rodic)
     RichEdit1->setLineWrapMode(QPlainTextEdit::NoWrap);
     RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QFont pismo(QStringLiteral("Courier New"));
-    pismo.setStyleHint(QFont::TypeWriter);
-    pismo.setFixedPitch(true);
-    if (!QFontInfo(pismo).fixedPitch()) pismo = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    RichEdit1->setFont(pismo);
+    RichEdit1->setFont(PismoPevneSirky());
 
     Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));

@@ -1,0 +1,77 @@
+#include "ui/KovariancniMaticeOkno.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPointer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "core/Globalni.h"
+#include "ui/layer/OknoPomocne.h"
+#include "ui/layer/VelkyText.h"
+
+namespace sitmera {
+
+TForm36::TForm36(QWidget* rodic) : Formular(QStringLiteral("Form36"), rodic)
+{
+    auto* hlavni = new QVBoxLayout(this);
+    hlavni->setContentsMargins(0, 0, 0, 0);
+    hlavni->setSpacing(0);
+    RichEdit1 = new VelkyText(QStringLiteral("RichEdit1"), this);
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    auto* panel = new QHBoxLayout(Panel1);
+    panel->setContentsMargins(2, 2, 2, 2);
+    Label_vyber = new QLabel(Panel1);
+    Label_vyber->setObjectName(QStringLiteral("Label_vyber"));
+    panel->addWidget(Label_vyber, 1);
+    hlavni->addWidget(RichEdit1, 1);
+    hlavni->addWidget(Panel1);
+    resize(760, 520);
+}
+
+void ZobrazKovariancniMatici(VelkyText& text, const Tetapa& etapa)
+{
+    const int n = etapa.RadkuKovariancniMatice();
+    const Tetapa* e = &etapa;
+    text.NastavZdroj(n + 1, [e, n](int i) { return i < n ? e->RadekKovariancniMatice(i) : std::string(); });
+}
+
+std::string TextRozmeruMatice(int pocetBoduUrcovanych)
+{
+    // An emptied epoch counts -1 points: it has none.
+    const std::string n = std::to_string(std::max(pocetBoduUrcovanych, 0));
+    return " " + n + " \u00d7 " + n;
+}
+
+void TForm36::FormShow()
+{
+    RichEdit1->Vycisti();
+    Label_vyber->clear();
+    VycentrujOkno(this, Otvirac());
+    if (ExistujiGlobalniObjekty() && nastaveni->okno.kovariancniMatice == 1 && etapaAktualni != nullptr) {
+        PrepniZpracovani(Otvirac());
+        setWindowTitle(Q(jazyk->nadpis.kovariancniMaticeVyrSour));
+        ZobrazKovariancniMatici(*RichEdit1, *etapaAktualni);
+        Label_vyber->setText(Q(TextRozmeruMatice(etapaAktualni->pocetBoduUrcovanych)));
+        PrepniZpracovani(Otvirac());
+    }
+    RichEdit1->NastavKurzor({0, 0});
+    RichEdit1->setFocus();
+}
+
+void TForm36::FormClose()
+{
+    // The view reads the epoch while it is shown, never after.
+    RichEdit1->Vycisti();
+}
+
+TForm36& Form36()
+{
+    static QPointer<TForm36> okno;
+    if (okno.isNull()) okno = new TForm36();
+    return *okno;
+}
+
+}  // namespace sitmera

@@ -1,0 +1,72 @@
+#include "ui/OProgramuOkno.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/Globalni.h"
+#include "ui/EtapaInfoOkno.h"
+#include "ui/layer/OknoPomocne.h"
+
+namespace sitmera {
+
+Tpopisky PopiskyOProgramu(const Tjazyk& jazyk)
+{
+    const auto& p = jazyk.popis;
+    return {
+        {"", jazyk.nadpis.oPragramu + " " + p.sitmeraNazev},
+        {"Label1", p.sitmeraNazev},
+        {"Label2", p.verzeCislo + " " + p.verzeDatum},
+        {"Button1", jazyk.tlacitko.ok},
+    };
+}
+
+TForm21::TForm21(QWidget* rodic) : Formular(QStringLiteral("Form21"), rodic)
+{
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    auto* l = new QVBoxLayout(this);
+    l->setSizeConstraint(QLayout::SetFixedSize);
+    l->setContentsMargins(40, 20, 40, 16);
+    l->setSpacing(8);
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    QFont titul = Label1->font();
+    titul.setBold(true);
+    titul.setPointSizeF(titul.pointSizeF() * 1.6);
+    Label1->setFont(titul);
+    Label2 = new QLabel(this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Button1 = new QPushButton(this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setDefault(true);
+    connect(Button1, &QPushButton::clicked, this, [this] { Close(); });
+    for (QLabel* t : {Label1, Label2}) {
+        t->setAlignment(Qt::AlignCenter);
+        l->addWidget(t);
+    }
+    l->addSpacing(8);
+    l->addWidget(Button1, 0, Qt::AlignCenter);
+}
+
+void TForm21::FormShow()
+{
+    if (ExistujiGlobalniObjekty()) PouzijPopisky(*this, PopiskyOProgramu(*jazyk));
+    adjustSize();
+    VycentrujOkno(this, Otvirac());
+    Button1->setFocus();
+}
+
+void TForm21::FormKeyDown(int& klavesa, Qt::KeyboardModifiers)
+{
+    ZavriNaEnterEsc(*this, klavesa);
+}
+
+TForm21& Form21()
+{
+    static QPointer<TForm21> okno;
+    if (okno.isNull()) okno = new TForm21();
+    return *okno;
+}
+
+}  // namespace sitmera
