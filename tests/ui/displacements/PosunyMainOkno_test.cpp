@@ -457,6 +457,19 @@ TEST_F(PosunyOknoTest, CommandsSetTheirModesBeforeOpeningAndClosingClosesTheGrap
     EXPECT_EQ(volani.size(), 10u);
 }
 
+TEST_F(PosunyOknoTest, TheRealEllipsoidAndKeyInformationWindowsOpenFromTheWindow)
+{
+    PropojitOkna();
+    Otevri();
+    std::string nadpis;
+    Obsluz("Form24", [&](Formular& f) { nadpis = S(f.windowTitle()); });
+    EXPECT_TRUE(VyvolejPolozku(okno68->ElipsoidAposterior1));
+    EXPECT_EQ(nadpis, J().nadpis.elipsoidAposteriorPosuny);
+    EXPECT_EQ(N().okno.elipsoidChyb, 6);
+    Obsluz("Form80", [](Formular&) {});
+    EXPECT_TRUE(VyvolejPolozku(okno68->InfoKlic1));
+}
+
 TEST_F(PosunyOknoTest, AnalysisWindowTextsTakeTheAxisOrderAndLowerCaseCzech)
 {
     NastavJazyk(0);
