@@ -20,6 +20,8 @@
 #include "ui/displacements/AnalyzaNastaveniOkno.h"
 #include "ui/displacements/JednotkyOkno.h"
 #include "ui/displacements/ProtokolNastaveniOkno.h"
+#include "ui/displacements/grafBarvaOkno.h"
+#include "ui/displacements/graf_winPosun.h"
 #include "ui/layer/Bunky.h"
 #include "ui/layer/HlaseniOkno.h"
 #include "ui/layer/Menu.h"
@@ -668,7 +670,7 @@ std::vector<std::string> VytvoritOknaProgramu()
     const std::vector<std::pair<const char*, Tvytvor>> poradi = {
         {"Form65", [] { return static_cast<Formular*>(&Form65()); }},
         {"Form79", nullptr},
-        {"Form84", nullptr},
+        {"Form84", [] { return static_cast<Formular*>(&Form84()); }},
         {"Form14", [] { return static_cast<Formular*>(&Form14()); }},
         {"Form55", [] { return static_cast<Formular*>(&Form55()); }},
         {"Form24", nullptr},
@@ -693,7 +695,7 @@ std::vector<std::string> VytvoritOknaProgramu()
         {"Form72", [] { return static_cast<Formular*>(&Form72()); }},
         {"Form73", [] { return static_cast<Formular*>(&Form73()); }},
         {"Form80", nullptr},
-        {"Form85", nullptr},
+        {"Form85", [] { return static_cast<Formular*>(&Form85()); }},
         {"Form77", nullptr},
         {"Form67", nullptr},
         {"Form61", nullptr},
@@ -725,6 +727,9 @@ void PropojitOkna()
     etapa.Form44Zobrazeno = [] { return Form44().isVisible(); };
     etapa.Form44UpdateDat = [] { Form44().UpdateDat(); };
     etapa.Form44Zavrit = [] { Form44().Close(); };
+    // The displacement window's graph is modeless, and closes with it.
+    DalsiOknaPosuny().Form84 = [] { ZobrazNemodalne(Form84()); };
+    DalsiOknaPosuny().Form84Zavrit = [] { Form84().Close(); };
 }
 
 void ZrusitOknaProgramu()
