@@ -20,6 +20,8 @@
 #include "ui/displacements/AnalyzaNastaveniOkno.h"
 #include "ui/displacements/JednotkyOkno.h"
 #include "ui/displacements/ProtokolNastaveniOkno.h"
+#include "ui/displacements/grafBarvaOkno.h"
+#include "ui/displacements/graf_winPosun.h"
 #include "ui/layer/Bunky.h"
 #include "ui/layer/HlaseniOkno.h"
 #include "ui/layer/Menu.h"
@@ -674,7 +676,7 @@ std::vector<std::string> VytvoritOknaProgramu()
     const std::vector<std::pair<const char*, Tvytvor>> poradi = {
         {"Form65", [] { return static_cast<Formular*>(&Form65()); }},
         {"Form79", [] { return static_cast<Formular*>(&Form79()); }},
-        {"Form84", nullptr},
+        {"Form84", [] { return static_cast<Formular*>(&Form84()); }},
         {"Form14", [] { return static_cast<Formular*>(&Form14()); }},
         {"Form55", [] { return static_cast<Formular*>(&Form55()); }},
         {"Form24", [] { return static_cast<Formular*>(&Form24()); }},
@@ -699,7 +701,7 @@ std::vector<std::string> VytvoritOknaProgramu()
         {"Form72", [] { return static_cast<Formular*>(&Form72()); }},
         {"Form73", [] { return static_cast<Formular*>(&Form73()); }},
         {"Form80", [] { return static_cast<Formular*>(&Form80()); }},
-        {"Form85", nullptr},
+        {"Form85", [] { return static_cast<Formular*>(&Form85()); }},
         {"Form77", [] { return static_cast<Formular*>(&Form77()); }},
         {"Form67", [] { return static_cast<Formular*>(&Form67()); }},
         {"Form61", [] { return static_cast<Formular*>(&Form61()); }},
@@ -747,10 +749,13 @@ void PropojitOkna()
     etapa.Form44Zobrazeno = [] { return Form44().isVisible(); };
     etapa.Form44UpdateDat = [] { Form44().UpdateDat(); };
     etapa.Form44Zavrit = [] { Form44().Close(); };
-    // The displacement window's commands.
+    // The displacement window's commands; its graph is modeless and closes
+    // with it.
     TdalsiOknaPosuny& posuny = DalsiOknaPosuny();
     posuny.Form24 = sNadpisem(Form24());
     posuny.Form80 = [] { ZobrazModalne(Form80()); };
+    posuny.Form84 = [] { ZobrazNemodalne(Form84()); };
+    posuny.Form84Zavrit = [] { Form84().Close(); };
 }
 
 void ZrusitOknaProgramu()

@@ -48,11 +48,6 @@ std::uint8_t Index(const std::vector<int>& seznam, std::uint8_t index, std::uint
     return JePolozka(seznam, index) ? index : vychozi;
 }
 
-TColor BarvaSeznamu(std::uint8_t index)
-{
-    return BarvySeznamu[JeIndexBarvy(index) ? index : 0];
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------- options
@@ -172,7 +167,6 @@ void VolbyDoDXF(const Tgrafika& g, std::uint8_t jazyk, TDXFwriterSit& dxf)
 TForm44::TForm44(QWidget* rodic) : Formular(QStringLiteral("Form44"), rodic)
 {
     VytvorOvladace();
-    NaplnComboPisma(ComboBox2);
     NastavOvladace(VychoziVolbyGrafu());
     ZachytKolecko(*this, [this](int delta) { FormMouseWheel(delta); });
     resize(kMinSirkaGrafu, kMinVyskaGrafu);
@@ -203,28 +197,15 @@ void TForm44::VytvorOvladace()
         l->setFont(f);
         return l;
     };
-    auto combo = [this](const char* jmeno) {
-        auto* c = new QComboBox(this);
-        c->setObjectName(QLatin1String(jmeno));
-        connect(c, &QComboBox::activated, this, [this](int) { SpustPrikaz(this, [this] { Prekreslit(); }); });
-        return c;
-    };
-    auto check = [this](const char* jmeno) {
-        auto* c = new QCheckBox(this);
-        c->setObjectName(QLatin1String(jmeno));
-        connect(c, &QCheckBox::clicked, this, [this] { SpustPrikaz(this, [this] { Prekreslit(); }); });
-        return c;
-    };
+    auto combo = [this](const char* jmeno) { return NovyComboGrafu(this, jmeno, [this] { Prekreslit(); }); };
+    auto check = [this](const char* jmeno) { return NovyCheckGrafu(this, jmeno, [this] { Prekreslit(); }); };
     auto barva = [this](const char* jmeno) {
         auto* b = new BarvaBox(QLatin1String(jmeno), this);
         b->OnSelect = [this] { Prekreslit(); };
         return b;
     };
     auto tlacitko = [this](const char* jmeno, const QString& text, void (TForm44::*prikaz)()) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(QLatin1String(jmeno));
-        connect(b, &QPushButton::clicked, this, [this, prikaz] { SpustPrikaz(this, [this, prikaz] { (this->*prikaz)(); }); });
-        return b;
+        return NoveTlacitkoGrafu(this, jmeno, text, [this, prikaz] { (this->*prikaz)(); });
     };
 
     // Colours.
@@ -308,14 +289,7 @@ void TForm44::VytvorOvladace()
     CheckBox7 = check("CheckBox7");
     sloupec->addWidget(CheckBox7);
     ComboBox2 = combo("ComboBox2");
-    ComboBox2->setPlaceholderText(QString::fromLatin1(kVychoziPismoGrafu));
-    // "Tahoma" is a font like the others, not a greyed hint.
-    QPalette paleta = ComboBox2->palette();
-    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive})
-        paleta.setColor(g, QPalette::PlaceholderText, paleta.color(g, QPalette::ButtonText));
-    ComboBox2->setPalette(paleta);
-    ComboBox2->setMinimumContentsLength(12);
-    ComboBox2->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    NaplnComboPisma(ComboBox2);
     sloupec->addWidget(ComboBox2);
     auto* pismo = new QHBoxLayout();
     Label19 = label("Label19");
@@ -333,22 +307,14 @@ void TForm44::VytvorOvladace()
     sloupec->addStretch(1);
 
     // View: whole network, zoom, pan.
-    auto* pohled = new QGridLayout();
     BitBtn2 = tlacitko("BitBtn2", {}, &TForm44::BitBtn2Click);
-    BitBtn3 = tlacitko("BitBtn3", QStringLiteral("+"), &TForm44::BitBtn3Click);
-    BitBtn4 = tlacitko("BitBtn4", QString(QChar(0x2212)), &TForm44::BitBtn4Click);
-    BitBtn5 = tlacitko("BitBtn5", QString(QChar(0x2190)), &TForm44::BitBtn5Click);
-    BitBtn8 = tlacitko("BitBtn8", QString(QChar(0x2192)), &TForm44::BitBtn8Click);
-    BitBtn6 = tlacitko("BitBtn6", QString(QChar(0x2191)), &TForm44::BitBtn6Click);
-    BitBtn7 = tlacitko("BitBtn7", QString(QChar(0x2193)), &TForm44::BitBtn7Click);
-    pohled->addWidget(BitBtn2, 0, 0, 1, 2);
-    pohled->addWidget(BitBtn3, 0, 2);
-    pohled->addWidget(BitBtn4, 0, 3);
-    pohled->addWidget(BitBtn5, 1, 0);
-    pohled->addWidget(BitBtn8, 1, 1);
-    pohled->addWidget(BitBtn6, 1, 2);
-    pohled->addWidget(BitBtn7, 1, 3);
-    sloupec->addLayout(pohled);
+    BitBtn3 = tlacitko("BitBtn3", {}, &TForm44::BitBtn3Click);
+    BitBtn4 = tlacitko("BitBtn4", {}, &TForm44::BitBtn4Click);
+    BitBtn5 = tlacitko("BitBtn5", {}, &TForm44::BitBtn5Click);
+    BitBtn8 = tlacitko("BitBtn8", {}, &TForm44::BitBtn8Click);
+    BitBtn6 = tlacitko("BitBtn6", {}, &TForm44::BitBtn6Click);
+    BitBtn7 = tlacitko("BitBtn7", {}, &TForm44::BitBtn7Click);
+    sloupec->addLayout(MrizkaPohledu(BitBtn2, BitBtn3, BitBtn4, BitBtn5, BitBtn8, BitBtn6, BitBtn7));
 
     BitBtn12 = tlacitko("BitBtn12", {}, &TForm44::BitBtn12Click);
     sloupec->addWidget(BitBtn12);
@@ -474,7 +440,7 @@ Tgrafika TForm44::VolbyOvladacu() const
 
 std::string TForm44::NazevPisma() const
 {
-    return ComboBox2->currentIndex() >= 0 ? S(ComboBox2->currentText()) : kVychoziPismoGrafu;
+    return NazevPismaComba(*ComboBox2);
 }
 
 void TForm44::NacistNastaveni()
@@ -590,17 +556,13 @@ void TForm44::FormResize()
 
 void TForm44::Image1MouseDown(Qt::MouseButton tlacitko, Qt::KeyboardModifiers, int x, int y)
 {
-    if (tlacitko != Qt::LeftButton && tlacitko != Qt::MiddleButton) return;
-    mysX_ = x;
-    mysY_ = y;
+    mys_.Stisk(tlacitko, x, y);
 }
 
 void TForm44::Image1MouseMove(Qt::MouseButtons tlacitka, Qt::KeyboardModifiers modifikatory, int x, int y)
 {
-    if (!kontejnerSit_ || !JeTahPosunu(tlacitka, modifikatory)) return;
-    Posun(x - mysX_, y - mysY_);
-    mysX_ = x;
-    mysY_ = y;
+    int dx = 0, dy = 0;
+    if (kontejnerSit_ && mys_.Tah(tlacitka, modifikatory, x, y, dx, dy)) Posun(dx, dy);
 }
 
 void TForm44::FormMouseWheel(int delta) { Zvetsi(delta > 0); }

@@ -32,6 +32,7 @@
 #include "core/Nastaveni.h"
 #include "drawing/Container.h"
 #include "ui/layer/Formular.h"
+#include "ui/layer/GrafOvladace.h"
 
 class QCheckBox;
 class QComboBox;
@@ -51,9 +52,6 @@ class TDXFwriterSit;
 // this machine's font list (-1: none, shown and drawn as "Tahoma", which the
 // canvas maps to an installed font), textRez 0 normal, 1 bold, presnost true
 // a priori.
-
-// The font shown and drawn when none of the list is chosen.
-inline constexpr const char* kVychoziPismoGrafu = "Tahoma";
 
 // The window's defaults ("all defaults"): fixed points yellow, determined
 // points lime, measurements silver, ellipses aqua, background black; points,
@@ -221,8 +219,7 @@ private:
     void Zvetsi(bool priblizit);
 
     std::unique_ptr<TContainer> kontejnerSit_;
-    int mysX_ = 0;  // last mouse position (pixels of Image1)
-    int mysY_ = 0;
+    TtahMysi mys_;  // last mouse position (pixels of Image1)
 };
 
 // The one network graph window (created on first use).

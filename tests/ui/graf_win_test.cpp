@@ -8,32 +8,17 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QWindow>
 
-#include <cstring>
 #include <vector>
-
-#include <png.h>
 
 #include "analysis/Projekt.h"
 #include "drawing/CteniJpeg.h"
 #include "drawing/DxfTest.h"
 #include "drawing/dxfwriterSit.h"
 #include "ui/Galerie.h"
-#include "ui/ProgramTest.h"
+#include "ui/GrafTest.h"
 #include "ui/graf_win.h"
 #include "ui/layer/BarvaBox.h"
-#include "ui/layer/GrafOvladace.h"
-#include "ui/layer/HlaseniOkno.h"
-#include "ui/layer/UlozitOkno.h"
-
-// A mouse event through the window system, which holds back the input of
-// windows that a modal window blocks (exported by Qt Gui for its tests).
-QT_BEGIN_NAMESPACE
-Q_GUI_EXPORT void qt_handleMouseEvent(QWindow* window, const QPointF& local, const QPointF& global,
-                                      Qt::MouseButtons state, Qt::MouseButton button, QEvent::Type type,
-                                      Qt::KeyboardModifiers mods, int timestamp);
-QT_END_NAMESPACE
 
 namespace sitmera {
 namespace {
@@ -51,11 +36,11 @@ TStringList TextVoleb(const Tgrafika& g)
     return TStringList(radky.begin() + 25, radky.begin() + 48);
 }
 
-class GrafWinTest : public test::ProgramTest {
+class GrafWinTest : public test::GrafTest {
 protected:
     void SetUp() override
     {
-        ProgramTest::SetUp();
+        GrafTest::SetUp();
         NactiEtapy();
         // As the epoch window sets them for the first epoch as loaded.
         etapaAktualni = &modelPorovnani->etapa1;
@@ -65,7 +50,7 @@ protected:
     void TearDown() override
     {
         f.Close();
-        ProgramTest::TearDown();
+        GrafTest::TearDown();
     }
 
     void Otevri()
@@ -77,38 +62,13 @@ protected:
     const TTransPar& Pohled() { return f.Kontejner()->TransPar; }
     QImage Obraz() { return f.Image1->Obraz().copy(); }
 
-    // A drag over Image1 from a to b with one button, as the window system
-    // delivers it.
-    void Tahni(QPoint a, QPoint b, Qt::MouseButton tlacitko)
-    {
-        QWindow* w = f.windowHandle();
-        const QPoint pa = f.Image1->mapTo(&f, a), pb = f.Image1->mapTo(&f, b);
-        qt_handleMouseEvent(w, pa, f.mapToGlobal(pa), tlacitko, tlacitko, QEvent::MouseButtonPress, Qt::NoModifier, ++cas);
-        qt_handleMouseEvent(w, pb, f.mapToGlobal(pb), tlacitko, Qt::NoButton, QEvent::MouseMove, Qt::NoModifier, ++cas);
-        qt_handleMouseEvent(w, pb, f.mapToGlobal(pb), Qt::NoButton, tlacitko, QEvent::MouseButtonRelease,
-                            Qt::NoModifier, ++cas);
-    }
-
-    // Saves through the picture save dialog: folder, name, kind; a notice
-    // box expected after it, when `oznameni`.
+    void Tahni(QPoint a, QPoint b, Qt::MouseButton tlacitko) { GrafTest::Tahni(f, *f.Image1, a, b, tlacitko); }
     void UlozJako(const std::string& slozka, const std::string& jmeno, int typ, bool oznameni = false)
     {
-        Obsluz("Form9", [=](Formular& d) {
-            auto& dialog = static_cast<TForm9&>(d);
-            dialog.NastavSlozku(slozka);
-            dialog.NastavPolozkuFiltru(typ);
-            dialog.Edit1->setText(Q(jmeno));
-            dialog.Button1Click();
-        });
-        if (oznameni)
-            Obsluz("Form3", [](Formular& box) {
-                EXPECT_EQ(S(static_cast<TForm3&>(box).Label1->text()), TextOznameni(*sitmera::jazyk, 28));
-            });
-        f.BitBtn12Click();
+        GrafTest::UlozJako([this] { f.BitBtn12Click(); }, slozka, jmeno, typ, oznameni);
     }
 
     TForm44& f = Form44();
-    int cas = 0;
 };
 
 TEST_F(GrafWinTest, OpensOverAModalWindowTakesItsInputAndClosesWithIt)
@@ -365,16 +325,11 @@ TEST_F(GrafWinTest, SavedPicturesAndDxfReadBackThroughIndependentReaders)
     const std::string slozka = test::DocasnaSlozka("graf_win_ulozit");
 
     UlozJako(slozka, "sit", 0);
-    const std::string png = CtiSoubor(slozka + "/sit.png");
-    png_image obraz;
-    std::memset(&obraz, 0, sizeof obraz);
-    obraz.version = PNG_IMAGE_VERSION;
-    ASSERT_TRUE(png_image_begin_read_from_memory(&obraz, png.data(), png.size())) << obraz.message;
-    obraz.format = PNG_FORMAT_RGB;
-    EXPECT_EQ(QSize(static_cast<int>(obraz.width), static_cast<int>(obraz.height)), velikost);
-    std::vector<unsigned char> pixely(PNG_IMAGE_SIZE(obraz));
-    ASSERT_TRUE(png_image_finish_read(&obraz, nullptr, pixely.data(), 0, nullptr)) << obraz.message;
-    const unsigned char* roh = &pixely[(static_cast<std::size_t>(y) * obraz.width + x) * 3];
+    int w = 0, h = 0, slozek = 0;
+    std::vector<unsigned char> rgb;
+    ASSERT_TRUE(test::DekodujPng(CtiSoubor(slozka + "/sit.png"), w, h, rgb));
+    EXPECT_EQ(QSize(w, h), velikost);
+    const unsigned char* roh = &rgb[(static_cast<std::size_t>(y) * w + x) * 3];
     EXPECT_EQ(std::vector<int>({roh[0], roh[1], roh[2]}), std::vector<int>({0, 0, 128}));
 
     UlozJako(slozka, "sit", 1);
@@ -383,8 +338,6 @@ TEST_F(GrafWinTest, SavedPicturesAndDxfReadBackThroughIndependentReaders)
     EXPECT_EQ(bmp.pixel(x, y), qRgb(0, 0, 128));
 
     UlozJako(slozka, "sit", 2);
-    int w = 0, h = 0, slozek = 0;
-    std::vector<unsigned char> rgb;
     ASSERT_TRUE(test::DekodujJpeg(CtiSoubor(slozka + "/sit.jpg"), w, h, slozek, rgb));
     EXPECT_EQ(QSize(w, h), velikost);
     const unsigned char* r = &rgb[(static_cast<std::size_t>(y) * w + x) * 3];

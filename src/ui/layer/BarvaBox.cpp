@@ -61,9 +61,14 @@ bool BarvaBox::NastavIndex(int i)
     return true;
 }
 
+TColor BarvaSeznamu(int i)
+{
+    return JeIndexBarvy(i) ? BarvySeznamu[static_cast<std::size_t>(i)] : 0;
+}
+
 TColor BarvaBox::Barva() const
 {
-    return JeIndexBarvy(currentIndex()) ? BarvySeznamu[static_cast<std::size_t>(currentIndex())] : 0;
+    return BarvaSeznamu(currentIndex());
 }
 
 bool BarvaBox::NastavBarvu(TColor barva)

@@ -30,6 +30,8 @@ const char* NazevBarvy(int i);
 int IndexBarvy(TColor barva);
 // Whether i is a position of the list.
 inline bool JeIndexBarvy(int i) { return i >= 0 && i < PocetBarevSeznamu; }
+// The colour value ($00BBGGRR) of list position i; black outside the list.
+TColor BarvaSeznamu(int i);
 
 class BarvaBox : public QComboBox {
     Q_OBJECT

@@ -1,10 +1,13 @@
 #include "ui/layer/GrafOvladace.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QGridLayout>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QPushButton>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -43,11 +46,89 @@ void NaplnComboPisma(QComboBox* combo)
     combo->clear();
     combo->addItems(QFontDatabase::families());
     combo->setCurrentIndex(-1);
+    combo->setPlaceholderText(QString::fromLatin1(kVychoziPismoGrafu));
+    // "Tahoma" is a font like the others, not a greyed hint.
+    QPalette paleta = combo->palette();
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive})
+        paleta.setColor(g, QPalette::PlaceholderText, paleta.color(g, QPalette::ButtonText));
+    combo->setPalette(paleta);
+    combo->setMinimumContentsLength(12);
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
 }
+
+std::string NazevPismaComba(const QComboBox& combo)
+{
+    return combo.currentIndex() >= 0 ? combo.currentText().toStdString() : kVychoziPismoGrafu;
+}
+
+// ---------------------------------------------------------------- controls
+
+QComboBox* NovyComboGrafu(QWidget* okno, const char* jmeno, std::function<void()> prikaz)
+{
+    auto* c = new QComboBox(okno);
+    c->setObjectName(QLatin1String(jmeno));
+    QObject::connect(c, &QComboBox::activated, okno, [okno, prikaz = std::move(prikaz)](int) { SpustPrikaz(okno, prikaz); });
+    return c;
+}
+
+QCheckBox* NovyCheckGrafu(QWidget* okno, const char* jmeno, std::function<void()> prikaz)
+{
+    auto* c = new QCheckBox(okno);
+    c->setObjectName(QLatin1String(jmeno));
+    QObject::connect(c, &QCheckBox::clicked, okno, [okno, prikaz = std::move(prikaz)] { SpustPrikaz(okno, prikaz); });
+    return c;
+}
+
+QPushButton* NoveTlacitkoGrafu(QWidget* okno, const char* jmeno, const QString& text, std::function<void()> prikaz)
+{
+    auto* b = new QPushButton(text, okno);
+    b->setObjectName(QLatin1String(jmeno));
+    QObject::connect(b, &QPushButton::clicked, okno, [okno, prikaz = std::move(prikaz)] { SpustPrikaz(okno, prikaz); });
+    return b;
+}
+
+QGridLayout* MrizkaPohledu(QPushButton* vse, QPushButton* priblizit, QPushButton* oddalit, QPushButton* vlevo,
+                           QPushButton* vpravo, QPushButton* nahoru, QPushButton* dolu)
+{
+    priblizit->setText(QStringLiteral("+"));
+    oddalit->setText(QString(QChar(0x2212)));
+    vlevo->setText(QString(QChar(0x2190)));
+    vpravo->setText(QString(QChar(0x2192)));
+    nahoru->setText(QString(QChar(0x2191)));
+    dolu->setText(QString(QChar(0x2193)));
+    auto* m = new QGridLayout();
+    m->addWidget(vse, 0, 0, 1, 2);
+    m->addWidget(priblizit, 0, 2);
+    m->addWidget(oddalit, 0, 3);
+    m->addWidget(vlevo, 1, 0);
+    m->addWidget(vpravo, 1, 1);
+    m->addWidget(nahoru, 1, 2);
+    m->addWidget(dolu, 1, 3);
+    return m;
+}
+
+// ---------------------------------------------------------------- mouse
 
 bool JeTahPosunu(Qt::MouseButtons tlacitka, Qt::KeyboardModifiers modifikatory)
 {
     return (tlacitka == Qt::LeftButton || tlacitka == Qt::MiddleButton) && modifikatory == Qt::NoModifier;
+}
+
+void TtahMysi::Stisk(Qt::MouseButton tlacitko, int x, int y)
+{
+    if (tlacitko != Qt::LeftButton && tlacitko != Qt::MiddleButton) return;
+    x_ = x;
+    y_ = y;
+}
+
+bool TtahMysi::Tah(Qt::MouseButtons tlacitka, Qt::KeyboardModifiers modifikatory, int x, int y, int& dx, int& dy)
+{
+    if (!JeTahPosunu(tlacitka, modifikatory)) return false;
+    dx = x - x_;
+    dy = y - y_;
+    x_ = x;
+    y_ = y;
+    return true;
 }
 
 namespace {

@@ -2,8 +2,9 @@
 // drawing) share besides the colour box and the picture saving: the picture
 // control that shows the drawing's bitmap and reports the mouse on it, the
 // pan rule of the mouse, the wheel of the whole window, the minimum client
-// area with the picture filling the window, and the item lists of the option
-// boxes.
+// area with the picture filling the window, the item lists of the option
+// boxes, the font box, and the option controls and view buttons that redraw
+// or move the drawing.
 //
 // Sizes are pixels; the bitmap has 24 bits per pixel (QImage::Format_RGB888)
 // and is drawn at the control's top-left corner, one bitmap pixel a screen
@@ -15,9 +16,13 @@
 #include <QWidget>
 
 #include <functional>
+#include <string>
 #include <vector>
 
+class QCheckBox;
 class QComboBox;
+class QGridLayout;
+class QPushButton;
 
 namespace sitmera {
 
@@ -42,15 +47,51 @@ bool JePolozka(const std::vector<int>& seznam, int i);
 
 // Fills the combo box with the numbers of the list (cleared first).
 void NaplnComboSeznam(QComboBox* combo, const std::vector<int>& seznam);
+// The font shown and drawn when no font of the list is chosen.
+inline constexpr const char* kVychoziPismoGrafu = "Tahoma";
+
 // Fills the combo box with the font families of this machine, in the order
-// the stored font indexes refer to (cleared first; no item selected).
+// the stored font indexes refer to (cleared first; no item selected). While
+// no item is selected the box shows "Tahoma", as a font like the others.
 void NaplnComboPisma(QComboBox* combo);
+// The font the box shows: its item, or "Tahoma" when none is selected.
+std::string NazevPismaComba(const QComboBox& combo);
+
+// ---------------------------------------------------------------- controls
+// Controls of a graph window named `jmeno`, children of the window `okno`:
+// the user's choice, click or press runs `prikaz` in the command boundary of
+// the window (a change made by the program runs nothing).
+
+QComboBox* NovyComboGrafu(QWidget* okno, const char* jmeno, std::function<void()> prikaz);
+QCheckBox* NovyCheckGrafu(QWidget* okno, const char* jmeno, std::function<void()> prikaz);
+QPushButton* NoveTlacitkoGrafu(QWidget* okno, const char* jmeno, const QString& text, std::function<void()> prikaz);
+
+// The view buttons in their grid: whole drawing (two columns), zoom in "+",
+// zoom out; below them pan left, right, up, down (arrows). The texts of the
+// zoom and pan buttons are set here, that of the whole-drawing button is the
+// window's.
+QGridLayout* MrizkaPohledu(QPushButton* vse, QPushButton* priblizit, QPushButton* oddalit, QPushButton* vlevo,
+                           QPushButton* vpravo, QPushButton* nahoru, QPushButton* dolu);
 
 // ---------------------------------------------------------------- mouse
 
 // A mouse move pans the drawing only with exactly the left or exactly the
 // middle button held and no modifier key.
 bool JeTahPosunu(Qt::MouseButtons tlacitka, Qt::KeyboardModifiers modifikatory);
+
+// The mouse position of a pan by dragging (pixels of the picture).
+class TtahMysi {
+public:
+    // A button pressed at (x, y): the left or the middle one starts a drag there.
+    void Stisk(Qt::MouseButton tlacitko, int x, int y);
+    // The mouse moved to (x, y): true, with the movement since the last
+    // position in (dx, dy) and (x, y) remembered, when it pans (JeTahPosunu).
+    bool Tah(Qt::MouseButtons tlacitka, Qt::KeyboardModifiers modifikatory, int x, int y, int& dx, int& dy);
+
+private:
+    int x_ = 0;
+    int y_ = 0;
+};
 
 // Every wheel turn over the window or any control in it (an option box
 // under the mouse included, which thus keeps its item) goes to
