@@ -116,7 +116,7 @@ void TDXFwriterPosun::WriteEllipses(int typ, int iVrstva)
     for (int i = 0; i < n; ++i) {
         Telipsa e;
         ElipsaPosunu(Posun(i), typ, e);
-        if (!(e.a_delka > 0)) continue;
+        if (!JeElipsaNastavena(e.a_delka)) continue;
         const TElipse polygon = CalcElipse(i, typ);
         PLineStart(vrstva);
         for (const T2DPoint& v : polygon) VrcholDXF(v, vrstva);

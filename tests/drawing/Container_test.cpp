@@ -248,6 +248,14 @@ TEST_F(KresbaSite, EllipseAxesScaleWithTheUnitDeviation)
     EXPECT_EQ(e[0], e[40]);
     EXPECT_DOUBLE_EQ(static_cast<double>(e[0][0]), 104.0);
     EXPECT_NEAR(static_cast<double>(e[10][1]), 2.0, 1e-12);  // t = pi/2: b along Y
+    // An ellipse not set, or of size 0, draws nothing: with Escale 5, -1
+    // would be a 55-pixel circle around point 1 at (25, 200).
+    k.PaintSettings.Escale = 5;
+    for (const Extended a : {-1.0L, 0.0L}) {
+        data.body[0].a_delka = data.body[0].b_delka = a;
+        k.PaintAll();
+        EXPECT_EQ(PocetBarvy(k.PaintSettings.ColorE, 0, 0, 300, 400), 0) << static_cast<double>(a);
+    }
 }
 
 TEST_F(KresbaSite, MeasurementRecordNotInUseDrawsNoPhantomLine)
