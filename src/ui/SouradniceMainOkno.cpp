@@ -467,7 +467,7 @@ void TForm65::ProjektOtevrit1Click()
     const std::string nadpis = jazyk->tlacitko.otevrit + " Sitmera Analyser " + jazyk->tlacitko.projekt;
     if (uspech) {
         const std::string etapa = MalaPismena(jazyk->tlacitko.etapa);
-        const auto cislice = [this](int i) {
+        const auto cislice = [](int i) {
             return i < static_cast<int>(jazyk->arabskeCislice.size()) ? jazyk->arabskeCislice[i]
                                                                         : std::to_string(i + 1);
         };

@@ -96,8 +96,9 @@ TEST_F(FormularTest, EveryWayOfClosingRunsTheCloseHandlerOnce)
         {"menu item", [](ZkusebniOkno& o) { VyvolejPolozku(o.Zavrit1); }},
         {"Close twice", [](ZkusebniOkno& o) { o.Close(); o.Close(); }},
     };
-    for (const auto& [nazev, zavri] : cesty) {
-        SCOPED_TRACE(nazev);
+    for (const auto& cesta : cesty) {
+        SCOPED_TRACE(cesta.first);
+        const auto& zavri = cesta.second;
         const int pred = okno.zavreni;
         Ocekavej("Form90", [&](Formular& f) {
             EXPECT_TRUE(f.isVisible());

@@ -95,7 +95,8 @@ TEST_F(HlaseniTest, ReportButtonOpensTheViewerOverTheOpenBox)
 
 TEST_F(HlaseniTest, QuestionBoxEscAndEnterAnswerNo)
 {
-    for (const auto& [typ, ano, ne] : {std::tuple{0, "Ano", "Ne"}, std::tuple{1, "Yes", "No"}}) {
+    for (const auto& [typ, anoText, neText] : {std::tuple{0, "Ano", "Ne"}, std::tuple{1, "Yes", "No"}}) {
+        const std::string ano = anoText, ne = neText;
         NastavJazyk(static_cast<std::uint8_t>(typ));
         Obsluz("Form4", [&](Formular& f) {
             auto& box = static_cast<TForm4&>(f);
