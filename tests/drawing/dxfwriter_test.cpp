@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+
 #include "drawing/DxfTest.h"
 #include "drawing/dxfwriter.h"
 
@@ -247,6 +249,14 @@ TEST_F(DxfZaklad, OpenFailsCleanlyForAMissingFolderOrAFolder)
     EXPECT_FALSE(w.fileopen());
     EXPECT_THROW(w.parval("0", "EOF"), ChybaSouboru);
     EXPECT_FALSE(std::filesystem::exists(slozka + "/neni"));
+    // The rule of every save: a pipe (writing would block) and a link to
+    // nothing are refused too.
+    ASSERT_EQ(::mkfifo((slozka + "/roura.dxf").c_str(), 0666), 0);
+    std::filesystem::create_symlink(slozka + "/nikam.dxf", slozka + "/odkaz.dxf");
+    for (const char* jmeno : {"/roura.dxf", "/odkaz.dxf"}) {
+        w.filename = slozka + jmeno;
+        EXPECT_FALSE(w.fileopen()) << jmeno;
+    }
 }
 
 TEST_F(DxfZaklad, WriteToDevFullThrows)
