@@ -340,8 +340,12 @@ bool ZapisProjektu(TStringList& lines, const TmodelPorovnani& model,
     TStringList body;
     if (!ZapisUzivatelskeBody(souradniceUzivatelske, body)) return false;
 
+    // The settings lines must read back as the reader reads them: a value
+    // out of its range in memory would give a file that cannot be opened.
     TStringList sekce;
     ZapisNastaveni(nastaveni, sekce);
+    Tnastaveni kontrola = nastaveni;
+    if (!CteniNastaveni(kontrola, sekce)) return false;
     ZapisSekci(lines, 1, sekce);
 
     UlozitEtapu(lines, model.etapa1, SekceEtapa1);
