@@ -180,6 +180,24 @@ TEST_F(ProtokolTest, ModesSetCaptionTextAndSwitchTheOpenersLabelOff)
         }
 }
 
+// Some window systems activate a window as it is shown, before its show
+// handler runs: the label switched off is still the opener's.
+TEST_F(ProtokolTest, TheOpenersLabelIsSwitchedOffAlsoWhenTheViewerIsAlreadyActive)
+{
+    nastaveni.okno.protokol = 3;
+    Obsluz("Form66", [&](Formular& f) {
+        PrepniZpracovani(&f);
+        QApplication::setActiveWindow(&Form55());
+        Obsluz("Form55", [&](Formular& v) {
+            EXPECT_TRUE(otvirac.Label_zpracovani->isHidden());
+            EXPECT_TRUE(static_cast<TForm55&>(v).Label_zpracovani->isHidden());
+        });
+        ZobrazModalne(Form55());
+    });
+    ZobrazModalne(otvirac);
+    QApplication::setActiveWindow(nullptr);
+}
+
 TEST_F(ProtokolTest, SaveAsWritesTheReportAndUnlocksTheViewerAlsoWhenCancelled)
 {
     const std::string slozka = test::DocasnaSlozka("protokol");
