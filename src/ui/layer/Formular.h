@@ -79,7 +79,8 @@ public:
     // command boundary. Returns true when the handler took the key.
     bool ZpracujNahledKlavesy(int& klavesa, Qt::KeyboardModifiers modifikatory);
 
-    // Overrides of QDialog so that every close goes through closeEvent.
+    // Overrides of QDialog so that every close goes through closeEvent; a
+    // close the close query refuses leaves the result as it was.
     void done(int vysledek) override;
 
 signals:
