@@ -191,6 +191,10 @@ TEST_F(DxfZaklad, PointAtX10_5Y20_25LandsAtMinus20_25Minus10_5)
                              "30", "0"}));
     EXPECT_TRUE(
         Obsahuje(r, {"0", "CIRCLE", "8", "BodFix_Znak", "10", "-20.25", "20", "-30.5", "30", "0", "40", "0.07"}));
+    // The fixed point's number: PointSize off the point on both axes, as the
+    // determined point's.
+    EXPECT_TRUE(Obsahuje(r, {"0", "TEXT", "1", "2", "40", "0.1", "8", "BodFix_Cislo", "10", "-20.15", "20", "-30.4",
+                             "30", "0"}));
 }
 
 TEST_F(DxfZaklad, EnglishLayerNames)
