@@ -312,8 +312,9 @@ TEST_F(KresbaSite, MeasurementRecordNotInUseDrawsNoPhantomLine)
     const int y = static_cast<int>(std::lround(static_cast<double>((3 * a[1] + b[1]) / 4)));
     EXPECT_GT(PocetBarvy(k.PaintSettings.ColorL, x - 1, y - 1, x + 2, y + 2), 0);
     // Removing the record leaves the count at 2: the drawing stops at the one
-    // record present.
+    // record present (the sanitizer build sees a read past it).
     data.SmazPrazdneZaznamy();
+    data.mereni.shrink_to_fit();
     ASSERT_EQ(data.pocetMereni, 2);
     k.PaintAll();
     EXPECT_GT(PocetBarvy(k.PaintSettings.ColorL, x - 1, y - 1, x + 2, y + 2), 0);
