@@ -1,5 +1,7 @@
 #include "numerics/TextSoubor.h"
 
+#include "numerics/Cesta.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -352,9 +354,8 @@ TcilZapisu CilZapisu(const std::string& cesta)
         cil.prava = 0666 & ~maska;
     }
     // The new file is made in the target's folder and renamed over it.
-    const std::size_t lomitko = cil.cesta.find_last_of('/');
-    const std::string slozka =
-        lomitko == std::string::npos ? std::string(".") : lomitko == 0 ? std::string("/") : cil.cesta.substr(0, lomitko);
+    std::string slozka = ExtractFileDir(cil.cesta);
+    if (slozka.empty()) slozka = ".";
     struct stat sl {};
     if (::stat(slozka.c_str(), &sl) != 0) Selhani("Cannot write", cesta, errno);
     if (!S_ISDIR(sl.st_mode)) Selhani("Cannot write", cesta, ENOTDIR);
