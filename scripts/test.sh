@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs every test: a plain build, a build with
-# the address and undefined-behaviour sanitizers, and the fuzz targets for a while.
+# Installs what is missing, builds and runs every test: a plain build (g++), a
+# clang build with the address and undefined-behaviour sanitizers, and the fuzz
+# targets for a while.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 jobs="$(nproc)"
@@ -13,10 +14,13 @@ echo "== Plain build and tests"
 bash "$here/scripts/build.sh" "$here/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ctest --test-dir "$here/build" --output-on-failure -j "$jobs"
 
-echo "== Sanitizer build and tests"
-bash "$here/scripts/build.sh" "$here/build-asan" -DCMAKE_BUILD_TYPE=Debug -DSITMERA_SANITIZE=ON -DSITMERA_BENCH=OFF
+# Built with clang, so that one run also proves that the sources build with
+# clang, with address, undefined-behaviour and float-to-integer overflow checks.
+echo "== Sanitizer build (clang) and tests"
+bash "$here/scripts/build.sh" "$here/build-asan-clang" -DCMAKE_BUILD_TYPE=Debug -DSITMERA_SANITIZE=ON -DSITMERA_BENCH=OFF \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --test-dir "$here/build-asan" --output-on-failure -j "$jobs"
+  ctest --test-dir "$here/build-asan-clang" --output-on-failure -j "$jobs"
 
 if ls "$here"/fuzz/*_fuzz.cpp >/dev/null 2>&1; then
   echo "== Fuzz targets, ${fuzz_seconds} s each"

@@ -50,9 +50,6 @@ int TextNaCeleCislo(const std::string& text)
     return static_cast<int>(hodnota);
 }
 
-// A value read from text counts as zero when its magnitude is at most 1e-16.
-bool JeNula(Extended x) { return std::fabs(x) <= 1e-16L; }
-
 bool VRozsahu(std::int64_t n, std::int64_t min, std::int64_t max) { return n >= min && n <= max; }
 
 // Copies of the lines strictly between positions a and b.
@@ -242,7 +239,7 @@ bool NacistHlavickuEtapy(Tetapa& etapa, const TStringList& lines)
         std::int64_t h[15];
         for (int i = 0; i < 15; ++i) h[i] = TextNaCeleCislo(lines[static_cast<std::size_t>(i)]);
         const Extended aprior = TextNaCislo(lines[15]);
-        Extended aposterior = TextNaCislo(lines[16]);
+        const Extended aposterior = TextNaCislo(lines[16]);
 
         // Ranges: lines 1-7, line 10, lines 11-12, line 15.
         for (int i = 0; i < 7; ++i)
@@ -255,17 +252,14 @@ bool NacistHlavickuEtapy(Tetapa& etapa, const TStringList& lines)
         if (h[8] != h[9] + h[10]) return false;
         if (h[12] != 3 * h[9] + h[11]) return false;
         if (h[13] != h[7] - h[12] + h[14]) return false;
-        // 0 < a priori < 100000; 0 <= a posteriori < 1e12.
-        if (JeNula(aprior) || !(aprior > 0 && aprior < MaxOdchylkaAprior)) return false;
-        if (!(JeNula(aposterior) || (aposterior > 0 && aposterior < MaxOdchylkaAposterior)))
-            return false;
+        // 0 < a priori < 100000; 0 <= a posteriori < 1e12, each compared as
+        // read (a text that counts as zero keeps its value and its sign).
+        if (!(aprior > 0 && aprior < MaxOdchylkaAprior)) return false;
+        if (!(aposterior >= 0 && aposterior < MaxOdchylkaAposterior)) return false;
         // Adjusted with an a-posteriori estimate, or neither: an epoch without
         // one has redundancy 0 and a-posteriori deviation 0.
-        const bool vyrovnan = !JeNula(aposterior) && h[13] > 0;
-        if (!vyrovnan && !(JeNula(aposterior) && h[13] == 0)) return false;
-        // A value that counts as zero is kept as 0: a residue such as -1e-17
-        // would otherwise stand as a (negative) unit deviation.
-        if (JeNula(aposterior)) aposterior = 0;
+        const bool vyrovnan = aposterior > 0 && h[13] > 0;
+        if (!vyrovnan && !(aposterior == 0 && h[13] == 0)) return false;
 
         int* pole[15] = {&etapa.pocetSmer, &etapa.pocetZenit, &etapa.pocetDelka,
                          &etapa.pocetDoplnekDelka, &etapa.pocetDoplnekSmernik,

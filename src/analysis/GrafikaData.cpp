@@ -275,9 +275,6 @@ void TgrafikaData::SmazPrazdneZaznamy()
     mereni.erase(std::remove_if(mereni.begin(), mereni.end(),
                                 [](const TgrafikaZaznam& z) { return !z.JePlny; }),
                  mereni.end());
-    // The drawing walks the records up to pocetMereni: a count left at the
-    // old length would read past the array.
-    pocetMereni = static_cast<int>(mereni.size());
 }
 
 std::string TgrafikaData::body2Str() const

@@ -98,7 +98,8 @@ public:
     // 0 .. 10000. No lines give no records and true.
     bool StrList2mereni(const TStringList& vstup);
     // Removes the records whose JePlny is false, keeping the order of the
-    // others; pocetMereni follows the new length.
+    // others. pocetMereni is left as it was: whatever walks the records is
+    // bounded by the records present as well.
     void SmazPrazdneZaznamy();
 
     // Text form of the points, one line per point: cislo X Y a_delka b_delka

@@ -144,6 +144,18 @@ bool TmodelPorovnani::Transfromuj(const TmodelPorovnani& vstup, const Ttransform
         if (!cil.Transformuj(klic.translace, klic.rotace)) throw TichePreruseni();
         cilIdenticke.Transformuj(klic.translace, klic.rotace);
         cilIdenticke.ZaokrouhlitSouradnice(-6);
+        // Deviations, ellipses and ellipsoids in the frame of the coordinates:
+        // those of the transformed epoch's record (poradi leads to it).
+        for (Tbod& b : cilIdenticke.bod) {
+            const std::size_t i = static_cast<std::size_t>(b.poradi - 1);
+            if (b.poradi < 1 || i >= cil.souradnice.bod.size()) continue;
+            const Tbod& z = cil.souradnice.bod[i];
+            b.sig_X = z.sig_X;
+            b.sig_Y = z.sig_Y;
+            b.sig_Z = z.sig_Z;
+            b.elipsoid = z.elipsoid;
+            b.elipsa = z.elipsa;
+        }
         cil.protokol.Clear();
         typEtapa = true;
         return true;

@@ -71,7 +71,9 @@ public:
     // Makes this model's epoch 1 (jeTransformaceEtapa true) or epoch 2 (false)
     // the copy of the same epoch of vstup transformed by the key (p' = R p + t,
     // metres; covariances, ellipses and ellipsoids follow), together with its
-    // identical list (coordinates rounded to 1e-6) and the pair count. The
+    // identical list (coordinates rounded to 1e-6 after the transformation;
+    // deviations, ellipses and ellipsoids those of the transformed epoch) and
+    // the pair count. The
     // other epoch is not touched. True and typEtapa := true on success. Fails
     // (false, typEtapa false, this model's epoch and identical list emptied,
     // no pairs) when the key is not filled, the source epoch is not attached,

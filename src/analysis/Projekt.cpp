@@ -68,9 +68,6 @@ bool TextNaLogicke(const std::string& radek)
 
 const char* LogickeNaText(bool b) { return b ? "-1" : "0"; }
 
-// A value read from text counts as zero when its magnitude is at most 1e-16.
-bool JeNula(Extended x) { return x >= -1e-16L && x <= 1e-16L; }
-
 // ---------------------------------------------------------------- settings table
 
 // One settings line: the field it goes to and, for integers, the range the
@@ -167,9 +164,9 @@ void CtiPolozku(const Polozka& p, const std::string& radek)
     } else if (auto* l = std::get_if<bool*>(&p.pole)) {
         **l = TextNaLogicke(radek);
     } else {
-        // The risk level: strictly between 0 and 1.
+        // The risk level: strictly between 0 and 1, compared as read.
         const Extended r = TextNaCislo(radek);
-        if (JeNula(r) || !(r > 0 && r < 1)) throw TichePreruseni();
+        if (!(r > 0 && r < 1)) throw TichePreruseni();
         *std::get<Extended*>(p.pole) = r;
     }
 }
@@ -343,8 +340,12 @@ bool ZapisProjektu(TStringList& lines, const TmodelPorovnani& model,
     TStringList body;
     if (!ZapisUzivatelskeBody(souradniceUzivatelske, body)) return false;
 
+    // The settings lines must read back as the reader reads them: a value
+    // out of its range in memory would give a file that cannot be opened.
     TStringList sekce;
     ZapisNastaveni(nastaveni, sekce);
+    Tnastaveni kontrola = nastaveni;
+    if (!CteniNastaveni(kontrola, sekce)) return false;
     ZapisSekci(lines, 1, sekce);
 
     UlozitEtapu(lines, model.etapa1, SekceEtapa1);

@@ -99,10 +99,11 @@ bool CteniTransformacnihoKlice(const TStringList& lines, const TmodelPorovnani& 
 // ---------------------------------------------------------------- whole project
 
 // Clears lines and fills them with the eleven sections of the project. False
-// (lines empty) when a filled user point cannot be written so that it reads
-// back as the same point: a point number that is empty or holds a blank, a
-// tab or a line break (or that the reader would trim), or a coordinate the
-// point-line reader rejects.
+// (lines empty) when something would not read back: a filled user point
+// (a point number that is empty or holds a blank, a tab or a line break, or
+// that the reader would trim, or a coordinate the point-line reader
+// rejects), or a settings line the settings reader rejects (a value held in
+// memory outside the range the reader accepts).
 bool ZapisProjektu(TStringList& lines, const TmodelPorovnani& model,
                    const Tsouradnice& souradniceUzivatelske, const Tnastaveni& nastaveni,
                    const TtransformacniKlicEtapa& klic);

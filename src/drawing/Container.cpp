@@ -423,7 +423,9 @@ void TContainer::PaintElipses()
 {
     Canvas.BarvaPera = PaintSettings.ColorE;
     ProKazdyBod(PaintSettings.PenWidthE, PocetBodu(), [this](int i) {
-        if (!data->body[i].JeFixni) PaintElipse(i, PaintSettings.Escale, PaintSettings.s0);
+        const TgrafikaBod& b = data->body[i];
+        if (!b.JeFixni && JeElipsaNastavena(b.a_delka))
+            PaintElipse(i, PaintSettings.Escale, PaintSettings.s0);
     });
 }
 

@@ -20,7 +20,8 @@
 // Special cases: a network without points (or no data connected) is drawn
 // as the background alone and keeps its view; all coinciding points get the
 // range 0.0001 m on both axes; measurement records not in use, or with a
-// point index outside the points, are not drawn.
+// point index outside the points, and ellipses not set (a_delka not above
+// 0) are not drawn.
 #pragma once
 
 #include <array>
@@ -118,6 +119,10 @@ void ZoomPohledu(TTransPar& tp, Extended faktor, int W, int H);
 // other, in this order. Point 40 is set equal to point 0.
 TElipse PolygonElipsy(Extended X, Extended Y, Extended a, Extended b, Extended phi,
                       Extended nasobek, Extended nasobek2 = 1);
+// An ellipse is drawn only when its size is set: a major semi-axis a_delka
+// (metres) not above 0 (-1 marks "not set") draws nothing, on the canvases
+// and in the DXF drawings alike.
+inline bool JeElipsaNastavena(Extended a_delka) { return a_delka > 0; }
 
 // Largest and smallest x and y of the points xy(0) .. xy(n - 1) (xy gives
 // a T2DPoint, metres); all 0 without points.

@@ -167,7 +167,10 @@ void TcontainerPosun::PaintElipses()
 {
     Canvas.BarvaPera = PaintSettings.ColorElipsa;
     ProKazdyBod(PaintSettings.PenWidthElipsa, Pocet(), [this](int i) {
-        if (!JeFixObe(Posun(i))) PaintElipse(i, PaintSettings.zvetseni, PaintSettings.presnost);
+        if (JeFixObe(Posun(i))) return;
+        Telipsa e;
+        ElipsaPosunu(Posun(i), PaintSettings.presnost, e);
+        if (JeElipsaNastavena(e.a_delka)) PaintElipse(i, PaintSettings.zvetseni, PaintSettings.presnost);
     });
 }
 

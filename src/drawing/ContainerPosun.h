@@ -18,9 +18,9 @@
 // towards Y). A rise (positive Z) is drawn upwards.
 //
 // Special cases: a model without points is drawn as the background alone
-// and keeps its view; records whose value, limit or ellipse is 0 draw
-// nothing of that kind; a point fixed in both epochs gets no ellipse but is
-// still drawn as a point.
+// and keeps its view; records whose value or limit is 0, or whose ellipse
+// is not set (a_delka not above 0), draw nothing of that kind; a point fixed
+// in both epochs gets no ellipse but is still drawn as a point.
 #pragma once
 
 #include <cstdint>

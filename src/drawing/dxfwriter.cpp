@@ -1,8 +1,5 @@
 #include "drawing/dxfwriter.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
 
@@ -98,22 +95,12 @@ bool TDXFwriter::fileopen()
 {
     otevren_ = false;
     dxffile.clear();
-    if (filename.empty()) return false;
-    struct stat st {};
-    if (::stat(filename.c_str(), &st) == 0) {
-        if (S_ISDIR(st.st_mode)) return false;
-        if (::access(filename.c_str(), W_OK) != 0) return false;
-        if (!S_ISREG(st.st_mode)) {
-            // A device or a pipe is written in place.
-            otevren_ = true;
-            return true;
-        }
+    try {
+        // The rule of every save of the program (numerics/TextSoubor.h).
+        OverCilZapisu(filename);
+    } catch (const ChybaSouboru&) {
+        return false;
     }
-    std::string slozka = ExtractFileDir(filename);
-    if (slozka.empty()) slozka = ".";
-    struct stat sl {};
-    if (::stat(slozka.c_str(), &sl) != 0 || !S_ISDIR(sl.st_mode)) return false;
-    if (::access(slozka.c_str(), W_OK | X_OK) != 0) return false;
     otevren_ = true;
     return true;
 }

@@ -74,9 +74,9 @@ public:
     // An empty writer with its colour table.
     TDXFwriter();
 
-    // Starts a new file: true when filename names a file that can be
-    // created or replaced (its folder exists and is writable, it is no
-    // folder itself); false otherwise, raising nothing.
+    // Starts a new file: true when filename names a target the program's
+    // save rule lets it write (OverCilZapisu, numerics/TextSoubor.h);
+    // false otherwise, raising nothing.
     bool fileopen();
     // Writes the text to filename. Throws ChybaSouboru when that fails;
     // the writer is closed either way.

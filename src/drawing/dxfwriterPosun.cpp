@@ -46,8 +46,7 @@ void TDXFwriterPosun::DefineLayers()
     // Colour "0" until the window sets the colours of layers 1 to 17. The
     // window never sets layer "0", which gets 7 (black / white): 0 is no
     // valid layer colour in CAD.
-    for (const auto& j : jmena) layers.push_back(TLayer{{j[0], j[1]}, "0", true});
-    layers[0].color = "7";
+    for (const auto& j : jmena) layers.push_back(TLayer{{j[0], j[1]}, &j == &jmena[0] ? "7" : "0", true});
     layersnum = static_cast<int>(layers.size());
 }
 
@@ -116,7 +115,7 @@ void TDXFwriterPosun::WriteEllipses(int typ, int iVrstva)
     for (int i = 0; i < n; ++i) {
         Telipsa e;
         ElipsaPosunu(Posun(i), typ, e);
-        if (!(e.a_delka > 0)) continue;
+        if (!JeElipsaNastavena(e.a_delka)) continue;
         const TElipse polygon = CalcElipse(i, typ);
         PLineStart(vrstva);
         for (const T2DPoint& v : polygon) VrcholDXF(v, vrstva);

@@ -108,7 +108,7 @@ void TDXFwriterSit::WriteEllipses()
 {
     const int n = PocetBodu();
     for (int i = 0; i < n; ++i)
-        if (!data->body[i].JeFixni) Ellipse(i);
+        if (!data->body[i].JeFixni && JeElipsaNastavena(data->body[i].a_delka)) Ellipse(i);
 }
 
 void TDXFwriterSit::Polygon(int i, Extended s0, int vrstva)

@@ -42,6 +42,7 @@ public:
     void WritePoints();
     void WriteMeasLines();
     void WriteMeasDescr();
+    // Ellipses of the determined points whose ellipse is set (a_delka > 0).
     void WriteEllipses();
     // The two ellipse polylines of point i (41 vertices each, closed).
     void Ellipse(int i);

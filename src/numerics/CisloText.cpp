@@ -411,15 +411,9 @@ std::string CisloNaTextZaokrouhlene(int digit, bool zaokrouhlit, Extended x)
 
 std::string OdstranKoncoveNuly(std::string_view text)
 {
-    std::string s(OrizniPohled(text));
-    const bool maTecku = s.find('.') != std::string::npos;
-    const bool maExponent = s.find_first_of("eE") != std::string::npos;
-    if (maTecku && !maExponent) {
-        while (!s.empty() && s.back() == '0') s.pop_back();
-        if (!s.empty() && s.back() == '.') s.pop_back();
-        if (s.empty() || s == "-" || s == "+" || s == "-0" || s == "+0") s.assign(1, '0');
-    }
-    return s;
+    std::string s(text);
+    while (!s.empty() && (s.back() == '0' || s.back() == '.')) s.pop_back();
+    return std::string(OrizniPohled(s));
 }
 
 // ------------------------------------------------------------------ text to number

@@ -315,9 +315,8 @@ void NactiSekceSeZnackami(TStringList& cil, const TStringList& zdroj, int a, int
             v.push_back(l);
             break;
         }
-        if (uvnitr) {
-            v.push_back(l);
-        } else if (l == otevrena) {
+        if (uvnitr) v.push_back(l);
+        if (l == otevrena) {
             uvnitr = true;
             v.push_back(l);
         }

@@ -50,9 +50,10 @@ Extended ZaokrouhliJakoText(int d, Extended x);
 // clamped to -20 .. 20.
 std::string CisloNaTextZaokrouhlene(int digit, bool zaokrouhlit, Extended x);
 
-// Removes the trailing zeros after a decimal point, then a trailing ".", and
-// trims the text. Never strips the zeros of an integer and never returns an
-// empty text for a number ("10.000" -> "10", "0.000" -> "0", "0.050" -> "0.05").
+// Removes every trailing "0" or "." from the end, repeatedly, then trims the
+// text. Meant for fixed-point texts with decimals ("0.050" -> "0.05",
+// "2.000" -> "2"); an integer loses its zeros too and an all-zero text
+// becomes empty ("10" -> "1", "0.000" -> "").
 std::string OdstranKoncoveNuly(std::string_view text);
 
 // ---------------------------------------------------------------- text to number
@@ -207,8 +208,10 @@ bool KontrolaZnacek(TStringList& radky, int n, int start);
 // first "</k>" of zdroj ends the copy, also one that stands before "<k>"
 // (then nothing is copied); nothing when "<k>" is missing.
 void NactiSekci(TStringList& cil, const TStringList& zdroj, int k);
-// cil := the lines from "<a>" through "</b>", both tag lines included. A line
-// equal to "</b>" ends the copy (and is copied) even before "<a>" was met.
+// cil := the lines from "<a>" through "</b>", both tag lines included. Each
+// line is tested first against "</b>" (copied, and the copy ends, even
+// before "<a>" was met), then copied when "<a>" was met before, then tested
+// against "<a>" (copied as well: a repeated "<a>" is copied twice).
 void NactiSekceSeZnackami(TStringList& cil, const TStringList& zdroj, int a, int b);
 
 }  // namespace sitmera

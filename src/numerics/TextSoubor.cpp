@@ -1,5 +1,7 @@
 #include "numerics/TextSoubor.h"
 
+#include "numerics/Cesta.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -298,40 +300,91 @@ TStringList NactiTextovySoubor(const std::string& cesta)
     return RozdelPrevzate(std::move(obsah));
 }
 
-void ZapisSouborAtomicky(const std::string& cesta, std::string_view bajty)
+namespace {
+
+// What a save writes to: the real target (links followed), whether it exists,
+// whether it is a device written in place, and the permissions of a file
+// that replaces it.
+struct TcilZapisu {
+    std::string cesta;
+    bool existuje = false;
+    bool zarizeni = false;
+    mode_t prava = 0;
+};
+
+bool SmimZapsat(const std::string& cesta, int mod)
+{
+    return ::faccessat(AT_FDCWD, cesta.c_str(), mod, AT_EACCESS) == 0;
+}
+
+TcilZapisu CilZapisu(const std::string& cesta)
 {
     if (cesta.empty()) throw ChybaSouboru("Cannot write a file without a name");
-
-    // The real target: a link is followed, so the link stays a link.
-    std::string cil = cesta;
+    TcilZapisu cil;
+    cil.cesta = cesta;
     struct stat st {};
-    const bool existuje = ::stat(cesta.c_str(), &st) == 0;
-    if (existuje) {
+    if (::stat(cesta.c_str(), &st) == 0) {
+        cil.existuje = true;
+    } else {
+        const int chyba = errno;
+        struct stat odkaz {};
+        // A link to nothing is not replaced by a file of its own.
+        if (::lstat(cesta.c_str(), &odkaz) == 0 && S_ISLNK(odkaz.st_mode))
+            Selhani("Cannot write through the broken link", cesta, chyba);
+        if (chyba != ENOENT) Selhani("Cannot write", cesta, chyba);
+    }
+    if (cil.existuje) {
         if (S_ISDIR(st.st_mode)) Selhani("Cannot write", cesta, EISDIR);
         char skutecna[PATH_MAX];
-        if (::realpath(cesta.c_str(), skutecna) != nullptr) cil = skutecna;
+        if (::realpath(cesta.c_str(), skutecna) != nullptr) cil.cesta = skutecna;
         if (!S_ISREG(st.st_mode)) {
-            // A device or a pipe: written in place, never replaced.
-            const int fd = ::open(cil.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-            if (fd < 0) Selhani("Cannot open", cesta, errno);
-            ZapisVse(fd, bajty, cesta);
-            if (::close(fd) != 0) Selhani("Cannot write", cesta, errno);
-            return;
+            // A device is written in place; a pipe or a socket would block
+            // or cannot be written at all.
+            if (!S_ISCHR(st.st_mode) && !S_ISBLK(st.st_mode)) Selhani("Cannot write", cesta, EINVAL);
+            if (!SmimZapsat(cil.cesta, W_OK)) Selhani("Cannot write", cesta, errno);
+            cil.zarizeni = true;
+            return cil;
         }
-    }
-
-    std::string docasny = cil + ".tmp-XXXXXX";
-    const int fd = ::mkstemp(docasny.data());
-    if (fd < 0) Selhani("Cannot create", cesta, errno);
-    mode_t prava;
-    if (existuje) {
-        prava = st.st_mode & 07777;
+        // A file the user may not write is not replaced through its folder.
+        if (!SmimZapsat(cil.cesta, W_OK)) Selhani("Cannot write", cesta, errno);
+        cil.prava = st.st_mode & 07777;
     } else {
         const mode_t maska = ::umask(0);
         ::umask(maska);
-        prava = 0666 & ~maska;
+        cil.prava = 0666 & ~maska;
     }
-    ::fchmod(fd, prava);
+    // The new file is made in the target's folder and renamed over it.
+    std::string slozka = ExtractFileDir(cil.cesta);
+    if (slozka.empty()) slozka = ".";
+    struct stat sl {};
+    if (::stat(slozka.c_str(), &sl) != 0) Selhani("Cannot write", cesta, errno);
+    if (!S_ISDIR(sl.st_mode)) Selhani("Cannot write", cesta, ENOTDIR);
+    if (!SmimZapsat(slozka, W_OK | X_OK)) Selhani("Cannot write", cesta, errno);
+    return cil;
+}
+
+}  // namespace
+
+void OverCilZapisu(const std::string& cesta)
+{
+    (void)CilZapisu(cesta);
+}
+
+void ZapisSouborAtomicky(const std::string& cesta, std::string_view bajty)
+{
+    const TcilZapisu cil = CilZapisu(cesta);
+    if (cil.zarizeni) {
+        const int fd = ::open(cil.cesta.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+        if (fd < 0) Selhani("Cannot open", cesta, errno);
+        ZapisVse(fd, bajty, cesta);
+        if (::close(fd) != 0) Selhani("Cannot write", cesta, errno);
+        return;
+    }
+
+    std::string docasny = cil.cesta + ".tmp-XXXXXX";
+    const int fd = ::mkstemp(docasny.data());
+    if (fd < 0) Selhani("Cannot create", cesta, errno);
+    ::fchmod(fd, cil.prava);
     try {
         ZapisVse(fd, bajty, cesta);
     } catch (...) {
@@ -349,7 +402,7 @@ void ZapisSouborAtomicky(const std::string& cesta, std::string_view bajty)
         ::unlink(docasny.c_str());
         Selhani("Cannot write", cesta, chyba);
     }
-    if (::rename(docasny.c_str(), cil.c_str()) != 0) {
+    if (::rename(docasny.c_str(), cil.cesta.c_str()) != 0) {
         const int chyba = errno;
         ::unlink(docasny.c_str());
         Selhani("Cannot replace", cesta, chyba);

@@ -10,8 +10,14 @@
 //  - Writing gives UTF-8 without a byte-order mark. The file is written to a
 //    temporary file in the same folder and renamed over the target only when
 //    everything was written, so a failed write leaves an old file as it was.
-//    A target that exists and is not a regular file (a device such as
-//    /dev/full, a pipe) is written in place, and its errors are reported too.
+//    One rule decides every save of the program (OverCilZapisu): a save
+//    fails, leaving everything as it was, onto a file the user may not
+//    write (even where the folder would let it be replaced), into a folder
+//    the user may not write, onto a folder, onto a pipe or anything else
+//    that is neither a regular file nor a writable device, and through a
+//    link that points nowhere. A link to a file is followed (the link stays
+//    a link); a device such as /dev/full is written in place, and its
+//    errors are reported too.
 // Every failure raises ChybaSouboru.
 #pragma once
 
@@ -51,5 +57,9 @@ void ZapisTextovySoubor(const std::string& cesta, const TStringList& radky);
 
 // Writes the bytes as they are, atomically (see above).
 void ZapisSouborAtomicky(const std::string& cesta, std::string_view bajty);
+
+// Checks the target of a save by the rule above, before anything is
+// written; throws ChybaSouboru when the save could not succeed.
+void OverCilZapisu(const std::string& cesta);
 
 }  // namespace sitmera

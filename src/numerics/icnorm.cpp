@@ -6,31 +6,32 @@ namespace sitmera {
 
 namespace {
 
-// Acklam's coefficients: central region (a, b) and tails (c, d).
-constexpr double a1 = -3.969683028665376e+01;
-constexpr double a2 = 2.209460984245205e+02;
-constexpr double a3 = -2.759285104469687e+02;
-constexpr double a4 = 1.383577518672690e+02;
-constexpr double a5 = -3.066479806614716e+01;
-constexpr double a6 = 2.506628277459239e+00;
+// Acklam's coefficients, as 80-bit values like the rest of the computation:
+// central region (a, b) and tails (c, d).
+constexpr Extended a1 = -3.969683028665376e+01L;
+constexpr Extended a2 = 2.209460984245205e+02L;
+constexpr Extended a3 = -2.759285104469687e+02L;
+constexpr Extended a4 = 1.383577518672690e+02L;
+constexpr Extended a5 = -3.066479806614716e+01L;
+constexpr Extended a6 = 2.506628277459239e+00L;
 
-constexpr double b1 = -5.447609879822406e+01;
-constexpr double b2 = 1.615858368580409e+02;
-constexpr double b3 = -1.556989798598866e+02;
-constexpr double b4 = 6.680131188771972e+01;
-constexpr double b5 = -1.328068155288572e+01;
+constexpr Extended b1 = -5.447609879822406e+01L;
+constexpr Extended b2 = 1.615858368580409e+02L;
+constexpr Extended b3 = -1.556989798598866e+02L;
+constexpr Extended b4 = 6.680131188771972e+01L;
+constexpr Extended b5 = -1.328068155288572e+01L;
 
-constexpr double c1 = -7.784894002430293e-03;
-constexpr double c2 = -3.223964580411365e-01;
-constexpr double c3 = -2.400758277161838e+00;
-constexpr double c4 = -2.549732539343734e+00;
-constexpr double c5 = 4.374664141464968e+00;
-constexpr double c6 = 2.938163982698783e+00;
+constexpr Extended c1 = -7.784894002430293e-03L;
+constexpr Extended c2 = -3.223964580411365e-01L;
+constexpr Extended c3 = -2.400758277161838e+00L;
+constexpr Extended c4 = -2.549732539343734e+00L;
+constexpr Extended c5 = 4.374664141464968e+00L;
+constexpr Extended c6 = 2.938163982698783e+00L;
 
-constexpr double d1 = 7.784695709041462e-03;
-constexpr double d2 = 3.224671290700398e-01;
-constexpr double d3 = 2.445134137142996e+00;
-constexpr double d4 = 3.754408661907416e+00;
+constexpr Extended d1 = 7.784695709041462e-03L;
+constexpr Extended d2 = 3.224671290700398e-01L;
+constexpr Extended d3 = 2.445134137142996e+00L;
+constexpr Extended d4 = 3.754408661907416e+00L;
 
 constexpr Extended pDolni = 0.02425L;
 constexpr Extended pHorni = 0.97575L;

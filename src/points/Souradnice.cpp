@@ -43,29 +43,24 @@ Extended NasobeniOdchylky(Extended hodnota, Extended s) { return hodnota < 0 ? h
 
 int Pocet(const std::vector<Tbod>& bod) { return static_cast<int>(bod.size()); }
 
-// Appends points from lines; ctiRadek fills a record (already reset and
-// numbered) from the words of its line. On a failure the list is cut back to
-// the points read before the faulty line, and the failure passes on.
+// Appends points from lines: the list grows by the line count first, then
+// ctiRadek fills each record (already reset and numbered) from the words of
+// its line. A failure passes on: the points before the faulty line stay, its
+// record and the records after it stay unfilled.
 template <class Cteni>
 void PridejBodyZRadku(std::vector<Tbod>& bod, const TStringList& strList, int identifikator,
                       Cteni ctiRadek)
 {
     const std::size_t zacatek = bod.size();
     bod.resize(zacatek + strList.size());
-    std::size_t k = 0;
-    try {
-        for (; k < strList.size(); ++k) {
-            Tbod& b = bod[zacatek + k];
-            BodDefault(b);
-            b.soubor = identifikator;
-            b.poradi = static_cast<std::int32_t>(zacatek + k + 1);
-            const TStringList slova = RozdelNaSlova(strList[k]);
-            ctiRadek(b, slova);
-            b.JePlny = true;
-        }
-    } catch (...) {
-        bod.resize(zacatek + k);
-        throw;
+    for (std::size_t k = 0; k < strList.size(); ++k) {
+        Tbod& b = bod[zacatek + k];
+        BodDefault(b);
+        b.soubor = identifikator;
+        b.poradi = static_cast<std::int32_t>(zacatek + k + 1);
+        const TStringList slova = RozdelNaSlova(strList[k]);
+        ctiRadek(b, slova);
+        b.JePlny = true;
     }
 }
 

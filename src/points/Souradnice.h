@@ -131,9 +131,10 @@ public:
     // Appends one filled point per line "number X Y Z" (words split by blanks
     // or tabs, values in metres read by TextNaCislo): soubor := identifikator,
     // poradi := its index + 1, not fixed, not active, deviations not set.
-    // The caller guarantees four words per line. A value that is no number
-    // stops with ChybaPrevodu, one out of range with TichePreruseni; the points
-    // of the lines before it stay and nothing else is appended.
+    // The caller guarantees four words per line. The list grows by the line
+    // count first; a value that is no number stops with ChybaPrevodu, one out
+    // of range with TichePreruseni: the points of the lines before it stay,
+    // the records of that line and the lines after it stay unfilled.
     void PridejBody(const TStringList& strList, int identifikator);
     // The same; a fifth word gives JeFixni ("-1" / "0", any non-zero number
     // or "true" for true, "0" or "false" for false; anything else stops with

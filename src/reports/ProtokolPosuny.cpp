@@ -168,9 +168,11 @@ TtextPole TabulkaInfoPosunu(const TmodelPosuny& model, const Tnastaveni& nastave
 
     TtextPole pole;
     pole.push_back({p.pocetPosunu + ":", std::to_string(model.pocet)});
-    // 13 decimals keep a risk such as 0.0001 (3 decimals would print 0.000).
-    pole.push_back({p.hladinaVyznamnosti + ":",
-                    OdstranKoncoveNuly(CisloNaTextPresnost(13, nastaveni.porovnani.riziko))});
+    // 13 decimals keep a risk such as 0.0001 (3 decimals would print 0.000);
+    // a risk too small even for them is written as it is.
+    std::string riziko = OdstranKoncoveNuly(CisloNaTextPresnost(13, nastaveni.porovnani.riziko));
+    if (riziko.empty()) riziko = CisloNaText(nastaveni.porovnani.riziko);
+    pole.push_back({p.hladinaVyznamnosti + ":", riziko});
     for (int k = 0; k < 5; ++k)
         pole.push_back({*nazvy[k] + ":", TextPoctuProkazanych(model, k)});
     for (int k = 0; k < 5; ++k)

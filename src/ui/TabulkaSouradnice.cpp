@@ -7,7 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
+#include <vector>
 
 #include "core/Chyby.h"
 #include "core/Filtr.h"
@@ -73,10 +73,11 @@ Extended ZobrazenaHodnota(const Tnastaveni& n, Extended metry)
     return ZaokrouhliJakoText(n.presnost.souradnice.hodnota, MetryNaDelku(n.jednotky.souradnice, metry));
 }
 
-bool& ObnovaBezi()
+// The grids being refilled (each grid has its own guard).
+std::vector<const Mrizka*>& PlneneTabulky()
 {
-    static bool bezi = false;
-    return bezi;
+    static std::vector<const Mrizka*> tabulky;
+    return tabulky;
 }
 
 }  // namespace
@@ -150,12 +151,19 @@ void ObnovTabulkuSouradnic(Mrizka* mrizka, Tsouradnice& souradnice, const Tnasta
                            int typTabulky, TboolVector& vyber)
 {
     // Changing the row count moves the scroll bar, whose handler asks for a
-    // refill again: the outer refill does the work.
-    if (ObnovaBezi()) return;
-    ObnovaBezi() = true;
+    // refill of the same grid again: the outer refill does the work. A refill
+    // of another grid meanwhile goes ahead.
+    auto& plnene = PlneneTabulky();
+    if (std::find(plnene.begin(), plnene.end(), mrizka) != plnene.end()) return;
+    plnene.push_back(mrizka);
     struct Konec {
-        ~Konec() { ObnovaBezi() = false; }
-    } konec;
+        const Mrizka* m;
+        ~Konec()
+        {
+            auto& p = PlneneTabulky();
+            p.erase(std::find(p.begin(), p.end(), m));
+        }
+    } konec{mrizka};
 
     const int viditelne = ViditelneRadkyTabulky(mrizka);
     PripravRadkyTabulky(mrizka, souradnice, vyber, 4, viditelne);

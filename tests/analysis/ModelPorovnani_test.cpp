@@ -368,6 +368,12 @@ TEST(Transformace, SecondEpochTurnsItsCovarianceAndEllipsesAndLeavesTheFirst)
         EXPECT_EQ(b.Y, std::nearbyint(b.Y * 1000000) / 1000000) << b.cislo;
     }
     EXPECT_TRUE(i2.bod[2].poradi == 3 && i2.bod[2].soubor == 3);
+    // with the deviations and the ellipse of the transformed epoch, in the
+    // frame of its coordinates (the loaded point has sig_X 1, sig_Y 2)
+    EXPECT_NEAR(static_cast<double>(i2.bod[0].sig_X), 2, 1e-12);
+    EXPECT_NEAR(static_cast<double>(i2.bod[0].sig_Y), 1, 1e-12);
+    EXPECT_NEAR(static_cast<double>(i2.bod[0].elipsa.a_smernik), 0, 1e-12);
+    EXPECT_EQ(i2.bod[0].elipsoid.a_delka, e2.souradnice.bod[0].elipsoid.a_delka);
 
     // the loaded model is left as it was, and a repeated transformation
     // starts from it again
@@ -377,6 +383,37 @@ TEST(Transformace, SecondEpochTurnsItsCovarianceAndEllipsesAndLeavesTheFirst)
     ASSERT_TRUE(s.vystup.Transfromuj(s.vstup, s.klic, false, typ2));
     EXPECT_EQ(e2.souradnice.bod[3].X, x);
     EXPECT_EQ(e2.souradnice.bod.size(), 4u);
+}
+
+// An oblique key: the transformed coordinates of the epoch and of its
+// identical list lie on the micrometre grid, rounded after the
+// transformation (the list equal to the epoch's records, both within half a
+// micrometre of R p + t worked out here).
+TEST(Transformace, CoordinatesAreRoundedToMicrometresAfterTheTransformation)
+{
+    ModelSKlicem s;
+    TtransformacniKlicEtapa klic;
+    klic.jePlny = true;
+    RotationMatrix3(klic.rotace, 0.3L, -0.2L, 1.1L);
+    klic.translace = {{0.1234567L}, {-7.654321L}, {0.0000003L}};
+    bool typ = false;
+    ASSERT_TRUE(s.vystup.Transfromuj(s.vstup, klic, false, typ));
+    const Tsouradnice& i2 = s.vystup.identickeBodyEtapa2;
+    ASSERT_EQ(i2.bod.size(), 3u);
+    for (const Tbod& b : i2.bod) {
+        const Tbod& z = s.vstup.etapa2.souradnice.bod[static_cast<std::size_t>(b.poradi - 1)];
+        const Tbod& t = s.vystup.etapa2.souradnice.bod[static_cast<std::size_t>(b.poradi - 1)];
+        const Extended p[3] = {z.X, z.Y, z.Z};
+        const Extended v[3] = {b.X, b.Y, b.Z};
+        const Extended w[3] = {t.X, t.Y, t.Z};
+        for (int r = 0; r < 3; ++r) {
+            const Extended presne = klic.rotace[r][0] * p[0] + klic.rotace[r][1] * p[1] + klic.rotace[r][2] * p[2] +
+                                    klic.translace[r][0];
+            EXPECT_LE(std::fabs(v[r] - presne), 5.0000001e-7L) << b.cislo << " " << r;
+            EXPECT_EQ(v[r], std::nearbyint(v[r] * 1000000) / 1000000) << b.cislo << " " << r;
+            EXPECT_EQ(v[r], w[r]) << b.cislo << " " << r;
+        }
+    }
 }
 
 TEST(Transformace, EveryFailureEmptiesOnlyTheTargetEpoch)

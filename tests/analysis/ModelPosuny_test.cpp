@@ -773,6 +773,30 @@ TEST(ModelPosunyAnalyza, LengthAndAngleAnalysesCompareTheEpochsRowByRow)
     for (const Tbod& radek : mp.analyzaUhel.data.bod) EXPECT_FALSE(radek.kontrola[0]);
 }
 
+// D, 100 m north of A, moves 2 mm across north: its bearing goes from 1e-5
+// rad to 2 pi - 1e-5 rad, a change of -2e-5 rad, not 2 pi - 2e-5; so does the
+// angle at A from E (due north, 200 m) to D.
+TEST(ModelPosunyAnalyza, BearingAndAngleCrossingNorthChangeTheShortWay)
+{
+    TmodelPorovnani m;
+    PridejParu(m, Bod("A", 0, 0, 0, 1), Bod("A", 0, 0, 0, 1));
+    PridejParu(m, Bod("D", 100, 0.001L, 0, 2), Bod("D", 100, -0.001L, 0, 2));
+    PridejParu(m, Bod("E", 200, 0, 0, 3), Bod("E", 200, 0, 0, 3));
+    const Tmatrix Q = BlokovaMatice({Izotropni(1e-6L), Izotropni(1e-6L), Izotropni(1e-6L)});
+    NastavEtapu(m.etapa1, 1, 1, 6, Q);
+    NastavEtapu(m.etapa2, 1, 1, 6, Q);
+    TmodelPosuny mp;
+    ASSERT_TRUE(Porovnej(mp, m));
+    mp.VypocetAnalyzaDelka(0, 1, m);
+    const Tbod& smernik = mp.analyzaDelka.data.bod.at(5);
+    ASSERT_TRUE(smernik.kontrola[0]);
+    EXPECT_NEAR(static_cast<double>(smernik.X), -2e-5, 1e-12);
+    mp.VypocetAnalyzaUhel(0, 2, 1, m);
+    const Tbod& uhel = mp.analyzaUhel.data.bod.at(0);
+    ASSERT_TRUE(uhel.kontrola[0]);
+    EXPECT_NEAR(static_cast<double>(uhel.X), -2e-5, 1e-12);
+}
+
 TEST(ModelPosunyAnalyza, SortedDisplacementList_AnalysisUsesThePairsShown)
 {
     // The windows pass the indexes of the records they show; after a sort

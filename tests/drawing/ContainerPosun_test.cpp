@@ -241,6 +241,14 @@ TEST_F(KresbaPosunu, EllipseOfThePrecisionChosen)
     const TElipse e = k.CalcElipse(0, 50000, 1);
     EXPECT_EQ(e[0], e[40]);
     EXPECT_NEAR(static_cast<double>(e[0][0]), 200.0, 1e-12);
+    // An ellipse not set (no a-posteriori covariance) or of size 0 draws
+    // nothing: with a magnification of 100, -1 would be a 50-pixel circle.
+    k.PaintSettings.zvetseni = 100;
+    for (const Extended a : {-1.0L, 0.0L}) {
+        p.elipsaAposter = Telipsa{a, a, 0};
+        k.PaintAll();
+        EXPECT_EQ(PocetBarvy(E), 0) << static_cast<double>(a);
+    }
 }
 
 TEST_F(KresbaPosunu, PointFixedInBothEpochsHasNoEllipseButIsDrawn)

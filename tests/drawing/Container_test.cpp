@@ -1,6 +1,7 @@
 // Pixel tests of the network drawing on small networks: view, zoom, symbols,
 // colours, scale bars. Glyph shapes are never compared: text is checked only
 // as ink inside the box where it belongs.
+#include <array>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -217,6 +218,22 @@ TEST_F(KresbaSite, PointNumberIsInkInsideItsBox)
     EXPECT_GT(inkoust, 10);
     // Every lit pixel is the cross or the number.
     EXPECT_EQ(PocetBarvy(A), inkoust + 21);
+
+    // A fixed point's number starts CircleSize + 2 right and CircleSize + 1
+    // below the point, clear of its circle: with CircleSize 3 the same ink
+    // three pixels right of and lower than the determined point's.
+    auto okraj = [&](TColor barva, int x0, int y0) {
+        int levy = 600, horni = 400;
+        for (int y = y0; y < 400; ++y)
+            for (int x = x0; x < 600; ++x)
+                if (Pixel(x, y) == barva) levy = std::min(levy, x), horni = std::min(horni, y);
+        return std::array<int, 3>{levy, horni, PocetBarvy(barva, x0, y0)};
+    };
+    const auto urceny = okraj(A, 302, 201);  // right of the cross, below its arm
+    k.PaintSettings.CircleSize = 3;
+    Nakresli({Bod("12", 0, 0, true)}, {&TPaintSettings::PaintBody});
+    const auto fixni = okraj(k.PaintSettings.ColorF, 305, 204);  // clear of the circle
+    EXPECT_EQ(fixni, (std::array<int, 3>{urceny[0] + 3, urceny[1] + 3, urceny[2]}));
 }
 
 TEST_F(KresbaSite, ColoursOfPointsLinesEllipses)
@@ -237,6 +254,28 @@ TEST_F(KresbaSite, ColoursOfPointsLinesEllipses)
     EXPECT_EQ(PocetBarvy(s.ColorE, 0, 0, 300, 400), 0);
 }
 
+// Lines, ellipses, points, axes and scale bars are drawn in this order, each
+// over the ones before. A view of 1 pixel per metre with drawing (300, 200)
+// at the bitmap centre puts every point on the pixel of its coordinates.
+TEST_F(KresbaSite, DrawingOrderPutsEachKindOverTheOnesBefore)
+{
+    TPaintSettings& s = k.PaintSettings;
+    s.Escale = 1000;  // 1 mm of semi-axis is 1 pixel
+    Nakresli({Bod("A", 100, 200, false, 0.011, 0.011), Bod("B", 400, 200, false, 0.004, 0.004), Bod("C", 30, 10),
+              Bod("D", 15, 385)},
+             {}, {Mereni(0, 1)});
+    k.TransPar = TTransPar{1, 300, 200, 0, 0};
+    s.PaintMere = s.PaintElips = s.PaintBody = s.PaintAxes = s.PaintScale = true;
+    s.PaintDesc = false;
+    k.PaintAll();
+    OcekavejPixely({{250, 200, s.ColorL},   // the line alone
+                    {111, 200, s.ColorE},   // A's ellipse over the line
+                    {396, 200, s.ColorA},   // B's cross over its ellipse
+                    {30, 10, Bila},         // the axis over C's cross
+                    {15, 383, Bila}});      // the scale bar over D's cross
+    EXPECT_EQ(Pixel(12, 385), s.ColorA);   // D's cross left of the bar
+}
+
 TEST_F(KresbaSite, EllipseAxesScaleWithTheUnitDeviation)
 {
     k.PaintSettings.Escale = 1000;
@@ -248,6 +287,14 @@ TEST_F(KresbaSite, EllipseAxesScaleWithTheUnitDeviation)
     EXPECT_EQ(e[0], e[40]);
     EXPECT_DOUBLE_EQ(static_cast<double>(e[0][0]), 104.0);
     EXPECT_NEAR(static_cast<double>(e[10][1]), 2.0, 1e-12);  // t = pi/2: b along Y
+    // An ellipse not set, or of size 0, draws nothing: with Escale 5, -1
+    // would be a 55-pixel circle around point 1 at (25, 200).
+    k.PaintSettings.Escale = 5;
+    for (const Extended a : {-1.0L, 0.0L}) {
+        data.body[0].a_delka = data.body[0].b_delka = a;
+        k.PaintAll();
+        EXPECT_EQ(PocetBarvy(k.PaintSettings.ColorE, 0, 0, 300, 400), 0) << static_cast<double>(a);
+    }
 }
 
 TEST_F(KresbaSite, MeasurementRecordNotInUseDrawsNoPhantomLine)
@@ -263,6 +310,13 @@ TEST_F(KresbaSite, MeasurementRecordNotInUseDrawsNoPhantomLine)
     const T2DPoint b = k.CalcPixCoords(2);
     const int x = static_cast<int>(std::lround(static_cast<double>((3 * a[0] + b[0]) / 4)));
     const int y = static_cast<int>(std::lround(static_cast<double>((3 * a[1] + b[1]) / 4)));
+    EXPECT_GT(PocetBarvy(k.PaintSettings.ColorL, x - 1, y - 1, x + 2, y + 2), 0);
+    // Removing the record leaves the count at 2: the drawing stops at the one
+    // record present (the sanitizer build sees a read past it).
+    data.SmazPrazdneZaznamy();
+    data.mereni.shrink_to_fit();
+    ASSERT_EQ(data.pocetMereni, 2);
+    k.PaintAll();
     EXPECT_GT(PocetBarvy(k.PaintSettings.ColorL, x - 1, y - 1, x + 2, y + 2), 0);
 }
 
@@ -392,9 +446,11 @@ TEST_F(KresbaSite, EllipseBarSwitchesToTenthsForSmallEllipses)
     OcekavejPixely({{15, y, Bila}, {69, y, Bila}, {71, y, Cerna}});
     EXPECT_GT(PocetBarvy(Bila, 75, y - 10, 130, y + 7), 5);  // "0.2 mm"
 
-    // Largest semi-axis 2 mm: whole millimetres; a 1 mm bar of 275 pixels
-    // is longer than a fifth of the width and halves to nothing.
-    data.body[0].a_delka = 0.002;
+    // Largest semi-axis 2 mm, held by a fixed point (the search takes every
+    // point): whole millimetres; a 1 mm bar of 275 pixels is longer than a
+    // fifth of the width and halves to nothing.
+    data.body[1].JeFixni = true;
+    data.body[1].a_delka = 0.002;
     k.PaintAll();
     EXPECT_EQ(PocetBarvy(Bila, 16, y - 6, 600, y + 6), 0);
     EXPECT_EQ(Pixel(15, y), Bila);  // only the start stroke of a zero bar

@@ -157,6 +157,14 @@ TEST_F(DxfSit, AprioriEllipseOnAprioriLayerAndAposterioriOnAposteriori)
     EXPECT_EQ(apri[0][40].Hodnota(10), apri[0][0].Hodnota(10));
     EXPECT_EQ(apri[0][40].Hodnota(20), apri[0][0].Hodnota(20));
     EXPECT_EQ(apri[0][41].typ, "SEQEND");
+
+    // A determined point whose ellipse is not set writes none (at Scale
+    // 1000 it would be a 1 km circle), nor does one of size 0.
+    data.body[2].a_delka = data.body[2].b_delka = -1;
+    data.body[0].a_delka = data.body[0].b_delka = 0;
+    const auto pocty = Pocty(Entity(Zapis("bez_elips.dxf")));
+    EXPECT_EQ(pocty.count("ElipsaChyb_Apri POLYLINE") + pocty.count("ElipsaChyb_Apos POLYLINE"), 0u);
+    EXPECT_EQ(pocty.at("BodVyr_Bod POINT"), 2);
 }
 
 TEST_F(DxfSit, EnglishNamesAndWindowSettingsOfLayers)

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+
 #include "drawing/DxfTest.h"
 #include "drawing/dxfwriter.h"
 
@@ -189,6 +191,10 @@ TEST_F(DxfZaklad, PointAtX10_5Y20_25LandsAtMinus20_25Minus10_5)
                              "30", "0"}));
     EXPECT_TRUE(
         Obsahuje(r, {"0", "CIRCLE", "8", "BodFix_Znak", "10", "-20.25", "20", "-30.5", "30", "0", "40", "0.07"}));
+    // The fixed point's number: PointSize off the point on both axes, as the
+    // determined point's.
+    EXPECT_TRUE(Obsahuje(r, {"0", "TEXT", "1", "2", "40", "0.1", "8", "BodFix_Cislo", "10", "-20.15", "20", "-30.4",
+                             "30", "0"}));
 }
 
 TEST_F(DxfZaklad, EnglishLayerNames)
@@ -247,6 +253,14 @@ TEST_F(DxfZaklad, OpenFailsCleanlyForAMissingFolderOrAFolder)
     EXPECT_FALSE(w.fileopen());
     EXPECT_THROW(w.parval("0", "EOF"), ChybaSouboru);
     EXPECT_FALSE(std::filesystem::exists(slozka + "/neni"));
+    // The rule of every save: a pipe (writing would block) and a link to
+    // nothing are refused too.
+    ASSERT_EQ(::mkfifo((slozka + "/roura.dxf").c_str(), 0666), 0);
+    std::filesystem::create_symlink(slozka + "/nikam.dxf", slozka + "/odkaz.dxf");
+    for (const char* jmeno : {"/roura.dxf", "/odkaz.dxf"}) {
+        w.filename = slozka + jmeno;
+        EXPECT_FALSE(w.fileopen()) << jmeno;
+    }
 }
 
 TEST_F(DxfZaklad, WriteToDevFullThrows)

@@ -412,6 +412,19 @@ TEST(MatrixSvd, RankDeficientMatrix)
     EXPECT_LT(OdchylkaOrtonormality(r.V), 1e-17);
 }
 
+TEST(MatrixSvd, GivesUpAtTheThirtiethPassOfOneValue)
+{
+    // Two opposite rows: the zero singular value converges only after 30
+    // QR steps; the 30th pass finds no convergence and stops (at most 29
+    // steps per value), with false.
+    EXPECT_FALSE(Rozloz(Tmatrix{{0, -1, 0, 0}, {0, 1, 0, 0}, {1, 0, -1, -1}, {0, 0, -1, 1}}).ok);
+    // A matrix whose slowest value takes 8 steps is decomposed.
+    const Tmatrix A = {{1, 2, -1, -1, -1}, {-2, 0, 0, 0, 1}, {-2, -2, 0, 0, 0}, {0, -1, -1, 0, 0}, {1, -2, 1, 0, -2}};
+    const SvdVysledek r = Rozloz(A);
+    ASSERT_TRUE(r.ok);
+    EXPECT_LT(ChybaRekonstrukce(A, r), 1e-17L);
+}
+
 TEST(MatrixSvd, ArithmeticFailureInsideGivesFalse)
 {
     const Extended nan = std::numeric_limits<Extended>::quiet_NaN();

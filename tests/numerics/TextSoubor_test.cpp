@@ -4,8 +4,11 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace sitmera {
 namespace {
@@ -146,6 +149,79 @@ TEST_F(TextSouborTest, FailedReplaceLeavesTheOldFileByteIdentical)
     // fails before anything is renamed.
     EXPECT_THROW(ZapisTextovySoubor(cesta + "/x", {"novy"}), ChybaSouboru);
     EXPECT_EQ(ObsahSouboru(cesta), pred);
+}
+
+// Runs `zkouska` as an ordinary user: in a child process that drops to
+// "nobody" when the tests run as root (root may write anything, so the rule
+// could not be seen). True when it returned true.
+bool JakoBeznyUzivatel(const std::function<bool()>& zkouska)
+{
+    if (::geteuid() != 0) return zkouska();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::alarm(10);  // a save that blocks fails the test instead of hanging it
+        const bool ok = ::setgid(65534) == 0 && ::setuid(65534) == 0 && zkouska();
+        ::_exit(ok ? 0 : 1);
+    }
+    int stav = 0;
+    return pid > 0 && ::waitpid(pid, &stav, 0) == pid && WIFEXITED(stav) && WEXITSTATUS(stav) == 0;
+}
+
+// One rule for every save: a target the user may not write, a pipe and a
+// link to nothing fail at once and are left as they were.
+TEST_F(TextSouborTest, SavesTheUserMayNotMakeFailAndLeaveTheTargetAlone)
+{
+    const bool root = ::geteuid() == 0;
+    fs::permissions(slozka, fs::perms::all);  // an ordinary user may write here
+    const auto vlastni = slozka / "jen_pro_cteni.txt";
+    const auto cizi = slozka / "cizi.txt";
+    const auto roura = slozka / "roura";
+    const auto odkaz = slozka / "odkaz.txt";
+    ZapisTextovySoubor(vlastni.string(), {"stary"});
+    ZapisTextovySoubor(cizi.string(), {"cizi"});
+    ASSERT_EQ(::mkfifo(roura.c_str(), 0666), 0);
+    ASSERT_EQ(::chmod(roura.c_str(), 0666), 0);  // writable by anyone: only its kind refuses it
+    fs::create_symlink(slozka / "nikam.txt", odkaz);
+    if (root) {
+        // Root's files: "vlastni" is handed to the ordinary user below.
+        ASSERT_EQ(::chown(vlastni.c_str(), 65534, 65534), 0);
+        ASSERT_EQ(::chmod(cizi.c_str(), 0644), 0);
+    }
+    ASSERT_EQ(::chmod(vlastni.c_str(), 0444), 0);
+
+    const bool ok = JakoBeznyUzivatel([&] {
+        bool vse = true;
+        std::vector<fs::path> cile = {vlastni, roura, odkaz};
+        if (root) cile.push_back(cizi);
+        for (const fs::path& cil : cile) {
+            try {
+                ZapisTextovySoubor(cil.string(), {"novy"});
+                vse = false;
+            } catch (const ChybaSouboru&) {
+            }
+            try {
+                OverCilZapisu(cil.string());
+                vse = false;
+            } catch (const ChybaSouboru&) {
+            }
+        }
+        // A file of one's own that may be written is replaced as before.
+        const auto muj = slozka / (root ? "novy_nobody.txt" : "novy.txt");
+        try {
+            ZapisTextovySoubor(muj.string(), {"muj"});
+        } catch (const ChybaSouboru&) {
+            vse = false;
+        }
+        return vse;
+    });
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(ObsahSouboru(vlastni), "stary\r\n");
+    EXPECT_EQ(ObsahSouboru(cizi), "cizi\r\n");
+    EXPECT_TRUE(fs::is_fifo(roura));
+    EXPECT_TRUE(fs::is_symlink(odkaz));
+    EXPECT_FALSE(fs::exists(slozka / "nikam.txt"));
+    // Nothing else was left behind: the four targets and the file written.
+    EXPECT_EQ(std::distance(fs::directory_iterator(slozka), fs::directory_iterator()), 5);
 }
 
 TEST_F(TextSouborTest, ReadingFailuresRaise)

@@ -93,4 +93,7 @@ TEST(NactiSekceSeZnackami, OdOtviraciPoZaviraciVcetne)
     EXPECT_EQ(cil, (TStringList{"</2>"}));
     NactiSekceSeZnackami(cil, zdroj, 7, 8);
     EXPECT_TRUE(cil.empty());
+    // a repeated opening tag inside is copied by both tests
+    NactiSekceSeZnackami(cil, {"<1>", "<1>", "</1>"}, 1, 1);
+    EXPECT_EQ(cil, (TStringList{"<1>", "<1>", "<1>", "</1>"}));
 }

@@ -260,6 +260,10 @@ const std::vector<std::string> kVychozi{"titul", "C01", "C02", "C04_3", "C12_2",
 
 TEST_F(ProtokolPosunuTest, DefaultSwitchesEnglishAndCzech)
 {
+    // A record not in use after the four (the grids pad the list so) adds
+    // no row to any table.
+    model.posuny.zaznam.emplace_back();
+    ASSERT_FALSE(model.posuny.zaznam.back().JePlny);
     EXPECT_TRUE(StejneRadky(Postav(), Spoj(NactiSekce("posuny_en.txt"), kVychozi)));
     nastaveni.typJazyk = 0;
     jazyk.Default(nastaveni);
@@ -381,12 +385,26 @@ TEST_F(ProtokolPosunuTest, RiskLevelIsNotCutToThreeDecimals)
     const struct {
         Extended riziko;
         const char* text;
-    } pripady[] = {{0.05L, "0.05"}, {0.1L, "0.1"}, {0.0025L, "0.0025"}, {0.0001L, "0.0001"}, {0.01L, "0.01"}};
+    } pripady[] = {{0.05L, "0.05"}, {0.1L, "0.1"}, {0.0025L, "0.0025"}, {0.0001L, "0.0001"}, {0.01L, "0.01"},
+                   {1e-17L, "1E-17"}};
     for (const auto& p : pripady) {
         nastaveni.porovnani.riziko = p.riziko;
         const TtextPole t = TabulkaInfoPosunu(model, nastaveni, jazyk);
         EXPECT_EQ(t[1][1], p.text);
     }
+}
+
+TEST_F(ProtokolPosunuTest, CountsOfTheTestThatDidNotRunAreDashes)
+{
+    model.porovnaniAposter = false;
+    TtextPole t = TabulkaInfoPosunu(model, nastaveni, jazyk);
+    EXPECT_EQ(t[2][1], "3 / -");  // X
+    EXPECT_EQ(t[6][1], "4 / -");  // spatial length
+    model.porovnaniAprior = false;
+    model.porovnaniAposter = true;
+    t = TabulkaInfoPosunu(model, nastaveni, jazyk);
+    EXPECT_EQ(t[2][1], "- / 2");
+    EXPECT_EQ(t[6][1], "- / 2");
 }
 
 TEST_F(ProtokolPosunuTest, AllSwitchesOffGivesTheTitleBlockOnly)

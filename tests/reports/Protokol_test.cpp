@@ -156,6 +156,10 @@ TEST(TabulkaSouradnic, EmptyListGivesHeaderAndRuleOnlyAndRowsStopAtTheNumberOfFi
     TabulkaSouradnic(p, s, n, 1, 1, OddelovacProtokolu, {"A", "B", "C", "D", "E"}, 1);
     // Two filled points: the first two records are printed.
     EXPECT_EQ(p.text, (TStringList{"A  B  C  D  E", "-------------", "1  1  0  0  0", "2     0  0  0"}));
+    // So in the ellipsoid table: the header and six lines for each of two points.
+    p.Clear();
+    TabulkaElipsoidu(p, s, n, 1, 1, OddelovacProtokolu, {"A", "B", "C"}, 1);
+    EXPECT_EQ(p.text.size(), 1u + 2 * 6);
 }
 
 // ---------------------------------------------------------------- added-files report

@@ -160,6 +160,19 @@ TEST_F(TabulkaTest, ALongListFillsOnlyTheRowsOnScreen)
     m->SetTopRow(500);
     EXPECT_EQ(m->Cell(0, 500), "501");
     EXPECT_EQ(m->Cell(2, 510), "1020.0000");
+
+    // Each grid has its own guard: a refill of another grid asked for while
+    // this one refills (it returns to the top as the list shrinks below a
+    // screen) is done.
+    Mrizka druha(QStringLiteral("StringGrid4"), &okno);
+    Tsouradnice t = Seznam({Bod("77", 1, 2, 3)});
+    TboolVector vyberDruhe;
+    m->OnTopLeftChanged = [&] { ObnovTabulkuSouradnic(&druha, t, nastaveni, TypTabulkySouradnic, vyberDruhe); };
+    s.Velikost(10);
+    ObnovTabulkuSouradnic(m, s, nastaveni, TypTabulkySouradnic, vyber);
+    ASSERT_EQ(m->TopRow(), 0);
+    EXPECT_EQ(druha.Cell(0, 0), "77");
+    m->OnTopLeftChanged = nullptr;
 }
 
 // ---------------------------------------------------------------- copy

@@ -148,9 +148,11 @@ bool Formular::ZpracujNahledKlavesy(int& klavesa, Qt::KeyboardModifiers modifika
 void Formular::done(int vysledek)
 {
     // QDialog::done would only hide the window; every close goes through
-    // closeEvent so that the close handlers run.
+    // closeEvent so that the close handlers run (they may read the result).
+    // A close that the close query refuses leaves the result as it was.
+    const int predtim = result();
     setResult(vysledek);
-    close();
+    if (!close()) setResult(predtim);
 }
 
 void Formular::showEvent(QShowEvent* e)

@@ -84,7 +84,8 @@ public:
     // command boundary. Returns true when the handler took the key.
     bool ZpracujNahledKlavesy(int& klavesa, Qt::KeyboardModifiers modifikatory);
 
-    // Overrides of QDialog so that every close goes through closeEvent.
+    // Overrides of QDialog so that every close goes through closeEvent; a
+    // close the close query refuses leaves the result as it was.
     void done(int vysledek) override;
     // Shows or hides; a close asked for by the show handler runs right after
     // the window is shown.

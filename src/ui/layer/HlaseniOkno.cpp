@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <memory>
+
 #include "core/Chyby.h"
 #include "core/Jazyk.h"
 #include "core/Nastaveni.h"
@@ -14,8 +16,6 @@ namespace sitmera {
 
 namespace {
 
-bool vysledekOznameni = false;  // Button1 (OK) closed the box
-
 std::string TextOk()
 {
     const Tjazyk* j = Prostredi().jazyk;
@@ -24,8 +24,12 @@ std::string TextOk()
 
 bool Zobraz(const std::string& zprava, const std::string& nadpis, bool sProtokolem)
 {
-    TForm3& f = Form3();
-    vysledekOznameni = false;
+    // A notice raised while the box is open (from the report viewer over
+    // it, say) gets a box of its own over it; the open box keeps its text.
+    std::unique_ptr<TForm3> vnoreny;
+    if (Form3().isVisible()) vnoreny = std::make_unique<TForm3>();
+    TForm3& f = vnoreny ? *vnoreny : Form3();
+    f.JeOk = false;
     f.setWindowTitle(Q(nadpis));
     f.Label1->setText(Q(zprava));
     f.Button1->setText(Q(TextOk()));
@@ -35,7 +39,7 @@ bool Zobraz(const std::string& zprava, const std::string& nadpis, bool sProtokol
     }
     f.Button2->setVisible(sProtokolem);
     ZobrazModalne(f);
-    return vysledekOznameni;
+    return f.JeOk;
 }
 
 }  // namespace
@@ -70,7 +74,7 @@ void TForm3::FormShow()
 
 void TForm3::Button1Click()
 {
-    vysledekOznameni = true;
+    JeOk = true;
     Close();
 }
 

@@ -5,7 +5,8 @@
 // The texts come from the language object of Prostredi(); the catalogue of
 // numbered notices (title and message per code) is `NadpisOznameni` /
 // `TextOznameni` of the notice state. The box has no key handler of its own:
-// Esc closes it as its close box does (not OK), Enter presses OK.
+// Esc closes it as its close box does (not OK), Enter presses OK. A notice
+// raised while the box is open is shown in a box of its own over it.
 #pragma once
 
 #include <string>
@@ -25,6 +26,7 @@ public:
     QLabel* Label1;
     QPushButton* Button1;  // OK
     QPushButton* Button2;  // the report of added files
+    bool JeOk = false;     // OK closed the box (this showing)
 
     // Command handlers.
     void Button1Click();

@@ -297,13 +297,20 @@ void Mrizka::keyPressEvent(QKeyEvent* e)
         case Qt::Key_Home:
         case Qt::Key_End:
         case Qt::Key_Left:
-        case Qt::Key_Right:
-            if (e->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) {
+        case Qt::Key_Right: {
+            // Ctrl+Home and Ctrl+End go to the first and the last row.
+            Qt::KeyboardModifiers povolene = Qt::ShiftModifier | Qt::KeypadModifier;
+            if (klavesa == Qt::Key_Home || klavesa == Qt::Key_End) povolene |= Qt::ControlModifier;
+            if (e->modifiers() & ~povolene) {
                 e->ignore();
                 return;
             }
             QTableView::keyPressEvent(e);
+            // The current row stays on screen (the view scrolls by itself
+            // only with auto-scroll, which is off for the mouse's sake).
+            if (currentIndex().isValid()) scrollTo(currentIndex(), QAbstractItemView::EnsureVisible);
             return;
+        }
         default:
             // The window's keys (Esc, Enter, Ctrl+A, Ctrl+C, letters...).
             e->ignore();

@@ -8,11 +8,12 @@
 //
 // The grid has no header, no grid lines of its own (the painters draw them),
 // fixed-height rows (18 pixels by default) and a vertical scroll bar that
-// moves by whole rows (the top row). Qt's own Ctrl+C, Ctrl+A and
-// type-to-search are off: keys other than the arrows, Page Up/Down and
-// Home/End go to the window's handlers (menu shortcuts and key preview of
-// the window, then the grid's OnKeyDown). Handlers run in the command
-// boundary of the grid's window.
+// moves by whole rows (the top row). Up, Down, Page Up/Down, Ctrl+Home and
+// Ctrl+End move the current row and scroll so that it stays on screen.
+// Qt's own Ctrl+C, Ctrl+A and type-to-search are off: keys other than the
+// arrows, Page Up/Down and Home/End go to the window's handlers (menu
+// shortcuts and key preview of the window, then the grid's OnKeyDown).
+// Handlers run in the command boundary of the grid's window.
 //
 // Rows and columns are 0-based; an out-of-range row or column given to a
 // setter is ignored (the grid's errors are ignored, as the windows expect).

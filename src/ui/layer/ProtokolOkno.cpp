@@ -67,7 +67,8 @@ void TForm55::FormShow()
         Label_zpracovani->setText(Q(" " + j->tlacitko.zpracovani + " ..."));
     }
     RichEdit1->clear();
-    Formular* otvirac = AktivniOkno();
+    // The window that opened the viewer (whichever window is active by now).
+    Formular* otvirac = JeModalni() ? Otvirac() : AktivniOkno();
     VycentrujOkno(this, otvirac);
 
     const std::uint8_t rezim = n != nullptr ? n->okno.protokol : 0;

@@ -131,12 +131,16 @@ TEST_F(FormularTest, RefusedCloseQueryKeepsTheWindowOpenAndRunsNoCloseHandler)
         StiskniKlavesu(&okno, Qt::Key_Escape);
         EXPECT_TRUE(f.isVisible());
         EXPECT_EQ(okno.zavreni, 0);
+        // A refused accept leaves the result as it was.
+        okno.accept();
+        EXPECT_TRUE(f.isVisible());
+        EXPECT_EQ(f.result(), QDialog::Rejected);
         okno.muzeZavrit = true;
         okno.Close();
         return 7;
     });
     EXPECT_EQ(ZobrazModalne(okno), 7);  // the hook's result
-    EXPECT_EQ(okno.dotazy, 2);
+    EXPECT_EQ(okno.dotazy, 3);
     EXPECT_EQ(okno.zavreni, 1);
 }
 

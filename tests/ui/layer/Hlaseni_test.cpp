@@ -83,11 +83,24 @@ TEST_F(HlaseniTest, ReportButtonOpensTheViewerOverTheOpenBox)
             EXPECT_EQ(viewer.Otvirac(), &box);
             EXPECT_EQ(S(viewer.RichEdit1->toPlainText()), "Added files\na.txt");
             EXPECT_EQ(S(viewer.windowTitle()), "Protocol - Add points");
+            // A notice raised here (a failed save, say) gets a box of its
+            // own over the viewer; the open box keeps its text and button.
+            Obsluz("Form3", [&](Formular& g) {
+                auto& druhy = static_cast<TForm3&>(g);
+                EXPECT_NE(&druhy, &box);
+                EXPECT_EQ(S(druhy.Label1->text()), "An error occurred during the save process!");
+                EXPECT_TRUE(druhy.Button2->isHidden());
+                druhy.Button1->click();
+            });
+            chyby.Oznameni(28);
+            EXPECT_TRUE(OznameniDleCisla());
             viewer.Zavrit1Click();
         });
         box.Button2->click();
         EXPECT_EQ(nastaveni.okno.protokol, 4);
         EXPECT_TRUE(box.isVisible());  // the box is still open
+        EXPECT_EQ(S(box.Label1->text()), "Added files: 1/1 (Number of points: 3)");
+        EXPECT_FALSE(box.Button2->isHidden());
         box.Button1->click();
     });
     EXPECT_TRUE(OznameniProtokol("Added files: 1/1 (Number of points: 3)", "Add points"));
@@ -95,7 +108,8 @@ TEST_F(HlaseniTest, ReportButtonOpensTheViewerOverTheOpenBox)
 
 TEST_F(HlaseniTest, QuestionBoxEscAndEnterAnswerNo)
 {
-    for (const auto& [typ, ano, ne] : {std::tuple{0, "Ano", "Ne"}, std::tuple{1, "Yes", "No"}}) {
+    for (const auto& [typ, anoText, neText] : {std::tuple{0, "Ano", "Ne"}, std::tuple{1, "Yes", "No"}}) {
+        const std::string ano = anoText, ne = neText;
         NastavJazyk(static_cast<std::uint8_t>(typ));
         Obsluz("Form4", [&](Formular& f) {
             auto& box = static_cast<TForm4&>(f);
@@ -164,6 +178,24 @@ TEST_F(ProtokolTest, ModesSetCaptionTextAndSwitchTheOpenersLabelOff)
             });
             if (!otvirac.Label_zpracovani->isHidden()) PrepniZpracovani(&otvirac);
         }
+}
+
+// Some window systems activate a window as it is shown, before its show
+// handler runs: the label switched off is still the opener's.
+TEST_F(ProtokolTest, TheOpenersLabelIsSwitchedOffAlsoWhenTheViewerIsAlreadyActive)
+{
+    nastaveni.okno.protokol = 3;
+    Obsluz("Form66", [&](Formular& f) {
+        PrepniZpracovani(&f);
+        QApplication::setActiveWindow(&Form55());
+        Obsluz("Form55", [&](Formular& v) {
+            EXPECT_TRUE(otvirac.Label_zpracovani->isHidden());
+            EXPECT_TRUE(static_cast<TForm55&>(v).Label_zpracovani->isHidden());
+        });
+        ZobrazModalne(Form55());
+    });
+    ZobrazModalne(otvirac);
+    QApplication::setActiveWindow(nullptr);
 }
 
 TEST_F(ProtokolTest, SaveAsWritesTheReportAndUnlocksTheViewerAlsoWhenCancelled)

@@ -75,6 +75,38 @@ TEST_F(MrizkaTest, ZobrazRadekMakesTheRowCurrentAndKeepsTheLastRowsAtTheBottom)
     okno.Close();
 }
 
+// The keys move the current row and the view follows it.
+TEST_F(MrizkaTest, KeysMoveTheCurrentRowAndKeepItOnScreen)
+{
+    ZkusebniMrizka okno;
+    okno.show();
+    Mrizka* m = okno.StringGrid3;
+    NastavVelikostTabulky(m, 100, 2);
+    m->SetRow(0);
+    const int v = m->VisibleRowCount();
+    ASSERT_GT(v, 3);
+    auto naObrazovce = [&] { return m->Row() >= m->TopRow() && m->Row() < m->TopRow() + v; };
+    const struct {
+        int klavesa;
+        Qt::KeyboardModifiers m;
+        int opakovani;
+        int radek;  // -1: not checked, only on screen
+    } kroky[] = {
+        {Qt::Key_Down, Qt::NoModifier, v + 2, v + 2}, {Qt::Key_PageDown, Qt::NoModifier, 3, -1},
+        {Qt::Key_End, Qt::ControlModifier, 1, 99},    {Qt::Key_Up, Qt::NoModifier, v + 1, 98 - v},
+        {Qt::Key_PageUp, Qt::NoModifier, 2, -1},      {Qt::Key_Home, Qt::ControlModifier, 1, 0},
+    };
+    for (const auto& k : kroky) {
+        for (int i = 0; i < k.opakovani; ++i) StiskniKlavesu(m, k.klavesa, k.m);
+        SCOPED_TRACE(std::to_string(k.klavesa));
+        if (k.radek >= 0) {
+            EXPECT_EQ(m->Row(), k.radek);
+        }
+        EXPECT_TRUE(naObrazovce()) << m->Row() << " " << m->TopRow();
+    }
+    okno.Close();
+}
+
 TEST_F(MrizkaTest, QtsOwnCopySelectAllAndTypeToSearchAreOff)
 {
     ZkusebniMrizka okno;
