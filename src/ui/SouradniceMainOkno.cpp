@@ -17,9 +17,14 @@
 #include "points/SouradniceSoubor.h"
 #include "ui/AnalyzaEtapyOkno.h"
 #include "ui/EtapaVstupOkno.h"
+#include "ui/displacements/AnalyzaMeziEtapamiOkno.h"
 #include "ui/displacements/AnalyzaNastaveniOkno.h"
 #include "ui/displacements/JednotkyOkno.h"
+#include "ui/displacements/PosunyMainInfoOkno.h"
+#include "ui/displacements/PosunyPlneOkno.h"
+#include "ui/displacements/PosunyZkraceneOkno.h"
 #include "ui/displacements/ProtokolNastaveniOkno.h"
+#include "ui/displacements/VyberPosunyOkno.h"
 #include "ui/layer/Bunky.h"
 #include "ui/layer/HlaseniOkno.h"
 #include "ui/layer/Menu.h"
@@ -673,8 +678,8 @@ std::vector<std::string> VytvoritOknaProgramu()
         {"Form55", [] { return static_cast<Formular*>(&Form55()); }},
         {"Form24", nullptr},
         {"Form21", nullptr},
-        {"Form76", nullptr},
-        {"Form70", nullptr},
+        {"Form76", [] { return static_cast<Formular*>(&Form76()); }},
+        {"Form70", [] { return static_cast<Formular*>(&Form70()); }},
         {"Form9", [] { return static_cast<Formular*>(&Form9()); }},
         {"Form8", [] { return static_cast<Formular*>(&Form8()); }},
         {"Form4", [] { return static_cast<Formular*>(&Form4()); }},
@@ -682,14 +687,14 @@ std::vector<std::string> VytvoritOknaProgramu()
         {"Form83", [] { return static_cast<Formular*>(&Form83()); }},
         {"Form36", nullptr},
         {"Form69", nullptr},
-        {"Form75", nullptr},
+        {"Form75", [] { return static_cast<Formular*>(&Form75()); }},
         {"Form66", [] { return static_cast<Formular*>(&Form66()); }},
         {"Form78", nullptr},
-        {"Form71", nullptr},
-        {"Form81", nullptr},
+        {"Form71", [] { return static_cast<Formular*>(&Form71()); }},
+        {"Form81", [] { return static_cast<Formular*>(&Form81()); }},
         {"Form10", nullptr},
         {"Form68", [] { return static_cast<Formular*>(&Form68()); }},
-        {"Form74", nullptr},
+        {"Form74", [] { return static_cast<Formular*>(&Form74()); }},
         {"Form72", [] { return static_cast<Formular*>(&Form72()); }},
         {"Form73", [] { return static_cast<Formular*>(&Form73()); }},
         {"Form80", nullptr},
@@ -725,6 +730,18 @@ void PropojitOkna()
     etapa.Form44Zobrazeno = [] { return Form44().isVisible(); };
     etapa.Form44UpdateDat = [] { Form44().UpdateDat(); };
     etapa.Form44Zavrit = [] { Form44().Close(); };
+    // The displacement window's views, information, find and select, and
+    // the analyses between the epochs.
+    TdalsiOknaPosuny& posuny = DalsiOknaPosuny();
+    posuny.Form70 = [] { ZobrazModalne(Form70()); };
+    posuny.Form71 = [](const std::string& nadpis) {
+        Form71().nadpis = nadpis;
+        ZobrazModalne(Form71());
+    };
+    posuny.Form76 = [] { ZobrazModalne(Form76()); };
+    posuny.Form81 = [] { ZobrazModalne(Form81()); };
+    posuny.Form74 = [] { ZobrazModalne(Form74()); };
+    posuny.Form75 = [] { ZobrazModalne(Form75()); };
 }
 
 void ZrusitOknaProgramu()

@@ -168,8 +168,9 @@ TEST_F(HlavniOknoTest, TheReportViewerReadsTheReportsOfTheGlobalObjects)
 TEST_F(HlavniOknoTest, ProgramStartCreatesTheExistingWindowsInOrderWithTheMainWindowFirst)
 {
     const auto jmena = VytvoritOknaProgramu();
-    EXPECT_EQ(jmena, (std::vector<std::string>{"Form65", "Form14", "Form55", "Form9", "Form8", "Form4", "Form3",
-                                               "Form83", "Form66", "Form68", "Form72", "Form73", "Form44", "Form82"}));
+    EXPECT_EQ(jmena, (std::vector<std::string>{"Form65", "Form14", "Form55", "Form76", "Form70", "Form9", "Form8",
+                                               "Form4", "Form3", "Form83", "Form75", "Form66", "Form71", "Form81",
+                                               "Form68", "Form74", "Form72", "Form73", "Form44", "Form82"}));
     EXPECT_EQ(S(QCoreApplication::applicationName()), "Sitmera Analyser");
     okno->PovolitMenu();  // the epoch window is registered
     EXPECT_TRUE(okno->PrvniEtapa1->isEnabled() && okno->DruhaEtapa1->isEnabled());
