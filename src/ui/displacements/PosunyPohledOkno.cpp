@@ -112,7 +112,6 @@ void TposunyPohled::FormShow()
     posunyOkno->Clear();
     mys_ = TvyberMysi();
     ZrusVyber(vyber);
-    StringGrid3->selectionModel()->clearCurrentIndex();
     QWidget* zpracovani = vlastniZpracovani_ ? static_cast<QWidget*>(this) : Otvirac();
     PrepniZpracovani(zpracovani);
     VycentrujOkno(this, Otvirac());
@@ -123,6 +122,9 @@ void TposunyPohled::FormShow()
     posunyOkno->PridejPrazdnyPosun();
     PoNaplneni();
     PrepniZpracovani(zpracovani);
+    // The first row is current, as in the displacement window: the searches
+    // start after it.
+    StringGrid3->SetRow(0);
     StringGrid3->setFocus();
     PovolitPopup();
 }

@@ -13,8 +13,8 @@
 // selected rows as the view shows them. Esc on the grid closes the view and
 // gives the focus back to the displacement window's grid.
 //
-// After a showing no row is current, the selection is empty, and one empty
-// record follows the padded list.
+// After a showing the first row is current, the selection is empty, and one
+// empty record follows the padded list.
 #pragma once
 
 #include <functional>
