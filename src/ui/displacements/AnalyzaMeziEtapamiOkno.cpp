@@ -187,6 +187,7 @@ void TanalyzaMeziEtapami::FormShow()
         c->setCurrentIndex(index >= 0 && index < c->count() ? index : -1);
     }
     Prepocitej();
+    layout()->activate();  // the window takes the size of its new texts at once
 }
 
 // The chosen records go to the model as they are: it takes the pair behind

@@ -126,6 +126,7 @@ void TForm76::FormShow()
     if (!ExistujiGlobalniObjekty()) return;
     NastavPopisek(Kopirovat1, jazyk->tlacitko.kopirovat);
     PouzijPopisky(*this, PopiskyInfoPosunu(*jazyk, *modelPosuny, *nastaveni));
+    layout()->activate();  // the window takes the size of its new texts at once
 }
 
 void TForm76::Kopirovat1Click()

@@ -229,6 +229,7 @@ void TForm81::FormShow()
     NaplnComboTexty(ComboBox11, PolozkyFixacePosunu(*jazyk));
     for (QComboBox* c : ComboVyznamnost) NaplnComboTexty(c, PolozkyVyznamnostiPosunu(*jazyk));
     NastavZadani(KriteriaDoZadani(posunPracovni, *nastaveni));
+    layout()->activate();  // the window takes the size of its new texts at once
     Edit1->setFocus();
     Edit1->selectAll();
 }
