@@ -172,7 +172,6 @@ void TanalyzaMeziEtapami::Vytvor(const char* jmenoLabelPresnost, const char* jme
 
 void TanalyzaMeziEtapami::FormShow()
 {
-    VycentrujOkno(this, Otvirac());
     if (!ExistujiGlobalniObjekty()) return;
     NastavPopisky();
     TanalyzaVnitrni& analyza = Analyza();
@@ -188,6 +187,7 @@ void TanalyzaMeziEtapami::FormShow()
     }
     Prepocitej();
     layout()->activate();  // the window takes the size of its new texts at once
+    VycentrujOkno(this, Otvirac());
 }
 
 // The chosen records go to the model as they are: it takes the pair behind

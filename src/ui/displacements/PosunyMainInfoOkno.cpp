@@ -122,11 +122,11 @@ TForm76::TForm76(QWidget* rodic) : Formular(QStringLiteral("Form76"), rodic)
 
 void TForm76::FormShow()
 {
-    VycentrujOkno(this, Otvirac());
     if (!ExistujiGlobalniObjekty()) return;
     NastavPopisek(Kopirovat1, jazyk->tlacitko.kopirovat);
     PouzijPopisky(*this, PopiskyInfoPosunu(*jazyk, *modelPosuny, *nastaveni));
     layout()->activate();  // the window takes the size of its new texts at once
+    VycentrujOkno(this, Otvirac());
 }
 
 void TForm76::Kopirovat1Click()

@@ -221,7 +221,6 @@ void TForm81::NastavZadani(const TzadaniPosunu& z)
 
 void TForm81::FormShow()
 {
-    VycentrujOkno(this, Otvirac());
     if (!ExistujiGlobalniObjekty()) return;
     const int rezim = nastaveni->okno.atributyVyberu;
     posunPracovni = rezim == 1 ? posunHledani : posunVyber;
@@ -230,6 +229,7 @@ void TForm81::FormShow()
     for (QComboBox* c : ComboVyznamnost) NaplnComboTexty(c, PolozkyVyznamnostiPosunu(*jazyk));
     NastavZadani(KriteriaDoZadani(posunPracovni, *nastaveni));
     layout()->activate();  // the window takes the size of its new texts at once
+    VycentrujOkno(this, Otvirac());
     Edit1->setFocus();
     Edit1->selectAll();
 }
