@@ -2,13 +2,11 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPointer>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "analysis/AnalyzaVnitrni.h"
@@ -16,6 +14,7 @@
 #include "core/Globalni.h"
 #include "numerics/Jednotky.h"
 #include "numerics/TextPole.h"
+#include "ui/AnalyzaEtapyOkno.h"
 #include "ui/displacements/PosunyMenu.h"
 #include "ui/layer/Bunky.h"
 #include "ui/layer/ComboPomocne.h"
@@ -27,7 +26,6 @@ namespace sitmera {
 
 namespace {
 
-constexpr int kCtrlP = 16464;
 constexpr const char* kNedefinovano = "- ";
 
 TradekRozdilu RadekRozdilu(const Tbod& r, TvelicinaRozdilu velicina, const Tnastaveni& n, bool aposteriori)
@@ -87,15 +85,13 @@ TanalyzaMeziEtapami::TanalyzaMeziEtapami(const QString& jmeno, const std::vector
 
 void TanalyzaMeziEtapami::Vytvor(const char* jmenoLabelPresnost, const char* jmenoComboPresnost,
                                  const std::vector<std::string>& jmenaLabelBodu,
-                                 const std::array<std::string, 4>& jmenaHlavicek,
-                                 const std::vector<std::string>& jmenaRadku,
-                                 const std::vector<std::array<std::string, 3>>& jmenaEditu)
+                                 const std::array<std::string, 4>& jmenaHlavicek, int radku)
 {
     auto* hlavni = new QVBoxLayout(this);
     hlavni->setContentsMargins(10, 10, 10, 10);
     hlavni->setSizeConstraint(QLayout::SetFixedSize);
 
-    // The precision kind, then the points side by side.
+    // The precision kind above the points.
     auto* presnost = new QHBoxLayout();
     LabelPresnost = NovyLabel(this, jmenoLabelPresnost);
     ComboPresnost = new QComboBox(this);
@@ -109,65 +105,19 @@ void TanalyzaMeziEtapami::Vytvor(const char* jmenoLabelPresnost, const char* jme
     connect(ComboPresnost, &QComboBox::activated, this,
             [this] { SpustPrikaz(this, [this] { ComboPresnostSelect(); }); });
 
-    auto* body = new QHBoxLayout();
-    for (std::size_t i = 0; i < jmenaLabelBodu.size(); ++i) {
-        QLabel* l = NovyLabel(this, jmenaLabelBodu[i].c_str());
-        auto* c = new QComboBox(this);
-        c->setObjectName(QStringLiteral("ComboBox%1").arg(i + 1));
-        c->setMinimumWidth(110);
-        c->setMaxVisibleItems(20);
-        l->setBuddy(c);
-        body->addWidget(l);
-        body->addWidget(c);
-        body->addSpacing(12);
-        labelBody.push_back(l);
-        comboBody.push_back(c);
-        connect(c, &QComboBox::activated, this, [this] { SpustPrikaz(this, [this] { ComboBoxSelect(); }); });
-    }
-    body->addStretch(1);
-    hlavni->addLayout(body);
-    hlavni->addSpacing(6);
-
-    // The table: heads, then a label and three read-only boxes a row. The
-    // gap left of a change box holds its significance bar.
-    auto* tabulka = new QGridLayout();
-    tabulka->setHorizontalSpacing(10);
-    for (std::size_t k = 0; k < 4; ++k) {
-        hlavicky[k] = NovyLabel(this, jmenaHlavicek[k].c_str());
-        if (k > 0) hlavicky[k]->setAlignment(Qt::AlignCenter);
-        tabulka->addWidget(hlavicky[k], 0, static_cast<int>(k));
-    }
-    for (std::size_t r = 0; r < jmenaRadku.size(); ++r) {
-        QLabel* l = NovyLabel(this, jmenaRadku[r].c_str());
-        labelRadku.push_back(l);
-        tabulka->addWidget(l, static_cast<int>(r) + 1, 0);
-        std::array<QLineEdit*, 3> edity{};
-        for (int k = 0; k < 3; ++k) {
-            auto* e = new QLineEdit(this);
-            e->setObjectName(Q(jmenaEditu[r][static_cast<std::size_t>(k)]));
-            e->setReadOnly(true);
-            e->setAlignment(Qt::AlignRight);
-            e->setMinimumWidth(110);
-            tabulka->addWidget(e, static_cast<int>(r) + 1, k + 1);
-            edity[static_cast<std::size_t>(k)] = e;
-        }
-        editRadku.push_back(edity);
-    }
-    hlavni->addLayout(tabulka);
-
-    auto* dole = new QHBoxLayout();
-    dole->addStretch(1);
-    Button2 = new QPushButton(this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setAutoDefault(false);
-    connect(Button2, &QPushButton::clicked, this, [this] { SpustPrikaz(this, [this] { Button2Click(); }); });
-    dole->addWidget(Button2);
-    hlavni->addSpacing(6);
-    hlavni->addLayout(dole);
-
-    PopupMenu1 = VytvorPopupMenu(*this, QStringLiteral("PopupMenu1"));
-    Kopirovat1 = PridejPolozku(PopupMenu1, QStringLiteral("Kopirovat1"), kCtrlP, [this] { Kopirovat1Click(); });
-    PripojPopupMenu(this, PopupMenu1);
+    std::vector<ThlavickaAnalyzy> hlavicky;
+    for (const std::string& h : jmenaHlavicek) hlavicky.push_back({h, 1});
+    TovladaceAnalyzy o = VytvorOvladaceAnalyzy(
+        *this, *hlavni, jmenaLabelBodu, hlavicky, radku, [this] { ComboBoxSelect(); }, [this] { Button2Click(); },
+        [this] { Kopirovat1Click(); });
+    labelBody = o.labelBody;
+    comboBody = o.comboBody;
+    for (std::size_t k = 0; k < 4; ++k) this->hlavicky[k] = o.hlavicky[k];
+    labelRadku = o.labelRadku;
+    editRadku = o.editRadku;
+    Button2 = o.Button2;
+    PopupMenu1 = o.PopupMenu1;
+    Kopirovat1 = o.Kopirovat1;
 }
 
 void TanalyzaMeziEtapami::FormShow()
@@ -293,13 +243,7 @@ TForm74::TForm74(QWidget* rodic)
                            TvelicinaRozdilu::uhel},
                           rodic)
 {
-    std::vector<std::string> radky;
-    std::vector<std::array<std::string, 3>> edity;
-    for (int r = 1; r <= 7; ++r) {
-        radky.push_back("Label" + std::to_string(r));
-        edity.push_back({"Edit" + std::to_string(r), "Edit" + std::to_string(r + 7), "Edit" + std::to_string(r + 14)});
-    }
-    Vytvor("Label8", "ComboBox3", {"Label9", "Label10"}, {"Label11", "Label12", "Label13", "Label14"}, radky, edity);
+    Vytvor("Label8", "ComboBox3", {"Label9", "Label10"}, {"Label11", "Label12", "Label13", "Label14"}, 7);
     ComboBox1 = comboBody[0];
     ComboBox2 = comboBody[1];
     ComboBox3 = ComboPresnost;
@@ -331,14 +275,7 @@ TForm75::TForm75(QWidget* rodic)
     : TanalyzaMeziEtapami(QStringLiteral("Form75"),
                           {TvelicinaRozdilu::uhel, TvelicinaRozdilu::uhel, TvelicinaRozdilu::uhel}, rodic)
 {
-    std::vector<std::string> radky;
-    std::vector<std::array<std::string, 3>> edity;
-    for (int r = 1; r <= 3; ++r) {
-        radky.push_back("Label" + std::to_string(r));
-        edity.push_back({"Edit" + std::to_string(r), "Edit" + std::to_string(r + 3), "Edit" + std::to_string(r + 6)});
-    }
-    Vytvor("Label10", "ComboBox4", {"Label4", "Label5", "Label6"}, {"Label7", "Label8", "Label9", "Label11"}, radky,
-           edity);
+    Vytvor("Label10", "ComboBox4", {"Label4", "Label5", "Label6"}, {"Label7", "Label8", "Label9", "Label11"}, 3);
     ComboBox1 = comboBody[0];
     ComboBox2 = comboBody[1];
     ComboBox3 = comboBody[2];

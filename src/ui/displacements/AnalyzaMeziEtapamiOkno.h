@@ -106,12 +106,12 @@ protected:
 
     // Builds the controls with the window's names: the precision label and
     // box, the point labels (boxes "ComboBox1", "ComboBox2", ...), the four
-    // heads, the rows (label and the change, deviation and critical-value
-    // boxes of each).
+    // heads, `radku` rows (label and the change, deviation and
+    // critical-value boxes of each, named as in the epoch's analysis
+    // windows).
     void Vytvor(const char* jmenoLabelPresnost, const char* jmenoComboPresnost,
                 const std::vector<std::string>& jmenaLabelBodu, const std::array<std::string, 4>& jmenaHlavicek,
-                const std::vector<std::string>& jmenaRadku,
-                const std::vector<std::array<std::string, 3>>& jmenaEditu);
+                int radku);
 
     void FormShow() override;
     void FormKeyDown(int& klavesa, Qt::KeyboardModifiers modifikatory) override;
