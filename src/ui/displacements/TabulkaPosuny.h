@@ -2,7 +2,9 @@
 // row r from record r, and what the displacement windows do with it: the
 // cell texts of each view, the refill of the rows on screen, the copy of the
 // selected rows, the search and marking of significant displacements, the
-// sort, and find and select by criteria.
+// sort, find and select by criteria, the modes of the shortened view, the
+// cell painters and the header, grid and status panel of a displacement
+// window.
 //
 // A grid holds only the rows that fit on screen: a shorter list is padded
 // with empty records (JePlny false) up to the number of visible rows, and
