@@ -96,6 +96,94 @@ bool PlatnyVyberAnalyzy(const std::vector<int>& indexy, int pocet)
     return true;
 }
 
+// ---------------------------------------------------------------- shared controls
+
+std::string JmenoLabeluRadkuAnalyzy(int r)
+{
+    return "Label" + std::to_string(r + 1);
+}
+
+std::array<std::string, 3> JmenaEdituRadkuAnalyzy(int r, int radku)
+{
+    return {"Edit" + std::to_string(r + 1), "Edit" + std::to_string(r + 1 + radku),
+            "Edit" + std::to_string(r + 1 + 2 * radku)};
+}
+
+TovladaceAnalyzy VytvorOvladaceAnalyzy(Formular& okno, QVBoxLayout& hlavni,
+                                       const std::vector<std::string>& jmenaLabelBodu,
+                                       const std::vector<ThlavickaAnalyzy>& hlavicky, int radku,
+                                       const std::function<void()>& vyberBodu, const std::function<void()>& zavrit,
+                                       const std::function<void()>& kopirovat)
+{
+    TovladaceAnalyzy o;
+    Formular* w = &okno;
+
+    // The points: label and combo box each, side by side.
+    auto* body = new QHBoxLayout();
+    for (std::size_t i = 0; i < jmenaLabelBodu.size(); ++i) {
+        QLabel* l = NovyLabel(w, jmenaLabelBodu[i]);
+        auto* c = new QComboBox(w);
+        c->setObjectName(QStringLiteral("ComboBox%1").arg(i + 1));
+        c->setMinimumWidth(110);
+        c->setMaxVisibleItems(20);
+        l->setBuddy(c);
+        body->addWidget(l);
+        body->addWidget(c);
+        body->addSpacing(12);
+        o.labelBody.push_back(l);
+        o.comboBody.push_back(c);
+        QObject::connect(c, &QComboBox::activated, w, [w, vyberBodu] { SpustPrikaz(w, vyberBodu); });
+    }
+    body->addStretch(1);
+    hlavni.addLayout(body);
+
+    // The table: heads, then a label and three read-only boxes a row. The gap
+    // left of a box may hold a mark.
+    auto* tabulka = new QGridLayout();
+    tabulka->setHorizontalSpacing(8);
+    int sloupec = 0;
+    for (const ThlavickaAnalyzy& h : hlavicky) {
+        QLabel* l = NovyLabel(w, h.jmeno);
+        if (sloupec > 0) l->setAlignment(Qt::AlignCenter);
+        tabulka->addWidget(l, 0, sloupec, 1, h.rozpeti);
+        sloupec += h.rozpeti;
+        o.hlavicky.push_back(l);
+    }
+    for (int r = 0; r < radku; ++r) {
+        QLabel* l = NovyLabel(w, JmenoLabeluRadkuAnalyzy(r));
+        o.labelRadku.push_back(l);
+        tabulka->addWidget(l, r + 1, 0);
+        const std::array<std::string, 3> jmena = JmenaEdituRadkuAnalyzy(r, radku);
+        std::array<QLineEdit*, 3> edity{};
+        for (std::size_t k = 0; k < 3; ++k) {
+            auto* e = new QLineEdit(w);
+            e->setObjectName(Q(jmena[k]));
+            e->setReadOnly(true);
+            e->setAlignment(Qt::AlignRight);
+            e->setMinimumWidth(k == 0 ? 120 : 100);
+            tabulka->addWidget(e, r + 1, static_cast<int>(k) + 1);
+            edity[k] = e;
+        }
+        o.editRadku.push_back(edity);
+    }
+    hlavni.addLayout(tabulka);
+
+    auto* dole = new QHBoxLayout();
+    dole->addStretch(1);
+    o.Button2 = new QPushButton(w);
+    o.Button2->setObjectName(QStringLiteral("Button2"));
+    o.Button2->setAutoDefault(false);
+    QObject::connect(o.Button2, &QPushButton::clicked, w, [w, zavrit] { SpustPrikaz(w, zavrit); });
+    dole->addWidget(o.Button2);
+    hlavni.addSpacing(6);
+    hlavni.addLayout(dole);
+
+    o.PopupMenu1 = VytvorPopupMenu(okno, QStringLiteral("PopupMenu1"));
+    o.Kopirovat1 = PridejPolozku(o.PopupMenu1, QStringLiteral("Kopirovat1"), kCtrlP, kopirovat);
+    PripojPopupMenu(w, o.PopupMenu1);
+    return o;
+}
+
 // ---------------------------------------------------------------- common window
 
 TanalyzaEtapyOkno::TanalyzaEtapyOkno(const QString& jmeno, const std::vector<TvelicinaAnalyzy>& veliciny,
@@ -104,76 +192,26 @@ TanalyzaEtapyOkno::TanalyzaEtapyOkno(const QString& jmeno, const std::vector<Tve
 {
 }
 
-void TanalyzaEtapyOkno::Vytvor(const std::vector<std::string>& jmenaLabelBodu,
-                               const std::vector<std::string>& jmenaRadku,
-                               const std::vector<std::array<std::string, 3>>& jmenaEditu,
+void TanalyzaEtapyOkno::Vytvor(const std::vector<std::string>& jmenaLabelBodu, int radku,
                                const std::string& jmenoVelicina, const std::string& jmenoHodnota,
                                const std::string& jmenoOdchylka)
 {
     auto* hlavni = new QVBoxLayout(this);
     hlavni->setContentsMargins(8, 8, 8, 8);
-
-    // The points: label and combo box each, side by side.
-    auto* body = new QHBoxLayout();
-    for (std::size_t i = 0; i < jmenaLabelBodu.size(); ++i) {
-        QLabel* l = NovyLabel(this, jmenaLabelBodu[i]);
-        auto* c = new QComboBox(this);
-        c->setObjectName(QStringLiteral("ComboBox%1").arg(i + 1));
-        c->setMinimumWidth(110);
-        c->setMaxVisibleItems(20);
-        l->setBuddy(c);
-        body->addWidget(l);
-        body->addWidget(c);
-        body->addSpacing(12);
-        labelBody.push_back(l);
-        comboBody.push_back(c);
-        connect(c, &QComboBox::activated, this, [this] { SpustPrikaz(this, [this] { ComboBoxSelect(); }); });
-    }
-    body->addStretch(1);
-    hlavni->addLayout(body);
-
-    // The table: headings, then a label and three read-only boxes a row.
-    auto* tabulka = new QGridLayout();
-    tabulka->setHorizontalSpacing(6);
-    LabelVelicina = NovyLabel(this, jmenoVelicina);
-    LabelHodnota = NovyLabel(this, jmenoHodnota);
-    LabelOdchylka = NovyLabel(this, jmenoOdchylka);
-    LabelHodnota->setAlignment(Qt::AlignCenter);
-    LabelOdchylka->setAlignment(Qt::AlignCenter);
-    tabulka->addWidget(LabelVelicina, 0, 0);
-    tabulka->addWidget(LabelHodnota, 0, 1);
-    tabulka->addWidget(LabelOdchylka, 0, 2, 1, 2);
-    for (std::size_t r = 0; r < jmenaRadku.size(); ++r) {
-        QLabel* l = NovyLabel(this, jmenaRadku[r]);
-        labelRadku.push_back(l);
-        tabulka->addWidget(l, static_cast<int>(r) + 1, 0);
-        std::array<QLineEdit*, 3> edity{};
-        for (int k = 0; k < 3; ++k) {
-            auto* e = new QLineEdit(this);
-            e->setObjectName(Q(jmenaEditu[r][k]));
-            e->setReadOnly(true);
-            e->setAlignment(Qt::AlignRight);
-            e->setMinimumWidth(k == 0 ? 130 : 100);
-            tabulka->addWidget(e, static_cast<int>(r) + 1, k + 1);
-            edity[k] = e;
-        }
-        editRadku.push_back(edity);
-    }
-    hlavni->addLayout(tabulka);
-    hlavni->addStretch(1);
-
-    auto* dole = new QHBoxLayout();
-    dole->addStretch(1);
-    Button2 = new QPushButton(this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setAutoDefault(false);
-    connect(Button2, &QPushButton::clicked, this, [this] { SpustPrikaz(this, [this] { Button2Click(); }); });
-    dole->addWidget(Button2);
-    hlavni->addLayout(dole);
-
-    PopupMenu1 = VytvorPopupMenu(*this, QStringLiteral("PopupMenu1"));
-    Kopirovat1 = PridejPolozku(PopupMenu1, QStringLiteral("Kopirovat1"), kCtrlP, [this] { Kopirovat1Click(); });
-    PripojPopupMenu(this, PopupMenu1);
+    TovladaceAnalyzy o = VytvorOvladaceAnalyzy(
+        *this, *hlavni, jmenaLabelBodu, {{jmenoVelicina, 1}, {jmenoHodnota, 1}, {jmenoOdchylka, 2}}, radku,
+        [this] { ComboBoxSelect(); }, [this] { Button2Click(); }, [this] { Kopirovat1Click(); });
+    hlavni->insertStretch(2, 1);
+    labelBody = o.labelBody;
+    comboBody = o.comboBody;
+    LabelVelicina = o.hlavicky[0];
+    LabelHodnota = o.hlavicky[1];
+    LabelOdchylka = o.hlavicky[2];
+    labelRadku = o.labelRadku;
+    editRadku = o.editRadku;
+    Button2 = o.Button2;
+    PopupMenu1 = o.PopupMenu1;
+    Kopirovat1 = o.Kopirovat1;
 }
 
 void TanalyzaEtapyOkno::FormShow()
@@ -261,13 +299,7 @@ TForm72::TForm72(QWidget* rodic)
                          TvelicinaAnalyzy::uhel},
                         rodic)
 {
-    std::vector<std::string> radky;
-    std::vector<std::array<std::string, 3>> edity;
-    for (int r = 1; r <= 7; ++r) {
-        radky.push_back("Label" + std::to_string(r));
-        edity.push_back({"Edit" + std::to_string(r), "Edit" + std::to_string(r + 7), "Edit" + std::to_string(r + 14)});
-    }
-    Vytvor({"Label9", "Label10"}, radky, edity, "Label11", "Label12", "Label13");
+    Vytvor({"Label9", "Label10"}, 7, "Label11", "Label12", "Label13");
     ComboBox1 = comboBody[0];
     ComboBox2 = comboBody[1];
 }
@@ -304,13 +336,7 @@ TForm73::TForm73(QWidget* rodic)
     : TanalyzaEtapyOkno(QStringLiteral("Form73"),
                         {TvelicinaAnalyzy::uhel, TvelicinaAnalyzy::uhel, TvelicinaAnalyzy::uhel}, rodic)
 {
-    std::vector<std::string> radky;
-    std::vector<std::array<std::string, 3>> edity;
-    for (int r = 1; r <= 3; ++r) {
-        radky.push_back("Label" + std::to_string(r));
-        edity.push_back({"Edit" + std::to_string(r), "Edit" + std::to_string(r + 3), "Edit" + std::to_string(r + 6)});
-    }
-    Vytvor({"Label4", "Label5", "Label6"}, radky, edity, "Label7", "Label8", "Label9");
+    Vytvor({"Label4", "Label5", "Label6"}, 3, "Label7", "Label8", "Label9");
     ComboBox1 = comboBody[0];
     ComboBox2 = comboBody[1];
     ComboBox3 = comboBody[2];

@@ -30,6 +30,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QAction;
+class QVBoxLayout;
 
 namespace sitmera {
 
@@ -65,6 +67,39 @@ std::vector<TtextyRadkuAnalyzy> TextyAnalyzy(const Tsouradnice& data, const std:
 // Whether the chosen points can go to the analysis: every index within
 // 0 .. pocet - 1, no point twice.
 bool PlatnyVyberAnalyzy(const std::vector<int>& indexy, int pocet);
+
+// The controls every analysis window shares (of an epoch and between the
+// epochs): the point boxes side by side, each with its label; a table of
+// column heads (each over `rozpeti` columns of boxes) and rows of a label and
+// three read-only boxes; the close button `Button2` and the popup with the
+// copy item `Kopirovat1` (Ctrl+P).
+struct TovladaceAnalyzy {
+    std::vector<QLabel*> labelBody;
+    std::vector<QComboBox*> comboBody;  // "ComboBox1", "ComboBox2", ...
+    std::vector<QLabel*> hlavicky;
+    std::vector<QLabel*> labelRadku;
+    std::vector<std::array<QLineEdit*, 3>> editRadku;
+    QPushButton* Button2 = nullptr;
+    Nabidka* PopupMenu1 = nullptr;
+    QAction* Kopirovat1 = nullptr;
+};
+struct ThlavickaAnalyzy {
+    std::string jmeno;
+    int rozpeti = 1;
+};
+// Builds them into the window's vertical layout `hlavni` (after what it
+// holds): a choice in a point box runs vyberBodu, the button zavrit, the copy
+// item kopirovat (each in the window's command boundary).
+TovladaceAnalyzy VytvorOvladaceAnalyzy(Formular& okno, QVBoxLayout& hlavni,
+                                       const std::vector<std::string>& jmenaLabelBodu,
+                                       const std::vector<ThlavickaAnalyzy>& hlavicky, int radku,
+                                       const std::function<void()>& vyberBodu, const std::function<void()>& zavrit,
+                                       const std::function<void()>& kopirovat);
+// The names of row r (from 0) of an analysis table of `radku` rows: its label
+// "Label<r+1>" and its boxes "Edit<r+1>", "Edit<r+1+radku>",
+// "Edit<r+1+2 radku>".
+std::string JmenoLabeluRadkuAnalyzy(int r);
+std::array<std::string, 3> JmenaEdituRadkuAnalyzy(int r, int radku);
 
 // A common base of the two windows: point combo boxes, rows of a label and
 // three read-only boxes, the column headings, the close button and the copy
@@ -104,10 +139,9 @@ protected:
     void FormKeyDown(int& klavesa, Qt::KeyboardModifiers modifikatory) override;
 
     // Builds the controls with the window's object names (the combo boxes
-    // are "ComboBox1", "ComboBox2", ...; jmenaEditu: value, a priori and
-    // a posteriori box of each row).
-    void Vytvor(const std::vector<std::string>& jmenaLabelBodu, const std::vector<std::string>& jmenaRadku,
-                const std::vector<std::array<std::string, 3>>& jmenaEditu, const std::string& jmenoVelicina,
+    // are "ComboBox1", "ComboBox2", ...; the rows as JmenoLabeluRadkuAnalyzy
+    // and JmenaEdituRadkuAnalyzy name them).
+    void Vytvor(const std::vector<std::string>& jmenaLabelBodu, int radku, const std::string& jmenoVelicina,
                 const std::string& jmenoHodnota, const std::string& jmenoOdchylka);
 
     // What differs between the two windows.

@@ -17,11 +17,16 @@
 #include "points/SouradniceSoubor.h"
 #include "ui/AnalyzaEtapyOkno.h"
 #include "ui/EtapaVstupOkno.h"
+#include "ui/displacements/AnalyzaMeziEtapamiOkno.h"
 #include "ui/displacements/AnalyzaNastaveniOkno.h"
 #include "ui/displacements/JednotkyOkno.h"
+#include "ui/displacements/PosunyMainInfoOkno.h"
+#include "ui/displacements/PosunyPlneOkno.h"
+#include "ui/displacements/PosunyZkraceneOkno.h"
 #include "ui/displacements/ProtokolNastaveniOkno.h"
 #include "ui/displacements/grafBarvaOkno.h"
 #include "ui/displacements/graf_winPosun.h"
+#include "ui/displacements/VyberPosunyOkno.h"
 #include "ui/layer/Bunky.h"
 #include "ui/layer/HlaseniOkno.h"
 #include "ui/layer/Menu.h"
@@ -681,8 +686,8 @@ std::vector<std::string> VytvoritOknaProgramu()
         {"Form55", [] { return static_cast<Formular*>(&Form55()); }},
         {"Form24", [] { return static_cast<Formular*>(&Form24()); }},
         {"Form21", [] { return static_cast<Formular*>(&Form21()); }},
-        {"Form76", nullptr},
-        {"Form70", nullptr},
+        {"Form76", [] { return static_cast<Formular*>(&Form76()); }},
+        {"Form70", [] { return static_cast<Formular*>(&Form70()); }},
         {"Form9", [] { return static_cast<Formular*>(&Form9()); }},
         {"Form8", [] { return static_cast<Formular*>(&Form8()); }},
         {"Form4", [] { return static_cast<Formular*>(&Form4()); }},
@@ -690,14 +695,14 @@ std::vector<std::string> VytvoritOknaProgramu()
         {"Form83", [] { return static_cast<Formular*>(&Form83()); }},
         {"Form36", [] { return static_cast<Formular*>(&Form36()); }},
         {"Form69", [] { return static_cast<Formular*>(&Form69()); }},
-        {"Form75", nullptr},
+        {"Form75", [] { return static_cast<Formular*>(&Form75()); }},
         {"Form66", [] { return static_cast<Formular*>(&Form66()); }},
         {"Form78", [] { return static_cast<Formular*>(&Form78()); }},
-        {"Form71", nullptr},
-        {"Form81", nullptr},
+        {"Form71", [] { return static_cast<Formular*>(&Form71()); }},
+        {"Form81", [] { return static_cast<Formular*>(&Form81()); }},
         {"Form10", [] { return static_cast<Formular*>(&Form10()); }},
         {"Form68", [] { return static_cast<Formular*>(&Form68()); }},
-        {"Form74", nullptr},
+        {"Form74", [] { return static_cast<Formular*>(&Form74()); }},
         {"Form72", [] { return static_cast<Formular*>(&Form72()); }},
         {"Form73", [] { return static_cast<Formular*>(&Form73()); }},
         {"Form80", [] { return static_cast<Formular*>(&Form80()); }},
@@ -749,9 +754,19 @@ void PropojitOkna()
     etapa.Form44Zobrazeno = [] { return Form44().isVisible(); };
     etapa.Form44UpdateDat = [] { Form44().UpdateDat(); };
     etapa.Form44Zavrit = [] { Form44().Close(); };
-    // The displacement window's commands; its graph is modeless and closes
-    // with it.
+    // The displacement window's commands: views, information, find and
+    // select, the analyses between the epochs, the ellipsoids, the key
+    // information; its graph is modeless and closes with it.
     TdalsiOknaPosuny& posuny = DalsiOknaPosuny();
+    posuny.Form70 = [] { ZobrazModalne(Form70()); };
+    posuny.Form71 = [](const std::string& nadpis) {
+        Form71().nadpis = nadpis;
+        ZobrazModalne(Form71());
+    };
+    posuny.Form76 = [] { ZobrazModalne(Form76()); };
+    posuny.Form81 = [] { ZobrazModalne(Form81()); };
+    posuny.Form74 = [] { ZobrazModalne(Form74()); };
+    posuny.Form75 = [] { ZobrazModalne(Form75()); };
     posuny.Form24 = sNadpisem(Form24());
     posuny.Form80 = [] { ZobrazModalne(Form80()); };
     posuny.Form84 = [] { ZobrazNemodalne(Form84()); };

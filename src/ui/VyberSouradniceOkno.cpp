@@ -26,7 +26,7 @@ TStringList PolozkyOperatoruCisla()
     return {"=", "\u2248", ">", "<", "\u2265", "\u2264", "\u2260"};
 }
 
-TStringList PolozkyOperatoruSouradnice()
+TStringList PolozkyOperatoruHodnoty()
 {
     return {"=", ">", "<", "\u2265", "\u2264", "\u2260"};
 }
@@ -104,9 +104,9 @@ TvyberBoduOkno::TvyberBoduOkno(const QString& jmeno, bool fixace, QWidget* rodic
     Label3 = label("Label3");
     Label4 = label("Label4");
     ComboBox1 = combo("ComboBox1", PolozkyOperatoruCisla());
-    ComboBox2 = combo("ComboBox2", PolozkyOperatoruSouradnice());
-    ComboBox3 = combo("ComboBox3", PolozkyOperatoruSouradnice());
-    ComboBox4 = combo("ComboBox4", PolozkyOperatoruSouradnice());
+    ComboBox2 = combo("ComboBox2", PolozkyOperatoruHodnoty());
+    ComboBox3 = combo("ComboBox3", PolozkyOperatoruHodnoty());
+    ComboBox4 = combo("ComboBox4", PolozkyOperatoruHodnoty());
     Edit1 = edit("Edit1");
     Edit2 = edit("Edit2");
     Edit3 = edit("Edit3");

@@ -38,11 +38,11 @@ class Tjazyk;
 class Tnastaveni;
 class Tsouradnice;
 
-// Items of the operator boxes: the number ("=", "≈", ">", "<", "≥", "≤",
-// "≠": codes 0 to 6) and the coordinates ("=", ">", "<", "≥", "≤", "≠": 0
-// to 5).
+// Items of the operator boxes of the find and select windows (points and
+// displacements): the number ("=", "≈", ">", "<", "≥", "≤", "≠": codes 0 to
+// 6) and the values ("=", ">", "<", "≥", "≤", "≠": 0 to 5).
 TStringList PolozkyOperatoruCisla();
-TStringList PolozkyOperatoruSouradnice();
+TStringList PolozkyOperatoruHodnoty();
 
 // The window caption: find mode "Find point", select mode "Selection by
 // attributes" (in the language).

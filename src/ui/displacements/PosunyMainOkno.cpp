@@ -43,23 +43,6 @@ constexpr int kCtrlC = 16451;
 constexpr int kCtrlA = 16449;
 constexpr int kCtrlD = 16452;
 
-// Header and status geometry: three label rows above the grid's columns.
-constexpr int kVyskaZahlavi = 17;
-constexpr int kVyskaStavu = 20;
-constexpr int kSloupec0 = 99;
-constexpr int kSloupec = 130;
-constexpr int kSloupcu = 6;
-
-QLabel* StavovyLabel(QWidget* rodic, const char* jmeno, int x, int w)
-{
-    QLabel* l = NovyLabel(rodic, jmeno);
-    l->setFrameShape(QFrame::Panel);
-    l->setFrameShadow(QFrame::Sunken);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    l->setGeometry(x, 0, w, kVyskaStavu);
-    return l;
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------- construction
@@ -198,61 +181,32 @@ void TForm68::VytvorMenu()
 
 void TForm68::VytvorOvladace()
 {
-    auto* hlavni = qobject_cast<QBoxLayout*>(layout());
-
-    StringGrid3 = new Mrizka(QStringLiteral("StringGrid3"), this);
-    StringGrid3->SetDefaultRowHeight(18);
-    NastavVelikostTabulky(StringGrid3, 0, kSloupcu);
-    for (int c = 0; c < kSloupcu; ++c) StringGrid3->SetColWidth(c, c == 0 ? kSloupec0 : kSloupec);
-
-    // Header: "Point" / "Number" over column 0, "Displacements" over the five
-    // value columns with their names and units below, a filler above the
-    // scroll bar.
-    const int ram = StringGrid3->frameWidth();
-    const int sirkaPosuvniku = StringGrid3->verticalScrollBar()->sizeHint().width();
-    const int h = kVyskaZahlavi;
-    const int x1 = ram + kSloupec0;
-    Panel2 = new QWidget(this);
-    Panel2->setObjectName(QStringLiteral("Panel2"));
-    Panel2->setFixedHeight(3 * h);
-    Label_BOD = ZahlaviLabel(Panel2, "Label_BOD", 0, 0, x1, h);
-    Label_bod_cislo = ZahlaviLabel(Panel2, "Label_bod_cislo", 0, h, x1, 2 * h);
-    Label_SRD = ZahlaviLabel(Panel2, "Label_SRD", x1, 0, 5 * kSloupec, h);
-    const std::pair<QLabel**, const char*> nazvy[5] = {{&Label_srd_X, "Label_srd_X"},
-                                                       {&Label_srd_Y, "Label_srd_Y"},
-                                                       {&Label_srd_Z, "Label_srd_Z"},
-                                                       {&Label_srd_delkaH, "Label_srd_delkaH"},
-                                                       {&Label_srd_delkaS, "Label_srd_delkaS"}};
-    const std::pair<QLabel**, const char*> jednotky[5] = {{&Label_srd_X_jdn, "Label_srd_X_jdn"},
-                                                          {&Label_srd_Y_jdn, "Label_srd_Y_jdn"},
-                                                          {&Label_srd_Z_jdn, "Label_srd_Z_jdn"},
-                                                          {&Label_srd_delkaH_jdn, "Label_srd_delkaH_jdn"},
-                                                          {&Label_srd_delkaS_jdn, "Label_srd_delkaS_jdn"}};
-    for (int k = 0; k < 5; ++k) {
-        *nazvy[k].first = ZahlaviLabel(Panel2, nazvy[k].second, x1 + k * kSloupec, h, kSloupec, h);
-        *jednotky[k].first = ZahlaviLabel(Panel2, jednotky[k].second, x1 + k * kSloupec, 2 * h, kSloupec, h);
-    }
-    Label_doplnek = ZahlaviLabel(Panel2, "Label_doplnek", x1 + 5 * kSloupec, 0, sirkaPosuvniku + ram, 3 * h);
-
-    // Status panel: the number of points under the number column, the counts
-    // of significant displacements under the value columns.
-    Panel1 = new QWidget(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFixedHeight(kVyskaStavu);
-    Label_vyber = StavovyLabel(Panel1, "Label_vyber", 0, x1);
-    QLabel** pocty[5] = {&Label1, &Label2, &Label3, &Label4, &Label5};
-    const char* jmena[5] = {"Label1", "Label2", "Label3", "Label4", "Label5"};
-    for (int k = 0; k < 5; ++k) *pocty[k] = StavovyLabel(Panel1, jmena[k], x1 + k * kSloupec, kSloupec);
-    // The processing label covers the first two cells while it shows.
-    Label_zpracovani = StavovyLabel(Panel1, "Label_zpracovani", 0, x1 + kSloupec);
-    Label_zpracovani->setText(QStringLiteral(" Processing ..."));
-    Label_zpracovani->setAutoFillBackground(true);
-    Label_zpracovani->setStyleSheet(QStringLiteral("QLabel { color: #c00000; font-weight: bold; }"));
-    Label_zpracovani->hide();
-
-    hlavni->addWidget(Panel2);
-    hlavni->addWidget(StringGrid3, 1);
-    hlavni->addWidget(Panel1);
+    ovladace_ = VytvorOvladacePosunu(*this, 5, true);
+    const TovladacePosunu& o = ovladace_;
+    Panel2 = o.Panel2;
+    Label_BOD = o.Label_BOD;
+    Label_bod_cislo = o.Label_bod_cislo;
+    Label_SRD = o.Label_SRD;
+    Label_srd_X = o.hlavicky[0];
+    Label_srd_Y = o.hlavicky[1];
+    Label_srd_Z = o.hlavicky[2];
+    Label_srd_delkaH = o.hlavicky[3];
+    Label_srd_delkaS = o.hlavicky[4];
+    Label_srd_X_jdn = o.jednotky[0];
+    Label_srd_Y_jdn = o.jednotky[1];
+    Label_srd_Z_jdn = o.jednotky[2];
+    Label_srd_delkaH_jdn = o.jednotky[3];
+    Label_srd_delkaS_jdn = o.jednotky[4];
+    Label_doplnek = o.Label_doplnek;
+    StringGrid3 = o.StringGrid3;
+    Panel1 = o.Panel1;
+    Label_vyber = o.Label_vyber;
+    Label_zpracovani = o.Label_zpracovani;
+    Label1 = o.pocty[0];
+    Label2 = o.pocty[1];
+    Label3 = o.pocty[2];
+    Label4 = o.pocty[3];
+    Label5 = o.pocty[4];
 }
 
 int TForm68::PevnaSirka() const
@@ -324,8 +278,7 @@ void TForm68::FormResize()
 {
     if (!isVisible()) return;
     ObnovTabulku();
-    Label_doplnek->resize(std::max(Panel2->width() - Label_doplnek->x(), 1), Label_doplnek->height());
-    Label5->resize(std::max(Panel1->width() - Label5->x(), 1), Label5->height());
+    RoztahniOvladacePosunu(ovladace_);
 }
 
 void TForm68::FormClose()
@@ -528,6 +481,16 @@ TForm68& Form68()
     static QPointer<TForm68> okno;
     if (okno.isNull()) okno = new TForm68();
     return *okno;
+}
+
+TForm68* OknoPosunu(Formular* okno)
+{
+    return qobject_cast<TForm68*>(okno);
+}
+
+void FokusTabulkyPosunu(Formular* okno)
+{
+    if (TForm68* o = OknoPosunu(okno)) o->StringGrid3->setFocus();
 }
 
 }  // namespace sitmera

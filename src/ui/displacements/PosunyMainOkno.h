@@ -33,6 +33,7 @@
 #include "numerics/Zaklad.h"
 #include "ui/layer/Formular.h"
 #include "ui/TabulkaSouradnice.h"
+#include "ui/displacements/TabulkaPosuny.h"
 
 class QAction;
 class QLabel;
@@ -239,11 +240,20 @@ private:
     void Serad(int velicina);
 
     TvyberMysi mys_;
+    TovladacePosunu ovladace_;
     // Commands that open a window of another unit, and whether it is there.
     std::vector<std::pair<QAction*, std::function<bool()>>> zavisle_;
 };
 
 // The one displacement window of the program (created on first use).
 TForm68& Form68();
+
+// The windows opened from the displacement window reach it as their opener:
+// `okno` as the displacement window, or null when it is another window (or
+// null).
+TForm68* OknoPosunu(Formular* okno);
+// Gives the focus to the displacement window's grid (after a window opened
+// from it closes); nothing when `okno` is not the displacement window.
+void FokusTabulkyPosunu(Formular* okno);
 
 }  // namespace sitmera

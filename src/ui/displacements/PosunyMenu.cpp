@@ -120,9 +120,13 @@ Tpopisky PopiskyMenuPosunyHlavni(const Tjazyk& jazyk)
     };
 }
 
-Tpopisky PopiskyZahlaviPosunyHlavni(const Tjazyk& jazyk)
+namespace {
+
+// The header of a six-column displacement grid, `jednotka` the unit caption
+// under every value column.
+Tpopisky ZahlaviSestiSloupcu(const Tjazyk& jazyk, const std::string& jednotka)
 {
-    const std::string jednotka = "[" + jazyk.popisJednotky.posun_hodnota + "]";
+    const std::string j = "[" + jednotka + "]";
     return {
         {"Label_BOD", jazyk.popis.bod},
         {"Label_bod_cislo", jazyk.popis.cislo},
@@ -132,13 +136,20 @@ Tpopisky PopiskyZahlaviPosunyHlavni(const Tjazyk& jazyk)
         {"Label_srd_Z", jazyk.popis.z},
         {"Label_srd_delkaH", jazyk.tlacitko.polohovy},
         {"Label_srd_delkaS", jazyk.tlacitko.prostorovy},
-        {"Label_srd_X_jdn", jednotka},
-        {"Label_srd_Y_jdn", jednotka},
-        {"Label_srd_Z_jdn", jednotka},
-        {"Label_srd_delkaH_jdn", jednotka},
-        {"Label_srd_delkaS_jdn", jednotka},
+        {"Label_srd_X_jdn", j},
+        {"Label_srd_Y_jdn", j},
+        {"Label_srd_Z_jdn", j},
+        {"Label_srd_delkaH_jdn", j},
+        {"Label_srd_delkaS_jdn", j},
         {"Label_zpracovani", " " + jazyk.tlacitko.zpracovani + " ..."},
     };
+}
+
+}  // namespace
+
+Tpopisky PopiskyZahlaviPosunyHlavni(const Tjazyk& jazyk)
+{
+    return ZahlaviSestiSloupcu(jazyk, jazyk.popisJednotky.posun_hodnota);
 }
 
 Tpopisky PopiskyPopupPosunyHlavni(const Tjazyk& jazyk)
@@ -204,6 +215,80 @@ Tpopisky PopiskyPoctuPosunu(const TmodelPosuny& model, const Tnastaveni& nastave
         p.push_back({"Label" + std::to_string(sloupec),
                      " " + TextPoctuProkazanych(model, VelicinaSloupce(nastaveni, sloupec))});
     return p;
+}
+
+// ---------------------------------------------------------------- the views
+
+std::string NazevVelicinyPosunu(const Tjazyk& jazyk, int k)
+{
+    const std::string* nazvy[5] = {&jazyk.popis.x, &jazyk.popis.y, &jazyk.popis.z, &jazyk.tlacitko.polohovy,
+                                   &jazyk.tlacitko.prostorovy};
+    return k >= 0 && k < 5 ? *nazvy[k] : std::string();
+}
+
+Tpopisky PopiskyPosunyZkracene(const Tjazyk& jazyk, int rezim)
+{
+    const auto& t = jazyk.tlacitko;
+    const auto& p = jazyk.popis;
+    const TrezimZkracene r = RezimZkracene(rezim);
+    std::string nadpis = t.posuny;
+    if (r.velicina >= 0) {
+        nadpis = t.hodnoceni + " (" + (r.aprior ? t.presnostApriori : t.presnostAposteriori) + ") - " +
+                 NazevVelicinyPosunu(jazyk, r.velicina) + " " + MalaPismena(t.posun2);
+    } else if (rezim >= 1 && rezim <= 3) {
+        const std::string* projekce[3] = {&t.ortogonalni, &t.semipolarni, &t.polarni};
+        nadpis = t.posuny + " - " + *projekce[rezim - 1] + " " + MalaPismena(t.projekce);
+    }
+    const auto hlavicka = [&](ThlavickaZkracene h) -> std::string {
+        switch (h) {
+            case ThlavickaZkracene::prvniOsa: return Osa(jazyk, 0);
+            case ThlavickaZkracene::druhaOsa: return Osa(jazyk, 1);
+            case ThlavickaZkracene::z: return p.z;
+            case ThlavickaZkracene::polohovy: return t.polohovy;
+            case ThlavickaZkracene::svisly: return t.svisly;
+            case ThlavickaZkracene::prostorovy: return t.prostorovy;
+            case ThlavickaZkracene::smernik: return p.smernik;
+            case ThlavickaZkracene::zenit: return p.zenit;
+            case ThlavickaZkracene::hodnota: return p.hodnota;
+            case ThlavickaZkracene::smerOdchylka: return p.smerOdchylka;
+            case ThlavickaZkracene::mezOdchylka: return p.mezOdchylka;
+        }
+        return {};
+    };
+    const auto jednotka = [&](TjednotkaZkracene j) {
+        const auto& u = jazyk.popisJednotky;
+        switch (j) {
+            case TjednotkaZkracene::posunOdchylka: return "[" + u.posun_odchylka + "]";
+            case TjednotkaZkracene::smerHodnota: return "[" + u.smer_hodnota + "]";
+            case TjednotkaZkracene::posunHodnota: break;
+        }
+        return "[" + u.posun_hodnota + "]";
+    };
+    Tpopisky texty{
+        {"", nadpis},
+        {"Label_BOD", p.bod},
+        {"Label_bod_cislo", p.cislo},
+        {"Label_SRD", t.posuny},
+        {"Label_zpracovani", " " + t.zpracovani + " ..."},
+    };
+    const char* const hlavicky[3] = {"Label_srd_X", "Label_srd_Y", "Label_srd_Z"};
+    const char* const jednotky[3] = {"Label_srd_X_jdn", "Label_srd_Y_jdn", "Label_srd_Z_jdn"};
+    const bool popsano = r.druh >= 0;
+    for (std::size_t c = 0; c < 3; ++c) {
+        texty.push_back({hlavicky[c], popsano ? hlavicka(r.hlavicky[c]) : std::string()});
+        texty.push_back({jednotky[c], popsano ? jednotka(r.jednotky[c]) : std::string()});
+    }
+    const Tpopisky popup = PopiskyPopupPosunyHlavni(jazyk);
+    texty.insert(texty.end(), popup.begin(), popup.end());
+    return texty;
+}
+
+Tpopisky PopiskyPosunyPlne(const Tjazyk& jazyk)
+{
+    Tpopisky texty = ZahlaviSestiSloupcu(jazyk, jazyk.popisJednotky.posun_odchylka);
+    const Tpopisky popup = PopiskyPopupPosunyHlavni(jazyk);
+    texty.insert(texty.end(), popup.begin(), popup.end());
+    return texty;
 }
 
 // ---------------------------------------------------------------- analyses between the epochs

@@ -55,6 +55,22 @@ void PovolitPopupPosuny(QWidget& okno, const TmodelPosuny& model, const TboolVec
 // quantity, "-" for a test that is off.
 Tpopisky PopiskyPoctuPosunu(const TmodelPosuny& model, const Tnastaveni& nastaveni);
 
+// ---------------------------------------------------------------- the views
+
+// The name of displacement quantity k (0 X, 1 Y, 2 Z, 3 horizontal, 4
+// spatial), not in the axis order; "" outside 0..4.
+std::string NazevVelicinyPosunu(const Tjazyk& jazyk, int k);
+// The shortened view in mode rezim (TabulkaPosuny.h RezimZkracene): caption
+// ("Displacements - Orthogonal projection", "Evaluation (A priori precision)
+// - X displacement"), the header over the grid (the three heads and units
+// of the mode), the processing label and the popup captions (as the main
+// window's twins). An unknown mode: the caption "Displacements", no heads.
+Tpopisky PopiskyPosunyZkracene(const Tjazyk& jazyk, int rezim);
+// The full view of the deviations: the header (axis names in the chosen
+// order, the deviation unit under every value column), the processing label
+// and the popup captions. Its caption comes from the displacement window.
+Tpopisky PopiskyPosunyPlne(const Tjazyk& jazyk);
+
 // ---------------------------------------------------------------- analyses between the epochs
 
 // The items of the precision box of both windows: a priori, a posteriori.

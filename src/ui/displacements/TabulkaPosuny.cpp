@@ -1,5 +1,10 @@
 #include "ui/displacements/TabulkaPosuny.h"
 
+#include <QBoxLayout>
+#include <QFrame>
+#include <QLabel>
+#include <QScrollBar>
+
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -57,17 +62,6 @@ std::array<std::string, 6> SestSloupcu(const Tposun& p, const Tnastaveni& n, con
     t[4] = text(n, h.delkaH);
     t[5] = text(n, h.delkaS);
     return t;
-}
-
-// Code stored as a real: the nearest whole number, -1 when there is none.
-int Kod(Extended x)
-{
-    try {
-        const std::int64_t k = ZaokrouhliNaCele(x);
-        return k >= -1000 && k <= 1000 ? static_cast<int>(k) : -1;
-    } catch (const std::exception&) {
-        return -1;
-    }
 }
 
 // Repaints only: changing the row count moves the scroll bar, whose handler
@@ -190,8 +184,8 @@ std::array<std::string, 4> RadekPosunuZkraceny(const Tposun& posun, const Tnasta
     if (rezim == 1) return RadekPosunuOrtogonal(posun, nastaveni);
     if (rezim == 2) return RadekPosunuSemipolar(posun, nastaveni);
     if (rezim == 3) return RadekPosunuPolar(posun, nastaveni);
-    if (rezim >= 4 && rezim <= 8) return RadekPosunuVeliciny(posun, nastaveni, rezim - 4, 1);
-    if (rezim >= 9 && rezim <= 13) return RadekPosunuVeliciny(posun, nastaveni, rezim - 9, 2);
+    const TrezimZkracene r = RezimZkracene(rezim);
+    if (r.velicina >= 0) return RadekPosunuVeliciny(posun, nastaveni, r.velicina, r.aprior ? 1 : 2);
     return {};
 }
 
@@ -202,6 +196,55 @@ int VelicinaSloupce(const Tnastaveni& nastaveni, int sloupec)
     if (sloupec == sy) return 1;
     if (sloupec >= 3 && sloupec <= 5) return sloupec - 1;
     return -1;
+}
+
+// ---------------------------------------------------------------- modes of the shortened view
+
+TrezimZkracene RezimZkracene(int rezim)
+{
+    using H = ThlavickaZkracene;
+    using J = TjednotkaZkracene;
+    TrezimZkracene r;
+    if (rezim >= 1 && rezim <= 3) {
+        r.aprior = r.aposter = true;
+        switch (rezim) {
+            case 1:
+                r.druh = 5;
+                r.pruhy = {0, 1, 2};
+                r.osy = true;
+                r.hlavicky = {H::prvniOsa, H::druhaOsa, H::z};
+                r.jednotky = {J::posunHodnota, J::posunHodnota, J::posunHodnota};
+                break;
+            case 2:
+                r.druh = 6;
+                r.pruhy = {3, -1, 2};
+                r.hlavicky = {H::polohovy, H::smernik, H::svisly};
+                r.jednotky = {J::posunHodnota, J::smerHodnota, J::posunHodnota};
+                break;
+            default:
+                r.druh = 7;
+                r.pruhy = {4, -1, -1};
+                r.hlavicky = {H::prostorovy, H::smernik, H::zenit};
+                r.jednotky = {J::posunHodnota, J::smerHodnota, J::smerHodnota};
+                break;
+        }
+    } else if (rezim >= 4 && rezim <= 13) {
+        r.aprior = rezim <= 8;
+        r.aposter = !r.aprior;
+        r.velicina = rezim - (r.aprior ? 4 : 9);
+        r.druh = r.velicina;
+        r.pruhy = {r.velicina, -1, -1};
+        r.hlavicky = {H::hodnota, H::smerOdchylka, H::mezOdchylka};
+        r.jednotky = {J::posunHodnota, J::posunOdchylka, J::posunOdchylka};
+    }
+    return r;
+}
+
+int VelicinaPruhuZkracene(const TrezimZkracene& rezim, const Tnastaveni& nastaveni, int sloupec)
+{
+    if (sloupec < 1 || sloupec > 3) return -1;
+    if (rezim.osy && sloupec <= 2) return VelicinaSloupce(nastaveni, sloupec);
+    return rezim.pruhy[static_cast<std::size_t>(sloupec - 1)];
 }
 
 // ---------------------------------------------------------------- filling the grid
@@ -336,24 +379,34 @@ bool SeradPosuny(Mrizka* mrizka, TboolVector& vyber, Tposuny& posuny, int velici
 
 // ---------------------------------------------------------------- find and select by criteria
 
+int KodKriteria(Extended x)
+{
+    try {
+        const std::int64_t k = ZaokrouhliNaCele(x);
+        return k >= -1000 && k <= 1000 ? static_cast<int>(k) : -1;
+    } catch (const std::exception&) {
+        return -1;
+    }
+}
+
 bool PosunVyhovujeAtributu(const Tposun& posun, const Tposun& kriteria, const Tnastaveni& nastaveni)
 {
     if (!posun.JePlny) return false;
     bool v = true;
-    VyhovujeText(posun.cislo, kriteria.cislo, Kod(kriteria.kvantilS.X), v, kriteria.JePlny);
+    VyhovujeText(posun.cislo, kriteria.cislo, KodKriteria(kriteria.kvantilS.X), v, kriteria.JePlny);
     if (!v) return false;
-    if (kriteria.JeFix1 && KodFix(posun) != Kod(kriteria.odchylkaAprior.X) - 1) return false;
+    if (kriteria.JeFix1 && KodFix(posun) != KodKriteria(kriteria.odchylkaAprior.X) - 1) return false;
     for (int k = 0; k <= 4; ++k) {
         if (!ProkazaniVeliciny(kriteria.prokazaniAprior, k)) continue;
         const Extended zobrazena = ZaokrouhliJakoText(nastaveni.presnost.posun.hodnota,
                                                       VMalychJednotkach(nastaveni, HodnotaVeliciny(posun.hodnota, k)));
-        VyhovujeCislo(Kod(HodnotaVeliciny(kriteria.kvantilS, k + 1)), true, v, zobrazena,
+        VyhovujeCislo(KodKriteria(HodnotaVeliciny(kriteria.kvantilS, k + 1)), true, v, zobrazena,
                       HodnotaVeliciny(kriteria.hodnota, k));
         if (!v) return false;
     }
     for (int k = 0; k <= 4; ++k)
         if (ProkazaniVeliciny(kriteria.prokazaniAposter, k) &&
-            KodProkazani(posun, k) != Kod(HodnotaVeliciny(kriteria.odchylkaAprior, k + 1)) - 1)
+            KodProkazani(posun, k) != KodKriteria(HodnotaVeliciny(kriteria.odchylkaAprior, k + 1)) - 1)
             return false;
     return true;
 }
@@ -387,11 +440,16 @@ bool HledejPosunDleAtributu(const Tposuny& posuny, const Tposun& kriteria, int& 
 
 // ---------------------------------------------------------------- painting
 
-void KresliBunkuPosunu(Platno& c, const Tposuny& posuny, const TboolVector& vyber, const Tnastaveni& nastaveni,
-                       int sloupec, int radek, const QRect& bunka, const std::string& text, bool aktualni)
+namespace {
+
+// Steps of every displacement cell before the bars: the normal cell, column
+// 0 bold, a selected row light red and not bold, the text right-aligned, the
+// F marks in column 0. The record shown, or null for an empty row.
+const Tposun* KresliZakladBunkyPosunu(Platno& c, const Tposuny& posuny, const TboolVector& vyber, int sloupec,
+                                      int radek, const QRect& bunka, const std::string& text)
 {
     const Tposun* p = radek >= 0 && radek < Pocet(posuny) ? &posuny.zaznam[radek] : nullptr;
-    const bool plny = p != nullptr && p->JePlny;
+    if (p != nullptr && !p->JePlny) p = nullptr;
     KresliBeznouBunku(c, bunka);
     if (sloupec == 0) c.pismo.setBold(true);
     if (JeVybran(vyber, radek)) {
@@ -399,17 +457,151 @@ void KresliBunkuPosunu(Platno& c, const Tposuny& posuny, const TboolVector& vybe
         c.pismo.setBold(false);
     }
     KresliTextBunkyVpravo(c, bunka, text);
-    if (plny && sloupec == 0) {
+    if (p != nullptr && sloupec == 0) {
         KresliPismenoF(c, bunka, barvyTabulky[0], p->JeFix1, true);
         KresliPismenoF(c, bunka, barvyTabulky[1], p->JeFix2, true);
         KresliPismenoF(c, bunka, barvyTabulky[2], JeFixObe(*p), true);
     }
+    return p;
+}
+
+// Blue bar (first position) for a-priori significance of quantity k, green
+// one beside it for a-posteriori.
+void KresliPruhyObou(Platno& c, const QRect& bunka, const Tposun& p, int k)
+{
+    KresliPruhVlevo(c, bunka, barvyTabulky[3], ProkazaniVeliciny(p.prokazaniAprior, k), true);
+    KresliPruhVlevo2(c, bunka, barvyTabulky[0], ProkazaniVeliciny(p.prokazaniAposter, k), true);
+}
+
+}  // namespace
+
+void KresliBunkuPosunu(Platno& c, const Tposuny& posuny, const TboolVector& vyber, const Tnastaveni& nastaveni,
+                       int sloupec, int radek, const QRect& bunka, const std::string& text, bool aktualni)
+{
+    const Tposun* p = KresliZakladBunkyPosunu(c, posuny, vyber, sloupec, radek, bunka, text);
     const int k = VelicinaSloupce(nastaveni, sloupec);
-    if (plny && k >= 0) {
-        KresliPruhVlevo(c, bunka, barvyTabulky[3], ProkazaniVeliciny(p->prokazaniAprior, k), true);
-        KresliPruhVlevo2(c, bunka, barvyTabulky[0], ProkazaniVeliciny(p->prokazaniAposter, k), true);
+    if (p != nullptr && k >= 0) KresliPruhyObou(c, bunka, *p, k);
+    KresliTeckovanyRamecek(c, bunka, aktualni);
+}
+
+void KresliBunkuPosunuZkracene(Platno& c, const Tposuny& posuny, const TboolVector& vyber,
+                               const Tnastaveni& nastaveni, int rezim, int sloupec, int radek, const QRect& bunka,
+                               const std::string& text, bool aktualni)
+{
+    const Tposun* p = KresliZakladBunkyPosunu(c, posuny, vyber, sloupec, radek, bunka, text);
+    const TrezimZkracene r = RezimZkracene(rezim);
+    const int k = VelicinaPruhuZkracene(r, nastaveni, sloupec);
+    if (p != nullptr && k >= 0) {
+        if (r.velicina < 0)
+            KresliPruhyObou(c, bunka, *p, k);
+        else if (r.aprior)
+            KresliPruhVlevo(c, bunka, barvyTabulky[3], ProkazaniVeliciny(p->prokazaniAprior, k), true);
+        else
+            KresliPruhVlevo(c, bunka, barvyTabulky[0], ProkazaniVeliciny(p->prokazaniAposter, k), true);
     }
     KresliTeckovanyRamecek(c, bunka, aktualni);
+}
+
+void KresliBunkuPosunuPlne(Platno& c, const Tposuny& posuny, const TboolVector& vyber, int sloupec, int radek,
+                           const QRect& bunka, const std::string& text, bool aktualni)
+{
+    KresliZakladBunkyPosunu(c, posuny, vyber, sloupec, radek, bunka, text);
+    KresliTeckovanyRamecek(c, bunka, aktualni);
+}
+
+// ---------------------------------------------------------------- window controls
+
+namespace {
+
+constexpr int kVyskaZahlavi = 17;
+constexpr int kVyskaStavu = 20;
+
+QLabel* StavovyLabel(QWidget* rodic, const char* jmeno, int x, int w)
+{
+    QLabel* l = NovyLabel(rodic, jmeno);
+    l->setFrameShape(QFrame::Panel);
+    l->setFrameShadow(QFrame::Sunken);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    l->setGeometry(x, 0, w, kVyskaStavu);
+    return l;
+}
+
+}  // namespace
+
+TovladacePosunu VytvorOvladacePosunu(QWidget& okno, int sloupcu, bool pocty)
+{
+    sloupcu = std::clamp(sloupcu, 1, 5);
+    auto* hlavni = qobject_cast<QBoxLayout*>(okno.layout());
+    if (hlavni == nullptr) {
+        hlavni = new QVBoxLayout(&okno);
+        hlavni->setContentsMargins(0, 0, 0, 0);
+        hlavni->setSpacing(0);
+    }
+    TovladacePosunu o;
+    const int sloupec0 = SirkaSloupceTabulky(TypTabulkySouradnic, 0);
+    const int sloupec = SirkaSloupceTabulky(TypTabulkySouradnic, 1);
+
+    o.StringGrid3 = new Mrizka(QStringLiteral("StringGrid3"), &okno);
+    o.StringGrid3->SetDefaultRowHeight(18);
+    NastavVelikostTabulky(o.StringGrid3, 0, sloupcu + 1);
+    for (int c = 0; c <= sloupcu; ++c) o.StringGrid3->SetColWidth(c, c == 0 ? sloupec0 : sloupec);
+
+    // Header: "Point" / "Number" over column 0, "Displacements" over the
+    // value columns with their heads and units below, a filler above the
+    // scroll bar.
+    const int ram = o.StringGrid3->frameWidth();
+    const int sirkaPosuvniku = o.StringGrid3->verticalScrollBar()->sizeHint().width();
+    const int h = kVyskaZahlavi;
+    const int x1 = ram + sloupec0;
+    o.Panel2 = new QWidget(&okno);
+    o.Panel2->setObjectName(QStringLiteral("Panel2"));
+    o.Panel2->setFixedHeight(3 * h);
+    o.Label_BOD = ZahlaviLabel(o.Panel2, "Label_BOD", 0, 0, x1, h);
+    o.Label_bod_cislo = ZahlaviLabel(o.Panel2, "Label_bod_cislo", 0, h, x1, 2 * h);
+    o.Label_SRD = ZahlaviLabel(o.Panel2, "Label_SRD", x1, 0, sloupcu * sloupec, h);
+    static const char* const kHlavicky[5] = {"Label_srd_X", "Label_srd_Y", "Label_srd_Z", "Label_srd_delkaH",
+                                             "Label_srd_delkaS"};
+    static const char* const kJednotky[5] = {"Label_srd_X_jdn", "Label_srd_Y_jdn", "Label_srd_Z_jdn",
+                                             "Label_srd_delkaH_jdn", "Label_srd_delkaS_jdn"};
+    for (int k = 0; k < sloupcu; ++k) {
+        const int x = x1 + k * sloupec;
+        o.hlavicky[static_cast<std::size_t>(k)] = ZahlaviLabel(o.Panel2, kHlavicky[k], x, h, sloupec, h);
+        o.jednotky[static_cast<std::size_t>(k)] = ZahlaviLabel(o.Panel2, kJednotky[k], x, 2 * h, sloupec, h);
+    }
+    o.Label_doplnek =
+        ZahlaviLabel(o.Panel2, "Label_doplnek", x1 + sloupcu * sloupec, 0, sirkaPosuvniku + ram, 3 * h);
+
+    // Status panel: the count under the number column (over the whole panel
+    // without the counts of the main window under the value columns).
+    o.Panel1 = new QWidget(&okno);
+    o.Panel1->setObjectName(QStringLiteral("Panel1"));
+    o.Panel1->setFixedHeight(kVyskaStavu);
+    o.Label_vyber = StavovyLabel(o.Panel1, "Label_vyber", 0, pocty ? x1 : x1 + sloupcu * sloupec);
+    if (pocty) {
+        static const char* const kPocty[5] = {"Label1", "Label2", "Label3", "Label4", "Label5"};
+        for (int k = 0; k < 5; ++k)
+            o.pocty[static_cast<std::size_t>(k)] = StavovyLabel(o.Panel1, kPocty[k], x1 + k * sloupec, sloupec);
+    }
+    // The processing label covers the first two cells while it shows.
+    o.Label_zpracovani = StavovyLabel(o.Panel1, "Label_zpracovani", 0, x1 + sloupec);
+    o.Label_zpracovani->setText(QStringLiteral(" Processing ..."));
+    o.Label_zpracovani->setAutoFillBackground(true);
+    o.Label_zpracovani->setStyleSheet(QStringLiteral("QLabel { color: #c00000; font-weight: bold; }"));
+    o.Label_zpracovani->hide();
+
+    hlavni->addWidget(o.Panel2);
+    hlavni->addWidget(o.StringGrid3, 1);
+    hlavni->addWidget(o.Panel1);
+    return o;
+}
+
+void RoztahniOvladacePosunu(const TovladacePosunu& o)
+{
+    auto natahni = [](QWidget* panel, QLabel* l) {
+        if (panel != nullptr && l != nullptr) l->resize(std::max(panel->width() - l->x() - 1, 1), l->height());
+    };
+    natahni(o.Panel2, o.Label_doplnek);
+    natahni(o.Panel1, o.pocty[4] != nullptr ? o.pocty[4] : o.Label_vyber);
 }
 
 }  // namespace sitmera

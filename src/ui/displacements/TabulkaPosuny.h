@@ -2,7 +2,9 @@
 // row r from record r, and what the displacement windows do with it: the
 // cell texts of each view, the refill of the rows on screen, the copy of the
 // selected rows, the search and marking of significant displacements, the
-// sort, and find and select by criteria.
+// sort, find and select by criteria, the modes of the shortened view, the
+// cell painters and the header, grid and status panel of a displacement
+// window.
 //
 // A grid holds only the rows that fit on screen: a shorter list is padded
 // with empty records (JePlny false) up to the number of visible rows, and
@@ -23,9 +25,13 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include <QRect>
+
+class QLabel;
+class QWidget;
 
 #include "analysis/Posuny.h"
 #include "numerics/Zaklad.h"
@@ -55,15 +61,54 @@ std::array<std::string, 4> RadekPosunuOrtogonal(const Tposun& posun, const Tnast
 std::array<std::string, 4> RadekPosunuSemipolar(const Tposun& posun, const Tnastaveni& nastaveni);
 // Polar: number, spatial length, bearing, zenith angle.
 std::array<std::string, 4> RadekPosunuPolar(const Tposun& posun, const Tnastaveni& nastaveni);
-// The shortened grid's row by its mode (`okno.posunyZkracene`): 1
-// orthogonal, 2 semipolar, 3 polar, 4..8 quantity mode - 4 a priori, 9..13
-// quantity mode - 9 a posteriori; any other mode: four empty texts.
+// The shortened grid's row by its mode (`okno.posunyZkracene`, see
+// RezimZkracene): 1 orthogonal, 2 semipolar, 3 polar, 4..8 quantity mode - 4
+// a priori, 9..13 quantity mode - 9 a posteriori; any other mode: four empty
+// texts.
 std::array<std::string, 4> RadekPosunuZkraceny(const Tposun& posun, const Tnastaveni& nastaveni, int rezim);
 // Every row function gives empty texts for a record without JePlny.
 
 // Quantity index (0 X, 1 Y, 2 Z, 3 horizontal, 4 spatial) shown in column
 // 1..5 of the main grid by the axis order; -1 for column 0 or outside.
 int VelicinaSloupce(const Tnastaveni& nastaveni, int sloupec);
+
+// ---------------------------------------------------------------- modes of the shortened view
+
+// What heads a value column of the shortened view: the axis names in the
+// user's order, Z, the horizontal, vertical and spatial displacement, the
+// bearing, the zenith angle; or value, standard deviation and limit
+// deviation of an evaluated quantity.
+enum class ThlavickaZkracene : std::uint8_t {
+    prvniOsa, druhaOsa, z, polohovy, svisly, prostorovy, smernik, zenit, hodnota, smerOdchylka, mezOdchylka
+};
+// The unit under a head: displacement value, displacement deviation, angle.
+enum class TjednotkaZkracene : std::uint8_t { posunHodnota, posunOdchylka, smerHodnota };
+
+// One mode of the shortened view (`okno.posunyZkracene`), everything that
+// differs between the 13 modes but the texts themselves:
+//   1 orthogonal projection (X, Y in the axis order, Z), 2 semipolar
+//   (horizontal length, bearing, Z), 3 polar (spatial length, bearing,
+//   zenith angle): both tests shown, bars on both;
+//   4..8 a-priori evaluation of quantity m - 4, 9..13 a-posteriori of m - 9
+//   (value, standard deviation, limit deviation): only that test shown, its
+//   bar on the value in the first bar position.
+struct TrezimZkracene {
+    int velicina = -1;     // evaluated quantity 0..4; -1 for a projection
+    int druh = -1;         // kind of the significance search and marking (JeVyznamnyPosun)
+    bool aprior = false;   // the a-priori significance is shown (popup items, bars)
+    bool aposter = false;  // the a-posteriori one
+    // Quantity whose flags bar value column 1..3 (-1 no bar).
+    std::array<int, 3> pruhy{-1, -1, -1};
+    // Columns 1 and 2 hold X and Y in the axis order (mode 1): their bars and
+    // heads follow it.
+    bool osy = false;
+    std::array<ThlavickaZkracene, 3> hlavicky{};
+    std::array<TjednotkaZkracene, 3> jednotky{};
+};
+// Modes 1..13; any other mode: nothing shown, no search (druh -1).
+TrezimZkracene RezimZkracene(int rezim);
+// The quantity barred in grid column `sloupec` (0..3) of the mode, or -1.
+int VelicinaPruhuZkracene(const TrezimZkracene& rezim, const Tnastaveni& nastaveni, int sloupec);
 
 // ---------------------------------------------------------------- filling the grid
 
@@ -141,6 +186,10 @@ bool SeradPosuny(Mrizka* mrizka, TboolVector& vyber, Tposuny& posuny, int velici
 
 // ---------------------------------------------------------------- find and select by criteria
 
+// An operator or wanted code of the criteria record (stored as a real): the
+// nearest whole number; -1 for a value that is none (NaN, out of range).
+int KodKriteria(Extended x);
+
 // Whether a filled record meets the criteria in force (the criteria record,
 // see Posuny.h: JePlny and `cislo` with the text operator in kvantilS[0];
 // JeFix1 with the wanted KodFix + 1 in odchylkaAprior[0]; for quantity k
@@ -175,5 +224,49 @@ bool HledejPosunDleAtributu(const Tposuny& posuny, const Tposun& kriteria, int& 
 // dotted frame on the current row.
 void KresliBunkuPosunu(Platno& c, const Tposuny& posuny, const TboolVector& vyber, const Tnastaveni& nastaveni,
                        int sloupec, int radek, const QRect& bunka, const std::string& text, bool aktualni);
+// The shortened view's cell in mode `rezim`: the same, with the bars of the
+// mode (RezimZkracene): both bars in a projection; in an evaluation only the
+// one test's bar, in the first position and that test's colour (blue a
+// priori, green a posteriori).
+void KresliBunkuPosunuZkracene(Platno& c, const Tposuny& posuny, const TboolVector& vyber,
+                               const Tnastaveni& nastaveni, int rezim, int sloupec, int radek, const QRect& bunka,
+                               const std::string& text, bool aktualni);
+// The full view's cell: the same without bars.
+void KresliBunkuPosunuPlne(Platno& c, const Tposuny& posuny, const TboolVector& vyber, int sloupec, int radek,
+                           const QRect& bunka, const std::string& text, bool aktualni);
+
+// ---------------------------------------------------------------- window controls
+
+// The controls of a window that shows a displacement list, named as the
+// program names them: the header `Panel2` ("Point" / "Number" over column 0,
+// `Label_SRD` over the value columns with a head `Label_srd_X`,
+// `Label_srd_Y`, `Label_srd_Z`, `Label_srd_delkaH`, `Label_srd_delkaS` and
+// its unit label (`..._jdn`) for each of the first `sloupcu` of them, the
+// filler `Label_doplnek` over the scroll bar), the grid `StringGrid3`
+// (18-pixel rows, column 0 99 pixels, the others 130) and the status panel
+// `Panel1` with `Label_vyber` and the hidden processing label
+// `Label_zpracovani`; with `pocty`, `Label1` .. `Label5` under the five
+// value columns as well (the main window's counts).
+struct TovladacePosunu {
+    QWidget* Panel2 = nullptr;
+    QLabel* Label_BOD = nullptr;
+    QLabel* Label_bod_cislo = nullptr;
+    QLabel* Label_SRD = nullptr;
+    std::array<QLabel*, 5> hlavicky{};  // Label_srd_X .. Label_srd_delkaS (null beyond sloupcu)
+    std::array<QLabel*, 5> jednotky{};  // their unit labels
+    QLabel* Label_doplnek = nullptr;
+    Mrizka* StringGrid3 = nullptr;
+    QWidget* Panel1 = nullptr;
+    QLabel* Label_vyber = nullptr;
+    QLabel* Label_zpracovani = nullptr;
+    std::array<QLabel*, 5> pocty{};  // Label1 .. Label5 (null without pocty)
+};
+// Creates the controls for `sloupcu` value columns (1..5) and adds header,
+// grid and status panel to the window's vertical layout (created when the
+// window has none).
+TovladacePosunu VytvorOvladacePosunu(QWidget& okno, int sloupcu, bool pocty);
+// Stretches the last header label and the last status label to their
+// panels' width (the window was resized).
+void RoztahniOvladacePosunu(const TovladacePosunu& ovladace);
 
 }  // namespace sitmera

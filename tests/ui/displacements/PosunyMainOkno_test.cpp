@@ -1,13 +1,5 @@
 // The main displacement window on a comparison of real epoch files
-// (tests/data/posuny: seven pairs, "7" fixed in epoch 1, "8" in epoch 2, "F1"
-// in both; with the identity key 9 moved 10 mm in X, 10 -8 mm in Y, 11
-// 3.2 mm in Z, 7 1.8 mm in X, A1 a few tenths). Hand-computed tests, unit
-// deviations 1 a priori in both epochs, 1.5 and 0.8 a posteriori, 1 mm
-// cofactor deviations, 14 redundant measurements, risk 0.05: a-priori
-// limits 2.77 mm for a pair free in both epochs and 1.96 mm for one free in
-// one epoch, a-posteriori limits 3.65 mm and 1.72 mm (7, epoch 2 only). So
-// 9 and 10 are significant in both tests, 11 (Z) a priori only, 7 (X) a
-// posteriori only; A1, 8 and F1 in neither.
+// (PosunyTest.h).
 #include <QAction>
 #include <QImage>
 #include <QLabel>
@@ -20,7 +12,7 @@
 #include "core/Globalni.h"
 #include "reports/ProtokolPosuny.h"
 #include "ui/Galerie.h"
-#include "ui/ProgramTest.h"
+#include "ui/displacements/PosunyTest.h"
 #include "ui/displacements/PosunyMainOkno.h"
 #include "ui/displacements/PosunyMenu.h"
 #include "ui/layer/Bunky.h"
@@ -32,96 +24,12 @@
 namespace sitmera {
 namespace {
 
+using test::J;
+using test::M;
+using test::N;
+using test::PosunyOknoTest;
 using test::StiskniKlavesu;
-
-const std::string kData = std::string(SITMERA_TEST_DATA) + "/posuny/";
-
-Tnastaveni& N() { return *sitmera::nastaveni; }
-Tjazyk& J() { return *sitmera::jazyk; }
-TmodelPosuny& M() { return *sitmera::modelPosuny; }
-
-std::string Text(QLabel* l) { return S(l->text()); }
-
-class PosunyOknoTest : public test::ProgramTest {
-protected:
-    void SetUp() override
-    {
-        ProgramTest::SetUp();
-        DalsiOknaPosuny() = TdalsiOknaPosuny();
-        NactiEtapy(kData + "etapa1.epc", kData + "etapa2.epc");
-        ASSERT_TRUE(Porovnej());
-        okno68 = std::make_unique<TForm68>();
-    }
-
-    void TearDown() override
-    {
-        okno68.reset();
-        DalsiOknaPosuny() = TdalsiOknaPosuny();
-        ProgramTest::TearDown();
-    }
-
-    // The window as the compare command opens it (modal, over the main window).
-    void Otevri()
-    {
-        okno68->show();
-        g = okno68->StringGrid3;
-    }
-
-    // Numbers of the grid rows (empty rows as "").
-    std::vector<std::string> Cisla() const
-    {
-        std::vector<std::string> v;
-        for (int r = 0; r < g->RowCount(); ++r) v.push_back(g->Cell(0, r));
-        while (!v.empty() && v.back().empty()) v.pop_back();
-        return v;
-    }
-
-    std::vector<std::string> Radek(int r) const
-    {
-        std::vector<std::string> v;
-        for (int c = 0; c < 6; ++c) v.push_back(g->Cell(c, r));
-        return v;
-    }
-
-    int RadekBodu(const std::string& cislo) const
-    {
-        for (int r = 0; r < g->RowCount(); ++r)
-            if (g->Cell(0, r) == cislo) return r;
-        return -1;
-    }
-
-    void Klik(int radek, Qt::KeyboardModifiers mod = Qt::NoModifier)
-    {
-        const QPoint p(150, radek * g->DefaultRowHeight() + 9);
-        const QPoint gl = g->viewport()->mapToGlobal(p);
-        QMouseEvent stisk(QEvent::MouseButtonPress, p, gl, Qt::LeftButton, Qt::LeftButton, mod);
-        QApplication::sendEvent(g->viewport(), &stisk);
-        QMouseEvent pust(QEvent::MouseButtonRelease, p, gl, Qt::LeftButton, Qt::NoButton, mod);
-        QApplication::sendEvent(g->viewport(), &pust);
-    }
-
-    std::vector<int> Vybrane() const
-    {
-        std::vector<int> v;
-        for (std::size_t i = 0; i < okno68->vyber.size(); ++i)
-            if (okno68->vyber[i]) v.push_back(static_cast<int>(i));
-        return v;
-    }
-
-    QColor Pixel(int sloupec, int radek, QPoint bod)
-    {
-        QImage obraz(130, 18, QImage::Format_RGB32);
-        obraz.fill(Qt::magenta);
-        QPainter p(&obraz);
-        Platno c(p);
-        g->KresliBunku(c, sloupec, radek, QRect(0, 0, 130, 18));
-        p.end();
-        return obraz.pixelColor(bod);
-    }
-
-    std::unique_ptr<TForm68> okno68;
-    Mrizka* g = nullptr;
-};
+using test::Text;
 
 // ---------------------------------------------------------------- showing
 
@@ -197,9 +105,9 @@ TEST_F(PosunyOknoTest, TheCompareCommandOpensTheWindowInEnglishAndCzech)
 TEST_F(PosunyOknoTest, CellsMarkFixedPointsAndExactlyTheSignificantValues)
 {
     Otevri();
-    const QColor zelena(0x59, 0xBE, 0x4D), cervena(0xEE, 0x5C, 0x5C), oranzova(0xFF, 0xA5, 0x00);
-    const QColor modra(0x48, 0x8F, 0xED), bila(255, 255, 255);
-    const QPoint f(3, 8), pruh1(2, 8), pruh2(6, 8);
+    const QColor &zelena = test::kZelena, &cervena = test::kCervena, &oranzova = test::kOranzova;
+    const QColor &modra = test::kModra, &bila = test::kBila;
+    const QPoint &f = test::kBodF, &pruh1 = test::kPruh1, &pruh2 = test::kPruh2;
     EXPECT_EQ(Pixel(0, RadekBodu("7"), f), zelena);
     EXPECT_EQ(Pixel(0, RadekBodu("8"), f), cervena);
     EXPECT_EQ(Pixel(0, RadekBodu("F1"), f), oranzova);

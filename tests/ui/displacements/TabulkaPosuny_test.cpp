@@ -66,6 +66,7 @@ TEST_F(TabulkaPosunuTest, RowsShowTheViewsInTheDisplacementUnitAndTheAxisOrder)
     EXPECT_EQ(RadekPosunuZkraceny(p, nastaveni, 4), (Radek4{"101", "2.00", "0.400", "0.800"}));
     EXPECT_EQ(RadekPosunuZkraceny(p, nastaveni, 13), (Radek4{"101", "2.29", "0.300", "0.600"}));
     EXPECT_EQ(RadekPosunuZkraceny(p, nastaveni, 14), Radek4{});
+    EXPECT_FALSE(RezimZkracene(0).aprior || RezimZkracene(14).aposter || RezimZkracene(14).druh >= 0);
 
     // Y before X; points of 1/864 ft: 2 mm = 5.669 pt, 1 mm = 2.835 pt.
     nastaveni.NastavPoradiXY(1);
