@@ -71,6 +71,12 @@ Extended TextNaCislo(std::string_view text);
 // Throws ChybaPrevodu when the text is no number.
 Extended TextNaCisloBezKontroly(std::string_view text);
 
+// The same conversion without the magnitude check and without throwing:
+// false (hodnota untouched) when the text is no number. The value is the one
+// strtold_l gives in the "C" locale (the nearest 80-bit value), except that
+// a text whose digits are all zero gives +0 whatever its sign.
+bool PrectiCislo(std::string_view text, Extended& hodnota);
+
 // The integer written in decimal and read back by TextNaCislo (so magnitudes
 // above 1e12 throw TichePreruseni).
 Extended CeleNaCislo(std::int64_t n);
