@@ -45,9 +45,6 @@ const Extended* MocninyDeseti()
     return tabulka;
 }
 
-// Columns of a covariance triangle handled together (see TrojuhelnikNaText).
-constexpr std::size_t kBlok = 16;
-
 // 10^0 .. 10^18
 constexpr std::array<std::uint64_t, 19> kDeset = [] {
     std::array<std::uint64_t, 19> t{};
@@ -494,16 +491,11 @@ Extended ZaokrouhliSude(Extended x)
     return std::fmod(dolni, 2.0L) == 0 ? dolni : dolni + 1;
 }
 
-void PridejCislo(std::string& s, Extended x)
-{
-    char buf[48];
-    const int n = ZapisCislo(x, buf);
-    s.append(buf, static_cast<std::size_t>(n));
-}
-
 }  // namespace
 
 // ------------------------------------------------------------------ number to text
+
+int CisloNaTextDo(Extended x, char* out) { return ZapisCislo(x, out); }
 
 std::string CisloNaText(Extended x)
 {
@@ -655,203 +647,6 @@ std::int64_t ZaokrouhliNaCele(Extended x)
     if (r >= 9223372036854775808.0L || r < -9223372036854775808.0L)
         throw ChybaAritmetiky("Invalid floating point operation");
     return static_cast<std::int64_t>(r);
-}
-
-// ------------------------------------------------------------------ covariance text
-
-namespace {
-
-// Cells of row i of the mirrored n x n table, one blank between them.
-void PridejRadekSymetrickeMatice(std::string& s, const Tmatrix& m, int n, int i)
-{
-    const auto ui = static_cast<std::size_t>(i);
-    for (int j = 0; j < n; ++j) {
-        const auto uj = static_cast<std::size_t>(j);
-        PridejCislo(s, j <= i ? m[ui][uj] : m[uj][ui]);
-        if (j + 1 < n) s += ' ';
-    }
-}
-
-}  // namespace
-
-std::string SymetrickaMaticeNaText(const Tmatrix& m, int n)
-{
-    if (n < 0) n = 0;
-    if (static_cast<int>(m.size()) < n) throw ChybaArgumentu("SymetrickaMaticeNaText: matrix smaller than n");
-    for (int i = 0; i < n; ++i)
-        if (static_cast<int>(m[static_cast<std::size_t>(i)].size()) < i + 1)
-            throw ChybaArgumentu("SymetrickaMaticeNaText: row too short");
-    std::string s;
-    s.reserve(static_cast<std::size_t>(n) * static_cast<std::size_t>(n) * 20);
-    for (int i = 0; i < n; ++i) {
-        PridejRadekSymetrickeMatice(s, m, n, i);
-        s += "\r\n";
-    }
-    return s;
-}
-
-std::string SymetrickaMaticeRadekNaText(const Tmatrix& m, int n, int i)
-{
-    if (i < 0 || i >= n) throw ChybaArgumentu("SymetrickaMaticeRadekNaText: row outside the table");
-    if (static_cast<int>(m.size()) < n) throw ChybaArgumentu("SymetrickaMaticeRadekNaText: matrix smaller than n");
-    // Row i reads m[i][0..i] and m[j][i] for j > i.
-    const auto ui = static_cast<std::size_t>(i);
-    bool kratky = m[ui].size() < ui + 1;
-    for (int j = i + 1; j < n && !kratky; ++j) kratky = m[static_cast<std::size_t>(j)].size() < ui + 1;
-    if (kratky) throw ChybaArgumentu("SymetrickaMaticeRadekNaText: row too short");
-    std::string s;
-    s.reserve(static_cast<std::size_t>(n) * 20);
-    PridejRadekSymetrickeMatice(s, m, n, i);
-    return s;
-}
-
-std::string TrojuhelnikNaText(const Tmatrix& m, int n, int k)
-{
-    if (k < 1) throw ChybaArgumentu("TrojuhelnikNaText: k must be at least 1");
-    if (n < 0) n = 0;
-    if (static_cast<int>(m.size()) < n) throw ChybaArgumentu("TrojuhelnikNaText: matrix smaller than n");
-    for (int i = 0; i < n; ++i)
-        if (static_cast<int>(m[static_cast<std::size_t>(i)].size()) < i + 1)
-            throw ChybaArgumentu("TrojuhelnikNaText: row too short");
-    const std::size_t celkem = static_cast<std::size_t>(n) * static_cast<std::size_t>(n + 1) / 2;
-    const auto uk = static_cast<std::size_t>(k);
-    // Numbers are written into a small buffer (room for the longest number
-    // text, 23 bytes, and a line end) that is appended to the reserved text
-    // whenever it fills up.
-    std::string s;
-    s.reserve(celkem * 24 + 64);  // 23 bytes and a separator at most: one growth at worst
-    char kus[1 << 14];
-    char* p = kus;
-    char* const plny = kus + sizeof kus - 32;
-    // The values go out column by column, but the rows are separate arrays:
-    // a block of kBlok columns is first gathered row by row (one cache line
-    // and page per row), then written from that buffer.
-    const auto un = static_cast<std::size_t>(n);
-    std::vector<Extended> blok(std::min<std::size_t>(kBlok, un) * un);
-    std::size_t poradi = 0;
-    for (std::size_t j0 = 0; j0 < un; j0 += kBlok) {
-        const std::size_t j1 = std::min(j0 + kBlok, un);
-        for (std::size_t i = j0; i < un; ++i) {
-            const Extended* radek = m[i].data();
-            for (std::size_t j = j0; j < j1 && j <= i; ++j) blok[(j - j0) * un + i] = radek[j];
-        }
-        for (std::size_t j = j0; j < j1; ++j) {
-            const Extended* sloupec = blok.data() + (j - j0) * un;
-            for (std::size_t i = j; i < un; ++i) {
-                if (p >= plny) {
-                    s.append(kus, static_cast<std::size_t>(p - kus));
-                    p = kus;
-                }
-                p += ZapisCislo(sloupec[i], p);
-                if (++poradi == celkem) break;
-                if (poradi % uk == 0) {
-                    *p++ = '\r';
-                    *p++ = '\n';
-                } else {
-                    *p++ = ' ';
-                }
-            }
-        }
-    }
-    s.append(kus, static_cast<std::size_t>(p - kus));
-    return s;
-}
-
-namespace {
-
-// Splits a line as a delimited string list does (delimiter ",", quote '"'):
-// items are separated by a comma or by blanks and control characters; a quoted
-// item may hold anything, "" standing for one quote; a comma at the very end
-// gives a last empty item. Each item is read as a number without the magnitude
-// check and handed to `uloz`. False when an item is no number or the count
-// differs from `pocet`.
-template <class Uloz>
-bool PrectiPolozky(std::string_view radek, int pocet, Uloz&& uloz)
-{
-    if (radek.find('\0') != std::string_view::npos) return false;
-    const std::size_t n = radek.size();
-    std::size_t p = 0;
-    int nalezeno = 0;
-    std::string citovana;
-    auto mezera = [&](std::size_t i) { return i < n && static_cast<unsigned char>(radek[i]) <= ' '; };
-    while (mezera(p)) ++p;
-    while (p < n) {
-        std::string_view polozka;
-        if (radek[p] == '"') {
-            citovana.clear();
-            ++p;
-            while (p < n) {
-                if (radek[p] == '"') {
-                    if (p + 1 < n && radek[p + 1] == '"') {
-                        citovana += '"';
-                        p += 2;
-                        continue;
-                    }
-                    ++p;
-                    break;
-                }
-                citovana += radek[p++];
-            }
-            polozka = citovana;
-        } else {
-            const std::size_t z = p;
-            while (p < n && static_cast<unsigned char>(radek[p]) > ' ' && radek[p] != ',') ++p;
-            polozka = radek.substr(z, p - z);
-        }
-        if (++nalezeno > pocet) return false;
-        Extended v = 0;
-        if (!CtiCislo(polozka, v)) return false;
-        uloz(v);
-        while (mezera(p)) ++p;
-        if (p < n && radek[p] == ',') {
-            if (p + 1 == n) {  // a trailing comma: one more (empty) item
-                return false;
-            }
-            do {
-                ++p;
-            } while (mezera(p));
-        }
-    }
-    return nalezeno == pocet;
-}
-
-}  // namespace
-
-bool TextNaTrojuhelnik(const TStringList& radky, int n, int k, Tmatrix& m)
-{
-    m.clear();
-    if (n < 0 || k < 1) return false;
-    const std::size_t celkem = static_cast<std::size_t>(n) * static_cast<std::size_t>(n + 1) / 2;
-    const std::size_t plnych = celkem / static_cast<std::size_t>(k);
-    const std::size_t zbytek = celkem % static_cast<std::size_t>(k);
-    if (radky.size() != plnych + (zbytek > 0 ? 1 : 0)) return false;
-    Tmatrix vysledek(static_cast<std::size_t>(n));
-    for (int i = 0; i < n; ++i) vysledek[static_cast<std::size_t>(i)].assign(static_cast<std::size_t>(i) + 1, 0);
-    // The values come column by column; they are collected for a block of
-    // kBlok columns and then stored row by row (see TrojuhelnikNaText).
-    const auto un = static_cast<std::size_t>(n);
-    std::vector<Extended> blok(std::min<std::size_t>(kBlok, un) * un);
-    std::size_t radek = 0, sloupec = 0, j0 = 0;
-    auto vyprazdni = [&](std::size_t j1) {
-        for (std::size_t i = j0; i < un; ++i) {
-            Extended* r = vysledek[i].data();
-            for (std::size_t j = j0; j < j1 && j <= i; ++j) r[j] = blok[(j - j0) * un + i];
-        }
-        j0 = j1;
-    };
-    auto uloz = [&](Extended v) {
-        blok[(sloupec - j0) * un + radek] = v;
-        if (++radek == un) {  // next column, from its diagonal
-            radek = ++sloupec;
-            if (sloupec - j0 == kBlok || sloupec == un) vyprazdni(sloupec);
-        }
-    };
-    for (std::size_t r = 0; r < radky.size(); ++r) {
-        const int pocet = r < plnych ? k : static_cast<int>(zbytek);
-        if (!PrectiPolozky(radky[r], pocet, uloz)) return false;
-    }
-    m = std::move(vysledek);
-    return true;
 }
 
 }  // namespace sitmera

@@ -58,6 +58,10 @@ std::string OdstranKoncoveNuly(std::string_view text);
 
 // ---------------------------------------------------------------- text to number
 
+// Writes CisloNaText(x) into out, which has room for at least 24 bytes, and
+// returns its length: for writers of millions of numbers.
+int CisloNaTextDo(Extended x, char* out);
+
 // Converts a text (surrounding blanks and control characters ignored, "," read
 // as "."): [+|-] digits [. digits] [(e|E) [+|-] digits], ".5" and "5." too.
 // The result is the nearest 80-bit value. Throws ChybaPrevodu when the text is
@@ -180,25 +184,8 @@ std::string LegendaSloupcu(const TtextVektor& nadpisy, const TtextVektor& druhe,
 
 // ---------------------------------------------------------------- covariance text
 
-// The full n x n table of CisloNaText cells of a lower-triangular matrix (row i
-// holds i+1 values), the upper half mirrored, one blank between cells and
-// CR LF after every row.
-std::string SymetrickaMaticeNaText(const Tmatrix& m, int n);
-// Row i (0 <= i < n) of that table without its CR LF, read from the matrix
-// alone (a view that shows the table a screen at a time formats its rows
-// with this). Throws ChybaArgumentu for a row outside the table or a matrix
-// too small for it.
-std::string SymetrickaMaticeRadekNaText(const Tmatrix& m, int n, int i);
-// The n(n+1)/2 stored values column by column (column j: rows j .. n-1), each
-// by CisloNaText; CR LF after every k-th value, one blank after the others;
-// no blank or line end at the end. Throws ChybaArgumentu for k < 1 or a
-// matrix smaller than n.
-std::string TrojuhelnikNaText(const Tmatrix& m, int n, int k);
-// Reads what TrojuhelnikNaText writes: exactly ceil(n(n+1)/2 / k) lines of k
-// items (the last one of the rest), items separated by commas or blanks and
-// control characters, double quotes grouping. Values are read without the
-// magnitude check. False (and m empty) on any failure; never throws.
-bool TextNaTrojuhelnik(const TStringList& radky, int n, int k, Tmatrix& m);
+// The text of covariance matrices: numerics/TrojuhelnikText.h (included
+// below).
 
 // ---------------------------------------------------------------- tagged sections
 
@@ -221,3 +208,5 @@ void NactiSekci(TStringList& cil, const TStringList& zdroj, int k);
 void NactiSekceSeZnackami(TStringList& cil, const TStringList& zdroj, int a, int b);
 
 }  // namespace sitmera
+
+#include "numerics/TrojuhelnikText.h"
