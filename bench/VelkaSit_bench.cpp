@@ -393,6 +393,7 @@ void BM_UlozitProjekt(benchmark::State& state)
 }
 
 struct Uklid {
+    Uklid() { Vytvorene(); }  // made first, so destroyed after the list
     ~Uklid()
     {
         std::error_code chyba;

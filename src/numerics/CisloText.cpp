@@ -219,17 +219,7 @@ int ZapisCislo(Extended x, char* out)
     return static_cast<int>(p - out);
 }
 
-bool JeMezera(char c) { return static_cast<unsigned char>(c) <= ' '; }
-
-std::string_view OrizniPohled(std::string_view s)
-{
-    std::size_t a = 0, b = s.size();
-    while (a < b && JeMezera(s[a])) ++a;
-    while (b > a && JeMezera(s[b - 1])) --b;
-    return s.substr(a, b - a);
-}
-
-// ------------------------------------------------------------------ text to number
+// ------------------------------------------------------------------ reading numbers
 
 // True when the 8 bytes at p are all ASCII digits; their value then goes to
 // `hodnota` (the first byte the most significant digit). Reads the bytes as
@@ -404,15 +394,13 @@ bool NasobekMocniny(std::uint64_t M, long k, Extended& vysledek)
     return true;
 }
 
-// Parses a number. Surrounding blanks and control characters are ignored; the
-// rest must be [+-] digits [(.|,) digits] [(e|E) [+-] digits] with at least
-// one mantissa digit. False when the text is no finite number.
-bool CtiCislo(std::string_view text, Extended& vysledek)
+// Reads a number from p: [+-] digits [(.|,) digits] [(e|E) [+-] digits]
+// with at least one mantissa digit; with carka false a comma ends the number
+// instead of being its decimal point. Returns the first byte after the
+// number, or nullptr when there is no number there (or its value lies
+// beyond the 80-bit range).
+const char* CtiCisloOd(const char* p, const char* const konec, bool carka, Extended& vysledek)
 {
-    const std::string_view s = OrizniPohled(text);
-    const char* const zacatek = s.data();
-    const char* const konec = zacatek + s.size();
-    const char* p = zacatek;
     bool zaporne = false;
     if (p < konec && (*p == '+' || *p == '-')) {
         zaporne = *p == '-';
@@ -422,18 +410,17 @@ bool CtiCislo(std::string_view text, Extended& vysledek)
     Tmantisa m;
     Tcifry cele, desetinne;
     p = CtiCifry(p, konec, m, cele);
-    if (p < konec && (*p == '.' || *p == ',')) p = CtiCifry(p + 1, konec, m, desetinne);
+    if (p < konec && (*p == '.' || (carka && *p == ','))) p = CtiCifry(p + 1, konec, m, desetinne);
     const char* const konecMantisy = p;
     if (cele.nul + cele.vzato + cele.navic + desetinne.nul + desetinne.vzato + desetinne.navic == 0)
-        return false;
+        return nullptr;
     // M * 10^desExp is the mantissa: integer digits beyond the 19th count as
     // powers of ten, fraction digits in M and leading fraction zeros move the
     // point.
     const long desExp = cele.navic - desetinne.nul - desetinne.vzato;
     long exp = 0;
-    const char* zacatekExp = konec;
+    const char* const zacatekExp = p;
     if (p < konec && (*p == 'e' || *p == 'E')) {
-        zacatekExp = p;
         ++p;
         bool zapExp = false;
         if (p < konec && (*p == '+' || *p == '-')) {
@@ -443,14 +430,13 @@ bool CtiCislo(std::string_view text, Extended& vysledek)
         const char* const cifryExp = p;
         for (; p < konec && *p >= '0' && *p <= '9'; ++p)
             if (exp < 100000000) exp = exp * 10 + (*p - '0');
-        if (p == cifryExp) return false;
+        if (p == cifryExp) return nullptr;
         if (zapExp) exp = -exp;
     }
-    if (p != konec) return false;
 
     if (m.M == 0) {
         vysledek = 0;
-        return true;
+        return p;
     }
     const long k = desExp + exp;
     if (!m.preteceni) {
@@ -466,16 +452,102 @@ bool CtiCislo(std::string_view text, Extended& vysledek)
             Extended v = static_cast<Extended>(M);    // exact: M < 2^64
             v = kk >= 0 ? v * p10[kk] : v / p10[-kk];  // one correctly rounded step
             vysledek = zaporne ? -v : v;
-            return true;
+            return p;
         }
         Extended v = 0;
         if (kk >= -54 && kk <= 54 && NasobekMocniny(M, kk, v)) {
             vysledek = zaporne ? -v : v;
-            return true;
+            return p;
         }
     }
-    return PomalaCesta(zaporne, std::string_view(zacatekMantisy, static_cast<std::size_t>(konecMantisy - zacatekMantisy)),
-                       std::string_view(zacatekExp, static_cast<std::size_t>(konec - zacatekExp)), vysledek);
+    const auto delka = [](const char* a, const char* b) { return static_cast<std::size_t>(b - a); };
+    if (!PomalaCesta(zaporne, std::string_view(zacatekMantisy, delka(zacatekMantisy, konecMantisy)),
+                     std::string_view(zacatekExp, delka(zacatekExp, p)), vysledek))
+        return nullptr;
+    return p;
+}
+
+// Parses a number. Surrounding blanks and control characters are ignored;
+// the rest must be a number (CtiCisloOd, "," a decimal point) and nothing
+// more. False when the text is no finite number.
+bool CtiCislo(std::string_view text, Extended& vysledek)
+{
+    const std::string_view s = OrizniPohled(text);
+    const char* const konec = s.data() + s.size();
+    Extended v = 0;
+    if (CtiCisloOd(s.data(), konec, true, v) != konec) return false;
+    vysledek = v;
+    return true;
+}
+
+// Splits a line as a delimited string list does (delimiter ",", quote '"'):
+// items are separated by a comma or by blanks and control characters; a quoted
+// item may hold anything, "" standing for one quote; a comma at the very end
+// gives a last empty item. Each item is read as a number without the magnitude
+// check and handed to `uloz`. False when an item is no number or the count
+// differs from `pocet`.
+template <class Uloz>
+bool PrectiPolozky(std::string_view radek, int pocet, Uloz&& uloz)
+{
+    if (radek.find('\0') != std::string_view::npos) return false;
+    const std::size_t n = radek.size();
+    std::size_t p = 0;
+    int nalezeno = 0;
+    std::string citovana;
+    auto mezera = [&](std::size_t i) { return i < n && static_cast<unsigned char>(radek[i]) <= ' '; };
+    while (mezera(p)) ++p;
+    while (p < n) {
+        std::string_view polozka;
+        if (radek[p] == '"') {
+            citovana.clear();
+            ++p;
+            while (p < n) {
+                if (radek[p] == '"') {
+                    if (p + 1 < n && radek[p + 1] == '"') {
+                        citovana += '"';
+                        p += 2;
+                        continue;
+                    }
+                    ++p;
+                    break;
+                }
+                citovana += radek[p++];
+            }
+            polozka = citovana;
+        } else {
+            // An item runs to the next separator; read at once where it lies.
+            if (++nalezeno > pocet) return false;
+            Extended v = 0;
+            const char* const zacatek = radek.data() + p;
+            const char* const konec = radek.data() + n;
+            const char* const e = CtiCisloOd(zacatek, konec, false, v);
+            if (!e || (e < konec && static_cast<unsigned char>(*e) > ' ' && *e != ',')) return false;
+            p += static_cast<std::size_t>(e - zacatek);
+            uloz(v);
+            while (mezera(p)) ++p;
+            if (p < n && radek[p] == ',') {
+                if (p + 1 == n) return false;  // a trailing comma: one more (empty) item
+                do {
+                    ++p;
+                } while (mezera(p));
+            }
+            continue;
+        }
+        if (++nalezeno > pocet) return false;
+        Extended v = 0;
+        if (!CtiCislo(polozka, v)) return false;
+        uloz(v);
+        while (mezera(p)) ++p;
+        if (p < n && radek[p] == ',') {
+            if (p + 1 == n) {  // a trailing comma: one more (empty) item
+                return false;
+            }
+            do {
+                ++p;
+            } while (mezera(p));
+        }
+    }
+    return nalezeno == pocet;
 }
 
 // Counted as zero: magnitude at most 1e-16.
@@ -568,6 +640,11 @@ std::string OdstranKoncoveNuly(std::string_view text)
 }
 
 // ------------------------------------------------------------------ text to number
+
+bool PrectiCislaRadku(std::string_view radek, int pocet, Extended* cil)
+{
+    return PrectiPolozky(radek, pocet, [&](Extended v) { *cil++ = v; });
+}
 
 bool PrectiCislo(std::string_view text, Extended& hodnota)
 {

@@ -20,6 +20,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "numerics/Zaklad.h"
 
@@ -81,6 +82,14 @@ Extended TextNaCisloBezKontroly(std::string_view text);
 // a text whose digits are all zero gives +0 whatever its sign.
 bool PrectiCislo(std::string_view text, Extended& hodnota);
 
+// Reads a line of numbers as a delimited list does (delimiter ",", quote
+// '"'): items are separated by a comma or by blanks and control characters; a
+// quoted item may hold anything, "" standing for one quote; a comma at the
+// very end gives a last empty item. Each item is read by PrectiCislo into
+// cil[0], cil[1], ... False when an item is no number or the line does not
+// hold exactly `pocet` items (cil then holds what was read).
+bool PrectiCislaRadku(std::string_view radek, int pocet, Extended* cil);
+
 // The integer written in decimal and read back by TextNaCislo (so magnitudes
 // above 1e12 throw TichePreruseni).
 Extended CeleNaCislo(std::int64_t n);
@@ -122,6 +131,14 @@ std::int64_t ZaokrouhliNaCele(Extended x);
 // The text without leading and trailing blanks and control characters (bytes
 // <= 0x20), as every trimming of this unit does.
 std::string Orizni(std::string_view text);
+// The same as a view into the text.
+inline std::string_view OrizniPohled(std::string_view text)
+{
+    std::size_t a = 0, b = text.size();
+    while (a < b && static_cast<unsigned char>(text[a]) <= ' ') ++a;
+    while (b > a && static_cast<unsigned char>(text[b - 1]) <= ' ') --b;
+    return text.substr(a, b - a);
+}
 
 // ---------------------------------------------------------------- words and lines
 
@@ -136,6 +153,8 @@ std::string SpojSlova(const TStringList& slova);
 std::string SpojSlovaPocet(const TStringList& slova, int n);
 // In place: every line trimmed, empty lines removed, order kept.
 void OrizniRadky(TStringList& radky);
+// The same for views: cil := the trimmed lines that are not empty, in order.
+void OrizniPohledy(const std::vector<std::string_view>& radky, std::vector<std::string_view>& cil);
 // a when flag is true, else b.
 std::string VyberText(std::string_view a, std::string_view b, bool flag);
 // The character repeated n times (empty for n < 1), UTF-8 encoded.

@@ -8,6 +8,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -70,11 +73,11 @@ std::size_t OverUtf8(const char* s, std::size_t od, std::size_t n, bool vse, boo
     const auto* p = reinterpret_cast<const unsigned char*>(s);
     std::size_t i = od;
     while (i < n) {
-        if (n - i >= 8) {  // eight ASCII bytes at once
-            std::uint64_t w = 0;
-            std::memcpy(&w, p + i, 8);
-            if ((w & 0x8080808080808080ULL) == 0) {
-                i += 8;
+        if (n - i >= 32) {  // 32 ASCII bytes at once
+            std::uint64_t w[4];
+            std::memcpy(w, p + i, 32);
+            if (((w[0] | w[1] | w[2] | w[3]) & 0x8080808080808080ULL) == 0) {
+                i += 32;
                 continue;
             }
         }
@@ -577,6 +580,13 @@ TcilZapisu CilZapisu(const std::string& cesta)
 }
 
 }  // namespace
+
+void VratPametSystemu()
+{
+#if defined(__GLIBC__)
+    ::malloc_trim(0);
+#endif
+}
 
 void OverCilZapisu(const std::string& cesta)
 {

@@ -158,6 +158,10 @@ void ZapisTextovySoubor(const std::string& cesta, const TStringList& radky);
 // Writes the bytes as they are, atomically (see above).
 void ZapisSouborAtomicky(const std::string& cesta, std::string_view bajty);
 
+// Gives the memory freed after a large reading back to the system (the C
+// library would keep it for later use).
+void VratPametSystemu();
+
 // Checks the target of a save by the rule above, before anything is
 // written; throws ChybaSouboru when the save could not succeed.
 void OverCilZapisu(const std::string& cesta);

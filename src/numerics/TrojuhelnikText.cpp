@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstring>
 #include <utility>
 
 #include "numerics/TextPole.h"
@@ -129,66 +130,6 @@ std::string TrojuhelnikNaText(const Tmatrix& m, int n, int k)
     return s;
 }
 
-namespace {
-
-// Splits a line as a delimited string list does (delimiter ",", quote '"'):
-// items are separated by a comma or by blanks and control characters; a quoted
-// item may hold anything, "" standing for one quote; a comma at the very end
-// gives a last empty item. Each item is read as a number without the magnitude
-// check and handed to `uloz`. False when an item is no number or the count
-// differs from `pocet`.
-template <class Uloz>
-bool PrectiPolozky(std::string_view radek, int pocet, Uloz&& uloz)
-{
-    if (radek.find('\0') != std::string_view::npos) return false;
-    const std::size_t n = radek.size();
-    std::size_t p = 0;
-    int nalezeno = 0;
-    std::string citovana;
-    auto mezera = [&](std::size_t i) { return i < n && static_cast<unsigned char>(radek[i]) <= ' '; };
-    while (mezera(p)) ++p;
-    while (p < n) {
-        std::string_view polozka;
-        if (radek[p] == '"') {
-            citovana.clear();
-            ++p;
-            while (p < n) {
-                if (radek[p] == '"') {
-                    if (p + 1 < n && radek[p + 1] == '"') {
-                        citovana += '"';
-                        p += 2;
-                        continue;
-                    }
-                    ++p;
-                    break;
-                }
-                citovana += radek[p++];
-            }
-            polozka = citovana;
-        } else {
-            const std::size_t z = p;
-            while (p < n && static_cast<unsigned char>(radek[p]) > ' ' && radek[p] != ',') ++p;
-            polozka = radek.substr(z, p - z);
-        }
-        if (++nalezeno > pocet) return false;
-        Extended v = 0;
-        if (!PrectiCislo(polozka, v)) return false;
-        uloz(v);
-        while (mezera(p)) ++p;
-        if (p < n && radek[p] == ',') {
-            if (p + 1 == n) {  // a trailing comma: one more (empty) item
-                return false;
-            }
-            do {
-                ++p;
-            } while (mezera(p));
-        }
-    }
-    return nalezeno == pocet;
-}
-
-}  // namespace
-
 // ---------------------------------------------------------------- reading
 
 TctecTrojuhelniku::TctecTrojuhelniku(int n, int k) : n_(n), k_(k)
@@ -221,14 +162,12 @@ bool TctecTrojuhelniku::Zacni(std::uint64_t mezTextu)
     if (n_ < 0 || k_ < 1 || zacato_) return false;
     // 2 * celkem - 1 bytes at least: a digit each and a separator between.
     if (celkem_ > 0 && (celkem_ - 1) > mezTextu / 2) return false;
+    // Row i gets its values in column order, which is the order the text
+    // gives them: the rows grow as the batches come (their room is taken at
+    // once, their pages are touched only as they fill).
     const auto un = static_cast<std::size_t>(n_);
     m_.resize(un);
     for (std::size_t i = 0; i < un; ++i) m_[i].reserve(i + 1);
-    // The rows are cleared on the threads: for a large triangle that is
-    // where its pages are first touched.
-    Rozdel(un, kRadkuNaUlohu, celkem_ >= kHodnotParalelne, [&](std::size_t od, std::size_t po) {
-        for (std::size_t i = od; i < po; ++i) m_[i].resize(i + 1);
-    });
     zacato_ = true;
     return true;
 }
@@ -262,8 +201,7 @@ bool TctecTrojuhelniku::PrectiDavku(const std::string_view* radky, std::size_t p
     Rozdel(pocet, kRadkuNaPrevod, paralelne, [&](std::size_t od, std::size_t po) {
         for (std::size_t r = od; r < po && !chyba.load(std::memory_order_relaxed); ++r) {
             const int polozek = prvni + r < plnych_ ? k_ : static_cast<int>(zbytek_);
-            Extended* cil = hodnoty_.data() + r * uk;
-            if (!PrectiPolozky(radky[r], polozek, [&](Extended v) { *cil++ = v; }))
+            if (!PrectiCislaRadku(radky[r], polozek, hodnoty_.data() + r * uk))
                 chyba.store(true, std::memory_order_relaxed);
         }
     });
@@ -296,15 +234,27 @@ void TctecTrojuhelniku::Uloz(std::size_t pocetHodnot)
     sloupec_ = sloupec;
     const std::size_t pocetSloupcu = sloupce_.size();
     const bool paralelne = pocetHodnot >= kHodnotParalelne;
+    // Column s is column prvniSloupec + s of the triangle. Every column but
+    // the first starts at its diagonal and every column but the last ends
+    // at the last row, so a row takes the columns s0 (the first one only
+    // from its first row on) .. its own column (the last one only up to its
+    // last row).
+    const Tsloupec& prvni = sloupce_.front();
+    const Tsloupec& posledni = sloupce_.back();
     Rozdel(un - nejnizsi, kRadkuNaUlohu, paralelne, [&](std::size_t od, std::size_t po) {
         for (std::size_t s0 = 0; s0 < pocetSloupcu; s0 += kSloupcuNaDlazdici) {
             const std::size_t s1 = std::min(s0 + kSloupcuNaDlazdici, pocetSloupcu);
             for (std::size_t i = nejnizsi + od; i < nejnizsi + po; ++i) {
-                Extended* r = m_[i].data() + prvniSloupec;
-                for (std::size_t s = s0; s < s1; ++s) {
-                    const Tsloupec& c = sloupce_[s];
-                    if (i >= c.zacatek && i < c.konec) r[s] = hodnoty_[c.poloha + (i - c.zacatek)];
-                }
+                std::size_t a = s0, b = std::min(s1, i - prvniSloupec + 1);
+                if (a == 0 && i < prvni.zacatek) a = 1;
+                if (b == pocetSloupcu && i >= posledni.konec) --b;
+                if (a >= b) continue;
+                Tvector& radek = m_[i];
+                radek.resize(prvniSloupec + b);
+                // Copied as bytes: a value is moved, not computed with.
+                Extended* r = radek.data() + prvniSloupec;
+                for (std::size_t s = a; s < b; ++s)
+                    std::memcpy(r + s, hodnoty_.data() + (sloupce_[s].poloha + i - sloupce_[s].zacatek), sizeof(Extended));
             }
         }
     });
