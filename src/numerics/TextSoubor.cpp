@@ -255,11 +255,13 @@ TctecRadku::TctecRadku(const std::string& cesta, std::size_t kus) : cesta_(cesta
         pamet_ = vlastni_;
         velikost_ = pamet_.size();
     }
+    // No piece larger than the file.
+    kus_ = std::clamp<std::uint64_t>(velikost_, 4, kus_);
     Znovu(false);
 }
 
 TctecRadku::TctecRadku(std::string_view bajty, std::size_t kus)
-    : pamet_(bajty), velikost_(bajty.size()), kus_(std::max<std::size_t>(kus, 4))
+    : pamet_(bajty), velikost_(bajty.size()), kus_(std::clamp<std::size_t>(kus, 4, std::max<std::size_t>(bajty.size(), 4)))
 {
     Znovu(false);
 }
