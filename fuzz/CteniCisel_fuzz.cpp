@@ -40,7 +40,7 @@ bool Stejne(Extended a, Extended b) { return std::memcmp(&a, &b, 10) == 0; }
 
 TStringList PoKusech(std::string_view bajty, std::size_t kus)
 {
-    TctecRadku ctec(bajty, kus);
+    TctecRadku ctec(TctecRadku::ZPameti, bajty, kus);
     TStringList radky;
     ProjdiRadky(
         ctec, [&] { radky.clear(); },
@@ -152,7 +152,7 @@ void OverRadek(std::string_view radek)
 // The epoch read piece by piece as TctecEtapy reads files.
 bool EtapaPoKusech(std::string_view bajty, std::size_t kus, Tetapa& etapa)
 {
-    TctecRadku ctec(bajty, kus);
+    TctecRadku ctec(TctecRadku::ZPameti, bajty, kus);
     std::unique_ptr<TctecEtapy> e;
     std::vector<std::string_view> oriznute;
     return ProjdiRadky(

@@ -260,7 +260,7 @@ TctecRadku::TctecRadku(const std::string& cesta, std::size_t kus) : cesta_(cesta
     Znovu(false);
 }
 
-TctecRadku::TctecRadku(std::string_view bajty, std::size_t kus)
+TctecRadku::TctecRadku(TzPameti, std::string_view bajty, std::size_t kus)
     : pamet_(bajty), velikost_(bajty.size()), kus_(std::clamp<std::size_t>(kus, 4, std::max<std::size_t>(bajty.size(), 4)))
 {
     Znovu(false);
@@ -494,7 +494,7 @@ bool ProjdiRadky(TctecRadku& ctec, const std::function<void()>& zacni,
 
 TStringList RozdelNaRadky(std::string_view bajty)
 {
-    TctecRadku ctec(bajty);
+    TctecRadku ctec(TctecRadku::ZPameti, bajty);
     TStringList radky;
     ProjdiRadky(
         ctec, [&] { radky.clear(); },

@@ -62,11 +62,13 @@ TStringList RozdelNaRadky(std::string_view bajty);
 class TctecRadku {
 public:
     static constexpr std::size_t VychoziKus = std::size_t{8} << 20;
+    // Marks the reader of bytes in memory (a text is never taken for a path).
+    static constexpr struct TzPameti {} ZPameti{};
 
     // Opens the file; throws ChybaSouboru when it cannot be opened or read.
     explicit TctecRadku(const std::string& cesta, std::size_t kus = VychoziKus);
     // The bytes must outlive the reader.
-    explicit TctecRadku(std::string_view bajty, std::size_t kus = VychoziKus);
+    TctecRadku(TzPameti, std::string_view bajty, std::size_t kus = VychoziKus);
     ~TctecRadku();
     TctecRadku(const TctecRadku&) = delete;
     TctecRadku& operator=(const TctecRadku&) = delete;

@@ -161,7 +161,7 @@ bool TctecTrojuhelniku::Zacni(std::uint64_t mezTextu)
 {
     if (n_ < 0 || k_ < 1 || zacato_) return false;
     // 2 * celkem - 1 bytes at least: a digit each and a separator between.
-    if (celkem_ > 0 && (celkem_ - 1) > mezTextu / 2) return false;
+    if (celkem_ > 0 && (mezTextu == 0 || celkem_ - 1 > (mezTextu - 1) / 2)) return false;
     // Row i gets its values in column order, which is the order the text
     // gives them: the rows grow as the batches come (their room is taken at
     // once, their pages are touched only as they fill).

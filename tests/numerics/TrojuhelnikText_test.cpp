@@ -176,3 +176,42 @@ TEST(TextNaTrojuhelnik, NahodneZnakyNikdyNespadnou)
         }
     }
 }
+
+TEST(TctecTrojuhelniku, DavkyATextBezKoncePodleTrojuhelniku)
+{
+    // n = 300: 45150 values; batches of 1, 4, 13, ... lines end inside
+    // columns, and the last one (2879 lines) is read on several threads
+    const int n = 300, k = 10;
+    Tmatrix m(n);
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j <= i; ++j) m[i].push_back(1000 * (i + 1) + (j + 1) + 0.125L * (i % 7));
+    const TStringList radky = RozdelNaRadky(TrojuhelnikNaText(m, n, k));
+    ASSERT_EQ(radky.size(), 4515u);
+    const std::vector<std::string_view> pohledy(radky.begin(), radky.end());
+    TctecTrojuhelniku ctec(n, k);
+    ASSERT_TRUE(ctec.Zacni(UINT64_MAX));
+    std::size_t r = 0;
+    for (std::size_t davka = 1; r < pohledy.size(); davka = 3 * davka + 1) {
+        const std::size_t pocet = std::min(davka, pohledy.size() - r);
+        ASSERT_TRUE(ctec.Radky(pohledy.data() + r, pocet));
+        r += pocet;
+    }
+    Tmatrix zpet;
+    ASSERT_TRUE(ctec.Dokonci(zpet));
+    EXPECT_EQ(zpet, m);
+
+    // A text that cannot hold 45150 numbers (a digit each, a separator
+    // between) is refused before the triangle is made; a line too many is
+    // refused, and so is a text that ends early.
+    EXPECT_FALSE(TctecTrojuhelniku(n, k).Zacni(2 * 45150 - 2));
+    TctecTrojuhelniku navic(n, k);
+    ASSERT_TRUE(navic.Zacni(2 * 45150 - 1));
+    ASSERT_TRUE(navic.Radky(pohledy.data(), pohledy.size()));
+    EXPECT_FALSE(navic.Radky(pohledy.data(), 1));
+    EXPECT_FALSE(navic.Dokonci(zpet));
+    TctecTrojuhelniku kratky(n, k);
+    ASSERT_TRUE(kratky.Zacni(UINT64_MAX));
+    ASSERT_TRUE(kratky.Radky(pohledy.data(), pohledy.size() - 1));
+    EXPECT_FALSE(kratky.Dokonci(zpet));
+    EXPECT_EQ(zpet, m);
+}
