@@ -500,11 +500,13 @@ bool UlozitProjektAnalyzy(const std::string& nazevSouboru, TmodelPorovnani& mode
         ZapisSekce([&](std::string_view radek) { zapis.PridejRadek(radek); }, model, body, radkyNastaveni,
                    klic);
         zapis.Dokonci();
+        VratPametSystemu();
         model.InfoSoubor(nazevSouboru);
         if (model.etapa1.jePripojen) model.etapa1.InfoSoubor(nazevSouboru);
         if (model.etapa2.jePripojen) model.etapa2.InfoSoubor(nazevSouboru);
         return true;
     } catch (...) {
+        VratPametSystemu();
         NulujSoubor(model.soubor);
         NulujSoubor(model.etapa1.soubor);
         NulujSoubor(model.etapa2.soubor);

@@ -83,39 +83,79 @@ std::string SymetrickaMaticeRadekNaText(const Tmatrix& m, int n, int i)
     return s;
 }
 
+namespace {
+
+// The text of columns [j0, j1) of the triangle: each value followed by the
+// separator its place in the whole text gives it (a blank, CR LF after every
+// k-th value, nothing after the last). The columns are first gathered row by
+// row into `blok` (the rows are separate arrays: one cache line and page a
+// row), then written from there.
+void TextSloupcu(const Tmatrix& m, std::size_t n, std::size_t k, std::size_t j0, std::size_t j1,
+                 std::vector<Extended>& blok, std::string& text)
+{
+    blok.resize((j1 - j0) * n);
+    for (std::size_t i = j0; i < n; ++i) {
+        const Extended* r = m[i].data();
+        for (std::size_t j = j0; j < j1 && j <= i; ++j) blok[(j - j0) * n + i] = r[j];
+    }
+    const std::size_t celkem = n * (n + 1) / 2;
+    std::size_t poradi = 0;  // values of the columns before j0
+    for (std::size_t j = 0; j < j0; ++j) poradi += n - j;
+    char buf[48];
+    text.clear();
+    for (std::size_t j = j0; j < j1; ++j) {
+        const Extended* sloupec = blok.data() + (j - j0) * n;
+        for (std::size_t i = j; i < n; ++i) {
+            text.append(buf, static_cast<std::size_t>(CisloNaTextDo(sloupec[i], buf)));
+            if (++poradi == celkem) break;
+            text += poradi % k == 0 ? "\r\n" : " ";
+        }
+    }
+}
+
+}  // namespace
+
 void TrojuhelnikNaRadky(const Tmatrix& m, int n, int k, const std::function<void(std::string_view)>& radek)
 {
     if (n < 0) n = 0;
     OverTrojuhelnik(m, n, k, "TrojuhelnikNaText");
-    const std::size_t celkem = static_cast<std::size_t>(n) * static_cast<std::size_t>(n + 1) / 2;
-    const auto uk = static_cast<std::size_t>(k);
-    std::string text;
-    text.reserve(uk * 24);
-    char buf[48];
-    // The values go out column by column, but the rows are separate arrays:
-    // a block of kBlok columns is first gathered row by row (one cache line
-    // and page per row), then written from that buffer.
     const auto un = static_cast<std::size_t>(n);
-    std::vector<Extended> blok(std::min<std::size_t>(kBlok, un) * un);
-    std::size_t poradi = 0;
-    for (std::size_t j0 = 0; j0 < un; j0 += kBlok) {
-        const std::size_t j1 = std::min(j0 + kBlok, un);
-        for (std::size_t i = j0; i < un; ++i) {
-            const Extended* r = m[i].data();
-            for (std::size_t j = j0; j < j1 && j <= i; ++j) blok[(j - j0) * un + i] = r[j];
-        }
-        for (std::size_t j = j0; j < j1; ++j) {
-            const Extended* sloupec = blok.data() + (j - j0) * un;
-            for (std::size_t i = j; i < un; ++i) {
-                if (!text.empty()) text += ' ';
-                text.append(buf, static_cast<std::size_t>(CisloNaTextDo(sloupec[i], buf)));
-                if (++poradi % uk == 0 || poradi == celkem) {
-                    radek(text);
-                    text.clear();
+    const auto uk = static_cast<std::size_t>(k);
+    // Blocks of kBlok columns are formatted on the threads, a few at a time,
+    // and their text goes out line by line in order; a line cut by the end
+    // of a block waits for the next one.
+    const std::size_t bloku = (un + kBlok - 1) / kBlok;
+    std::unique_ptr<TskupinaVlaken> vlakna;
+    if (un * (un + 1) / 2 >= kHodnotParalelne) vlakna = std::make_unique<TskupinaVlaken>();
+    const std::size_t naKolo = vlakna ? vlakna->Pocet() : 1;
+    std::vector<std::string> texty(naKolo);
+    std::vector<std::vector<Extended>> bloky(naKolo);
+    std::string zbytek;
+    for (std::size_t b0 = 0; b0 < bloku; b0 += naKolo) {
+        const std::size_t b1 = std::min(b0 + naKolo, bloku);
+        auto uloha = [&](std::size_t u) {
+            const std::size_t j0 = (b0 + u) * kBlok;
+            TextSloupcu(m, un, uk, j0, std::min(j0 + kBlok, un), bloky[u], texty[u]);
+        };
+        if (vlakna) vlakna->Proved(b1 - b0, uloha);
+        else uloha(0);
+        for (std::size_t u = 0; u < b1 - b0; ++u) {
+            const std::string_view t = texty[u];
+            std::size_t z = 0;
+            for (std::size_t e = t.find('\r'); e != std::string_view::npos; e = t.find('\r', z)) {
+                if (zbytek.empty()) {
+                    radek(t.substr(z, e - z));
+                } else {
+                    zbytek.append(t.substr(z, e - z));
+                    radek(zbytek);
+                    zbytek.clear();
                 }
+                z = e + 2;
             }
+            zbytek.append(t.substr(z));
         }
     }
+    if (!zbytek.empty()) radek(zbytek);
 }
 
 std::string TrojuhelnikNaText(const Tmatrix& m, int n, int k)

@@ -73,8 +73,9 @@ TEST(TextNaTrojuhelnik, Devet_bodu_text_matice_text_beze_zmeny)
 
 TEST(TextNaTrojuhelnik, VelkaMaticePoradiHodnot)
 {
-    // n = 50 spans several blocks of columns; k = 7 leaves a rest of 2
-    const int n = 50, k = 7;
+    // n = 200 spans many blocks of columns, written on several threads;
+    // k = 7 leaves a rest of 3
+    const int n = 200, k = 7;
     Tmatrix m(n);
     for (int i = 0; i < n; ++i)
         for (int j = 0; j <= i; ++j) m[i].push_back(1000 * (i + 1) + (j + 1));
@@ -87,11 +88,11 @@ TEST(TextNaTrojuhelnik, VelkaMaticePoradiHodnot)
             ocekavano += std::to_string(1000 * (i + 1) + (j + 1));
             ++poradi;
         }
-    ASSERT_EQ(poradi, 1275);
+    ASSERT_EQ(poradi, 20100);
     const std::string t = TrojuhelnikNaText(m, n, k);
     EXPECT_EQ(t, ocekavano);
     const TStringList radky = RozdelNaRadky(t);
-    EXPECT_EQ(radky.size(), 183u);  // ceil(1275 / 7)
+    EXPECT_EQ(radky.size(), 2872u);  // ceil(20100 / 7)
     Tmatrix zpet;
     ASSERT_TRUE(TextNaTrojuhelnik(radky, n, k, zpet));
     EXPECT_EQ(zpet, m);
