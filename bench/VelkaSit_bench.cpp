@@ -325,16 +325,22 @@ void BM_Porovnani(benchmark::State& state)
     }
 }
 
+// What a project holds, as the program has it at start.
 struct Stav {
     TmodelPorovnani model;
-    Tsouradnice uzivatelske;
-    Tnastaveni nastaveni;
-    TtransformacniKlicEtapa klic;
-    Stav()
-    {
-        nastaveni.Default();
-        ClearKlic(klic);
-    }
+    Tsouradnice body;
+    Tnastaveni nastaveni = [] {
+        Tnastaveni n;
+        n.Default();
+        return n;
+    }();
+    TtransformacniKlicEtapa klic = [] {
+        TtransformacniKlicEtapa k;
+        ClearKlic(k);
+        return k;
+    }();
+    bool Otevri(const std::string& cesta) { return NacistProjektAnalyzy(cesta, model, body, nastaveni, klic); }
+    bool Uloz(const std::string& cesta) { return UlozitProjektAnalyzy(cesta, model, body, nastaveni, klic); }
 };
 
 void BM_OtevritProjekt(benchmark::State& state)
@@ -347,8 +353,7 @@ void BM_OtevritProjekt(benchmark::State& state)
             [&](Mereni& mm) {
                 Stav s;
                 Zmer(mm, [&] {
-                    return NacistProjektAnalyzy(cesta, s.model, s.uzivatelske, s.nastaveni, s.klic) &&
-                           s.model.etapa2.pocetBoduUrcovanych == u;
+                    return s.Otevri(cesta) && s.model.etapa2.pocetBoduUrcovanych == u;
                 });
             },
             procesMiB);
@@ -379,8 +384,8 @@ void BM_UlozitProjekt(benchmark::State& state)
         auto uloz = [&](const std::string& kam) {
             return [&, kam](Mereni& mm) {
                 Stav s;
-                if (!NacistProjektAnalyzy(zdroj, s.model, s.uzivatelske, s.nastaveni, s.klic)) return;
-                Zmer(mm, [&] { return UlozitProjektAnalyzy(kam, s.model, s.uzivatelske, s.nastaveni, s.klic); });
+                if (!s.Otevri(zdroj)) return;
+                Zmer(mm, [&] { return s.Uloz(kam); });
             };
         };
         const Mereni m = VDetskemProcesu(uloz(cil), procesMiB);

@@ -53,6 +53,7 @@
 namespace sitmera {
 
 class Tjazyk;
+class TctecRadku;
 class TctecTrojuhelniku;
 
 // Limits of the epoch header.
@@ -169,6 +170,11 @@ private:
 // rejected; etapa is then left exactly as it was. The file is read piece by
 // piece (TctecEtapy): besides the epoch, the reading holds a few megabytes.
 bool NacistEtapu(const std::string& nazevSouboru, Tetapa& etapa);
+
+// Reads sections s .. s+3 of the text the reader gives (a file or bytes,
+// piece by piece) into etapa, with every check of NacistEtapuZeSeznamu;
+// etapa's soubor is kept. False, with etapa as it was, on any failure.
+bool NacistEtapuZTextu(TctecRadku& text, Tetapa& etapa, int s = 1);
 
 // Reads sections s .. s+3 of an epoch text from its lines handed over in
 // order, trimmed and without empty lines, with every check of

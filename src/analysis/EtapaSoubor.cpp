@@ -378,24 +378,29 @@ bool NacistEtapuZeSeznamu(TStringList& lines, Tetapa& etapa, int s)
     }
 }
 
+bool NacistEtapuZTextu(TctecRadku& text, Tetapa& etapa, int s)
+{
+    try {
+        std::unique_ptr<TctecEtapy> ctec;
+        return ProjdiOrizleRadky(
+                   text,
+                   [&] {
+                       ctec.reset();
+                       ctec = std::make_unique<TctecEtapy>(s, text.MezVelikosti());
+                   },
+                   [&](const std::string_view* radky, std::size_t pocet) { return ctec->Radky(radky, pocet); }) &&
+               ctec->Dokonci(etapa);
+    } catch (...) {
+        return false;
+    }
+}
+
 bool NacistEtapu(const std::string& nazevSouboru, Tetapa& etapa)
 {
     bool ok = false;
     try {
         TctecRadku soubor(nazevSouboru);
-        std::unique_ptr<TctecEtapy> ctec;
-        std::vector<std::string_view> oriznute;
-        ok = ProjdiRadky(
-                 soubor,
-                 [&] {
-                     ctec.reset();
-                     ctec = std::make_unique<TctecEtapy>(1, soubor.MezVelikosti());
-                 },
-                 [&](const std::vector<std::string_view>& davka) {
-                     OrizniPohledy(davka, oriznute);
-                     return ctec->Radky(oriznute.data(), oriznute.size());
-                 }) &&
-             ctec->Dokonci(etapa);
+        ok = NacistEtapuZTextu(soubor, etapa, 1);
     } catch (...) {
         ok = false;
     }

@@ -543,17 +543,13 @@ bool NacistProjektAnalyzy(const std::string& nazevSouboru, TmodelPorovnani& mode
         // The file piece by piece: only the epochs grow with it.
         TctecRadku soubor(nazevSouboru);
         std::unique_ptr<TctecProjektu> ctec;
-        std::vector<std::string_view> oriznute;
-        ok = ProjdiRadky(
+        ok = ProjdiOrizleRadky(
                  soubor,
                  [&] {
                      ctec.reset();
                      ctec = std::make_unique<TctecProjektu>(soubor.MezVelikosti());
                  },
-                 [&](const std::vector<std::string_view>& davka) {
-                     OrizniPohledy(davka, oriznute);
-                     return ctec->Radky(oriznute.data(), oriznute.size());
-                 }) &&
+                 [&](const std::string_view* radky, std::size_t pocet) { return ctec->Radky(radky, pocet); }) &&
              ctec->Dokonci(model, souradniceUzivatelske, nastaveni, klic);
     } catch (...) {
         ok = false;

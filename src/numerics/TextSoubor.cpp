@@ -1,6 +1,7 @@
 #include "numerics/TextSoubor.h"
 
 #include "numerics/Cesta.h"
+#include "numerics/TextPole.h"
 
 #include <cerrno>
 #include <climits>
@@ -492,9 +493,18 @@ bool ProjdiRadky(TctecRadku& ctec, const std::function<void()>& zacni,
     }
 }
 
-TStringList RozdelNaRadky(std::string_view bajty)
+bool ProjdiOrizleRadky(TctecRadku& ctec, const std::function<void()>& zacni,
+                       const std::function<bool(const std::string_view* radky, std::size_t pocet)>& davka)
 {
-    TctecRadku ctec(TctecRadku::ZPameti, bajty);
+    std::vector<std::string_view> oriznute;
+    return ProjdiRadky(ctec, zacni, [&](const std::vector<std::string_view>& radky) {
+        OrizniPohledy(radky, oriznute);
+        return davka(oriznute.data(), oriznute.size());
+    });
+}
+
+TStringList VsechnyRadky(TctecRadku& ctec)
+{
     TStringList radky;
     ProjdiRadky(
         ctec, [&] { radky.clear(); },
@@ -505,17 +515,16 @@ TStringList RozdelNaRadky(std::string_view bajty)
     return radky;
 }
 
+TStringList RozdelNaRadky(std::string_view bajty)
+{
+    TctecRadku ctec(TctecRadku::ZPameti, bajty);
+    return VsechnyRadky(ctec);
+}
+
 TStringList NactiTextovySoubor(const std::string& cesta)
 {
     TctecRadku ctec(cesta);
-    TStringList radky;
-    ProjdiRadky(
-        ctec, [&] { radky.clear(); },
-        [&](const std::vector<std::string_view>& davka) {
-            radky.insert(radky.end(), davka.begin(), davka.end());
-            return true;
-        });
-    return radky;
+    return VsechnyRadky(ctec);
 }
 
 namespace {

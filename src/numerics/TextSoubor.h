@@ -121,6 +121,14 @@ private:
 bool ProjdiRadky(TctecRadku& ctec, const std::function<void()>& zacni,
                  const std::function<bool(const std::vector<std::string_view>&)>& davka);
 
+// The same with every line trimmed (blanks and control characters) and the
+// empty ones left out, as the readers of tagged sections take them.
+bool ProjdiOrizleRadky(TctecRadku& ctec, const std::function<void()>& zacni,
+                       const std::function<bool(const std::string_view* radky, std::size_t pocet)>& davka);
+
+// All lines of the text.
+TStringList VsechnyRadky(TctecRadku& ctec);
+
 // An atomic save written piece by piece (see above): the bytes go to a
 // temporary file in the target's folder, which replaces the target when
 // Dokonci has written everything; a writer destroyed before that (a failure
