@@ -199,11 +199,8 @@ public:
     bool Dokonci(Tetapa& etapa);
 
 private:
-    bool Radek(std::string_view radek, std::size_t& zacatekKovariance, const std::string_view* radky,
-               std::size_t i);
     bool ZacniKovarianci();
 
-    int s_;
     std::uint64_t mezTextu_;
     std::string znacky_[8];
     int dalsiZnacka_ = 0;         // the tag expected next (8: all seen)

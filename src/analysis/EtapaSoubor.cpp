@@ -223,7 +223,7 @@ bool NacistGrafikuEtapy(Tetapa& etapa, const TStringList& lines)
 // covariance, 7 drawing records; 2, 4 and 6 lie between sections; 0 and 8
 // outside the epoch.
 TctecEtapy::TctecEtapy(int s, std::uint64_t mezTextu)
-    : s_(s), mezTextu_(mezTextu), nova_(std::make_unique<Tetapa>())
+    : mezTextu_(mezTextu), nova_(std::make_unique<Tetapa>())
 {
     const TStringList z = ParyZnacek(4, s);
     for (std::size_t i = 0; i < 8; ++i) znacky_[i] = z[i];
