@@ -128,8 +128,15 @@ void TrojuhelnikNaRadky(const Tmatrix& m, int n, int k, const std::function<void
     std::unique_ptr<TskupinaVlaken> vlakna;
     if (un * (un + 1) / 2 >= kHodnotParalelne) vlakna = std::make_unique<TskupinaVlaken>();
     const std::size_t naKolo = vlakna ? vlakna->Pocet() : 1;
+    // Room for a block's values and text is taken here, on the calling
+    // thread, so that the threads allocate nothing (and the memory goes back
+    // with the caller's).
     std::vector<std::string> texty(naKolo);
     std::vector<std::vector<Extended>> bloky(naKolo);
+    for (std::size_t u = 0; u < naKolo; ++u) {
+        bloky[u].reserve(std::min(kBlok, un) * un);
+        texty[u].reserve(std::min(kBlok, un) * un * 26);
+    }
     std::string zbytek;
     for (std::size_t b0 = 0; b0 < bloku; b0 += naKolo) {
         const std::size_t b1 = std::min(b0 + naKolo, bloku);
