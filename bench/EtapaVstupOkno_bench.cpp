@@ -1,5 +1,6 @@
 // The epoch window with epochs of 200, 2000 and 20000 points: opening it
-// (copying the epoch's list and filling the grid) and scrolling it by a page.
+// (copying the epoch's list and filling the grid) and scrolling it by a page,
+// with and without painting the grid.
 //
 // The grid keeps the texts of the rows it was given, so after one opening the
 // rows that hold a text are the rows that were formatted: the counters
@@ -10,6 +11,8 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QImage>
+#include <QPainter>
 
 #include <cstdlib>
 #include <string>
@@ -18,6 +21,7 @@
 #include "core/Globalni.h"
 #include "ui/EtapaVstupOkno.h"
 #include "ui/TabulkaSouradnice.h"
+#include "ui/layer/Bunky.h"
 #include "ui/layer/Formular.h"
 #include "ui/layer/Mrizka.h"
 
@@ -83,25 +87,62 @@ void BM_OtevritOknoEtapy(benchmark::State& state)
     state.counters["naObrazovce"] = ViditelneRadkyTabulky(okno.StringGrid3);
 }
 
+// A scroll step by a page; with the second argument 1 as the user sees
+// it: the grid painted (every visible cell through the cell painters) into
+// an image.
 void BM_PosunoutOknoEtapy(benchmark::State& state)
 {
     const int n = static_cast<int>(state.range(0));
+    const bool vykreslit = state.range(1) != 0;
     Priprav(n);
     TForm66& okno = Form66();
     okno.show();
     Mrizka* m = okno.StringGrid3;
     const int strana = ViditelneRadkyTabulky(m);
+    QImage obraz(m->viewport()->size(), QImage::Format_RGB32);
     int horni = 0;
     for (auto _ : state) {
         horni = horni + strana < n - strana ? horni + strana : 0;
         m->SetTopRow(horni);  // the grid asks the window for the new rows
+        if (vykreslit) m->viewport()->render(&obraz);
         benchmark::DoNotOptimize(m->Cell(1, horni));
     }
     state.counters["naObrazovce"] = strana;
     okno.Close();
 }
 
+// The cell painters alone on one screen of the main grid (34 rows, 6
+// columns of 18-pixel cells): every cell filled with its right-edge line and
+// (with argument 1) its text, a line under every second row, the
+// fixed-point letter and a duplicate mark on some rows.
+void BM_KresleniBunek(benchmark::State& state)
+{
+    Priprav(1);
+    const bool text = state.range(0) != 0;
+    QImage obraz(6 * 110, 34 * 18, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter p(&obraz);
+        Platno c(p);
+        for (int r = 0; r < 34; ++r)
+            for (int s = 0; s < 6; ++s) {
+                const QRect bunka(s * 110, r * 18, 110, 18);
+                KresliBeznouBunku(c, bunka);
+                if (text) KresliTextBunkyVpravo(c, bunka, "1234.567");
+                if (s == 0 && r % 10 == 9) KresliPismenoF(c, bunka, barvyTabulky[0], true, true);
+                if (s == 0 && r % 17 == 3) KresliTrojuhelnik(c, bunka, barvyTabulky[2], true, true);
+                KresliVodorovnouCaru(c, bunka, barvyTabulky[8], TstylPera::plny, r % 2 == 1, 1);
+            }
+    }
+    benchmark::DoNotOptimize(obraz.constBits());
+}
+
 }  // namespace
 
+BENCHMARK(BM_KresleniBunek)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_OtevritOknoEtapy)->Arg(200)->Arg(2000)->Arg(20000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PosunoutOknoEtapy)->Arg(200)->Arg(2000)->Arg(20000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PosunoutOknoEtapy)
+    ->Args({200, 0})
+    ->Args({2000, 0})
+    ->Args({20000, 0})
+    ->Args({2000, 1})
+    ->Unit(benchmark::kMicrosecond);

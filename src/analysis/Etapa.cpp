@@ -171,9 +171,7 @@ bool Tetapa::Transformuj(const Tmatrix& translace, const Tmatrix& rotace)
             maticeKovariancni.size() != 3 * static_cast<std::size_t>(u))
             throw ChybaArgumentu("Epoch without a consistent point list and matrix");
         souradnice.Transformuj(translace, rotace);
-        Tmatrix otocena;
-        RotateCovarianceLower(maticeKovariancni, rotace, otocena);
-        maticeKovariancni = std::move(otocena);
+        RotateCovarianceLower(maticeKovariancni, rotace, maticeKovariancni);
         souradnice.ZaokrouhlitSouradnice(-6);
         if (!VseKonecne(maticeKovariancni) || !DiagonalNonNegative(maticeKovariancni, 0, 3 * u - 1))
             throw TichePreruseni();

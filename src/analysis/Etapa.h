@@ -38,7 +38,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
+#include <string_view>
 
 #include "analysis/AnalyzaVnitrni.h"
 #include "analysis/GrafikaData.h"
@@ -50,6 +53,8 @@
 namespace sitmera {
 
 class Tjazyk;
+class TctecRadku;
+class TctecTrojuhelniku;
 
 // Limits of the epoch header.
 inline constexpr int MaxPocetEtapy = 1000000;            // every counter
@@ -162,8 +167,54 @@ private:
 
 // Reads an epoch file (sections 1 to 4) into etapa and records the file's
 // name in etapa.soubor. False when the file cannot be read or its content is
-// rejected; etapa is then left exactly as it was.
+// rejected; etapa is then left exactly as it was. The file is read piece by
+// piece (TctecEtapy): besides the epoch, the reading holds a few megabytes.
 bool NacistEtapu(const std::string& nazevSouboru, Tetapa& etapa);
+
+// Reads sections s .. s+3 of the text the reader gives (a file or bytes,
+// piece by piece) into etapa, with every check of NacistEtapuZeSeznamu;
+// etapa's soubor is kept. False, with etapa as it was, on any failure.
+bool NacistEtapuZTextu(TctecRadku& text, Tetapa& etapa, int s = 1);
+
+// Reads sections s .. s+3 of an epoch text from its lines handed over in
+// order, trimmed and without empty lines, with every check of
+// NacistEtapuZeSeznamu, in bounded memory: the covariance lines go straight
+// into the triangle, and nothing else large is kept. A rejected text is seen
+// as early as it shows, with nothing more taken.
+class TctecEtapy {
+public:
+    // mezTextu: an upper bound of the text's size in bytes; a header whose
+    // covariance triangle such a text could not hold is rejected before the
+    // triangle is made.
+    TctecEtapy(int s, std::uint64_t mezTextu);
+    ~TctecEtapy();
+    TctecEtapy(const TctecEtapy&) = delete;
+    TctecEtapy& operator=(const TctecEtapy&) = delete;
+
+    // The next lines; false when the text is rejected.
+    bool Radky(const std::string_view* radky, std::size_t pocet);
+    // After the last line: true with the epoch read into etapa (its soubor,
+    // ID and barva kept; the eight tags alone clear it), or false with etapa
+    // untouched.
+    bool Dokonci(Tetapa& etapa);
+
+private:
+    bool ZacniKovarianci();
+
+    std::uint64_t mezTextu_;
+    std::string znacky_[8];
+    int dalsiZnacka_ = 0;         // the tag expected next (8: all seen)
+    std::size_t radkuVRozsahu_ = 0;  // lines from the first tag to the last, tags included
+    bool zamitnuto_ = false;
+    bool moznaPrazdna_ = false;  // no line so far but the tags: the eight tags alone?
+    TStringList hlavicka_, body_, grafika_;
+    std::unique_ptr<TctecTrojuhelniku> kovariance_;
+    std::unique_ptr<Tetapa> nova_;
+};
+
+// Where the writers of the epoch and project text put their lines, one line
+// (without its line end) a call: a list in memory or a file being written.
+using TvystupRadku = std::function<void(std::string_view)>;
 
 // Parses sections s .. s+3 of a text already in memory (s = 1 for an epoch
 // file, 2 and 6 inside a project file). The lines are trimmed and empty lines
@@ -180,6 +231,8 @@ bool NacistEtapuZeSeznamu(TStringList& lines, Tetapa& etapa, int s);
 // not attached gives the eight tag lines alone; one without drawing records
 // an empty section s+3.
 void UlozitEtapu(TStringList& lines, const Tetapa& etapa, int s);
+// The same lines handed to `vystup` as they are formatted.
+void UlozitEtapu(const TvystupRadku& vystup, const Tetapa& etapa, int s);
 
 // Appends the 17 header lines (counters in decimal, then the two unit
 // deviations by CisloNaText).

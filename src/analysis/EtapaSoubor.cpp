@@ -4,8 +4,9 @@
 // Reading goes into a scratch epoch and replaces the target only when every
 // check has passed, so a rejected text never touches a loaded epoch. The
 // covariance section of a large epoch is the bulk of the text (u = 2000: 18
-// million numbers); when the reader owns the lines (an epoch file) it moves
-// that section's lines instead of copying them.
+// million numbers in 1.8 million lines): its lines go from the file's piece
+// straight into the triangle (TctecEtapy), and writing formats them a line
+// at a time.
 #include "analysis/Etapa.h"
 
 #include <cmath>
@@ -16,6 +17,7 @@
 #include "numerics/Matrix2.h"
 #include "numerics/TextPole.h"
 #include "numerics/TextSoubor.h"
+#include "numerics/TrojuhelnikText.h"
 #include "points/SouradniceSoubor.h"
 
 namespace sitmera {
@@ -52,25 +54,10 @@ int TextNaCeleCislo(const std::string& text)
 
 bool VRozsahu(std::int64_t n, std::int64_t min, std::int64_t max) { return n >= min && n <= max; }
 
-// Copies of the lines strictly between positions a and b.
-TStringList KopieMezi(const TStringList& radky, std::size_t a, std::size_t b)
-{
-    return TStringList(radky.begin() + static_cast<std::ptrdiff_t>(a + 1),
-                       radky.begin() + static_cast<std::ptrdiff_t>(b));
-}
-
-// The lines strictly between positions a and b, moved out of radky.
-TStringList PresunMezi(TStringList& radky, std::size_t a, std::size_t b)
-{
-    TStringList v;
-    v.reserve(b - a - 1);
-    for (std::size_t i = a + 1; i < b; ++i) v.push_back(std::move(radky[i]));
-    return v;
-}
-
-// Appends the lines of a text whose lines are joined by CR LF (or LF); an
-// empty text appends nothing.
-void PridejRadkyTextu(TStringList& lines, const std::string& text)
+// Hands the lines of a text whose lines are joined by CR LF (or LF) to the
+// writer, the text's trailing blanks and line ends trimmed first; an empty
+// text gives no line.
+void PridejRadkyTextu(const TvystupRadku& vystup, const std::string& text)
 {
     std::size_t konec = text.size();
     while (konec > 0 && static_cast<unsigned char>(text[konec - 1]) <= 0x20) --konec;
@@ -78,7 +65,7 @@ void PridejRadkyTextu(TStringList& lines, const std::string& text)
     while (z < konec) {
         std::size_t p = text.find_first_of("\r\n", z);
         if (p == std::string::npos || p > konec) p = konec;
-        lines.emplace_back(text, z, p - z);
+        vystup(std::string_view(text).substr(z, p - z));
         if (p < konec && text[p] == '\r' && p + 1 < text.size() && text[p + 1] == '\n') ++p;
         z = p + 1;
     }
@@ -130,89 +117,6 @@ bool KontrolaBoduEtapy(const Tsouradnice& souradnice, int u, int f)
         else
             ++j;
     }
-    return true;
-}
-
-// Reads sections s .. s+3 of the lines into etapa (see NacistEtapuZeSeznamu).
-// With vzitRadky the covariance lines are moved out of the list instead of
-// copied. Throws on a failure inside; etapa is only written at the end.
-bool CtiEtapu(TStringList& radky, Tetapa& etapa, int s, bool vzitRadky)
-{
-    // 1. Every tag exactly once, in order (lines trimmed, empty ones dropped).
-    if (!KontrolaZnacek(radky, 4, s)) return false;
-    const TStringList znacky = ParyZnacek(4, s);
-    std::size_t p[8] = {};
-    std::size_t nalezeno = 0;
-    for (std::size_t r = 0; r < radky.size() && nalezeno < 8; ++r)
-        if (radky[r] == znacky[nalezeno]) p[nalezeno++] = r;
-    if (nalezeno != 8) return false;
-
-    // 2. The eight tags alone: an empty epoch.
-    if (p[7] - p[0] + 1 == 8) {
-        etapa.Clear();
-        return true;
-    }
-
-    Tetapa nova;
-
-    // 3. Header.
-    if (!NacistHlavickuEtapy(nova, KopieMezi(radky, p[0], p[1]))) return false;
-    const int u = nova.pocetBoduUrcovanych;
-    const int f = nova.pocetBoduFixnich;
-
-    // 4. - 7. Points: groups, order, rounding.
-    {
-        TStringList body = KopieMezi(radky, p[2], p[3]);
-        if (!NacistSouradniceZeSeznamu(body, nova.souradnice)) return false;
-    }
-    if (!KontrolaBoduEtapy(nova.souradnice, u, f)) return false;
-    nova.souradnice.ZaokrouhlitSouradnice(-6);
-
-    // 8. Covariance: 3u rows, ten numbers a line, finite, no negative variance.
-    {
-        TStringList kov = vzitRadky ? PresunMezi(radky, p[4], p[5]) : KopieMezi(radky, p[4], p[5]);
-        if (!TextNaTrojuhelnik(kov, 3 * u, CislaNaRadekKovariance, nova.maticeKovariancni))
-            return false;
-    }
-    if (!MaticeKonecna(nova.maticeKovariancni)) return false;
-    if (!DiagonalNonNegative(nova.maticeKovariancni, 0, 3 * u - 1)) return false;
-
-    // 9. Standard deviations, ellipsoids and ellipses of the determined
-    // points; the fixed points have none.
-    for (std::size_t i = static_cast<std::size_t>(u); i < nova.souradnice.bod.size(); ++i) {
-        Tbod& b = nova.souradnice.bod[i];
-        b.sig_X = b.sig_Y = b.sig_Z = -1;
-        ElipsoidDefault(b.elipsoid);
-        ElipsaDefault(b.elipsa);
-    }
-    VypocetElipsoidu(nova.souradnice, nova.maticeKovariancni, u);
-    VypocetElips(nova.souradnice, nova.maticeKovariancni, u);
-    if (!OdvozeneKonecne(nova.souradnice, u)) return false;
-
-    // 10. The full covariance table is built on first use.
-    nova.KovariancniMaticeZmenena();
-
-    // 11. Drawing records.
-    if (!NacistGrafikuEtapy(nova, KopieMezi(radky, p[6], p[7]))) return false;
-
-    // 12. Drawing points.
-    if (!nova.grafika.NacistSouradnice(nova.souradnice)) return false;
-    nova.grafika.odchylkaJednotkovaAprior = nova.odchylkaJednotkovaAprior;
-    nova.grafika.odchylkaJednotkovaAposterior = nova.odchylkaJednotkovaAposterior;
-
-    // 13. Analyses at their default point choice, without rows of another
-    // epoch; the report of another epoch is never shown for this one.
-    nova.analyzaDelka.Default();
-    nova.analyzaUhel.Default();
-    nova.protokol.Clear();
-
-    // 14. Attached: replaces the target, keeping its file record, ID and
-    // colour.
-    nova.jePripojen = true;
-    nova.soubor = std::move(etapa.soubor);
-    nova.ID = etapa.ID;
-    nova.barva = etapa.barva;
-    etapa = std::move(nova);
     return true;
 }
 
@@ -314,10 +218,178 @@ bool NacistGrafikuEtapy(Tetapa& etapa, const TStringList& lines)
 
 // ---------------------------------------------------------------- whole epoch
 
+// The tags in order: 0 open(s), 1 close(s), 2 open(s+1), ... 7 close(s+3).
+// What a line is, by the tag expected next: 1 header, 3 points, 5
+// covariance, 7 drawing records; 2, 4 and 6 lie between sections; 0 and 8
+// outside the epoch.
+TctecEtapy::TctecEtapy(int s, std::uint64_t mezTextu)
+    : mezTextu_(mezTextu), nova_(std::make_unique<Tetapa>())
+{
+    const TStringList z = ParyZnacek(4, s);
+    for (std::size_t i = 0; i < 8; ++i) znacky_[i] = z[i];
+}
+
+TctecEtapy::~TctecEtapy() = default;
+
+// The header and the points, read when the covariance section opens: they
+// give the order of the triangle.
+bool TctecEtapy::ZacniKovarianci()
+{
+    Tetapa& nova = *nova_;
+    if (!NacistHlavickuEtapy(nova, hlavicka_)) return false;
+    const int u = nova.pocetBoduUrcovanych;
+    const int f = nova.pocetBoduFixnich;
+    if (!NacistSouradniceZeSeznamu(body_, nova.souradnice)) return false;
+    if (!KontrolaBoduEtapy(nova.souradnice, u, f)) return false;
+    nova.souradnice.ZaokrouhlitSouradnice(-6);
+    TStringList().swap(hlavicka_);
+    TStringList().swap(body_);
+    kovariance_ = std::make_unique<TctecTrojuhelniku>(3 * u, CislaNaRadekKovariance);
+    return kovariance_->Zacni(mezTextu_);
+}
+
+bool TctecEtapy::Radky(const std::string_view* radky, std::size_t pocet)
+{
+    if (zamitnuto_) return false;
+    try {
+        // Covariance lines go on in runs [zacatek, i) straight to the triangle.
+        std::size_t zacatek = pocet;
+        auto predej = [&](std::size_t konec) {
+            if (zacatek >= konec) return true;
+            const bool ok = kovariance_->Radky(radky + zacatek, konec - zacatek);
+            zacatek = pocet;
+            return ok;
+        };
+        for (std::size_t i = 0; i < pocet && !zamitnuto_; ++i) {
+            const std::string_view r = radky[i];
+            int znacka = -1;
+            if (r.size() >= 3 && r.front() == '<' && r.back() == '>')
+                for (int t = 0; t < 8 && znacka < 0; ++t)
+                    if (r == znacky_[t]) znacka = t;
+            if (znacka >= 0) {
+                // Every tag once, in order.
+                if (!predej(i) || znacka != dalsiZnacka_) {
+                    zamitnuto_ = true;
+                    break;
+                }
+                ++radkuVRozsahu_;
+                dalsiZnacka_ = znacka + 1;
+                if (znacka == 4) {
+                    // So far the tags alone: an empty epoch, unless a line
+                    // follows (then its empty header is rejected).
+                    moznaPrazdna_ = radkuVRozsahu_ == 5;
+                    if (!moznaPrazdna_ && !ZacniKovarianci()) zamitnuto_ = true;
+                } else if (znacka == 5 && !moznaPrazdna_) {
+                    if (!kovariance_->Dokonci(nova_->maticeKovariancni)) zamitnuto_ = true;
+                    kovariance_.reset();
+                }
+                continue;
+            }
+            if (dalsiZnacka_ == 0 || dalsiZnacka_ == 8) continue;
+            ++radkuVRozsahu_;
+            switch (dalsiZnacka_) {
+                case 1: hlavicka_.emplace_back(r); break;
+                case 3: body_.emplace_back(r); break;
+                case 5:
+                    if (moznaPrazdna_) zamitnuto_ = true;
+                    else if (zacatek == pocet) zacatek = i;
+                    break;
+                case 7: grafika_.emplace_back(r); break;
+                default: break;
+            }
+        }
+        if (!zamitnuto_ && !predej(pocet)) zamitnuto_ = true;
+    } catch (...) {
+        zamitnuto_ = true;
+    }
+    if (zamitnuto_) kovariance_.reset();
+    return !zamitnuto_;
+}
+
+bool TctecEtapy::Dokonci(Tetapa& etapa)
+{
+    if (zamitnuto_ || dalsiZnacka_ != 8) return false;
+    try {
+        // The eight tags alone: an empty epoch.
+        if (radkuVRozsahu_ == 8) {
+            etapa.Clear();
+            return true;
+        }
+        if (moznaPrazdna_) return false;
+        Tetapa& nova = *nova_;
+        const int u = nova.pocetBoduUrcovanych;
+
+        // Covariance: finite, no negative variance.
+        if (!MaticeKonecna(nova.maticeKovariancni)) return false;
+        if (!DiagonalNonNegative(nova.maticeKovariancni, 0, 3 * u - 1)) return false;
+
+        // Standard deviations, ellipsoids and ellipses of the determined
+        // points; the fixed points have none.
+        for (std::size_t i = static_cast<std::size_t>(u); i < nova.souradnice.bod.size(); ++i) {
+            Tbod& b = nova.souradnice.bod[i];
+            b.sig_X = b.sig_Y = b.sig_Z = -1;
+            ElipsoidDefault(b.elipsoid);
+            ElipsaDefault(b.elipsa);
+        }
+        VypocetElipsoidu(nova.souradnice, nova.maticeKovariancni, u);
+        VypocetElips(nova.souradnice, nova.maticeKovariancni, u);
+        if (!OdvozeneKonecne(nova.souradnice, u)) return false;
+
+        // The full covariance table is built on first use.
+        nova.KovariancniMaticeZmenena();
+
+        // Drawing records and drawing points.
+        if (!NacistGrafikuEtapy(nova, grafika_)) return false;
+        if (!nova.grafika.NacistSouradnice(nova.souradnice)) return false;
+        nova.grafika.odchylkaJednotkovaAprior = nova.odchylkaJednotkovaAprior;
+        nova.grafika.odchylkaJednotkovaAposterior = nova.odchylkaJednotkovaAposterior;
+
+        // Analyses at their default point choice, without rows of another
+        // epoch; the report of another epoch is never shown for this one.
+        nova.analyzaDelka.Default();
+        nova.analyzaUhel.Default();
+        nova.protokol.Clear();
+
+        // Attached: replaces the target, keeping its file record, ID and
+        // colour.
+        nova.jePripojen = true;
+        nova.soubor = std::move(etapa.soubor);
+        nova.ID = etapa.ID;
+        nova.barva = etapa.barva;
+        etapa = std::move(nova);
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
 bool NacistEtapuZeSeznamu(TStringList& lines, Tetapa& etapa, int s)
 {
     try {
-        return CtiEtapu(lines, etapa, s, false);
+        // Every tag once and in order; the lines trimmed in place.
+        if (!KontrolaZnacek(lines, 4, s)) return false;
+        std::uint64_t velikost = 0;
+        for (const std::string& r : lines) velikost += r.size() + 2;
+        const std::vector<std::string_view> radky(lines.begin(), lines.end());
+        TctecEtapy ctec(s, velikost);
+        return ctec.Radky(radky.data(), radky.size()) && ctec.Dokonci(etapa);
+    } catch (...) {
+        return false;
+    }
+}
+
+bool NacistEtapuZTextu(TctecRadku& text, Tetapa& etapa, int s)
+{
+    try {
+        std::unique_ptr<TctecEtapy> ctec;
+        return ProjdiOrizleRadky(
+                   text,
+                   [&] {
+                       ctec.reset();
+                       ctec = std::make_unique<TctecEtapy>(s, text.MezVelikosti());
+                   },
+                   [&](const std::string_view* radky, std::size_t pocet) { return ctec->Radky(radky, pocet); }) &&
+               ctec->Dokonci(etapa);
     } catch (...) {
         return false;
     }
@@ -325,41 +397,51 @@ bool NacistEtapuZeSeznamu(TStringList& lines, Tetapa& etapa, int s)
 
 bool NacistEtapu(const std::string& nazevSouboru, Tetapa& etapa)
 {
+    bool ok = false;
     try {
-        TStringList radky = NactiTextovySoubor(nazevSouboru);
-        if (!CtiEtapu(radky, etapa, 1, true)) return false;
-        etapa.InfoSoubor(nazevSouboru);
-        return true;
+        TctecRadku soubor(nazevSouboru);
+        ok = NacistEtapuZTextu(soubor, etapa, 1);
     } catch (...) {
-        return false;
+        ok = false;
     }
+    VratPametSystemu();
+    if (ok) etapa.InfoSoubor(nazevSouboru);
+    return ok;
+}
+
+void UlozitEtapu(const TvystupRadku& vystup, const Tetapa& etapa, int s)
+{
+    if (!etapa.jePripojen) {
+        for (int k = s; k < s + 4; ++k) {
+            vystup(TextZnacky(k, true));
+            vystup(TextZnacky(k, false));
+        }
+        return;
+    }
+    TStringList radky;
+    vystup(TextZnacky(s, true));
+    UlozitHlavickuEtapy(radky, etapa);
+    for (const std::string& r : radky) vystup(r);
+    vystup(TextZnacky(s, false));
+
+    vystup(TextZnacky(s + 1, true));
+    radky.clear();
+    etapa.souradnice.UlozDoStringListFixAktiv(radky, -6, true);
+    for (const std::string& r : radky) vystup(r);
+    vystup(TextZnacky(s + 1, false));
+
+    vystup(TextZnacky(s + 2, true));
+    TrojuhelnikNaRadky(etapa.maticeKovariancni, 3 * etapa.pocetBoduUrcovanych, CislaNaRadekKovariance, vystup);
+    vystup(TextZnacky(s + 2, false));
+
+    vystup(TextZnacky(s + 3, true));
+    PridejRadkyTextu(vystup, etapa.grafika.mereni2Str());
+    vystup(TextZnacky(s + 3, false));
 }
 
 void UlozitEtapu(TStringList& lines, const Tetapa& etapa, int s)
 {
-    if (!etapa.jePripojen) {
-        for (int k = s; k < s + 4; ++k) {
-            lines.push_back(TextZnacky(k, true));
-            lines.push_back(TextZnacky(k, false));
-        }
-        return;
-    }
-    lines.push_back(TextZnacky(s, true));
-    UlozitHlavickuEtapy(lines, etapa);
-    lines.push_back(TextZnacky(s, false));
-
-    lines.push_back(TextZnacky(s + 1, true));
-    etapa.souradnice.UlozDoStringListFixAktiv(lines, -6, true);
-    lines.push_back(TextZnacky(s + 1, false));
-
-    lines.push_back(TextZnacky(s + 2, true));
-    PridejRadkyTextu(lines, TrojuhelnikNaText(etapa.maticeKovariancni, 3 * etapa.pocetBoduUrcovanych,
-                                              CislaNaRadekKovariance));
-    lines.push_back(TextZnacky(s + 2, false));
-
-    lines.push_back(TextZnacky(s + 3, true));
-    PridejRadkyTextu(lines, etapa.grafika.mereni2Str());
-    lines.push_back(TextZnacky(s + 3, false));
+    UlozitEtapu([&](std::string_view radek) { lines.emplace_back(radek); }, etapa, s);
 }
 
 }  // namespace sitmera

@@ -8,6 +8,7 @@
 #include <cctype>
 #include <cstdint>
 #include <limits>
+#include <memory>
 #include <utility>
 #include <variant>
 
@@ -280,11 +281,156 @@ bool ZapisUzivatelskeBody(const Tsouradnice& souradnice, TStringList& lines)
     return true;
 }
 
-void ZapisSekci(TStringList& lines, int k, const TStringList& obsah)
+void ZapisSekci(const TvystupRadku& vystup, int k, const TStringList& obsah)
 {
-    lines.push_back(TextZnacky(k, true));
-    lines.insert(lines.end(), obsah.begin(), obsah.end());
-    lines.push_back(TextZnacky(k, false));
+    vystup(TextZnacky(k, true));
+    for (const std::string& r : obsah) vystup(r);
+    vystup(TextZnacky(k, false));
+}
+
+// The lines of the user points and of the settings, when they read back as
+// they are (see ZapisProjektu); false otherwise.
+bool PripravProjekt(const Tsouradnice& souradniceUzivatelske, const Tnastaveni& nastaveni, TStringList& body,
+                    TStringList& radkyNastaveni)
+{
+    if (!ZapisUzivatelskeBody(souradniceUzivatelske, body)) return false;
+    // The settings lines must read back as the reader reads them: a value
+    // out of its range in memory would give a file that cannot be opened.
+    ZapisNastaveni(nastaveni, radkyNastaveni);
+    Tnastaveni kontrola = nastaveni;
+    return CteniNastaveni(kontrola, radkyNastaveni);
+}
+
+// The eleven sections, a line at a time.
+void ZapisSekce(const TvystupRadku& vystup, const TmodelPorovnani& model, const TStringList& body,
+                const TStringList& radkyNastaveni, const TtransformacniKlicEtapa& klic)
+{
+    ZapisSekci(vystup, 1, radkyNastaveni);
+    UlozitEtapu(vystup, model.etapa1, SekceEtapa1);
+    UlozitEtapu(vystup, model.etapa2, SekceEtapa2);
+    ZapisSekci(vystup, SekceUzivatelskeBody, body);
+    TStringList radkyKlice;
+    TextKlic(klic, radkyKlice);
+    ZapisSekci(vystup, SekceKlic, radkyKlice);
+}
+
+// Reads the eleven sections from the project's lines handed over in order
+// (trimmed, no empty line): every tag once and in order; the epochs' lines
+// go to their readers as they come, the other sections are kept.
+class TctecProjektu {
+public:
+    explicit TctecProjektu(std::uint64_t mezTextu)
+        : epochy_{std::make_unique<TctecEtapy>(SekceEtapa1, mezTextu),
+                  std::make_unique<TctecEtapy>(SekceEtapa2, mezTextu)}
+    {
+        const TStringList z = ParyZnacek(PocetSekciProjektu, 1);
+        for (std::size_t i = 0; i < z.size(); ++i) znacky_[i] = z[i];
+    }
+
+    bool Radky(const std::string_view* radky, std::size_t pocet);
+    bool Dokonci(TmodelPorovnani& model, Tsouradnice& souradniceUzivatelske, Tnastaveni& nastaveni,
+                 TtransformacniKlicEtapa& klic);
+
+private:
+    // The tag expected next (0 .. 21, 22: all seen) says where a line goes:
+    // 1 settings, 2 .. 9 epoch 1 (its own tags included), 10 .. 17 epoch 2,
+    // 19 user points, 21 key.
+    static int Epocha(int znacka) { return znacka >= 2 && znacka <= 9 ? 0 : znacka >= 10 && znacka <= 17 ? 1 : -1; }
+
+    std::string znacky_[2 * PocetSekciProjektu];
+    int dalsiZnacka_ = 0;
+    bool zamitnuto_ = false;
+    TStringList nastaveni_, body_, klic_;
+    std::unique_ptr<TctecEtapy> epochy_[2];
+};
+
+bool TctecProjektu::Radky(const std::string_view* radky, std::size_t pocet)
+{
+    if (zamitnuto_) return false;
+    // A run of lines [zacatek, i) of one epoch goes to its reader at once.
+    std::size_t zacatek = 0;
+    int epocha = -1;
+    auto predej = [&](std::size_t konec) {
+        const bool ok = epocha < 0 || zacatek >= konec || epochy_[epocha]->Radky(radky + zacatek, konec - zacatek);
+        epocha = -1;
+        return ok;
+    };
+    for (std::size_t i = 0; i < pocet; ++i) {
+        const std::string_view r = radky[i];
+        int znacka = -1;
+        if (r.size() >= 3 && r.front() == '<' && r.back() == '>')
+            for (int t = 0; t < 2 * PocetSekciProjektu && znacka < 0; ++t)
+                if (r == znacky_[t]) znacka = t;
+        if (znacka >= 0 && znacka != dalsiZnacka_) {
+            zamitnuto_ = true;
+            return false;
+        }
+        // A tag of an epoch belongs to it; any other line to the section
+        // open before it.
+        const int kam = znacka >= 0 ? Epocha(znacka) : (dalsiZnacka_ == 2 || dalsiZnacka_ == 10 ? -1 : Epocha(dalsiZnacka_));
+        if (kam != epocha) {
+            if (!predej(i)) {
+                zamitnuto_ = true;
+                return false;
+            }
+            epocha = kam;
+            zacatek = i;
+        }
+        if (znacka >= 0) {
+            ++dalsiZnacka_;
+            continue;
+        }
+        if (dalsiZnacka_ == 1) nastaveni_.emplace_back(r);
+        else if (dalsiZnacka_ == 19) body_.emplace_back(r);
+        else if (dalsiZnacka_ == 21) klic_.emplace_back(r);
+    }
+    if (!predej(pocet)) zamitnuto_ = true;
+    return !zamitnuto_;
+}
+
+bool TctecProjektu::Dokonci(TmodelPorovnani& model, Tsouradnice& souradniceUzivatelske, Tnastaveni& nastaveni,
+                            TtransformacniKlicEtapa& klic)
+{
+    if (zamitnuto_ || dalsiZnacka_ != 2 * PocetSekciProjektu) return false;
+
+    // Settings.
+    Tnastaveni noveNastaveni = nastaveni;
+    if (!CteniNastaveni(noveNastaveni, nastaveni_)) return false;
+
+    // Both epochs, into scratch epochs that carry the live epochs' file
+    // records, IDs and colours (an attached epoch keeps them, a detached one
+    // is cleared).
+    TmodelPorovnani novyModel;
+    Tetapa* nove[2] = {&novyModel.etapa1, &novyModel.etapa2};
+    const Tetapa* zive[2] = {&model.etapa1, &model.etapa2};
+    for (int k = 0; k < 2; ++k) {
+        nove[k]->soubor = zive[k]->soubor;
+        nove[k]->ID = zive[k]->ID;
+        nove[k]->barva = zive[k]->barva;
+        if (!epochy_[k]->Dokonci(*nove[k])) return false;
+        epochy_[k].reset();
+    }
+
+    // User points.
+    Tsouradnice noveBody;
+    if (!NacistSouradniceZeSeznamu(body_, noveBody)) return false;
+
+    // The key, its point choices checked against the new lists.
+    TtransformacniKlicEtapa novyKlic;
+    if (!CteniTransformacnihoKlice(klic_, novyModel, noveBody, novyKlic)) return false;
+
+    // Everything read: replace the live state. The objects stay where they
+    // are (the key and the windows refer to them); only their content is
+    // exchanged.
+    nastaveni = std::move(noveNastaveni);
+    model.etapa1 = std::move(novyModel.etapa1);
+    model.etapa2 = std::move(novyModel.etapa2);
+    souradniceUzivatelske.bod = std::move(noveBody.bod);
+    klic = std::move(novyKlic);
+    PriraditSouradniceKlice(klic, model.etapa1.souradnice, model.etapa2.souradnice, souradniceUzivatelske);
+    VypocetKlice(klic);
+    model.VyhledaniIdentickychBodu(nastaveni);
+    return true;
 }
 
 }  // namespace
@@ -336,26 +482,9 @@ bool ZapisProjektu(TStringList& lines, const TmodelPorovnani& model,
                    const TtransformacniKlicEtapa& klic)
 {
     lines.clear();
-
-    TStringList body;
-    if (!ZapisUzivatelskeBody(souradniceUzivatelske, body)) return false;
-
-    // The settings lines must read back as the reader reads them: a value
-    // out of its range in memory would give a file that cannot be opened.
-    TStringList sekce;
-    ZapisNastaveni(nastaveni, sekce);
-    Tnastaveni kontrola = nastaveni;
-    if (!CteniNastaveni(kontrola, sekce)) return false;
-    ZapisSekci(lines, 1, sekce);
-
-    UlozitEtapu(lines, model.etapa1, SekceEtapa1);
-    UlozitEtapu(lines, model.etapa2, SekceEtapa2);
-
-    ZapisSekci(lines, SekceUzivatelskeBody, body);
-
-    sekce.clear();
-    TextKlic(klic, sekce);
-    ZapisSekci(lines, SekceKlic, sekce);
+    TStringList body, radkyNastaveni;
+    if (!PripravProjekt(souradniceUzivatelske, nastaveni, body, radkyNastaveni)) return false;
+    ZapisSekce([&](std::string_view radek) { lines.emplace_back(radek); }, model, body, radkyNastaveni, klic);
     return true;
 }
 
@@ -364,15 +493,20 @@ bool UlozitProjektAnalyzy(const std::string& nazevSouboru, TmodelPorovnani& mode
                           const TtransformacniKlicEtapa& klic)
 {
     try {
-        TStringList lines;
-        if (!ZapisProjektu(lines, model, souradniceUzivatelske, nastaveni, klic))
-            throw TichePreruseni();
-        ZapisTextovySoubor(nazevSouboru, lines);
+        TStringList body, radkyNastaveni;
+        if (!PripravProjekt(souradniceUzivatelske, nastaveni, body, radkyNastaveni)) throw TichePreruseni();
+        // Each section goes into the file as it is formatted.
+        TzapisSouboru zapis(nazevSouboru);
+        ZapisSekce([&](std::string_view radek) { zapis.PridejRadek(radek); }, model, body, radkyNastaveni,
+                   klic);
+        zapis.Dokonci();
+        VratPametSystemu();
         model.InfoSoubor(nazevSouboru);
         if (model.etapa1.jePripojen) model.etapa1.InfoSoubor(nazevSouboru);
         if (model.etapa2.jePripojen) model.etapa2.InfoSoubor(nazevSouboru);
         return true;
     } catch (...) {
+        VratPametSystemu();
         NulujSoubor(model.soubor);
         NulujSoubor(model.etapa1.soubor);
         NulujSoubor(model.etapa2.soubor);
@@ -386,52 +520,15 @@ bool CteniProjektu(TStringList& lines, TmodelPorovnani& model, Tsouradnice& sour
                    Tnastaveni& nastaveni, TtransformacniKlicEtapa& klic)
 {
     try {
-        // 1. Every tag of sections 1 .. 11 once, in order.
+        // Every tag of sections 1 .. 11 once, in order (the lines trimmed in
+        // place).
         if (!KontrolaZnacek(lines, PocetSekciProjektu, 1)) return false;
-
-        // 2. Settings.
-        TStringList sekce;
-        NactiSekci(sekce, lines, 1);
-        Tnastaveni noveNastaveni = nastaveni;
-        if (!CteniNastaveni(noveNastaveni, sekce)) return false;
-
-        // 3. Both epochs, into scratch epochs that carry the live epochs'
-        // file records, IDs and colours (an attached epoch keeps them, a
-        // detached one is cleared).
-        TmodelPorovnani novyModel;
-        Tetapa* nove[2] = {&novyModel.etapa1, &novyModel.etapa2};
-        const Tetapa* zive[2] = {&model.etapa1, &model.etapa2};
-        for (int k = 0; k < 2; ++k) {
-            nove[k]->soubor = zive[k]->soubor;
-            nove[k]->ID = zive[k]->ID;
-            nove[k]->barva = zive[k]->barva;
-            if (!NacistEtapuZeSeznamu(lines, *nove[k], k == 0 ? SekceEtapa1 : SekceEtapa2))
-                return false;
-        }
-
-        // 4. User points.
-        NactiSekci(sekce, lines, SekceUzivatelskeBody);
-        Tsouradnice noveBody;
-        if (!NacistSouradniceZeSeznamu(sekce, noveBody)) return false;
-
-        // 5. The key, its point choices checked against the new lists.
-        NactiSekci(sekce, lines, SekceKlic);
-        TtransformacniKlicEtapa novyKlic;
-        if (!CteniTransformacnihoKlice(sekce, novyModel, noveBody, novyKlic)) return false;
-
-        // 6. Everything read: replace the live state. The objects stay where
-        // they are (the key and the windows refer to them); only their
-        // content is exchanged.
-        nastaveni = std::move(noveNastaveni);
-        model.etapa1 = std::move(novyModel.etapa1);
-        model.etapa2 = std::move(novyModel.etapa2);
-        souradniceUzivatelske.bod = std::move(noveBody.bod);
-        klic = std::move(novyKlic);
-        PriraditSouradniceKlice(klic, model.etapa1.souradnice, model.etapa2.souradnice,
-                                souradniceUzivatelske);
-        VypocetKlice(klic);
-        model.VyhledaniIdentickychBodu(nastaveni);
-        return true;
+        std::uint64_t velikost = 0;
+        for (const std::string& r : lines) velikost += r.size() + 2;
+        const std::vector<std::string_view> radky(lines.begin(), lines.end());
+        TctecProjektu ctec(velikost);
+        return ctec.Radky(radky.data(), radky.size()) &&
+               ctec.Dokonci(model, souradniceUzivatelske, nastaveni, klic);
     } catch (...) {
         return false;
     }
@@ -441,16 +538,28 @@ bool NacistProjektAnalyzy(const std::string& nazevSouboru, TmodelPorovnani& mode
                           Tsouradnice& souradniceUzivatelske, Tnastaveni& nastaveni,
                           TtransformacniKlicEtapa& klic)
 {
+    bool ok = false;
     try {
-        TStringList lines = NactiTextovySoubor(nazevSouboru);
-        if (!CteniProjektu(lines, model, souradniceUzivatelske, nastaveni, klic)) return false;
-        if (model.etapa1.jePripojen) model.etapa1.InfoSoubor(nazevSouboru);
-        if (model.etapa2.jePripojen) model.etapa2.InfoSoubor(nazevSouboru);
-        model.InfoSoubor(nazevSouboru);
-        return true;
+        // The file piece by piece: only the epochs grow with it.
+        TctecRadku soubor(nazevSouboru);
+        std::unique_ptr<TctecProjektu> ctec;
+        ok = ProjdiOrizleRadky(
+                 soubor,
+                 [&] {
+                     ctec.reset();
+                     ctec = std::make_unique<TctecProjektu>(soubor.MezVelikosti());
+                 },
+                 [&](const std::string_view* radky, std::size_t pocet) { return ctec->Radky(radky, pocet); }) &&
+             ctec->Dokonci(model, souradniceUzivatelske, nastaveni, klic);
     } catch (...) {
-        return false;
+        ok = false;
     }
+    VratPametSystemu();
+    if (!ok) return false;
+    if (model.etapa1.jePripojen) model.etapa1.InfoSoubor(nazevSouboru);
+    if (model.etapa2.jePripojen) model.etapa2.InfoSoubor(nazevSouboru);
+    model.InfoSoubor(nazevSouboru);
+    return true;
 }
 
 }  // namespace sitmera

@@ -108,7 +108,8 @@ bool ZapisProjektu(TStringList& lines, const TmodelPorovnani& model,
                    const Tsouradnice& souradniceUzivatelske, const Tnastaveni& nastaveni,
                    const TtransformacniKlicEtapa& klic);
 
-// Writes the project file atomically. On success the model's file record
+// Writes the project file atomically, each section into the temporary file
+// as it is formatted (the text is never held whole). On success the model's file record
 // (model.soubor, nacteni true) and that of every attached epoch name the
 // project file. On failure (a user point that cannot be written, the file
 // cannot be written) an existing file is left byte for byte as it was, the

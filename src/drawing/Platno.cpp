@@ -279,30 +279,65 @@ void TPlatno::Usecka(Extended x1, Extended y1, Extended x2, Extended y2)
 
 // Draws the line from (x1, y1) towards (x2, y2) without the end pixel. The
 // ends lie near the bitmap (callers clip first).
+//
+// A 1-pixel line takes the pixels of Bresenham's algorithm. Qt's own line
+// (drawLine with a 1-pixel pen) rounds differently and takes other pixels
+// along most slanted lines, so only what lies on one row or column is drawn
+// as a line (one rectangle); a slanted line's pixels are written into the
+// bitmap as they are computed, which gives what drawPoints would (an opaque
+// pen on a 24- or 32-bit bitmap, nothing transformed or clipped), without
+// Qt's per-point work; any other bitmap takes drawPoints.
 void TPlatno::CaraPixely(int x1, int y1, int x2, int y2)
 {
     if (x1 == x2 && y1 == y2) return;
-    NastavPero();
     const int sirka = std::max(1, SirkaPera);
     if (sirka > 1) {
+        NastavPero();
         painter_->drawLine(QPoint(x1, y1), QPoint(x2, y2));
         return;
     }
     const int W = Width();
     const int H = Height();
-    std::vector<QPoint> body;
     const int dx = std::abs(x2 - x1);
     const int dy = std::abs(y2 - y1);
     const int sx = x1 < x2 ? 1 : -1;
     const int sy = y1 < y2 ? 1 : -1;
+    if (dx == 0 || dy == 0) {
+        // The pixels x1 .. x2 - sx (or along y), within the bitmap.
+        const int xa = std::min(x1, x2 - (dx == 0 ? 0 : sx)), xb = std::max(x1, x2 - (dx == 0 ? 0 : sx));
+        const int ya = std::min(y1, y2 - (dy == 0 ? 0 : sy)), yb = std::max(y1, y2 - (dy == 0 ? 0 : sy));
+        const QRect r = QRect(QPoint(xa, ya), QPoint(xb, yb)) & QRect(0, 0, W, H);
+        if (!r.isEmpty()) painter_->fillRect(r, BarvaQt(BarvaPera));
+        return;
+    }
+    const QImage::Format format = obraz_->format();
+    const bool bajty24 = format == QImage::Format_RGB888;
+    const bool primo = (bajty24 || format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+                        format == QImage::Format_ARGB32_Premultiplied) &&
+                       obraz_->isDetached() && painter_->transform().isIdentity() && !painter_->hasClipping() &&
+                       painter_->compositionMode() == QPainter::CompositionMode_SourceOver;
+    const QRgb barva = BarvaQt(BarvaPera).rgba();
+    std::vector<QPoint> body;
+    auto bod = [&](int x, int y) {
+        if (x < 0 || x >= W || y < 0 || y >= H) return;
+        if (!primo) {
+            body.emplace_back(x, y);
+        } else if (bajty24) {
+            uchar* p = obraz_->scanLine(y) + 3 * x;
+            p[0] = static_cast<uchar>(qRed(barva));
+            p[1] = static_cast<uchar>(qGreen(barva));
+            p[2] = static_cast<uchar>(qBlue(barva));
+        } else {
+            reinterpret_cast<QRgb*>(obraz_->scanLine(y))[x] = barva;
+        }
+    };
     int x = x1;
     int y = y1;
     const int kroky = std::max(dx, dy);
-    body.reserve(static_cast<std::size_t>(std::min(kroky, W + H + 8)));
     if (dx >= dy) {
         int chyba = 2 * dy - dx;
         for (int i = 0; i < kroky; ++i) {
-            if (x >= 0 && x < W && y >= 0 && y < H) body.emplace_back(x, y);
+            bod(x, y);
             if (chyba > 0) {
                 y += sy;
                 chyba -= 2 * dx;
@@ -313,7 +348,7 @@ void TPlatno::CaraPixely(int x1, int y1, int x2, int y2)
     } else {
         int chyba = 2 * dx - dy;
         for (int i = 0; i < kroky; ++i) {
-            if (x >= 0 && x < W && y >= 0 && y < H) body.emplace_back(x, y);
+            bod(x, y);
             if (chyba > 0) {
                 x += sx;
                 chyba -= 2 * dy;
@@ -322,7 +357,10 @@ void TPlatno::CaraPixely(int x1, int y1, int x2, int y2)
             y += sy;
         }
     }
-    if (!body.empty()) painter_->drawPoints(body.data(), static_cast<int>(body.size()));
+    if (!body.empty()) {
+        NastavPero();
+        painter_->drawPoints(body.data(), static_cast<int>(body.size()));
+    }
 }
 
 void TPlatno::Ellipse(int l, int t, int r, int b)

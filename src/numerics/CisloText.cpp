@@ -2,8 +2,11 @@
 //
 // Nothing here goes through the process locale. Text to number: the syntax is
 // checked here; the value comes from an exact fast path (at most 19 significant
-// digits and a power of ten up to 27, both exact in 80 bits, so one rounding)
-// or else from strtold_l with a "C" locale object. Number to text: the decimal
+// digits and a power of ten up to 27, both exact in 80 bits, so one rounding),
+// from an exact product with a power of ten held to twice the precision
+// (powers up to 54, where the result is not too close to a halfway point), or
+// else from strtold_l with a "C" locale object. Each gives the correctly
+// rounded value, so which one is taken never shows. Number to text: the decimal
 // digits come from an exact integer computation (fast path) or else from
 // snprintf in a "C" locale set for this thread only.
 #include "numerics/TextPole.h"
@@ -41,9 +44,6 @@ const Extended* MocninyDeseti()
     }();
     return tabulka;
 }
-
-// Columns of a covariance triangle handled together (see TrojuhelnikNaText).
-constexpr std::size_t kBlok = 16;
 
 // 10^0 .. 10^18
 constexpr std::array<std::uint64_t, 19> kDeset = [] {
@@ -219,107 +219,335 @@ int ZapisCislo(Extended x, char* out)
     return static_cast<int>(p - out);
 }
 
-bool JeMezera(char c) { return static_cast<unsigned char>(c) <= ' '; }
+// ------------------------------------------------------------------ reading numbers
 
-std::string_view OrizniPohled(std::string_view s)
+// True when the 8 bytes at p are all ASCII digits; their value then goes to
+// `hodnota` (the first byte the most significant digit). Reads the bytes as
+// one little-endian word.
+bool OsmCifer(const char* p, std::uint64_t& hodnota)
 {
-    std::size_t a = 0, b = s.size();
-    while (a < b && JeMezera(s[a])) ++a;
-    while (b > a && JeMezera(s[b - 1])) --b;
-    return s.substr(a, b - a);
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+    std::uint64_t w = 0;
+    std::memcpy(&w, p, 8);
+    if ((((w & 0xF0F0F0F0F0F0F0F0ULL) | (((w + 0x0606060606060606ULL) & 0xF0F0F0F0F0F0F0F0ULL) >> 4))) !=
+        0x3333333333333333ULL)
+        return false;
+    w -= 0x3030303030303030ULL;
+    w = w * 10 + (w >> 8);  // pairs of digits
+    w = (((w & 0x000000FF000000FFULL) * (100 + (1000000ULL << 32))) +
+         (((w >> 16) & 0x000000FF000000FFULL) * (1 + (10000ULL << 32)))) >>
+        32;
+    hodnota = w;
+    return true;
+#else
+    std::uint64_t v = 0;
+    for (int i = 0; i < 8; ++i) {
+        if (p[i] < '0' || p[i] > '9') return false;
+        v = v * 10 + static_cast<std::uint64_t>(p[i] - '0');
+    }
+    hodnota = v;
+    return true;
+#endif
 }
 
-// Parses a number. Surrounding blanks and control characters are ignored; the
-// rest must be [+-] digits [(.|,) digits] [(e|E) [+-] digits] with at least
-// one mantissa digit. False when the text is no finite number.
-bool PrectiCislo(std::string_view text, Extended& vysledek)
-{
-    const std::string_view s = OrizniPohled(text);
-    const std::size_t n = s.size();
-    std::size_t i = 0;
-    bool zaporne = false;
-    if (i < n && (s[i] == '+' || s[i] == '-')) {
-        zaporne = s[i] == '-';
-        ++i;
-    }
+// The significant digits of a number, as far as they fit: M < 10^19.
+struct Tmantisa {
     std::uint64_t M = 0;
     int platnych = 0;        // significant digits taken into M
     bool preteceni = false;  // more than 19 significant digits
-    long desExp = 0;         // M * 10^desExp is the mantissa
-    int cifer = 0;
-    const std::size_t zacatekMantisy = i;
-    for (; i < n && s[i] >= '0' && s[i] <= '9'; ++i) {
-        ++cifer;
-        if (M == 0 && s[i] == '0' && !preteceni) continue;
-        if (platnych < 19) {
-            M = M * 10 + static_cast<std::uint64_t>(s[i] - '0');
-            ++platnych;
-        } else {
-            preteceni = true;
-            ++desExp;
-        }
-    }
-    if (i < n && (s[i] == '.' || s[i] == ',')) {
-        ++i;
-        for (; i < n && s[i] >= '0' && s[i] <= '9'; ++i) {
-            ++cifer;
-            if (M == 0 && s[i] == '0' && !preteceni) {
-                --desExp;
-                continue;
-            }
-            if (platnych < 19) {
-                M = M * 10 + static_cast<std::uint64_t>(s[i] - '0');
-                ++platnych;
-                --desExp;
-            } else {
-                preteceni = true;
-            }
-        }
-    }
-    const std::size_t konecMantisy = i;
-    if (cifer == 0) return false;
-    long exp = 0;
-    std::size_t zacatekExp = n;
-    if (i < n && (s[i] == 'e' || s[i] == 'E')) {
-        zacatekExp = i;
-        ++i;
-        bool zapExp = false;
-        if (i < n && (s[i] == '+' || s[i] == '-')) {
-            zapExp = s[i] == '-';
-            ++i;
-        }
-        int expCifer = 0;
-        for (; i < n && s[i] >= '0' && s[i] <= '9'; ++i) {
-            ++expCifer;
-            if (exp < 100000000) exp = exp * 10 + (s[i] - '0');
-        }
-        if (expCifer == 0) return false;
-        if (zapExp) exp = -exp;
-    }
-    if (i != n) return false;
+};
 
-    if (M == 0) {
-        vysledek = 0;
-        return true;
+// What one run of digits gave.
+struct Tcifry {
+    long nul = 0;    // leading zeros of the mantissa (M still 0): not significant
+    long vzato = 0;  // digits taken into M
+    long navic = 0;  // significant digits beyond the 19th
+};
+
+// Reads the run of digits from p into m; returns the first byte after it.
+const char* CtiCifry(const char* p, const char* konec, Tmantisa& m, Tcifry& c)
+{
+    if (m.M == 0 && !m.preteceni) {
+        const char* const z = p;
+        while (p < konec && *p == '0') ++p;
+        c.nul = p - z;
     }
-    const long k = desExp + exp;
-    if (!preteceni && k >= -27 && k <= 27) {
+    std::uint64_t osm = 0;
+    while (konec - p >= 8 && m.platnych <= 11 && OsmCifer(p, osm)) {
+        m.M = m.M * 100000000ULL + osm;
+        m.platnych += 8;
+        c.vzato += 8;
+        p += 8;
+    }
+    for (; p < konec && *p >= '0' && *p <= '9'; ++p) {
+        if (m.platnych < 19) {
+            m.M = m.M * 10 + static_cast<std::uint64_t>(*p - '0');
+            ++m.platnych;
+            ++c.vzato;
+        } else {
+            m.preteceni = true;
+            ++c.navic;
+        }
+    }
+    return p;
+}
+
+// a = h + l, each half holding at most 32 significant bits.
+void Rozdel(Extended a, Extended& h, Extended& l)
+{
+    constexpr Extended deleni = 4294967297.0L;  // 2^32 + 1
+    const Extended t = a * deleni;
+    h = t - (t - a);
+    l = a - h;
+}
+
+// a * b = p + e exactly (Dekker's product for a 64-bit significand): both
+// factors are split into halves of 32 bits, whose products are exact.
+void PresnySoucin(Extended a, Extended b, Extended& p, Extended& e)
+{
+    Extended ah = 0, al = 0, bh = 0, bl = 0;
+    Rozdel(a, ah, al);
+    Rozdel(b, bh, bl);
+    p = a * b;
+    e = ((ah * bh - p) + ah * bl + al * bh) + al * bl;
+}
+
+// 10^k for 27 < |k| <= 54 as H + L: H the nearest 80-bit value, L the rest
+// to about 2^-126 of 10^k; H also split into halves of 32 bits (Hh + Hl).
+struct TmocninaDeseti {
+    Extended H = 0, Hh = 0, Hl = 0, L = 0;
+};
+
+const TmocninaDeseti& MocninaDeseti(long k)
+{
+    static const auto tabulka = [] {
+        static TmocninaDeseti t[109];
         const Extended* p10 = MocninyDeseti();
-        Extended v = static_cast<Extended>(M);  // exact: M < 2^64
-        v = k >= 0 ? v * p10[k] : v / p10[-k];  // one correctly rounded step
-        vysledek = zaporne ? -v : v;
-        return true;
-    }
-    // Slow path: the checked text rebuilt with "." and read in the "C" locale.
+        for (long j = 28; j <= 54; ++j) {
+            // 10^j = P1 P2 exactly as H + L.
+            TmocninaDeseti& kladna = t[54 + j];
+            PresnySoucin(p10[27], p10[j - 27], kladna.H, kladna.L);
+            // 10^-j = H + R / 10^j with R = 1 - H P1 P2, computed from the
+            // exact products H P1 = a + b and a P2 = c + d.
+            TmocninaDeseti& zaporna = t[54 - j];
+            const std::string text = "1e-" + std::to_string(j);
+            zaporna.H = strtold_l(text.c_str(), nullptr, LocaleC());
+            Extended a = 0, b = 0, c = 0, d = 0;
+            PresnySoucin(zaporna.H, p10[27], a, b);
+            PresnySoucin(a, p10[j - 27], c, d);
+            const Extended R = ((1 - c) - d) - b * p10[j - 27];
+            zaporna.L = R * zaporna.H;
+        }
+        for (TmocninaDeseti& m : t) Rozdel(m.H, m.Hh, m.Hl);
+        return t;
+    }();
+    return tabulka[54 + k];
+}
+
+// M * 10^k correctly rounded for 27 < |k| <= 54, or false where the
+// rounding cannot be decided this way (a value within 2^-48 of half an ulp
+// of a halfway point). With 10^k = H + L: M H = p + e exactly (Dekker), so
+// the value is p + c, c = e + M L, known to about 2^-120 of the value.
+bool NasobekMocniny(std::uint64_t M, long k, Extended& vysledek)
+{
+    const TmocninaDeseti& d = MocninaDeseti(k);
+    const Extended m = static_cast<Extended>(M);  // exact
+    Extended mh = 0, ml = 0;
+    Rozdel(m, mh, ml);
+    const Extended p = m * d.H;
+    const Extended c = (((mh * d.Hh - p) + mh * d.Hl + ml * d.Hh) + ml * d.Hl) + m * d.L;
+    const Extended r = p + c;
+    // What is left after the rounding, against half an ulp of r on its side
+    // (r is normal: 1e-54 .. 2^64 * 1e54).
+    const Extended zbytek = (p - r) + c;
+    std::uint64_t vyznam = 0;
+    std::uint16_t exponent = 0;
+    std::memcpy(&vyznam, &r, 8);
+    std::memcpy(&exponent, reinterpret_cast<const char*>(&r) + 8, 2);
+    int e = (exponent & 0x7FFF) - 64;  // half an ulp above r is 2^(e - 16383)
+    if (zbytek < 0 && vyznam == (1ULL << 63)) --e;  // r a power of two: the ulp below is half
+    if (e < 1) return false;
+    const std::uint16_t ePul = static_cast<std::uint16_t>(e), eMez = static_cast<std::uint16_t>(e - 48);
+    Extended pulUlp = 0, mez = 0;
+    const std::uint64_t jedna = 1ULL << 63;
+    std::memcpy(&pulUlp, &jedna, 8);
+    std::memcpy(reinterpret_cast<char*>(&pulUlp) + 8, &ePul, 2);
+    std::memcpy(&mez, &jedna, 8);
+    std::memcpy(reinterpret_cast<char*>(&mez) + 8, &eMez, 2);
+    if (std::fabs(std::fabs(zbytek) - pulUlp) <= mez) return false;
+    vysledek = r;
+    return true;
+}
+
+// The slow path: the checked text rebuilt with "." and read in the "C" locale.
+[[gnu::noinline]] bool PomalaCesta(bool zaporne, std::string_view mantisa, std::string_view exponent,
+                                   Extended& vysledek)
+{
     std::string t;
-    t.reserve(n + 2);
+    t.reserve(mantisa.size() + exponent.size() + 1);
     if (zaporne) t += '-';
-    for (std::size_t j = zacatekMantisy; j < konecMantisy; ++j) t += s[j] == ',' ? '.' : s[j];
-    if (zacatekExp < n) t.append(s.substr(zacatekExp));
+    for (const char c : mantisa) t += c == ',' ? '.' : c;
+    t += exponent;
     const Extended v = strtold_l(t.c_str(), nullptr, LocaleC());
     if (!std::isfinite(v)) return false;
     vysledek = v;
     return true;
+}
+
+// Reads a number from p: [+-] digits [(.|,) digits] [(e|E) [+-] digits]
+// with at least one mantissa digit; with carka false a comma ends the number
+// instead of being its decimal point. Returns the first byte after the
+// number, or nullptr when there is no number there (or its value lies
+// beyond the 80-bit range).
+const char* CtiCisloOd(const char* p, const char* const konec, bool carka, Extended& vysledek)
+{
+    bool zaporne = false;
+    if (p < konec && (*p == '+' || *p == '-')) {
+        zaporne = *p == '-';
+        ++p;
+    }
+    const char* const zacatekMantisy = p;
+    Tmantisa m;
+    Tcifry cele, desetinne;
+    p = CtiCifry(p, konec, m, cele);
+    if (p < konec && (*p == '.' || (carka && *p == ','))) p = CtiCifry(p + 1, konec, m, desetinne);
+    const char* const konecMantisy = p;
+    if (cele.nul + cele.vzato + cele.navic + desetinne.nul + desetinne.vzato + desetinne.navic == 0)
+        return nullptr;
+    // M * 10^desExp is the mantissa: integer digits beyond the 19th count as
+    // powers of ten, fraction digits in M and leading fraction zeros move the
+    // point.
+    const long desExp = cele.navic - desetinne.nul - desetinne.vzato;
+    long exp = 0;
+    const char* const zacatekExp = p;
+    if (p < konec && (*p == 'e' || *p == 'E')) {
+        ++p;
+        bool zapExp = false;
+        if (p < konec && (*p == '+' || *p == '-')) {
+            zapExp = *p == '-';
+            ++p;
+        }
+        const char* const cifryExp = p;
+        for (; p < konec && *p >= '0' && *p <= '9'; ++p)
+            if (exp < 100000000) exp = exp * 10 + (*p - '0');
+        if (p == cifryExp) return nullptr;
+        if (zapExp) exp = -exp;
+    }
+
+    if (m.M == 0) {
+        vysledek = 0;
+        return p;
+    }
+    const long k = desExp + exp;
+    if (!m.preteceni) {
+        const Extended* p10 = MocninyDeseti();
+        std::uint64_t M = m.M;
+        long kk = k;
+        // A large exponent moves into M while M stays below 2^64.
+        while (kk > 27 && M <= UINT64_MAX / 10) {
+            M *= 10;
+            --kk;
+        }
+        if (kk >= -27 && kk <= 27) {
+            Extended v = static_cast<Extended>(M);    // exact: M < 2^64
+            v = kk >= 0 ? v * p10[kk] : v / p10[-kk];  // one correctly rounded step
+            vysledek = zaporne ? -v : v;
+            return p;
+        }
+        Extended v = 0;
+        if (kk >= -54 && kk <= 54 && NasobekMocniny(M, kk, v)) {
+            vysledek = zaporne ? -v : v;
+            return p;
+        }
+    }
+    const auto delka = [](const char* a, const char* b) { return static_cast<std::size_t>(b - a); };
+    if (!PomalaCesta(zaporne, std::string_view(zacatekMantisy, delka(zacatekMantisy, konecMantisy)),
+                     std::string_view(zacatekExp, delka(zacatekExp, p)), vysledek))
+        return nullptr;
+    return p;
+}
+
+// Parses a number. Surrounding blanks and control characters are ignored;
+// the rest must be a number (CtiCisloOd, "," a decimal point) and nothing
+// more. False when the text is no finite number.
+bool CtiCislo(std::string_view text, Extended& vysledek)
+{
+    const std::string_view s = OrizniPohled(text);
+    const char* const konec = s.data() + s.size();
+    Extended v = 0;
+    if (CtiCisloOd(s.data(), konec, true, v) != konec) return false;
+    vysledek = v;
+    return true;
+}
+
+// Splits a line as a delimited string list does (delimiter ",", quote '"'):
+// items are separated by a comma or by blanks and control characters; a quoted
+// item may hold anything, "" standing for one quote; a comma at the very end
+// gives a last empty item. Each item is read as a number without the magnitude
+// check and handed to `uloz`. False when an item is no number or the count
+// differs from `pocet`.
+template <class Uloz>
+bool PrectiPolozky(std::string_view radek, int pocet, Uloz&& uloz)
+{
+    if (radek.find('\0') != std::string_view::npos) return false;
+    const std::size_t n = radek.size();
+    std::size_t p = 0;
+    int nalezeno = 0;
+    std::string citovana;
+    auto mezera = [&](std::size_t i) { return i < n && static_cast<unsigned char>(radek[i]) <= ' '; };
+    while (mezera(p)) ++p;
+    while (p < n) {
+        std::string_view polozka;
+        if (radek[p] == '"') {
+            citovana.clear();
+            ++p;
+            while (p < n) {
+                if (radek[p] == '"') {
+                    if (p + 1 < n && radek[p + 1] == '"') {
+                        citovana += '"';
+                        p += 2;
+                        continue;
+                    }
+                    ++p;
+                    break;
+                }
+                citovana += radek[p++];
+            }
+            polozka = citovana;
+        } else {
+            // An item runs to the next separator; read at once where it lies.
+            if (++nalezeno > pocet) return false;
+            Extended v = 0;
+            const char* const zacatek = radek.data() + p;
+            const char* const konec = radek.data() + n;
+            const char* const e = CtiCisloOd(zacatek, konec, false, v);
+            if (!e || (e < konec && static_cast<unsigned char>(*e) > ' ' && *e != ',')) return false;
+            p += static_cast<std::size_t>(e - zacatek);
+            uloz(v);
+            while (mezera(p)) ++p;
+            if (p < n && radek[p] == ',') {
+                if (p + 1 == n) return false;  // a trailing comma: one more (empty) item
+                do {
+                    ++p;
+                } while (mezera(p));
+            }
+            continue;
+        }
+        if (++nalezeno > pocet) return false;
+        Extended v = 0;
+        if (!CtiCislo(polozka, v)) return false;
+        uloz(v);
+        while (mezera(p)) ++p;
+        if (p < n && radek[p] == ',') {
+            if (p + 1 == n) {  // a trailing comma: one more (empty) item
+                return false;
+            }
+            do {
+                ++p;
+            } while (mezera(p));
+        }
+    }
+    return nalezeno == pocet;
 }
 
 // Counted as zero: magnitude at most 1e-16.
@@ -335,16 +563,11 @@ Extended ZaokrouhliSude(Extended x)
     return std::fmod(dolni, 2.0L) == 0 ? dolni : dolni + 1;
 }
 
-void PridejCislo(std::string& s, Extended x)
-{
-    char buf[48];
-    const int n = ZapisCislo(x, buf);
-    s.append(buf, static_cast<std::size_t>(n));
-}
-
 }  // namespace
 
 // ------------------------------------------------------------------ number to text
+
+int CisloNaTextDo(Extended x, char* out) { return ZapisCislo(x, out); }
 
 std::string CisloNaText(Extended x)
 {
@@ -418,10 +641,23 @@ std::string OdstranKoncoveNuly(std::string_view text)
 
 // ------------------------------------------------------------------ text to number
 
+bool PrectiCislaRadku(std::string_view radek, int pocet, Extended* cil)
+{
+    return PrectiPolozky(radek, pocet, [&](Extended v) { *cil++ = v; });
+}
+
+bool PrectiCislo(std::string_view text, Extended& hodnota)
+{
+    Extended v = 0;
+    if (!CtiCislo(text, v)) return false;
+    hodnota = v;
+    return true;
+}
+
 Extended TextNaCisloBezKontroly(std::string_view text)
 {
     Extended v = 0;
-    if (!PrectiCislo(text, v))
+    if (!CtiCislo(text, v))
         throw ChybaPrevodu("'" + std::string(text) + "' is not a valid floating point value");
     return v;
 }
@@ -440,7 +676,7 @@ bool ZkusTextNaCislo(std::string_view text, Extended& hodnota)
 {
     hodnota = 0;
     Extended v = 0;
-    if (!PrectiCislo(text, v)) return false;
+    if (!CtiCislo(text, v)) return false;
     const Extended a = std::fabs(v);
     if (!JeNula(v) && !(a > 1e-12L && a < 1e12L)) return false;
     hodnota = v;
@@ -488,203 +724,6 @@ std::int64_t ZaokrouhliNaCele(Extended x)
     if (r >= 9223372036854775808.0L || r < -9223372036854775808.0L)
         throw ChybaAritmetiky("Invalid floating point operation");
     return static_cast<std::int64_t>(r);
-}
-
-// ------------------------------------------------------------------ covariance text
-
-namespace {
-
-// Cells of row i of the mirrored n x n table, one blank between them.
-void PridejRadekSymetrickeMatice(std::string& s, const Tmatrix& m, int n, int i)
-{
-    const auto ui = static_cast<std::size_t>(i);
-    for (int j = 0; j < n; ++j) {
-        const auto uj = static_cast<std::size_t>(j);
-        PridejCislo(s, j <= i ? m[ui][uj] : m[uj][ui]);
-        if (j + 1 < n) s += ' ';
-    }
-}
-
-}  // namespace
-
-std::string SymetrickaMaticeNaText(const Tmatrix& m, int n)
-{
-    if (n < 0) n = 0;
-    if (static_cast<int>(m.size()) < n) throw ChybaArgumentu("SymetrickaMaticeNaText: matrix smaller than n");
-    for (int i = 0; i < n; ++i)
-        if (static_cast<int>(m[static_cast<std::size_t>(i)].size()) < i + 1)
-            throw ChybaArgumentu("SymetrickaMaticeNaText: row too short");
-    std::string s;
-    s.reserve(static_cast<std::size_t>(n) * static_cast<std::size_t>(n) * 20);
-    for (int i = 0; i < n; ++i) {
-        PridejRadekSymetrickeMatice(s, m, n, i);
-        s += "\r\n";
-    }
-    return s;
-}
-
-std::string SymetrickaMaticeRadekNaText(const Tmatrix& m, int n, int i)
-{
-    if (i < 0 || i >= n) throw ChybaArgumentu("SymetrickaMaticeRadekNaText: row outside the table");
-    if (static_cast<int>(m.size()) < n) throw ChybaArgumentu("SymetrickaMaticeRadekNaText: matrix smaller than n");
-    // Row i reads m[i][0..i] and m[j][i] for j > i.
-    const auto ui = static_cast<std::size_t>(i);
-    bool kratky = m[ui].size() < ui + 1;
-    for (int j = i + 1; j < n && !kratky; ++j) kratky = m[static_cast<std::size_t>(j)].size() < ui + 1;
-    if (kratky) throw ChybaArgumentu("SymetrickaMaticeRadekNaText: row too short");
-    std::string s;
-    s.reserve(static_cast<std::size_t>(n) * 20);
-    PridejRadekSymetrickeMatice(s, m, n, i);
-    return s;
-}
-
-std::string TrojuhelnikNaText(const Tmatrix& m, int n, int k)
-{
-    if (k < 1) throw ChybaArgumentu("TrojuhelnikNaText: k must be at least 1");
-    if (n < 0) n = 0;
-    if (static_cast<int>(m.size()) < n) throw ChybaArgumentu("TrojuhelnikNaText: matrix smaller than n");
-    for (int i = 0; i < n; ++i)
-        if (static_cast<int>(m[static_cast<std::size_t>(i)].size()) < i + 1)
-            throw ChybaArgumentu("TrojuhelnikNaText: row too short");
-    const std::size_t celkem = static_cast<std::size_t>(n) * static_cast<std::size_t>(n + 1) / 2;
-    const auto uk = static_cast<std::size_t>(k);
-    // Numbers are written into a small buffer (room for the longest number
-    // text, 23 bytes, and a line end) that is appended to the reserved text
-    // whenever it fills up.
-    std::string s;
-    s.reserve(celkem * 24 + 64);  // 23 bytes and a separator at most: one growth at worst
-    char kus[1 << 14];
-    char* p = kus;
-    char* const plny = kus + sizeof kus - 32;
-    // The values go out column by column, but the rows are separate arrays:
-    // a block of kBlok columns is first gathered row by row (one cache line
-    // and page per row), then written from that buffer.
-    const auto un = static_cast<std::size_t>(n);
-    std::vector<Extended> blok(std::min<std::size_t>(kBlok, un) * un);
-    std::size_t poradi = 0;
-    for (std::size_t j0 = 0; j0 < un; j0 += kBlok) {
-        const std::size_t j1 = std::min(j0 + kBlok, un);
-        for (std::size_t i = j0; i < un; ++i) {
-            const Extended* radek = m[i].data();
-            for (std::size_t j = j0; j < j1 && j <= i; ++j) blok[(j - j0) * un + i] = radek[j];
-        }
-        for (std::size_t j = j0; j < j1; ++j) {
-            const Extended* sloupec = blok.data() + (j - j0) * un;
-            for (std::size_t i = j; i < un; ++i) {
-                if (p >= plny) {
-                    s.append(kus, static_cast<std::size_t>(p - kus));
-                    p = kus;
-                }
-                p += ZapisCislo(sloupec[i], p);
-                if (++poradi == celkem) break;
-                if (poradi % uk == 0) {
-                    *p++ = '\r';
-                    *p++ = '\n';
-                } else {
-                    *p++ = ' ';
-                }
-            }
-        }
-    }
-    s.append(kus, static_cast<std::size_t>(p - kus));
-    return s;
-}
-
-namespace {
-
-// Splits a line as a delimited string list does (delimiter ",", quote '"'):
-// items are separated by a comma or by blanks and control characters; a quoted
-// item may hold anything, "" standing for one quote; a comma at the very end
-// gives a last empty item. Each item is read as a number without the magnitude
-// check and handed to `uloz`. False when an item is no number or the count
-// differs from `pocet`.
-template <class Uloz>
-bool PrectiPolozky(std::string_view radek, int pocet, Uloz&& uloz)
-{
-    if (radek.find('\0') != std::string_view::npos) return false;
-    const std::size_t n = radek.size();
-    std::size_t p = 0;
-    int nalezeno = 0;
-    std::string citovana;
-    auto mezera = [&](std::size_t i) { return i < n && static_cast<unsigned char>(radek[i]) <= ' '; };
-    while (mezera(p)) ++p;
-    while (p < n) {
-        std::string_view polozka;
-        if (radek[p] == '"') {
-            citovana.clear();
-            ++p;
-            while (p < n) {
-                if (radek[p] == '"') {
-                    if (p + 1 < n && radek[p + 1] == '"') {
-                        citovana += '"';
-                        p += 2;
-                        continue;
-                    }
-                    ++p;
-                    break;
-                }
-                citovana += radek[p++];
-            }
-            polozka = citovana;
-        } else {
-            const std::size_t z = p;
-            while (p < n && static_cast<unsigned char>(radek[p]) > ' ' && radek[p] != ',') ++p;
-            polozka = radek.substr(z, p - z);
-        }
-        if (++nalezeno > pocet) return false;
-        Extended v = 0;
-        if (!PrectiCislo(polozka, v)) return false;
-        uloz(v);
-        while (mezera(p)) ++p;
-        if (p < n && radek[p] == ',') {
-            if (p + 1 == n) {  // a trailing comma: one more (empty) item
-                return false;
-            }
-            do {
-                ++p;
-            } while (mezera(p));
-        }
-    }
-    return nalezeno == pocet;
-}
-
-}  // namespace
-
-bool TextNaTrojuhelnik(const TStringList& radky, int n, int k, Tmatrix& m)
-{
-    m.clear();
-    if (n < 0 || k < 1) return false;
-    const std::size_t celkem = static_cast<std::size_t>(n) * static_cast<std::size_t>(n + 1) / 2;
-    const std::size_t plnych = celkem / static_cast<std::size_t>(k);
-    const std::size_t zbytek = celkem % static_cast<std::size_t>(k);
-    if (radky.size() != plnych + (zbytek > 0 ? 1 : 0)) return false;
-    Tmatrix vysledek(static_cast<std::size_t>(n));
-    for (int i = 0; i < n; ++i) vysledek[static_cast<std::size_t>(i)].assign(static_cast<std::size_t>(i) + 1, 0);
-    // The values come column by column; they are collected for a block of
-    // kBlok columns and then stored row by row (see TrojuhelnikNaText).
-    const auto un = static_cast<std::size_t>(n);
-    std::vector<Extended> blok(std::min<std::size_t>(kBlok, un) * un);
-    std::size_t radek = 0, sloupec = 0, j0 = 0;
-    auto vyprazdni = [&](std::size_t j1) {
-        for (std::size_t i = j0; i < un; ++i) {
-            Extended* r = vysledek[i].data();
-            for (std::size_t j = j0; j < j1 && j <= i; ++j) r[j] = blok[(j - j0) * un + i];
-        }
-        j0 = j1;
-    };
-    auto uloz = [&](Extended v) {
-        blok[(sloupec - j0) * un + radek] = v;
-        if (++radek == un) {  // next column, from its diagonal
-            radek = ++sloupec;
-            if (sloupec - j0 == kBlok || sloupec == un) vyprazdni(sloupec);
-        }
-    };
-    for (std::size_t r = 0; r < radky.size(); ++r) {
-        const int pocet = r < plnych ? k : static_cast<int>(zbytek);
-        if (!PrectiPolozky(radky[r], pocet, uloz)) return false;
-    }
-    m = std::move(vysledek);
-    return true;
 }
 
 }  // namespace sitmera

@@ -217,34 +217,42 @@ void RotationMatrix3(Tmatrix& R, Extended a, Extended b, Extended c)
 // MatrixMultiply (sums from 0 in index order), on fixed 3 x 3 arrays.
 void RotateCovarianceLower(const Tmatrix& C, const Tmatrix& Rot, Tmatrix& Out)
 {
-    const int n = static_cast<int>(C.size());
-    Tmatrix vysledek;
-    MatrixCreateLower(vysledek, n);
+    // Each block of the result needs only the same block of C: the blocks
+    // are rotated in place, in a copy of C unless Out is C itself.
+    if (&Out != &C) Out = C;
+    const int n = static_cast<int>(Out.size());
     Extended r[3][3];
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 3; ++j) r[i][j] = Rot[i][j];
     Extended blok[3][3], T[3][3];
-    for (int p = 0; p < n - 1; p += 3) {
+    int p = 0;
+    for (; p < n - 1; p += 3) {
         for (int q = 0; q <= p; q += 3) {
             const bool diagonalni = q == p;
             for (int k = 0; k < 3; ++k)
                 for (int j = 0; j < 3; ++j)
-                    blok[k][j] = (!diagonalni || j <= k) ? C[p + k][q + j] : C[p + j][q + k];
+                    blok[k][j] = (!diagonalni || j <= k) ? Out[p + k][q + j] : Out[p + j][q + k];
             for (int i = 0; i < 3; ++i)
                 for (int j = 0; j < 3; ++j) {
                     Extended suma = 0;
                     for (int k = 0; k < 3; ++k) suma += r[i][k] * blok[k][j];
                     T[i][j] = suma;
                 }
+            // Summed from zero in k order, as into a cleared matrix.
             for (int i = 0; i < 3; ++i) {
-                Tvector& radek = vysledek[p + i];
+                Tvector& radek = Out[p + i];
                 const int jMax = diagonalni ? i : 2;
-                for (int j = 0; j <= jMax; ++j)
-                    for (int k = 0; k < 3; ++k) radek[q + j] += T[i][k] * r[j][k];
+                for (int j = 0; j <= jMax; ++j) {
+                    Extended suma = 0;
+                    for (int k = 0; k < 3; ++k) suma += T[i][k] * r[j][k];
+                    radek[q + j] = suma;
+                }
             }
         }
     }
-    Out = std::move(vysledek);
+    // A last row outside every block (an order that is no multiple of 3)
+    // stays zero.
+    for (; p < n; ++p) std::fill(Out[p].begin(), Out[p].end(), 0.0L);
 }
 
 // --- Singular value decomposition -----------------------------------------

@@ -88,7 +88,8 @@ void RotationMatrix3(Tmatrix& R, Extended a, Extended b, Extended c);
 // Out := lower triangle (same order 3u as C) of R C R^T, where R is the
 // block-diagonal matrix of u copies of the 3 x 3 matrix Rot: every 3 x 3 block
 // (p, q) of C becomes Rot * Cpq * Rot^T. Only the stored lower half of C is
-// read and written.
+// read and written. Out may be C itself: the blocks are then rotated in
+// place, with no second matrix.
 void RotateCovarianceLower(const Tmatrix& C, const Tmatrix& Rot, Tmatrix& Out);
 
 // --- Singular value decomposition -------------------------------------------

@@ -53,13 +53,7 @@ void PridejBunku(std::string& s, const std::string& bunka, int sirka)
 
 // ------------------------------------------------------------------ emptiness
 
-std::string Orizni(std::string_view text)
-{
-    std::size_t a = 0, b = text.size();
-    while (a < b && JeMezera(text[a])) ++a;
-    while (b > a && JeMezera(text[b - 1])) --b;
-    return std::string(text.substr(a, b - a));
-}
+std::string Orizni(std::string_view text) { return std::string(OrizniPohled(text)); }
 
 bool JePrazdny(std::string_view text) { return text.empty(); }
 
@@ -117,6 +111,15 @@ void OrizniRadky(TStringList& radky)
         radky[cil++] = std::move(t);
     }
     radky.resize(cil);
+}
+
+void OrizniPohledy(const std::vector<std::string_view>& radky, std::vector<std::string_view>& cil)
+{
+    cil.clear();
+    for (const std::string_view r : radky) {
+        const std::string_view t = OrizniPohled(r);
+        if (!t.empty()) cil.push_back(t);
+    }
 }
 
 std::string VyberText(std::string_view a, std::string_view b, bool flag)

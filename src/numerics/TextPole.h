@@ -20,6 +20,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "numerics/Zaklad.h"
 
@@ -58,6 +59,10 @@ std::string OdstranKoncoveNuly(std::string_view text);
 
 // ---------------------------------------------------------------- text to number
 
+// Writes CisloNaText(x) into out, which has room for at least 24 bytes, and
+// returns its length: for writers of millions of numbers.
+int CisloNaTextDo(Extended x, char* out);
+
 // Converts a text (surrounding blanks and control characters ignored, "," read
 // as "."): [+|-] digits [. digits] [(e|E) [+|-] digits], ".5" and "5." too.
 // The result is the nearest 80-bit value. Throws ChybaPrevodu when the text is
@@ -70,6 +75,20 @@ Extended TextNaCislo(std::string_view text);
 // The same conversion without the magnitude check (covariance values).
 // Throws ChybaPrevodu when the text is no number.
 Extended TextNaCisloBezKontroly(std::string_view text);
+
+// The same conversion without the magnitude check and without throwing:
+// false (hodnota untouched) when the text is no number. The value is the one
+// strtold_l gives in the "C" locale (the nearest 80-bit value), except that
+// a text whose digits are all zero gives +0 whatever its sign.
+bool PrectiCislo(std::string_view text, Extended& hodnota);
+
+// Reads a line of numbers as a delimited list does (delimiter ",", quote
+// '"'): items are separated by a comma or by blanks and control characters; a
+// quoted item may hold anything, "" standing for one quote; a comma at the
+// very end gives a last empty item. Each item is read by PrectiCislo into
+// cil[0], cil[1], ... False when an item is no number or the line does not
+// hold exactly `pocet` items (cil then holds what was read).
+bool PrectiCislaRadku(std::string_view radek, int pocet, Extended* cil);
 
 // The integer written in decimal and read back by TextNaCislo (so magnitudes
 // above 1e12 throw TichePreruseni).
@@ -112,6 +131,14 @@ std::int64_t ZaokrouhliNaCele(Extended x);
 // The text without leading and trailing blanks and control characters (bytes
 // <= 0x20), as every trimming of this unit does.
 std::string Orizni(std::string_view text);
+// The same as a view into the text.
+inline std::string_view OrizniPohled(std::string_view text)
+{
+    std::size_t a = 0, b = text.size();
+    while (a < b && static_cast<unsigned char>(text[a]) <= ' ') ++a;
+    while (b > a && static_cast<unsigned char>(text[b - 1]) <= ' ') --b;
+    return text.substr(a, b - a);
+}
 
 // ---------------------------------------------------------------- words and lines
 
@@ -126,6 +153,8 @@ std::string SpojSlova(const TStringList& slova);
 std::string SpojSlovaPocet(const TStringList& slova, int n);
 // In place: every line trimmed, empty lines removed, order kept.
 void OrizniRadky(TStringList& radky);
+// The same for views: cil := the trimmed lines that are not empty, in order.
+void OrizniPohledy(const std::vector<std::string_view>& radky, std::vector<std::string_view>& cil);
 // a when flag is true, else b.
 std::string VyberText(std::string_view a, std::string_view b, bool flag);
 // The character repeated n times (empty for n < 1), UTF-8 encoded.
@@ -174,25 +203,8 @@ std::string LegendaSloupcu(const TtextVektor& nadpisy, const TtextVektor& druhe,
 
 // ---------------------------------------------------------------- covariance text
 
-// The full n x n table of CisloNaText cells of a lower-triangular matrix (row i
-// holds i+1 values), the upper half mirrored, one blank between cells and
-// CR LF after every row.
-std::string SymetrickaMaticeNaText(const Tmatrix& m, int n);
-// Row i (0 <= i < n) of that table without its CR LF, read from the matrix
-// alone (a view that shows the table a screen at a time formats its rows
-// with this). Throws ChybaArgumentu for a row outside the table or a matrix
-// too small for it.
-std::string SymetrickaMaticeRadekNaText(const Tmatrix& m, int n, int i);
-// The n(n+1)/2 stored values column by column (column j: rows j .. n-1), each
-// by CisloNaText; CR LF after every k-th value, one blank after the others;
-// no blank or line end at the end. Throws ChybaArgumentu for k < 1 or a
-// matrix smaller than n.
-std::string TrojuhelnikNaText(const Tmatrix& m, int n, int k);
-// Reads what TrojuhelnikNaText writes: exactly ceil(n(n+1)/2 / k) lines of k
-// items (the last one of the rest), items separated by commas or blanks and
-// control characters, double quotes grouping. Values are read without the
-// magnitude check. False (and m empty) on any failure; never throws.
-bool TextNaTrojuhelnik(const TStringList& radky, int n, int k, Tmatrix& m);
+// The text of covariance matrices: numerics/TrojuhelnikText.h (included
+// below).
 
 // ---------------------------------------------------------------- tagged sections
 
@@ -215,3 +227,5 @@ void NactiSekci(TStringList& cil, const TStringList& zdroj, int k);
 void NactiSekceSeZnackami(TStringList& cil, const TStringList& zdroj, int a, int b);
 
 }  // namespace sitmera
+
+#include "numerics/TrojuhelnikText.h"

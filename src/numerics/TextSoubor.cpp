@@ -1,6 +1,7 @@
 #include "numerics/TextSoubor.h"
 
 #include "numerics/Cesta.h"
+#include "numerics/TextPole.h"
 
 #include <cerrno>
 #include <climits>
@@ -8,6 +9,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -58,88 +62,57 @@ void PridejZnak(std::string& cil, char32_t c)
     }
 }
 
-// Strict UTF-8 check: no overlong forms, no surrogates, nothing above U+10FFFF.
-bool JePlatneUtf8(std::string_view s)
+// Thrown inside the reader when a text taken for UTF-8 is not UTF-8.
+struct NeniUtf8 {};
+
+// Strict UTF-8 check of s[od, n): no overlong forms, no surrogates, nothing
+// above U+10FFFF; throws NeniUtf8. With vse false the data may go on: a
+// sequence cut at the end is left for later, and the result is where it
+// begins (else n). Sets neAscii when a byte above 0x7F is met.
+std::size_t OverUtf8(const char* s, std::size_t od, std::size_t n, bool vse, bool& neAscii)
 {
-    const auto* p = reinterpret_cast<const unsigned char*>(s.data());
-    const std::size_t n = s.size();
-    std::size_t i = 0;
+    const auto* p = reinterpret_cast<const unsigned char*>(s);
+    std::size_t i = od;
     while (i < n) {
+        if (n - i >= 32) {  // 32 ASCII bytes at once
+            std::uint64_t w[4];
+            std::memcpy(w, p + i, 32);
+            if (((w[0] | w[1] | w[2] | w[3]) & 0x8080808080808080ULL) == 0) {
+                i += 32;
+                continue;
+            }
+        }
         const unsigned char c = p[i];
-        if (c < 0x80) { ++i; continue; }
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        neAscii = true;
         std::size_t delka;
         char32_t kod;
         if (c >= 0xC2 && c <= 0xDF) { delka = 2; kod = c & 0x1F; }
         else if (c >= 0xE0 && c <= 0xEF) { delka = 3; kod = c & 0x0F; }
         else if (c >= 0xF0 && c <= 0xF4) { delka = 4; kod = c & 0x07; }
-        else return false;
-        if (i + delka > n) return false;
-        for (std::size_t k = 1; k < delka; ++k) {
-            if ((p[i + k] & 0xC0) != 0x80) return false;
+        else throw NeniUtf8{};
+        const std::size_t mame = std::min(delka, n - i);
+        for (std::size_t k = 1; k < mame; ++k) {
+            if ((p[i + k] & 0xC0) != 0x80) throw NeniUtf8{};
             kod = (kod << 6) | (p[i + k] & 0x3F);
         }
-        if ((delka == 3 && kod < 0x800) || (delka == 4 && kod < 0x10000)) return false;
-        if (kod >= 0xD800 && kod <= 0xDFFF) return false;
-        if (kod > 0x10FFFF) return false;
+        if (mame < delka) {
+            if (vse) throw NeniUtf8{};
+            return i;
+        }
+        if ((delka == 3 && kod < 0x800) || (delka == 4 && kod < 0x10000)) throw NeniUtf8{};
+        if (kod >= 0xD800 && kod <= 0xDFFF) throw NeniUtf8{};
+        if (kod > 0x10FFFF) throw NeniUtf8{};
         i += delka;
     }
-    return true;
+    return n;
 }
 
-std::string ZUtf16(std::string_view s, bool bigEndian)
-{
-    std::string vysledek;
-    vysledek.reserve(s.size());
-    const auto* p = reinterpret_cast<const unsigned char*>(s.data());
-    const std::size_t n = s.size() / 2;
-    auto jednotka = [&](std::size_t i) -> char32_t {
-        return bigEndian ? char32_t(p[2 * i] << 8 | p[2 * i + 1]) : char32_t(p[2 * i + 1] << 8 | p[2 * i]);
-    };
-    for (std::size_t i = 0; i < n; ++i) {
-        char32_t u = jednotka(i);
-        if (u >= 0xD800 && u <= 0xDBFF && i + 1 < n) {
-            const char32_t dolni = jednotka(i + 1);
-            if (dolni >= 0xDC00 && dolni <= 0xDFFF) {
-                u = 0x10000 + ((u - 0xD800) << 10) + (dolni - 0xDC00);
-                ++i;
-            } else {
-                u = 0xFFFD;
-            }
-        } else if (u >= 0xD800 && u <= 0xDFFF) {
-            u = 0xFFFD;
-        }
-        PridejZnak(vysledek, u);
-    }
-    if (s.size() % 2 != 0) PridejZnak(vysledek, 0xFFFD);
-    return vysledek;
-}
-
-std::string ZWindows1250(std::string_view s)
-{
-    std::string vysledek;
-    vysledek.reserve(s.size() + s.size() / 4);
-    for (const char ch : s) {
-        const auto c = static_cast<unsigned char>(ch);
-        PridejZnak(vysledek, c < 0x80 ? char32_t(c) : kWindows1250[c - 0x80]);
-    }
-    return vysledek;
-}
-
-// Decodes the bytes into UTF-8; valid UTF-8 is kept in place (no copy), which
-// matters for epochs of some hundred megabytes.
-std::string DoUtf8(std::string&& b)
-{
-    const std::string_view v(b);
-    if (v.size() >= 3 && v.substr(0, 3) == "\xEF\xBB\xBF") {
-        if (!JePlatneUtf8(v.substr(3))) return ZWindows1250(v.substr(3));
-        b.erase(0, 3);
-        return std::move(b);
-    }
-    if (v.size() >= 2 && v.substr(0, 2) == "\xFF\xFE") return ZUtf16(v.substr(2), false);
-    if (v.size() >= 2 && v.substr(0, 2) == "\xFE\xFF") return ZUtf16(v.substr(2), true);
-    if (JePlatneUtf8(v)) return std::move(b);
-    return ZWindows1250(v);
-}
+// Bytes a save gathers before it writes them.
+constexpr std::size_t kVelikostBufferu = std::size_t{1} << 20;
 
 [[noreturn]] void Selhani(const std::string& co, const std::string& cesta, int chyba)
 {
@@ -153,9 +126,7 @@ void ZapisVse(int fd, std::string_view bajty, const std::string& cesta)
         const ssize_t n = ::write(fd, bajty.data() + hotovo, bajty.size() - hotovo);
         if (n < 0) {
             if (errno == EINTR) continue;
-            const int chyba = errno;
-            ::close(fd);
-            Selhani("Cannot write", cesta, chyba);
+            Selhani("Cannot write", cesta, errno);
         }
         hotovo += static_cast<std::size_t>(n);
     }
@@ -171,29 +142,6 @@ std::size_t DelkaTextu(std::string_view text)
     }
     return n;
 }
-
-namespace {
-
-// Splits the decoded text into lines; takes the bytes over.
-TStringList RozdelPrevzate(std::string&& bajty)
-{
-    const std::string text = DoUtf8(std::move(bajty));
-    TStringList radky;
-    std::size_t zacatek = 0;
-    const std::size_t n = text.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        const char c = text[i];
-        if (c == '\r' || c == '\n') {
-            radky.emplace_back(text, zacatek, i - zacatek);
-            if (c == '\r' && i + 1 < n && text[i + 1] == '\n') ++i;
-            zacatek = i + 1;
-        }
-    }
-    if (zacatek < n) radky.emplace_back(text, zacatek, n - zacatek);
-    return radky;
-}
-
-}  // namespace
 
 std::vector<char32_t> ZnakyTextu(std::string_view text)
 {
@@ -268,36 +216,315 @@ std::string MalaPismena(std::string_view text)
     return vysledek;
 }
 
+// ------------------------------------------------------------------ reading
+
+TctecRadku::TctecRadku(const std::string& cesta, std::size_t kus) : cesta_(cesta), kus_(std::max<std::size_t>(kus, 4))
+{
+    fd_ = ::open(cesta.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd_ < 0) Selhani("Cannot open", cesta, errno);
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0) {
+        const int chyba = errno;
+        ::close(fd_);
+        fd_ = -1;
+        Selhani("Cannot read", cesta, chyba);
+    }
+    if (S_ISDIR(st.st_mode)) {
+        ::close(fd_);
+        fd_ = -1;
+        Selhani("Cannot read", cesta, EISDIR);
+    }
+    if (S_ISREG(st.st_mode)) {
+        velikost_ = static_cast<std::uint64_t>(st.st_size);
+    } else {
+        // A pipe or a device cannot be read twice: it is taken whole.
+        char buf[1 << 16];
+        for (;;) {
+            const ssize_t n = ::read(fd_, buf, sizeof buf);
+            if (n < 0) {
+                if (errno == EINTR) continue;
+                const int chyba = errno;
+                ::close(fd_);
+                fd_ = -1;
+                Selhani("Cannot read", cesta, chyba);
+            }
+            if (n == 0) break;
+            vlastni_.append(buf, static_cast<std::size_t>(n));
+        }
+        ::close(fd_);
+        fd_ = -1;
+        pamet_ = vlastni_;
+        velikost_ = pamet_.size();
+    }
+    // No piece larger than the file.
+    kus_ = std::clamp<std::uint64_t>(velikost_, 4, kus_);
+    Znovu(false);
+}
+
+TctecRadku::TctecRadku(TzPameti, std::string_view bajty, std::size_t kus)
+    : pamet_(bajty), velikost_(bajty.size()), kus_(std::clamp<std::size_t>(kus, 4, std::max<std::size_t>(bajty.size(), 4)))
+{
+    Znovu(false);
+}
+
+TctecRadku::~TctecRadku()
+{
+    if (fd_ >= 0) ::close(fd_);
+}
+
+std::size_t TctecRadku::CtiSurove(char* cil, std::size_t pocet)
+{
+    std::size_t hotovo = 0;
+    if (fd_ < 0) {
+        hotovo = static_cast<std::size_t>(std::min<std::uint64_t>(pocet, pamet_.size() - pozice_));
+        std::memcpy(cil, pamet_.data() + pozice_, hotovo);
+    } else {
+        while (hotovo < pocet) {
+            const ssize_t n = ::read(fd_, cil + hotovo, pocet - hotovo);
+            if (n < 0) {
+                if (errno == EINTR) continue;
+                Selhani("Cannot read", cesta_, errno);
+            }
+            if (n == 0) break;
+            hotovo += static_cast<std::size_t>(n);
+        }
+    }
+    pozice_ += hotovo;
+    if (hotovo < pocet) konecZdroje_ = true;
+    return hotovo;
+}
+
+// Back to the start of the text; the byte-order mark decides the decoding,
+// a text without one is taken for UTF-8 unless windows1250.
+void TctecRadku::Znovu(bool windows1250)
+{
+    if (fd_ >= 0 && ::lseek(fd_, 0, SEEK_SET) != 0) Selhani("Cannot read", cesta_, errno);
+    pozice_ = 0;
+    konecZdroje_ = false;
+    zac_ = konec_ = overeno_ = 0;
+    poCR_ = neAscii_ = false;
+    lichy_ = -1;
+    vysoky_ = 0;
+    char bom[3] = {};
+    const std::size_t n = CtiSurove(bom, 3);
+    const std::string_view b(bom, n);
+    kodovani_ = windows1250 ? Kodovani::Windows1250 : Kodovani::Utf8;
+    zacatekDat_ = 0;
+    bomUtf8_ = b.substr(0, 3) == "\xEF\xBB\xBF";
+    if (bomUtf8_) {
+        zacatekDat_ = 3;
+    } else if (!windows1250 && b.substr(0, 2) == "\xFF\xFE") {
+        kodovani_ = Kodovani::Utf16LE;
+        zacatekDat_ = 2;
+    } else if (!windows1250 && b.substr(0, 2) == "\xFE\xFF") {
+        kodovani_ = Kodovani::Utf16BE;
+        zacatekDat_ = 2;
+    }
+    // The bytes read past the mark are data.
+    text_.clear();
+    const std::string_view zbytek = b.substr(zacatekDat_);
+    if (kodovani_ == Kodovani::Utf8) {
+        text_.assign(zbytek);
+        konec_ = text_.size();
+    } else {
+        Dekoduj(zbytek.data(), zbytek.size());
+    }
+}
+
+// Appends the decoded raw bytes to the text (Windows-1250 or UTF-16).
+void TctecRadku::Dekoduj(const char* p, std::size_t n)
+{
+    text_.resize(konec_);
+    if (kodovani_ == Kodovani::Windows1250) {
+        for (std::size_t i = 0; i < n; ++i) {
+            const auto c = static_cast<unsigned char>(p[i]);
+            PridejZnak(text_, c < 0x80 ? char32_t(c) : kWindows1250[c - 0x80]);
+        }
+    } else {
+        Dekoduj16(p, n);
+    }
+    konec_ = text_.size();
+}
+
+void TctecRadku::Dekoduj16(const char* p, std::size_t n)
+{
+    const bool be = kodovani_ == Kodovani::Utf16BE;
+    auto jednotka = [be](unsigned char a, unsigned char b) -> char32_t {
+        return be ? char32_t(a << 8 | b) : char32_t(b << 8 | a);
+    };
+    auto vezmi = [this](char32_t u) {
+        if (vysoky_ != 0) {
+            const char32_t h = vysoky_;
+            vysoky_ = 0;
+            if (u >= 0xDC00 && u <= 0xDFFF) {
+                PridejZnak(text_, 0x10000 + ((h - 0xD800) << 10) + (u - 0xDC00));
+                return;
+            }
+            PridejZnak(text_, 0xFFFD);
+        }
+        if (u >= 0xD800 && u <= 0xDBFF) vysoky_ = u;
+        else PridejZnak(text_, (u >= 0xDC00 && u <= 0xDFFF) ? char32_t(0xFFFD) : u);
+    };
+    const auto* b = reinterpret_cast<const unsigned char*>(p);
+    std::size_t i = 0;
+    if (lichy_ >= 0 && n > 0) {
+        vezmi(jednotka(static_cast<unsigned char>(lichy_), b[0]));
+        lichy_ = -1;
+        i = 1;
+    }
+    for (; i + 1 < n; i += 2) vezmi(jednotka(b[i], b[i + 1]));
+    if (i < n) lichy_ = b[i];
+    if (konecZdroje_) {
+        if (vysoky_ != 0) PridejZnak(text_, 0xFFFD);
+        vysoky_ = 0;
+        if (lichy_ >= 0) PridejZnak(text_, 0xFFFD);
+        lichy_ = -1;
+    }
+}
+
+// Checks the UTF-8 of the text read so far (all of it at the end).
+void TctecRadku::Over(bool vse)
+{
+    if (kodovani_ == Kodovani::Utf8) overeno_ = OverUtf8(text_.data(), overeno_, konec_, vse, neAscii_);
+}
+
+bool TctecRadku::Dalsi(std::vector<std::string_view>& radky)
+{
+    radky.clear();
+    for (;;) {
+        // The unfinished line moves to the front, the next piece after it.
+        if (zac_ > 0) {
+            std::memmove(text_.data(), text_.data() + zac_, konec_ - zac_);
+            konec_ -= zac_;
+            overeno_ -= std::min(overeno_, zac_);
+            zac_ = 0;
+        }
+        if (konecZdroje_ && zac_ == konec_) return false;
+        if (!konecZdroje_) {
+            if (kodovani_ == Kodovani::Utf8) {
+                text_.resize(konec_ + kus_);
+                konec_ += CtiSurove(text_.data() + konec_, kus_);
+            } else {
+                surove_.resize(kus_);
+                const std::size_t n = CtiSurove(surove_.data(), kus_);
+                Dekoduj(surove_.data(), n);
+            }
+        }
+        Over(konecZdroje_);
+        const char* const zacatek = text_.data();
+        const char* const konec = zacatek + konec_;
+        const char* p = zacatek;
+        if (poCR_ && p < konec) {
+            if (*p == '\n') ++p;
+            poCR_ = false;
+        }
+        // The next CR and LF, each searched once per stretch.
+        const char* lf = nullptr;
+        const char* cr = nullptr;
+        for (;;) {
+            if (lf < p) {
+                lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(konec - p)));
+                if (!lf) lf = konec;
+            }
+            if (cr < p) {
+                cr = static_cast<const char*>(std::memchr(p, '\r', static_cast<std::size_t>(konec - p)));
+                if (!cr) cr = konec;
+            }
+            const char* const e = std::min(lf, cr);
+            if (e == konec) break;
+            radky.emplace_back(p, static_cast<std::size_t>(e - p));
+            p = e + 1;
+            if (*e == '\r') {
+                if (p < konec) {
+                    if (*p == '\n') ++p;
+                } else if (!konecZdroje_) {
+                    poCR_ = true;
+                }
+            }
+        }
+        zac_ = static_cast<std::size_t>(p - zacatek);
+        if (konecZdroje_) {
+            // The last line needs no line end; a final line end makes no
+            // further line.
+            if (p < konec) radky.emplace_back(p, static_cast<std::size_t>(konec - p));
+            zac_ = konec_;
+        }
+        if (!radky.empty() || konecZdroje_) return !radky.empty();
+    }
+}
+
+// Reads the rest of a text taken for UTF-8 only to check it.
+void TctecRadku::DoctiKontrolu()
+{
+    if (kodovani_ != Kodovani::Utf8) return;
+    Over(konecZdroje_);
+    while (!konecZdroje_) {
+        // Keep the unchecked end, read the next piece after it.
+        const std::size_t drz = konec_ - overeno_;
+        std::memmove(text_.data(), text_.data() + overeno_, drz);
+        konec_ = drz;
+        overeno_ = 0;
+        zac_ = 0;
+        text_.resize(konec_ + kus_);
+        konec_ += CtiSurove(text_.data() + konec_, kus_);
+        Over(konecZdroje_);
+    }
+}
+
+bool ProjdiRadky(TctecRadku& ctec, const std::function<void()>& zacni,
+                 const std::function<bool(const std::vector<std::string_view>&)>& davka)
+{
+    std::vector<std::string_view> radky;
+    for (;;) {
+        try {
+            zacni();
+            while (ctec.Dalsi(radky)) {
+                if (!davka(radky)) {
+                    // Rejected lines that held bytes above 0x7F may read
+                    // otherwise when the text proves not to be UTF-8.
+                    if (ctec.neAscii_) ctec.DoctiKontrolu();
+                    return false;
+                }
+            }
+            return true;
+        } catch (const NeniUtf8&) {
+            ctec.Znovu(true);
+        }
+    }
+}
+
+bool ProjdiOrizleRadky(TctecRadku& ctec, const std::function<void()>& zacni,
+                       const std::function<bool(const std::string_view* radky, std::size_t pocet)>& davka)
+{
+    std::vector<std::string_view> oriznute;
+    return ProjdiRadky(ctec, zacni, [&](const std::vector<std::string_view>& radky) {
+        OrizniPohledy(radky, oriznute);
+        return davka(oriznute.data(), oriznute.size());
+    });
+}
+
+TStringList VsechnyRadky(TctecRadku& ctec)
+{
+    TStringList radky;
+    ProjdiRadky(
+        ctec, [&] { radky.clear(); },
+        [&](const std::vector<std::string_view>& davka) {
+            radky.insert(radky.end(), davka.begin(), davka.end());
+            return true;
+        });
+    return radky;
+}
+
 TStringList RozdelNaRadky(std::string_view bajty)
 {
-    return RozdelPrevzate(std::string(bajty));
+    TctecRadku ctec(TctecRadku::ZPameti, bajty);
+    return VsechnyRadky(ctec);
 }
 
 TStringList NactiTextovySoubor(const std::string& cesta)
 {
-    const int fd = ::open(cesta.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) Selhani("Cannot open", cesta, errno);
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        Selhani("Cannot read", cesta, EISDIR);
-    }
-    std::string obsah;
-    if (S_ISREG(st.st_mode) && st.st_size > 0) obsah.reserve(static_cast<std::size_t>(st.st_size));
-    char buf[1 << 16];
-    for (;;) {
-        const ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            const int chyba = errno;
-            ::close(fd);
-            Selhani("Cannot read", cesta, chyba);
-        }
-        if (n == 0) break;
-        obsah.append(buf, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
-    return RozdelPrevzate(std::move(obsah));
+    TctecRadku ctec(cesta);
+    return VsechnyRadky(ctec);
 }
 
 namespace {
@@ -365,61 +592,101 @@ TcilZapisu CilZapisu(const std::string& cesta)
 
 }  // namespace
 
+void VratPametSystemu()
+{
+#if defined(__GLIBC__)
+    ::malloc_trim(0);
+#endif
+}
+
 void OverCilZapisu(const std::string& cesta)
 {
     (void)CilZapisu(cesta);
 }
 
-void ZapisSouborAtomicky(const std::string& cesta, std::string_view bajty)
+// ------------------------------------------------------------------ writing
+
+TzapisSouboru::TzapisSouboru(const std::string& cesta) : cesta_(cesta)
 {
     const TcilZapisu cil = CilZapisu(cesta);
+    cil_ = cil.cesta;
     if (cil.zarizeni) {
-        const int fd = ::open(cil.cesta.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-        if (fd < 0) Selhani("Cannot open", cesta, errno);
-        ZapisVse(fd, bajty, cesta);
-        if (::close(fd) != 0) Selhani("Cannot write", cesta, errno);
+        fd_ = ::open(cil_.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+        if (fd_ < 0) Selhani("Cannot open", cesta, errno);
+    } else {
+        docasny_ = cil_ + ".tmp-XXXXXX";
+        fd_ = ::mkstemp(docasny_.data());
+        if (fd_ < 0) Selhani("Cannot create", cesta, errno);
+        ::fchmod(fd_, cil.prava);
+    }
+    buf_.reserve(kVelikostBufferu);
+}
+
+TzapisSouboru::~TzapisSouboru()
+{
+    if (fd_ >= 0) ::close(fd_);
+    if (fd_ >= 0 && !docasny_.empty()) ::unlink(docasny_.c_str());
+}
+
+void TzapisSouboru::Vyprazdni()
+{
+    if (fd_ < 0) throw ChybaSouboru("Cannot write \"" + cesta_ + "\": the file is closed");
+    ZapisVse(fd_, buf_, cesta_);
+    buf_.clear();
+}
+
+void TzapisSouboru::Pridej(std::string_view bajty)
+{
+    if (buf_.size() + bajty.size() > kVelikostBufferu) {
+        Vyprazdni();
+        if (bajty.size() >= kVelikostBufferu) {
+            ZapisVse(fd_, bajty, cesta_);
+            return;
+        }
+    }
+    buf_.append(bajty);
+}
+
+void TzapisSouboru::PridejRadek(std::string_view radek)
+{
+    Pridej(radek);
+    Pridej("\r\n");
+}
+
+void TzapisSouboru::Dokonci()
+{
+    Vyprazdni();
+    const int fd = fd_;
+    fd_ = -1;  // closed below whatever happens
+    if (docasny_.empty()) {
+        if (::close(fd) != 0) Selhani("Cannot write", cesta_, errno);
         return;
     }
-
-    std::string docasny = cil.cesta + ".tmp-XXXXXX";
-    const int fd = ::mkstemp(docasny.data());
-    if (fd < 0) Selhani("Cannot create", cesta, errno);
-    ::fchmod(fd, cil.prava);
-    try {
-        ZapisVse(fd, bajty, cesta);
-    } catch (...) {
-        ::unlink(docasny.c_str());
-        throw;
-    }
+    auto selhani = [&](const char* co, int chyba) {
+        ::unlink(docasny_.c_str());
+        Selhani(co, cesta_, chyba);
+    };
     if (::fsync(fd) != 0 && errno != EINVAL) {
         const int chyba = errno;
         ::close(fd);
-        ::unlink(docasny.c_str());
-        Selhani("Cannot write", cesta, chyba);
+        selhani("Cannot write", chyba);
     }
-    if (::close(fd) != 0) {
-        const int chyba = errno;
-        ::unlink(docasny.c_str());
-        Selhani("Cannot write", cesta, chyba);
-    }
-    if (::rename(docasny.c_str(), cil.cesta.c_str()) != 0) {
-        const int chyba = errno;
-        ::unlink(docasny.c_str());
-        Selhani("Cannot replace", cesta, chyba);
-    }
+    if (::close(fd) != 0) selhani("Cannot write", errno);
+    if (::rename(docasny_.c_str(), cil_.c_str()) != 0) selhani("Cannot replace", errno);
+}
+
+void ZapisSouborAtomicky(const std::string& cesta, std::string_view bajty)
+{
+    TzapisSouboru zapis(cesta);
+    zapis.Pridej(bajty);
+    zapis.Dokonci();
 }
 
 void ZapisTextovySoubor(const std::string& cesta, const TStringList& radky)
 {
-    std::size_t velikost = 0;
-    for (const auto& r : radky) velikost += r.size() + 2;
-    std::string obsah;
-    obsah.reserve(velikost);
-    for (const auto& r : radky) {
-        obsah += r;
-        obsah += "\r\n";
-    }
-    ZapisSouborAtomicky(cesta, obsah);
+    TzapisSouboru zapis(cesta);
+    for (const auto& r : radky) zapis.PridejRadek(r);
+    zapis.Dokonci();
 }
 
 }  // namespace sitmera

@@ -18,11 +18,17 @@
 //    link that points nowhere. A link to a file is followed (the link stays
 //    a link); a device such as /dev/full is written in place, and its
 //    errors are reported too.
+// Large files (an epoch of a few thousand points is some hundred megabytes)
+// are read and written piece by piece: TctecRadku hands the lines over in
+// batches, TzapisSouboru takes the text as it is formatted, so neither the
+// whole file nor a list of all its lines is ever held.
 // Every failure raises ChybaSouboru.
 #pragma once
 
 #include "numerics/Zaklad.h"
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,6 +54,110 @@ std::string MalaPismena(std::string_view text);
 // Decodes the bytes of a text file into UTF-8 lines (see above).
 TStringList RozdelNaRadky(std::string_view bajty);
 
+// A text file (or the bytes of one) read piece by piece, decoded and split
+// into lines exactly as RozdelNaRadky does; ProjdiRadky hands its lines out.
+// At most a piece of `kus` bytes (and the unfinished line at its end) is held
+// at a time. A file that is not a regular file (a pipe, a device) is read
+// whole when opened.
+class TctecRadku {
+public:
+    static constexpr std::size_t VychoziKus = std::size_t{8} << 20;
+    // Marks the reader of bytes in memory (a text is never taken for a path).
+    static constexpr struct TzPameti {} ZPameti{};
+
+    // Opens the file; throws ChybaSouboru when it cannot be opened or read.
+    explicit TctecRadku(const std::string& cesta, std::size_t kus = VychoziKus);
+    // The bytes must outlive the reader.
+    TctecRadku(TzPameti, std::string_view bajty, std::size_t kus = VychoziKus);
+    ~TctecRadku();
+    TctecRadku(const TctecRadku&) = delete;
+    TctecRadku& operator=(const TctecRadku&) = delete;
+
+    // An upper bound of the decoded text's size in bytes.
+    std::uint64_t MezVelikosti() const { return 3 * velikost_ + 3; }
+
+private:
+    enum class Kodovani { Utf8, Windows1250, Utf16LE, Utf16BE };
+    friend bool ProjdiRadky(TctecRadku&, const std::function<void()>&,
+                            const std::function<bool(const std::vector<std::string_view>&)>&);
+
+    bool Dalsi(std::vector<std::string_view>& radky);
+    void DoctiKontrolu();
+    void Znovu(bool windows1250);
+    std::size_t CtiSurove(char* cil, std::size_t pocet);
+    void Dekoduj(const char* p, std::size_t n);
+    void Dekoduj16(const char* p, std::size_t n);
+    void Over(bool vse);
+
+    std::string cesta_;
+    int fd_ = -1;
+    std::string vlastni_;     // the whole content of a file that is not regular
+    std::string_view pamet_;  // the bytes of a text in memory
+    std::uint64_t velikost_ = 0;
+    std::uint64_t pozice_ = 0;  // raw bytes taken from the source
+    std::size_t kus_;
+    Kodovani kodovani_ = Kodovani::Utf8;
+    std::size_t zacatekDat_ = 0;  // past the byte-order mark
+    bool bomUtf8_ = false;
+    std::string text_;        // decoded text: [zac_, konec_) not yet handed out
+    std::size_t zac_ = 0, konec_ = 0;
+    std::size_t overeno_ = 0;  // UTF-8 checked up to here
+    std::string surove_;       // a raw piece to decode
+    bool konecZdroje_ = false;
+    bool poCR_ = false;      // a CR ended the last line: a LF right after it is skipped
+    bool neAscii_ = false;   // a byte above 0x7F was seen in a text taken for UTF-8
+    int lichy_ = -1;         // UTF-16: a byte waiting for its pair
+    char32_t vysoky_ = 0;    // UTF-16: a high surrogate waiting for its low one
+};
+
+// Hands the lines of the text to `davka` batch by batch, in order (each batch
+// a list of views valid during the call); `davka` returns false to stop: the
+// text is rejected. `zacni` is called before the first batch; when a text
+// without a byte-order mark that was taken for UTF-8 proves not to be (a
+// byte sequence that is not UTF-8 anywhere in it), it is read again from its
+// start as Windows-1250, after another call of `zacni`. So the lines handed
+// out in the end are those RozdelNaRadky gives. True when every line was
+// taken. Throws ChybaSouboru when the file cannot be read.
+bool ProjdiRadky(TctecRadku& ctec, const std::function<void()>& zacni,
+                 const std::function<bool(const std::vector<std::string_view>&)>& davka);
+
+// The same with every line trimmed (blanks and control characters) and the
+// empty ones left out, as the readers of tagged sections take them.
+bool ProjdiOrizleRadky(TctecRadku& ctec, const std::function<void()>& zacni,
+                       const std::function<bool(const std::string_view* radky, std::size_t pocet)>& davka);
+
+// All lines of the text.
+TStringList VsechnyRadky(TctecRadku& ctec);
+
+// An atomic save written piece by piece (see above): the bytes go to a
+// temporary file in the target's folder, which replaces the target when
+// Dokonci has written everything; a writer destroyed before that (a failure
+// on the way) removes it, leaving the target as it was. A device is written
+// in place. Every failure throws ChybaSouboru.
+class TzapisSouboru {
+public:
+    // Checks the target (OverCilZapisu) and creates the temporary file.
+    explicit TzapisSouboru(const std::string& cesta);
+    ~TzapisSouboru();
+    TzapisSouboru(const TzapisSouboru&) = delete;
+    TzapisSouboru& operator=(const TzapisSouboru&) = delete;
+
+    void Pridej(std::string_view bajty);
+    // The line and CR LF.
+    void PridejRadek(std::string_view radek);
+    // Writes the rest, then replaces the target.
+    void Dokonci();
+
+private:
+    void Vyprazdni();
+
+    std::string cesta_;     // as given, for messages
+    std::string cil_;       // the real target (links followed)
+    std::string docasny_;   // the temporary file; empty for a device
+    int fd_ = -1;
+    std::string buf_;
+};
+
 // Reads a whole text file into UTF-8 lines. Throws ChybaSouboru when the file
 // cannot be opened or read.
 TStringList NactiTextovySoubor(const std::string& cesta);
@@ -57,6 +167,10 @@ void ZapisTextovySoubor(const std::string& cesta, const TStringList& radky);
 
 // Writes the bytes as they are, atomically (see above).
 void ZapisSouborAtomicky(const std::string& cesta, std::string_view bajty);
+
+// Gives the memory freed after a large reading back to the system (the C
+// library would keep it for later use).
+void VratPametSystemu();
 
 // Checks the target of a save by the rule above, before anything is
 // written; throws ChybaSouboru when the save could not succeed.

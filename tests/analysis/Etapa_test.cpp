@@ -9,7 +9,9 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <cstring>
 #include <iomanip>
+#include <locale.h>
 #include <numbers>
 #include <random>
 #include <sstream>
@@ -235,6 +237,73 @@ TEST(Etapa, WritingTheHandWrittenEpochGivesItsTextAndReadsBack)
     EXPECT_EQ(bajtyA, bajtyB);
     std::filesystem::remove(cesta);
     std::filesystem::remove(cesta2);
+}
+
+// A file of 150 points (101475 cofactors, converted on several threads) read
+// in pieces of 64 KiB and at once: every cofactor as strtold_l reads its text
+// in the "C" locale, bit for bit, stored column by column.
+TEST(Etapa, EpochReadPieceByPieceHoldsTheCofactorsAsStrtoldReadsThem)
+{
+    std::ostringstream o;
+    generator::GenerujEtapu(o, 150, 4, 31);
+    const std::string text = o.str();
+    const std::string cesta = DocasnySoubor("velka.epc");
+    {
+        std::ofstream f(cesta, std::ios::binary);
+        f << text;
+    }
+    Tetapa e;
+    ASSERT_TRUE(NacistEtapu(cesta, e));
+    std::filesystem::remove(cesta);
+
+    const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+    const std::size_t a = text.find("<3>\r\n") + 5, b = text.find("</3>");
+    std::istringstream kov(text.substr(a, b - a));
+    const std::size_t n = 450;
+    std::size_t i = 0, j = 0, pocet = 0;
+    std::string polozka;
+    bool shodne = true;
+    while (kov >> polozka) {
+        const Extended v = strtold_l(polozka.c_str(), nullptr, c);
+        shodne = shodne && std::memcmp(&e.maticeKovariancni[i][j], &v, 10) == 0;
+        ++pocet;
+        if (++i == n) i = ++j;
+    }
+    freelocale(c);
+    EXPECT_EQ(pocet, n * (n + 1) / 2);
+    EXPECT_TRUE(shodne);
+
+    TctecRadku soubor(TctecRadku::ZPameti, text, 64 << 10);
+    Tetapa poKusech;
+    ASSERT_TRUE(NacistEtapuZTextu(soubor, poKusech));
+    poKusech.soubor = e.soubor;
+    EXPECT_EQ(Otisk(poKusech), Otisk(e));
+}
+
+// A file taken for UTF-8 (a point number with "č" in UTF-8) with a byte that
+// is no UTF-8 after its last section is read as Windows-1250 throughout, as
+// the whole text would be: the number is "ÄŤ1" then.
+TEST(Etapa, ALateByteThatIsNoUtf8ReadsTheWholeFileAsWindows1250)
+{
+    TStringList g = Generuj(3, 1, 5);
+    for (std::string& r : g)
+        if (r.rfind("F1\t", 0) == 0) r.replace(0, 2, "\xC4\x8D" "1");
+    std::string text;
+    for (const std::string& r : g) text += r + "\r\n";
+    text += "\xE8\r\n";
+    const std::string cesta = DocasnySoubor("cp1250.epc");
+    {
+        std::ofstream f(cesta, std::ios::binary);
+        f << text;
+    }
+    Tetapa e, ocekavana;
+    ASSERT_TRUE(NacistEtapu(cesta, e));
+    std::filesystem::remove(cesta);
+    EXPECT_EQ(e.souradnice.bod[3].cislo, "\xC3\x84\xC5\xA4" "1");
+    TStringList radky = RozdelNaRadky(text);
+    ASSERT_TRUE(NacistEtapuZeSeznamu(radky, ocekavana, 1));
+    ocekavana.soubor = e.soubor;
+    EXPECT_EQ(Otisk(e), Otisk(ocekavana));
 }
 
 // Two epochs in one text (sections 2-5 and 6-9), as the project file holds

@@ -373,6 +373,10 @@ TEST(ProjektPlny, UlozenyACtenyZpetJeStejny)
     NaplnStav(a);
     const std::string cesta1 = Docasny("plny1.pea");
     ASSERT_TRUE(a.Uloz(cesta1));
+    // The file, written section by section, holds the lines of the text.
+    std::string ocekavane;
+    for (const std::string& r : a.Radky()) ocekavane += r + "\r\n";
+    EXPECT_EQ(Bajty(cesta1), ocekavane);
 
     Stav b;
     b.nastaveni.okno.etapa = 2;  // a field not stored keeps its value

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <random>
 #include <vector>
 
 #include "drawing/Container.h"
@@ -486,6 +487,47 @@ TEST_F(KresbaSite, ZoomStepThatWouldBreakTheScaleIsNotTaken)
     const T2DPoint s = k.DeCalcPicCoords({300, 200});
     EXPECT_TRUE(std::isfinite(static_cast<double>(s[0])));
     k.PaintAll();  // and it still draws
+}
+
+// A 1-pixel line takes Bresenham's pixels, its end pixel left out, on every
+// kind of bitmap the canvas may get (written straight into 24- and 32-bit
+// bitmaps, drawn through the painter on others), with the bitmap's edges.
+TEST(TPlatno, OnePixelLinesTakeBresenhamsPixelsOnEveryKindOfBitmap)
+{
+    std::mt19937 gen(9);
+    // Ends up to 3 pixels off the bitmap: nearer than where lines are clipped.
+    std::uniform_int_distribution<int> px(-3, 43), py(-3, 33), barva(0, 0xFFFFFF);
+    for (const QImage::Format format : {QImage::Format_RGB888, QImage::Format_RGB32,
+                                        QImage::Format_ARGB32_Premultiplied, QImage::Format_RGB16}) {
+        QImage obraz(40, 30, format), ocekavany(40, 30, format);
+        obraz.fill(Qt::white);
+        ocekavany.fill(Qt::white);
+        TPlatno platno;
+        platno.Pripoj(&obraz);
+        for (int i = 0; i < 300; ++i) {
+            int x1 = px(gen), y1 = py(gen), x2 = px(gen), y2 = py(gen);
+            if (i % 5 == 1) x2 = x1;  // some vertical and horizontal lines
+            if (i % 5 == 2) y2 = y1;
+            platno.BarvaPera = static_cast<TColor>(barva(gen)) & (format == QImage::Format_RGB16 ? 0xF8FCF8 : 0xFFFFFF);
+            platno.MoveTo(x1, y1);
+            platno.LineTo(x2, y2);
+            // Bresenham from (x1, y1) towards (x2, y2), x2 and y2 excluded.
+            const int dx = std::abs(x2 - x1), dy = std::abs(y2 - y1);
+            const int sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
+            int x = x1, y = y1, chyba = dx >= dy ? 2 * dy - dx : 2 * dx - dy;
+            for (int k = 0; k < std::max(dx, dy); ++k) {
+                if (ocekavany.rect().contains(x, y)) ocekavany.setPixelColor(x, y, BarvaQt(platno.BarvaPera));
+                if (dx >= dy) {
+                    if (chyba > 0) y += sy, chyba -= 2 * dx;
+                    chyba += 2 * dy, x += sx;
+                } else {
+                    if (chyba > 0) x += sx, chyba -= 2 * dy;
+                    chyba += 2 * dx, y += sy;
+                }
+            }
+        }
+        EXPECT_TRUE(obraz == ocekavany) << format;
+    }
 }
 
 TEST(ZaokrouhliPixel, NearestTiesToEvenAndClamped)

@@ -94,6 +94,41 @@ TEST(RozdelNaRadky, DecodesByteOrderMarksWindows1250AndInvalidInput)
     EXPECT_EQ(RozdelNaRadky(licha), TStringList{"a\xEF\xBF\xBD"});
 }
 
+TStringList PoKusech(std::string_view bajty, std::size_t kus)
+{
+    TctecRadku ctec(TctecRadku::ZPameti, bajty, kus);
+    return VsechnyRadky(ctec);
+}
+
+// Line ends, byte-order marks and characters cut by the end of a piece read
+// as the whole text does.
+TEST(TctecRadku, PiecesGiveTheLinesOfTheWholeText)
+{
+    const std::string texty[] = {
+        "a\r\nb\r\n\r\nc", "a\rb\r\rc\r", "a\r\nb\n\rc", "\r\n", "",
+        std::string(40, 'x') + "\r\n" + std::string(3, 'y'),
+        "\xEF\xBB\xBF" "Bod \xC4\x8D.\r\n\xE2\x82\xAC \xF0\x9F\x98\x80\r",
+        std::string("\xFF\xFE" "B\0o\0d\0 \0\x0D\x01.\0\r\0\n\0\x3D\xD8\x00\xDE" "a", 21),
+        std::string("\xFE\xFF" "\0B\xD8\x00\0a\0\r", 10),
+        "Bod \xE8.\r\n\x8A\x9E\x80"};
+    for (const std::string& t : texty)
+        for (std::size_t kus = 4; kus <= 9; ++kus) EXPECT_EQ(PoKusech(t, kus), RozdelNaRadky(t)) << t << " " << kus;
+}
+
+// A text taken for UTF-8 whose invalid byte comes after many lines is read
+// again from its start as Windows-1250, where C4 8D is "ÄŤ".
+TEST(TctecRadku, ALateInvalidByteReadsTheWholeTextAsWindows1250)
+{
+    std::string text;
+    for (int i = 0; i < 50; ++i) text += "Bod \xC4\x8D\r\n";
+    text += "konec \xE8";
+    const TStringList radky = PoKusech(text, 16);
+    ASSERT_EQ(radky.size(), 51u);
+    EXPECT_EQ(radky.front(), "Bod \xC3\x84\xC5\xA4");
+    EXPECT_EQ(radky.back(), "konec \xC4\x8D");
+    EXPECT_EQ(radky, RozdelNaRadky(text));
+}
+
 TEST_F(TextSouborTest, WrittenLinesReadBackWithCrLf)
 {
     const auto cesta = (slozka / "body.txt").string();
@@ -222,6 +257,17 @@ TEST_F(TextSouborTest, SavesTheUserMayNotMakeFailAndLeaveTheTargetAlone)
     EXPECT_FALSE(fs::exists(slozka / "nikam.txt"));
     // Nothing else was left behind: the four targets and the file written.
     EXPECT_EQ(std::distance(fs::directory_iterator(slozka), fs::directory_iterator()), 5);
+}
+
+TEST_F(TextSouborTest, APipeIsReadWhole)
+{
+    int roura[2];
+    ASSERT_EQ(::pipe(roura), 0);
+    const std::string text = "1 2\r\n3 4\r\n";
+    ASSERT_EQ(::write(roura[1], text.data(), text.size()), static_cast<ssize_t>(text.size()));
+    ::close(roura[1]);
+    EXPECT_EQ(NactiTextovySoubor("/proc/self/fd/" + std::to_string(roura[0])), (TStringList{"1 2", "3 4"}));
+    ::close(roura[0]);
 }
 
 TEST_F(TextSouborTest, ReadingFailuresRaise)

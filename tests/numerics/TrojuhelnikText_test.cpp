@@ -73,8 +73,9 @@ TEST(TextNaTrojuhelnik, Devet_bodu_text_matice_text_beze_zmeny)
 
 TEST(TextNaTrojuhelnik, VelkaMaticePoradiHodnot)
 {
-    // n = 50 spans several blocks of columns; k = 7 leaves a rest of 2
-    const int n = 50, k = 7;
+    // n = 200 spans many blocks of columns, written on several threads;
+    // k = 7 leaves a rest of 3
+    const int n = 200, k = 7;
     Tmatrix m(n);
     for (int i = 0; i < n; ++i)
         for (int j = 0; j <= i; ++j) m[i].push_back(1000 * (i + 1) + (j + 1));
@@ -87,11 +88,11 @@ TEST(TextNaTrojuhelnik, VelkaMaticePoradiHodnot)
             ocekavano += std::to_string(1000 * (i + 1) + (j + 1));
             ++poradi;
         }
-    ASSERT_EQ(poradi, 1275);
+    ASSERT_EQ(poradi, 20100);
     const std::string t = TrojuhelnikNaText(m, n, k);
     EXPECT_EQ(t, ocekavano);
     const TStringList radky = RozdelNaRadky(t);
-    EXPECT_EQ(radky.size(), 183u);  // ceil(1275 / 7)
+    EXPECT_EQ(radky.size(), 2872u);  // ceil(20100 / 7)
     Tmatrix zpet;
     ASSERT_TRUE(TextNaTrojuhelnik(radky, n, k, zpet));
     EXPECT_EQ(zpet, m);
@@ -175,4 +176,43 @@ TEST(TextNaTrojuhelnik, NahodneZnakyNikdyNespadnou)
             }
         }
     }
+}
+
+TEST(TctecTrojuhelniku, DavkyATextBezKoncePodleTrojuhelniku)
+{
+    // n = 300: 45150 values; batches of 1, 4, 13, ... lines end inside
+    // columns, and the last one (2879 lines) is read on several threads
+    const int n = 300, k = 10;
+    Tmatrix m(n);
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j <= i; ++j) m[i].push_back(1000 * (i + 1) + (j + 1) + 0.125L * (i % 7));
+    const TStringList radky = RozdelNaRadky(TrojuhelnikNaText(m, n, k));
+    ASSERT_EQ(radky.size(), 4515u);
+    const std::vector<std::string_view> pohledy(radky.begin(), radky.end());
+    TctecTrojuhelniku ctec(n, k);
+    ASSERT_TRUE(ctec.Zacni(UINT64_MAX));
+    std::size_t r = 0;
+    for (std::size_t davka = 1; r < pohledy.size(); davka = 3 * davka + 1) {
+        const std::size_t pocet = std::min(davka, pohledy.size() - r);
+        ASSERT_TRUE(ctec.Radky(pohledy.data() + r, pocet));
+        r += pocet;
+    }
+    Tmatrix zpet;
+    ASSERT_TRUE(ctec.Dokonci(zpet));
+    EXPECT_EQ(zpet, m);
+
+    // A text that cannot hold 45150 numbers (a digit each, a separator
+    // between) is refused before the triangle is made; a line too many is
+    // refused, and so is a text that ends early.
+    EXPECT_FALSE(TctecTrojuhelniku(n, k).Zacni(2 * 45150 - 2));
+    TctecTrojuhelniku navic(n, k);
+    ASSERT_TRUE(navic.Zacni(2 * 45150 - 1));
+    ASSERT_TRUE(navic.Radky(pohledy.data(), pohledy.size()));
+    EXPECT_FALSE(navic.Radky(pohledy.data(), 1));
+    EXPECT_FALSE(navic.Dokonci(zpet));
+    TctecTrojuhelniku kratky(n, k);
+    ASSERT_TRUE(kratky.Zacni(UINT64_MAX));
+    ASSERT_TRUE(kratky.Radky(pohledy.data(), pohledy.size() - 1));
+    EXPECT_FALSE(kratky.Dokonci(zpet));
+    EXPECT_EQ(zpet, m);
 }

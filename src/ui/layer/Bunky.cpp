@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "ui/layer/OknoPomocne.h"
@@ -41,8 +42,20 @@ void Platno::MoveTo(int x, int y)
 
 void Platno::LineTo(int x, int y)
 {
+    // A solid horizontal or vertical line is one rectangle of the pixels it
+    // steps on: from the current point towards (x, y), the end excluded.
+    if (stylPera == TstylPera::plny && (x == x_ || y == y_) && !(x == x_ && y == y_)) {
+        // First and last pixel on each axis (the end pixel left out).
+        const int x1 = x > x_ ? x - 1 : x < x_ ? x + 1 : x;
+        const int y1 = y > y_ ? y - 1 : y < y_ ? y + 1 : y;
+        painter_.fillRect(std::min(x_, x1), std::min(y_, y1), std::abs(x1 - x_) + 1, std::abs(y1 - y_) + 1,
+                          barvaPera);
+        x_ = x;
+        y_ = y;
+        return;
+    }
     // Pixel steps from the current point towards (x, y), the end excluded
-    // (Bresenham for the general case; the painters draw axis-parallel lines).
+    // (Bresenham; a dotted pen draws every second one).
     int x0 = x_, y0 = y_;
     const int dx = std::abs(x - x0), sx = x0 < x ? 1 : -1;
     const int dy = -std::abs(y - y0), sy = y0 < y ? 1 : -1;
