@@ -65,7 +65,7 @@ TtextyRadkuAnalyzy TextyRadku(const Tbod& r, TvelicinaAnalyzy velicina, const Tn
 QLabel* NovyLabel(QWidget* rodic, const std::string& jmeno)
 {
     auto* l = new QLabel(rodic);
-    l->setObjectName(Q(jmeno));
+    l->setObjectName(NaQString(jmeno));
     return l;
 }
 
@@ -157,7 +157,7 @@ TovladaceAnalyzy VytvorOvladaceAnalyzy(Formular& okno, QVBoxLayout& hlavni,
         std::array<QLineEdit*, 3> edity{};
         for (std::size_t k = 0; k < 3; ++k) {
             auto* e = new QLineEdit(w);
-            e->setObjectName(Q(jmena[k]));
+            e->setObjectName(NaQString(jmena[k]));
             e->setReadOnly(true);
             e->setAlignment(Qt::AlignRight);
             e->setMinimumWidth(k == 0 ? 120 : 100);
@@ -250,19 +250,19 @@ void TanalyzaEtapyOkno::Prepocitej()
         UlozIndexy(etapa, indexy);  // a point twice: kept as chosen, never analysed
     const auto texty = TextyAnalyzy(Data(etapa), veliciny_, *nastaveni, platna);
     for (std::size_t r = 0; r < editRadku.size() && r < texty.size(); ++r)
-        for (int k = 0; k < 3; ++k) editRadku[r][k]->setText(Q(texty[r][k]));
+        for (int k = 0; k < 3; ++k) editRadku[r][k]->setText(NaQString(texty[r][k]));
 }
 
 std::string TanalyzaEtapyOkno::TextKopie() const
 {
     TtextPole pole;
-    pole.push_back({S(windowTitle())});
+    pole.push_back({NaUtf8(windowTitle())});
     for (std::size_t i = 0; i < comboBody.size(); ++i)
-        pole.push_back({S(labelBody[i]->text()), S(comboBody[i]->currentText())});
-    pole.push_back({S(LabelVelicina->text()), S(LabelHodnota->text()), S(LabelOdchylka->text())});
+        pole.push_back({NaUtf8(labelBody[i]->text()), NaUtf8(comboBody[i]->currentText())});
+    pole.push_back({NaUtf8(LabelVelicina->text()), NaUtf8(LabelHodnota->text()), NaUtf8(LabelOdchylka->text())});
     for (std::size_t r = 0; r < labelRadku.size(); ++r)
-        pole.push_back({S(labelRadku[r]->text()), S(editRadku[r][0]->text()), S(editRadku[r][1]->text()),
-                        S(editRadku[r][2]->text())});
+        pole.push_back({NaUtf8(labelRadku[r]->text()), NaUtf8(editRadku[r][0]->text()), NaUtf8(editRadku[r][1]->text()),
+                        NaUtf8(editRadku[r][2]->text())});
     return PoleNaText(pole, "\t");
 }
 

@@ -42,8 +42,8 @@ void RozlozRadkyInformaci(QWidget& okno, QGridLayout& mrizka, const TradkyInform
 {
     int r = 0;
     for (const auto& [popisek, hodnota] : radky) {
-        QLabel* p = okno.findChild<QLabel*>(Q(popisek));
-        QLabel* h = hodnota.empty() ? nullptr : okno.findChild<QLabel*>(Q(hodnota));
+        QLabel* p = okno.findChild<QLabel*>(NaQString(popisek));
+        QLabel* h = hodnota.empty() ? nullptr : okno.findChild<QLabel*>(NaQString(hodnota));
         if (p == nullptr) continue;
         if (h == nullptr) {
             mrizka.addWidget(p, r, 0, 1, 2);
@@ -59,10 +59,10 @@ void RozlozRadkyInformaci(QWidget& okno, QGridLayout& mrizka, const TradkyInform
 std::string TextKopieInformaci(const QWidget& okno, const TradkyInformaci& radky)
 {
     auto text = [&okno](const std::string& jmeno) {
-        const QLabel* l = okno.findChild<QLabel*>(Q(jmeno));
-        return l != nullptr ? S(l->text()) : std::string();
+        const QLabel* l = okno.findChild<QLabel*>(NaQString(jmeno));
+        return l != nullptr ? NaUtf8(l->text()) : std::string();
     };
-    std::string kopie = S(okno.windowTitle()) + "\r\n";
+    std::string kopie = NaUtf8(okno.windowTitle()) + "\r\n";
     for (const auto& [popisek, hodnota] : radky) {
         kopie += text(popisek);
         if (!hodnota.empty()) kopie += "\t" + text(hodnota);

@@ -173,7 +173,7 @@ void NastavPopiskyEtapaPopup(QWidget& okno, const Tjazyk& jazyk)
 
 void PopisVyberEtapa(QWidget& okno, const Tsouradnice& seznam, const TboolVector& vyber)
 {
-    if (auto* l = okno.findChild<QLabel*>(QStringLiteral("Label_vyber"))) l->setText(Q(TextVyberEtapa(seznam, vyber)));
+    if (auto* l = okno.findChild<QLabel*>(QStringLiteral("Label_vyber"))) l->setText(NaQString(TextVyberEtapa(seznam, vyber)));
 }
 
 void PovolitPopupEtapa(QWidget& okno, const TboolVector& vyber, const Tsouradnice& seznam)

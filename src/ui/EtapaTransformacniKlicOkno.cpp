@@ -282,7 +282,7 @@ void TForm77::FormShow()
     if (!ExistujiGlobalniObjekty()) return;
     PouzijPopisky(*this, PopiskyKlice(*jazyk));
     ComboBox7->clear();
-    for (const std::string& p : PolozkyMetodyKlice(*jazyk)) ComboBox7->addItem(Q(p));
+    for (const std::string& p : PolozkyMetodyKlice(*jazyk)) ComboBox7->addItem(NaQString(p));
     // The window takes the size of its texts before it is placed.
     layout()->activate();
     VycentrujOkno(this, Otvirac());
@@ -314,7 +314,7 @@ void TForm77::NaplnComboBodu(int role)
     for (int i = 0; i < static_cast<int>(seznam->bod.size()); ++i) {
         const Tbod& b = seznam->bod[i];
         if (!b.JePlny) continue;
-        combo->addItem(Q(PolozkaBodu(b.cislo, b.JeFixni, true)));
+        combo->addItem(NaQString(PolozkaBodu(b.cislo, b.JeFixni, true)));
         indexy.push_back(i);
     }
     // The stored point of the role in its list (none: no item).
@@ -327,7 +327,7 @@ void TForm77::ZapisTransformaceHodnoty()
 {
     zobrazene_ = TextyHodnotKlice(klicPracovni, *nastaveni);
     const auto edity = Edity();
-    for (int i = 0; i < 6; ++i) edity[i]->setText(Q(zobrazene_[i]));
+    for (int i = 0; i < 6; ++i) edity[i]->setText(NaQString(zobrazene_[i]));
 }
 
 void TForm77::ZapisTransformaceNastaveni()
@@ -364,7 +364,7 @@ bool TForm77::KontrolaAUlozeniKlice()
 {
     std::array<std::string, 6> texty;
     const auto edity = Edity();
-    for (int i = 0; i < 6; ++i) texty[i] = S(edity[i]->text());
+    for (int i = 0; i < 6; ++i) texty[i] = NaUtf8(edity[i]->text());
     const bool uspech = sitmera::KontrolaAUlozeniKlice(klicPracovni, texty, zobrazene_, *nastaveni);
     // The stored values shown again: an invalid field empty.
     if (klicPracovni.typ == kMetodaUzivatelska) ZapisTransformaceHodnoty();
@@ -427,13 +427,13 @@ void TForm77::ComboBoxBodSelect(int role, int index)
 void TForm77::Kopirovat1Click()
 {
     TobsahKlice o;
-    o.nadpis = S(windowTitle());
-    for (int i = 1; i <= 14; ++i) o.label[i] = S(Label[i]->text());
+    o.nadpis = NaUtf8(windowTitle());
+    for (int i = 1; i <= 14; ++i) o.label[i] = NaUtf8(Label[i]->text());
     const std::array<QComboBox*, 8> comba{nullptr,   ComboBox1, ComboBox2, ComboBox3,
                                           ComboBox4, ComboBox5, ComboBox6, ComboBox7};
-    for (int i = 1; i <= 7; ++i) o.combo[i] = S(comba[i]->currentText());
+    for (int i = 1; i <= 7; ++i) o.combo[i] = NaUtf8(comba[i]->currentText());
     const auto edity = Edity();
-    for (int i = 0; i < 6; ++i) o.edit[1 + i] = S(edity[i]->text());
+    for (int i = 0; i < 6; ++i) o.edit[1 + i] = NaUtf8(edity[i]->text());
     NastavTextSchranky(TextKopieKlice(o, ComboBox7->currentIndex()));
 }
 

@@ -145,7 +145,7 @@ TForm80::TForm80(QWidget* rodic) : Formular(QStringLiteral("Form80"), rodic)
     int cislo = 1;
     for (QLabel** label : labely) {
         *label = new QLabel(this);
-        (*label)->setObjectName(Q(Jmeno(cislo++)));
+        (*label)->setObjectName(NaQString(Jmeno(cislo++)));
     }
     QFont tucne = Label1->font();
     tucne.setBold(true);

@@ -237,15 +237,15 @@ void TForm79::FormShow()
 {
     if (!ExistujiGlobalniObjekty()) return;
     NaplnVLEditor();
-    Button1->setText(Q(jazyk->tlacitko.ukoncit + " [Esc]"));
-    Button2->setText(Q(jazyk->tlacitko.vycistit + " [Del]"));
-    Button3->setText(Q(jazyk->tlacitko.vlozit + " [Ent]"));
-    Button4->setText(Q(jazyk->tlacitko.ukocitAVlozit));
+    Button1->setText(NaQString(jazyk->tlacitko.ukoncit + " [Esc]"));
+    Button2->setText(NaQString(jazyk->tlacitko.vycistit + " [Del]"));
+    Button3->setText(NaQString(jazyk->tlacitko.vlozit + " [Ent]"));
+    Button4->setText(NaQString(jazyk->tlacitko.ukocitAVlozit));
     // The window takes the size of its texts before it is placed.
     layout()->activate();
     VycentrujOkno(this, Otvirac());
     zapamatovany_ = RetezecVLEditoru(Hodnoty());
-    setWindowTitle(Q(Rezim() == 2 ? jazyk->nadpis.upravitBod : jazyk->nadpis.vlozitBod));
+    setWindowTitle(NaQString(Rezim() == 2 ? jazyk->nadpis.upravitBod : jazyk->nadpis.vlozitBod));
     ValueListEditor1->setCurrentCell(0, 1);
     ValueListEditor1->setFocus();
 }

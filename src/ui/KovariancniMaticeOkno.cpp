@@ -52,9 +52,9 @@ void TForm36::FormShow()
     VycentrujOkno(this, Otvirac());
     if (ExistujiGlobalniObjekty() && nastaveni->okno.kovariancniMatice == 1 && etapaAktualni != nullptr) {
         PrepniZpracovani(Otvirac());
-        setWindowTitle(Q(jazyk->nadpis.kovariancniMaticeVyrSour));
+        setWindowTitle(NaQString(jazyk->nadpis.kovariancniMaticeVyrSour));
         ZobrazKovariancniMatici(*RichEdit1, *etapaAktualni);
-        Label_vyber->setText(Q(TextRozmeruMatice(etapaAktualni->pocetBoduUrcovanych)));
+        Label_vyber->setText(NaQString(TextRozmeruMatice(etapaAktualni->pocetBoduUrcovanych)));
         PrepniZpracovani(Otvirac());
     }
     RichEdit1->NastavKurzor({0, 0});

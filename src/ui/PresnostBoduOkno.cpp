@@ -119,7 +119,7 @@ void OknoPresnostiBodu::ZacniZobrazeni()
 
 void OknoPresnostiBodu::DokonciZobrazeni(int pocet)
 {
-    Label_vyber->setText(Q(" " + std::to_string(pocet)));
+    Label_vyber->setText(NaQString(" " + std::to_string(pocet)));
     if (ExistujiGlobalniObjekty()) souradniceOkno->PridejPrazdnyBod();
     StringGrid1->SetTopRow(0);
     StringGrid1->SetRow(0);

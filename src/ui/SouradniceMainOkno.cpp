@@ -740,7 +740,7 @@ void PropojitOkna()
     // The deviation and ellipsoid windows take the caption their opener gives.
     const auto sNadpisem = [](Formular& okno) {
         return [&okno](const std::string& nadpis) {
-            okno.setWindowTitle(Q(nadpis));
+            okno.setWindowTitle(NaQString(nadpis));
             ZobrazModalne(okno);
         };
     };

@@ -70,18 +70,18 @@ void PouzijPopisky(QWidget& okno, const Tpopisky& popisky)
 {
     for (const auto& [jmeno, text] : popisky) {
         if (jmeno.empty()) {
-            okno.setWindowTitle(Q(text));
+            okno.setWindowTitle(NaQString(text));
             continue;
         }
-        const QString n = Q(jmeno);
+        const QString n = NaQString(jmeno);
         if (auto* m = okno.findChild<QMenu*>(n)) {
             NastavPopisek(m, text);
         } else if (auto* a = okno.findChild<QAction*>(n)) {
             NastavPopisek(a, text);
         } else if (auto* l = okno.findChild<QLabel*>(n)) {
-            l->setText(Q(text));
+            l->setText(NaQString(text));
         } else if (auto* b = okno.findChild<QAbstractButton*>(n)) {
-            b->setText(Q(text));
+            b->setText(NaQString(text));
         }
     }
 }
@@ -90,7 +90,7 @@ namespace {
 
 QAction* AkcePodleJmena(QWidget& okno, const std::string& jmeno)
 {
-    const QString n = Q(jmeno);
+    const QString n = NaQString(jmeno);
     if (auto* m = okno.findChild<QMenu*>(n)) return m->menuAction();
     return okno.findChild<QAction*>(n);
 }
@@ -242,7 +242,7 @@ void PovolitPopupHlavni(QWidget& okno, const Tsouradnice& souradniceHlavni, cons
 void ZobrazStavVyberuHlavni(QWidget& okno, const Tvyber& vyberHlavni, int pary, int aktivniPary)
 {
     if (auto* l = okno.findChild<QLabel*>(QStringLiteral("Label_vyber")))
-        l->setText(Q(TextStavuVyberuHlavni(vyberHlavni, pary, aktivniPary)));
+        l->setText(NaQString(TextStavuVyberuHlavni(vyberHlavni, pary, aktivniPary)));
 }
 
 // ---------------------------------------------------------------- user-point window
@@ -388,7 +388,7 @@ void ZobrazStavVstup(QWidget& okno, const Tchyby& chyby, const Tsouradnice& sour
     auto nastav = [&okno](const char* jmeno, const std::string& text, const QColor* barva) {
         auto* l = okno.findChild<QLabel*>(QLatin1String(jmeno));
         if (l == nullptr) return;
-        l->setText(Q(text));
+        l->setText(NaQString(text));
         if (barva != nullptr) {
             QPalette p = l->palette();
             p.setColor(QPalette::WindowText, *barva);

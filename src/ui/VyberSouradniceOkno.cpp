@@ -90,7 +90,7 @@ TvyberBoduOkno::TvyberBoduOkno(const QString& jmeno, bool fixace, QWidget* rodic
     auto combo = [this](const char* jmeno, const TStringList& polozky) {
         auto* c = new QComboBox(this);
         c->setObjectName(QLatin1String(jmeno));
-        for (const std::string& p : polozky) c->addItem(Q(p));
+        for (const std::string& p : polozky) c->addItem(NaQString(p));
         return c;
     };
     auto edit = [this](const char* jmeno) {
@@ -143,7 +143,7 @@ void TvyberBoduOkno::FormShow()
     if (!ExistujiGlobalniObjekty()) return;
     rezim_ = nastaveni->okno.atributyVyberu == 2 ? 2 : 1;
     if (const Tatribut* k = Kriteria()) atributPracovni = *k;
-    setWindowTitle(Q(NadpisHledaniBodu(*jazyk, rezim_)));
+    setWindowTitle(NaQString(NadpisHledaniBodu(*jazyk, rezim_)));
     NastavPopisky();
     // The window takes the size of its texts before it is placed.
     layout()->activate();
@@ -158,7 +158,7 @@ void TvyberBoduOkno::FormShow()
         }
     const auto texty = TextyKriterii(a, *nastaveni);
     const std::array<QLineEdit*, 4> edity{Edit1, Edit2, Edit3, Edit4};
-    for (int i = 0; i < 4; ++i) edity[i]->setText(Q(texty[i]));
+    for (int i = 0; i < 4; ++i) edity[i]->setText(NaQString(texty[i]));
     Edit1->setFocus();
     Edit1->selectAll();
 }
@@ -183,7 +183,7 @@ void TvyberBoduOkno::Button1Click()
 {
     if (!ExistujiGlobalniObjekty()) return;
     const std::array<QLineEdit*, 4> edity{Edit1, Edit2, Edit3, Edit4};
-    const std::array<std::string, 4> texty{S(Edit1->text()), S(Edit2->text()), S(Edit3->text()), S(Edit4->text())};
+    const std::array<std::string, 4> texty{NaUtf8(Edit1->text()), NaUtf8(Edit2->text()), NaUtf8(Edit3->text()), NaUtf8(Edit4->text())};
     const std::array<int, 5> polozky{ComboBox1->currentIndex(), ComboBox2->currentIndex(), ComboBox3->currentIndex(),
                                      ComboBox4->currentIndex(),
                                      ComboBox5 != nullptr ? ComboBox5->currentIndex() : -1};

@@ -63,7 +63,7 @@ TForm82::TForm82(QWidget* rodic) : Formular(QStringLiteral("Form82"), rodic)
 std::string TForm82::KopirovatUdajeOkna() const
 {
     const auto stav = [](const QCheckBox* c) { return std::string(c->isChecked() ? "-1" : "0"); };
-    return stav(CheckBox1) + "#" + stav(CheckBox2) + "#" + S(Edit1->text());
+    return stav(CheckBox1) + "#" + stav(CheckBox2) + "#" + NaUtf8(Edit1->text());
 }
 
 void TForm82::FormShow()
@@ -75,7 +75,7 @@ void TForm82::FormShow()
     const Tporovnani& p = nastaveni->porovnani;
     CheckBox1->setChecked(p.apriorni);
     CheckBox2->setChecked(p.aposteriorni);
-    Edit1->setText(Q(TextRizika(p.riziko)));
+    Edit1->setText(NaQString(TextRizika(p.riziko)));
     snimek_ = KopirovatUdajeOkna();
 }
 
@@ -85,7 +85,7 @@ void TForm82::Button1Click()
         Close();
         return;
     }
-    const std::string text = S(Edit1->text());
+    const std::string text = NaUtf8(Edit1->text());
     if (!JePlatneRiziko(text)) {
         // No message: the empty edit tells the user to type the level again.
         Edit1->clear();
@@ -113,8 +113,8 @@ void TForm82::FormKeyDown(int& klavesa, Qt::KeyboardModifiers)
 
 void TForm82::Kopirovat1Click()
 {
-    NastavTextSchranky(S(windowTitle()) + "\r\n" + S(Label1->text()) + "\r\n" + S(Label2->text()) + "\t" +
-                       S(Edit1->text()) + "\r\n");
+    NastavTextSchranky(NaUtf8(windowTitle()) + "\r\n" + NaUtf8(Label1->text()) + "\r\n" + NaUtf8(Label2->text()) + "\t" +
+                       NaUtf8(Edit1->text()) + "\r\n");
 }
 
 TForm82& Form82()

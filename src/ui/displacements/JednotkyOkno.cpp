@@ -44,7 +44,7 @@ void NaplnCombo(QComboBox* combo, const TStringList& polozky)
     if (combo == nullptr) return;
     const int index = combo->currentIndex();
     combo->clear();
-    for (const std::string& p : polozky) combo->addItem(Q(p));
+    for (const std::string& p : polozky) combo->addItem(NaQString(p));
     combo->setCurrentIndex(index < combo->count() ? index : -1);
 }
 
@@ -496,10 +496,10 @@ void TForm14::FormKeyDown(int& klavesa, Qt::KeyboardModifiers)
 
 void TForm14::Kopirovat1Click()
 {
-    const auto t = [](const QLabel* l) { return S(l->text()); };
-    const auto c = [](const QComboBox* combo) { return S(combo->currentText()); };
+    const auto t = [](const QLabel* l) { return NaUtf8(l->text()); };
+    const auto c = [](const QComboBox* combo) { return NaUtf8(combo->currentText()); };
     const std::string radky[] = {
-        S(windowTitle()),
+        NaUtf8(windowTitle()),
         t(Label8) + ":\t" + t(Label1),
         t(Label12) + "\t" + c(ComboBox8),
         t(Label13) + "\t" + c(ComboBox7),

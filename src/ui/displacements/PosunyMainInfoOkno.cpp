@@ -131,8 +131,8 @@ void TForm76::FormShow()
 
 void TForm76::Kopirovat1Click()
 {
-    Tpopisky texty{{"", S(windowTitle())}};
-    for (int i = 1; i <= 28; ++i) texty.push_back({Jmeno(i), S(Label[static_cast<std::size_t>(i - 1)]->text())});
+    Tpopisky texty{{"", NaUtf8(windowTitle())}};
+    for (int i = 1; i <= 28; ++i) texty.push_back({Jmeno(i), NaUtf8(Label[static_cast<std::size_t>(i - 1)]->text())});
     NastavTextSchranky(TextKopieInfoPosunu(texty));
 }
 

@@ -24,7 +24,7 @@ TForm71::TForm71(QWidget* rodic) : TposunyPohled(QStringLiteral("Form71"), 5, 24
 
 void TForm71::NastavPopisky()
 {
-    setWindowTitle(Q(nadpis));
+    setWindowTitle(NaQString(nadpis));
     PouzijPopisky(*this, PopiskyPosunyPlne(*jazyk));
 }
 

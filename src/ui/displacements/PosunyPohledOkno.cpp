@@ -116,7 +116,7 @@ void TposunyPohled::FormShow()
     PrepniZpracovani(zpracovani);
     VycentrujOkno(this, Otvirac());
     NastavPevnouSirku(PevnaSirka(), minimalniVyska_);
-    Label_vyber->setText(Q(" " + std::to_string(NaplnSeznam(*posunyOkno))));
+    Label_vyber->setText(NaQString(" " + std::to_string(NaplnSeznam(*posunyOkno))));
     StringGrid3->SetTopRow(0);
     ObnovTabulku();
     posunyOkno->PridejPrazdnyPosun();

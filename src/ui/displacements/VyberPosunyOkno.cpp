@@ -33,14 +33,14 @@ int Polozka(Extended kod, int polozek)
 QComboBox* NoveCombo(QWidget* rodic, const std::string& jmeno)
 {
     auto* c = new QComboBox(rodic);
-    c->setObjectName(Q(jmeno));
+    c->setObjectName(NaQString(jmeno));
     return c;
 }
 
 QLineEdit* NovyEdit(QWidget* rodic, const std::string& jmeno)
 {
     auto* e = new QLineEdit(rodic);
-    e->setObjectName(Q(jmeno));
+    e->setObjectName(NaQString(jmeno));
     e->setMinimumWidth(120);
     return e;
 }
@@ -187,11 +187,11 @@ TForm81::TForm81(QWidget* rodic) : Formular(QStringLiteral("Form81"), rodic)
 TzadaniPosunu TForm81::Zadani() const
 {
     TzadaniPosunu z;
-    z.cislo = S(Edit1->text());
+    z.cislo = NaUtf8(Edit1->text());
     z.operatorCisla = ComboBox01->currentIndex();
     z.fixace = ComboBox11->currentIndex();
     for (std::size_t i = 0; i < 5; ++i) {
-        z.hodnoty[i] = S(EditHodnoty[i]->text());
+        z.hodnoty[i] = NaUtf8(EditHodnoty[i]->text());
         z.operatory[i] = ComboHodnoty[i]->currentIndex();
         z.vyznamnost[i] = ComboVyznamnost[i]->currentIndex();
     }
@@ -200,11 +200,11 @@ TzadaniPosunu TForm81::Zadani() const
 
 void TForm81::NastavZadani(const TzadaniPosunu& z)
 {
-    Edit1->setText(Q(z.cislo));
+    Edit1->setText(NaQString(z.cislo));
     ComboBox01->setCurrentIndex(z.operatorCisla);
     ComboBox11->setCurrentIndex(z.fixace);
     for (std::size_t i = 0; i < 5; ++i) {
-        EditHodnoty[i]->setText(Q(z.hodnoty[i]));
+        EditHodnoty[i]->setText(NaQString(z.hodnoty[i]));
         ComboHodnoty[i]->setCurrentIndex(z.operatory[i]);
         ComboVyznamnost[i]->setCurrentIndex(z.vyznamnost[i]);
     }

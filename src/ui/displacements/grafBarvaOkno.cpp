@@ -79,7 +79,7 @@ void TForm85::PopisOkna()
     const std::string hodnota = p.hodnota + ":";
     const std::string vyznamna = p.hodnota + " (" + MalaPismena(jazyk->tlacitko.vyznamny) + "):";
     const std::string mez = p.mezOdchylka + ":";
-    setWindowTitle(Q(jazyk->tlacitko.kresba + " - " + p.barva));
+    setWindowTitle(NaQString(jazyk->tlacitko.kresba + " - " + p.barva));
     const std::pair<QLabel*, std::string> texty[] = {
         {Label1, p.bod + ":"},
         {Label2, p.elipsaChyb + ":"},
@@ -93,7 +93,7 @@ void TForm85::PopisOkna()
         {Label10, mez},
         {Label11, p.pozadi + ":"},
     };
-    for (const auto& [label, text] : texty) label->setText(Q(text));
+    for (const auto& [label, text] : texty) label->setText(NaQString(text));
 }
 
 void TForm85::FormShow()

@@ -420,7 +420,7 @@ void TForm84::PopisOkna()
     const std::string bod = p.bod + ":";
     const std::string mez = p.mezOdchylka + ":";
     const std::string posunZ = p.z + " " + MalaPismena(t.posun2) + ":";
-    setWindowTitle(Q(t.kresba + " - " + t.analyzaPosunu));
+    setWindowTitle(NaQString(t.kresba + " - " + t.analyzaPosunu));
     const std::pair<QWidget*, std::string> texty[] = {
         {Label01, p.barva},
         {Label02, p.prvky},
@@ -448,11 +448,11 @@ void TForm84::PopisOkna()
         {BitBtn03, t.nastavit + " ..."},
         {BitBtn04, t.ulozit + " ..."},
     };
-    for (const auto& [ovladac, text] : texty) ovladac->setProperty("text", Q(text));
-    ComboBox12->setItemText(0, Q(p.normalni));
-    ComboBox12->setItemText(1, Q(p.tucne));
-    ComboBox19->setItemText(0, Q(p.apriorni));
-    ComboBox19->setItemText(1, Q(p.aposteriorni));
+    for (const auto& [ovladac, text] : texty) ovladac->setProperty("text", NaQString(text));
+    ComboBox12->setItemText(0, NaQString(p.normalni));
+    ComboBox12->setItemText(1, NaQString(p.tucne));
+    ComboBox19->setItemText(0, NaQString(p.apriorni));
+    ComboBox19->setItemText(1, NaQString(p.aposteriorni));
     PopisLabel07();
     // The columns fit the new texts now, not only at the next layout pass.
     Panel1->layout()->activate();
@@ -460,12 +460,12 @@ void TForm84::PopisOkna()
 
 void TForm84::PopisLabel07()
 {
-    if (jazyk != nullptr) Label07->setText(Q(PopisPosunuHz(*jazyk, PolozkaPosunuHz())));
+    if (jazyk != nullptr) Label07->setText(NaQString(PopisPosunuHz(*jazyk, PolozkaPosunuHz())));
 }
 
 std::string TForm84::PolozkaPosunuHz() const
 {
-    return S(ComboBox09->currentText());
+    return NaUtf8(ComboBox09->currentText());
 }
 
 // ---------------------------------------------------------------- options

@@ -30,12 +30,12 @@ bool Zobraz(const std::string& zprava, const std::string& nadpis, bool sProtokol
     if (Form3().isVisible()) vnoreny = std::make_unique<TForm3>();
     TForm3& f = vnoreny ? *vnoreny : Form3();
     f.JeOk = false;
-    f.setWindowTitle(Q(nadpis));
-    f.Label1->setText(Q(zprava));
-    f.Button1->setText(Q(TextOk()));
+    f.setWindowTitle(NaQString(nadpis));
+    f.Label1->setText(NaQString(zprava));
+    f.Button1->setText(NaQString(TextOk()));
     if (sProtokolem) {
         const Tjazyk* j = Prostredi().jazyk;
-        f.Button2->setText(Q(j != nullptr ? j->protokol.protokol1 : std::string("Protocol")));
+        f.Button2->setText(NaQString(j != nullptr ? j->protokol.protokol1 : std::string("Protocol")));
     }
     f.Button2->setVisible(sProtokolem);
     ZobrazModalne(f);

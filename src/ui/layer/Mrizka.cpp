@@ -28,7 +28,7 @@ public:
     QVariant data(const QModelIndex& i, int role) const override
     {
         if (role != Qt::DisplayRole || !i.isValid()) return {};
-        return Q(Text(i.column(), i.row()));
+        return NaQString(Text(i.column(), i.row()));
     }
 
     std::string Text(int c, int r) const

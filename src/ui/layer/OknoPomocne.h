@@ -95,7 +95,10 @@ std::string TextSchranky();
 
 // UTF-8 <-> Qt text. (Lower case of a UTF-8 text: MalaPismena of
 // numerics/TextSoubor.h.)
-QString Q(const std::string& text);
-std::string S(const QString& text);
+QString NaQString(const std::string& text);
+std::string NaUtf8(const QString& text);
+// The former name of NaQString, still called by the cell painters (Bunky.cpp);
+// it goes once they call NaQString.
+inline QString Q(const std::string& text) { return NaQString(text); }
 
 }  // namespace sitmera

@@ -65,11 +65,11 @@ bool ZobrazPotvrzeni(const std::string& otazka, const std::string& nadpis)
 {
     TForm4& f = Form4();
     vysledekOtazky = false;
-    f.setWindowTitle(Q(nadpis));
-    f.Label1->setText(Q(otazka));
+    f.setWindowTitle(NaQString(nadpis));
+    f.Label1->setText(NaQString(otazka));
     const Tjazyk* j = Prostredi().jazyk;
-    f.Button1->setText(Q(j != nullptr ? j->tlacitko.ano : std::string("Yes")));
-    f.Button2->setText(Q(j != nullptr ? j->tlacitko.ne : std::string("No")));
+    f.Button1->setText(NaQString(j != nullptr ? j->tlacitko.ano : std::string("Yes")));
+    f.Button2->setText(NaQString(j != nullptr ? j->tlacitko.ne : std::string("No")));
     ZobrazModalne(f);
     return vysledekOtazky;
 }
