@@ -15,7 +15,7 @@
 #include <string>
 
 #include "analysis/Etapa.h"
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "ui/EtapaVstupOkno.h"
 #include "ui/TabulkaSouradnice.h"
 #include "ui/layer/Formular.h"

@@ -13,7 +13,7 @@
 #include <algorithm>
 
 #include "analysis/Etapa.h"
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "numerics/Jednotky.h"
 #include "numerics/TextPole.h"
 #include "ui/EtapaMenu.h"

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QPointer>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "ui/SouradniceMenu.h"
 
 namespace sitmera {

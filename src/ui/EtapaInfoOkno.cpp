@@ -7,7 +7,7 @@
 #include <array>
 
 #include "analysis/Etapa.h"
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "numerics/TextPole.h"
 #include "numerics/TextSoubor.h"
 #include "ui/layer/Menu.h"

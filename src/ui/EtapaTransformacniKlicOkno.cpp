@@ -12,7 +12,7 @@
 
 #include <algorithm>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "numerics/Jednotky.h"
 #include "numerics/TextPole.h"
 #include "numerics/TextSoubor.h"

@@ -5,7 +5,7 @@
 #include <QPointer>
 
 #include "analysis/EtapaTransformacniKlic.h"
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "numerics/Jednotky.h"
 #include "numerics/TextPole.h"
 #include "numerics/TextSoubor.h"

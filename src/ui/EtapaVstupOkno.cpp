@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "analysis/Etapa.h"
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "numerics/TextSoubor.h"
 #include "reports/ProtokolEtapa.h"
 #include "ui/AnalyzaEtapyOkno.h"

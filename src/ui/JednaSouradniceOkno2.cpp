@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "numerics/Jednotky.h"
 #include "numerics/TextPole.h"
 #include "points/SouradniceSoubor.h"

@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "ui/layer/OknoPomocne.h"
 #include "ui/layer/VelkyText.h"
 

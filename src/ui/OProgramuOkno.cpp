@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "ui/EtapaInfoOkno.h"
 #include "ui/layer/OknoPomocne.h"
 

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "ui/layer/Bunky.h"
 #include "ui/layer/Menu.h"
 #include "ui/layer/Mrizka.h"

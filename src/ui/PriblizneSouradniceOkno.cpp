@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPointer>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "ui/SouradniceMenu.h"
 #include "ui/layer/Menu.h"
 #include "ui/layer/Mrizka.h"

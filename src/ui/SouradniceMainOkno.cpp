@@ -12,7 +12,7 @@
 #include <utility>
 
 #include "analysis/Projekt.h"
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "numerics/Zaklad.h"
 #include "points/SouradniceSoubor.h"
 #include "ui/AnalyzaEtapyOkno.h"

@@ -6,7 +6,7 @@
 #include <QMenuBar>
 #include <QPointer>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "points/SouradniceSoubor.h"
 #include "points/UzivatelskeBody.h"
 #include "ui/JednaSouradniceOkno2.h"

@@ -12,7 +12,7 @@
 #include <array>
 #include <initializer_list>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "drawing/dxfwriterSit.h"
 #include "ui/layer/BarvaBox.h"
 #include "ui/layer/GrafOvladace.h"

@@ -10,7 +10,7 @@
 #include <QLineEdit>
 
 #include "analysis/Etapa.h"
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "ui/AnalyzaEtapyOkno.h"
 #include "ui/EtapaMenu.h"
 #include "ui/Galerie.h"

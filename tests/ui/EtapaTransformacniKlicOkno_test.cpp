@@ -7,7 +7,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "ui/EtapaTransformacniKlicOkno.h"
 #include "ui/Galerie.h"
 #include "ui/layer/OknoPomocne.h"

@@ -14,7 +14,7 @@
 #include <map>
 
 #include "analysis/Etapa.h"
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "ui/EtapaMenu.h"
 #include "ui/EtapaVstupOkno.h"
 #include "ui/Galerie.h"

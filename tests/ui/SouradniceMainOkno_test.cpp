@@ -15,7 +15,7 @@
 
 #include "analysis/Etapa.h"
 #include "analysis/Projekt.h"
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "ui/layer/HlaseniOkno.h"
 #include "ui/layer/Menu.h"
 #include "ui/layer/Mrizka.h"

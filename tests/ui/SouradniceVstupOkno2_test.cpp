@@ -7,7 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "numerics/TextPole.h"
 #include "ui/Galerie.h"
 #include "ui/JednaSouradniceOkno2.h"

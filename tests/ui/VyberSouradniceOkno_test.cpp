@@ -5,7 +5,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "ui/Galerie.h"
 #include "ui/layer/Menu.h"
 #include "ui/layer/Mrizka.h"

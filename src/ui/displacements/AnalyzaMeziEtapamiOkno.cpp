@@ -11,7 +11,7 @@
 
 #include "analysis/AnalyzaVnitrni.h"
 #include "analysis/ModelPosuny.h"
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "numerics/Jednotky.h"
 #include "numerics/TextPole.h"
 #include "ui/AnalyzaEtapyOkno.h"

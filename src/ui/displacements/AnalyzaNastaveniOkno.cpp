@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "numerics/TextPole.h"
 #include "ui/displacements/JednotkyOkno.h"
 #include "ui/layer/Menu.h"

@@ -13,7 +13,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "numerics/TextSoubor.h"
 #include "ui/layer/ComboPomocne.h"
 #include "ui/layer/Menu.h"

@@ -8,7 +8,7 @@
 #include <map>
 
 #include "analysis/ModelPosuny.h"
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "numerics/TextSoubor.h"
 #include "reports/ProtokolPosuny.h"
 #include "ui/displacements/PosunyMenu.h"

@@ -10,7 +10,7 @@
 
 #include <utility>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "reports/ProtokolPosuny.h"
 #include "ui/displacements/PosunyMenu.h"
 #include "ui/displacements/TabulkaPosuny.h"

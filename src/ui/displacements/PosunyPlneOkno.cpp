@@ -2,7 +2,7 @@
 
 #include <QPointer>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "ui/displacements/PosunyMenu.h"
 #include "ui/layer/OknoPomocne.h"
 

@@ -5,7 +5,7 @@
 
 #include <utility>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "ui/displacements/PosunyMainOkno.h"
 #include "ui/layer/Bunky.h"
 #include "ui/layer/Menu.h"

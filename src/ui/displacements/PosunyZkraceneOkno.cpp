@@ -3,7 +3,7 @@
 #include <QAction>
 #include <QPointer>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "ui/displacements/PosunyMenu.h"
 #include "ui/layer/Menu.h"
 #include "ui/layer/Mrizka.h"

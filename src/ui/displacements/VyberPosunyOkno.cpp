@@ -8,7 +8,7 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "numerics/TextPole.h"
 #include "numerics/TextSoubor.h"
 #include "ui/displacements/PosunyMainOkno.h"

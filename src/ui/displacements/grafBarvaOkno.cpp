@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPointer>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "core/Jazyk.h"
 #include "numerics/TextSoubor.h"
 #include "ui/layer/BarvaBox.h"

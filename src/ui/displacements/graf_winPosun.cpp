@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "analysis/ModelPosuny.h"
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "core/Jazyk.h"
 #include "drawing/dxfwriterPosun.h"
 #include "numerics/TextSoubor.h"

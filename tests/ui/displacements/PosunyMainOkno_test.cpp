@@ -9,7 +9,7 @@
 
 #include <map>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "reports/ProtokolPosuny.h"
 #include "ui/Galerie.h"
 #include "ui/displacements/PosunyTest.h"

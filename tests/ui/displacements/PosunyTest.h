@@ -23,7 +23,7 @@
 #include <string>
 #include <vector>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "ui/ProgramTest.h"
 #include "ui/displacements/PosunyMainOkno.h"
 #include "ui/layer/Bunky.h"
