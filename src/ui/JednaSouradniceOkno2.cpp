@@ -20,15 +20,6 @@ namespace {
 
 constexpr int kRadku = 4;
 
-// The rows of X and Y by the settings vector poradiXY ((1, 2) or (2, 1));
-// anything else is taken as the XY order.
-std::pair<int, int> RadkyXY(const Tnastaveni& nastaveni)
-{
-    const TindexVector& p = nastaveni.poradiXY;
-    if (p.size() >= 2 && ((p[0] == 1 && p[1] == 2) || (p[0] == 2 && p[1] == 1))) return {p[0], p[1]};
-    return {1, 2};
-}
-
 // The rule of mode 1 for a row.
 bool PlatnyRadek(const ThodnotyBodu& h, int r)
 {
@@ -118,7 +109,8 @@ bool VlozBodZVLEditoru(const ThodnotyBodu& hodnoty, const ThodnotyBodu& zobrazen
     const std::array<bool, 4> platnost = PlatnostVLEditoru(hodnoty, rezim);
     for (bool p : platnost)
         if (!p) return false;
-    const auto [radekX, radekY] = RadkyXY(nastaveni);
+    // The rows of X and Y are the grid columns of the axis order.
+    const auto [radekX, radekY] = SloupceXY(nastaveni);
     OpravVyberSouradnic(vyber, souradnice);
 
     if (rezim == 1) {
