@@ -19,6 +19,7 @@
 #include "ui/EtapaMenu.h"
 #include "ui/layer/ComboPomocne.h"
 #include "ui/layer/Menu.h"
+#include "ui/layer/Mrizka.h"
 #include "ui/layer/OknoPomocne.h"
 
 namespace sitmera {
@@ -60,13 +61,6 @@ TtextyRadkuAnalyzy TextyRadku(const Tbod& r, TvelicinaAnalyzy velicina, const Tn
         t[2] = CisloNaTextPresnost(desetinyOdchylky, aposteriori);
     }
     return t;
-}
-
-QLabel* NovyLabel(QWidget* rodic, const std::string& jmeno)
-{
-    auto* l = new QLabel(rodic);
-    l->setObjectName(NaQString(jmeno));
-    return l;
 }
 
 }  // namespace
@@ -121,7 +115,7 @@ TovladaceAnalyzy VytvorOvladaceAnalyzy(Formular& okno, QVBoxLayout& hlavni,
     // The points: label and combo box each, side by side.
     auto* body = new QHBoxLayout();
     for (std::size_t i = 0; i < jmenaLabelBodu.size(); ++i) {
-        QLabel* l = NovyLabel(w, jmenaLabelBodu[i]);
+        QLabel* l = NovyLabel(w, NaQString(jmenaLabelBodu[i]));
         auto* c = new QComboBox(w);
         c->setObjectName(QStringLiteral("ComboBox%1").arg(i + 1));
         c->setMinimumWidth(110);
@@ -143,14 +137,14 @@ TovladaceAnalyzy VytvorOvladaceAnalyzy(Formular& okno, QVBoxLayout& hlavni,
     tabulka->setHorizontalSpacing(8);
     int sloupec = 0;
     for (const ThlavickaAnalyzy& h : hlavicky) {
-        QLabel* l = NovyLabel(w, h.jmeno);
+        QLabel* l = NovyLabel(w, NaQString(h.jmeno));
         if (sloupec > 0) l->setAlignment(Qt::AlignCenter);
         tabulka->addWidget(l, 0, sloupec, 1, h.rozpeti);
         sloupec += h.rozpeti;
         o.hlavicky.push_back(l);
     }
     for (int r = 0; r < radku; ++r) {
-        QLabel* l = NovyLabel(w, JmenoLabeluRadkuAnalyzy(r));
+        QLabel* l = NovyLabel(w, NaQString(JmenoLabeluRadkuAnalyzy(r)));
         o.labelRadku.push_back(l);
         tabulka->addWidget(l, r + 1, 0);
         const std::array<std::string, 3> jmena = JmenaEdituRadkuAnalyzy(r, radku);
@@ -168,15 +162,9 @@ TovladaceAnalyzy VytvorOvladaceAnalyzy(Formular& okno, QVBoxLayout& hlavni,
     }
     hlavni.addLayout(tabulka);
 
-    auto* dole = new QHBoxLayout();
-    dole->addStretch(1);
-    o.Button2 = new QPushButton(w);
-    o.Button2->setObjectName(QStringLiteral("Button2"));
-    o.Button2->setAutoDefault(false);
-    QObject::connect(o.Button2, &QPushButton::clicked, w, [w, zavrit] { SpustPrikaz(w, zavrit); });
-    dole->addWidget(o.Button2);
+    o.Button2 = VytvorTlacitko(okno, "Button2", zavrit);
     hlavni.addSpacing(6);
-    hlavni.addLayout(dole);
+    hlavni.addLayout(RadaTlacitek({o.Button2}));
 
     o.PopupMenu1 = VytvorPopupMenu(okno, QStringLiteral("PopupMenu1"));
     o.Kopirovat1 = PridejPolozku(o.PopupMenu1, QStringLiteral("Kopirovat1"), kCtrlP, kopirovat);
@@ -284,10 +272,7 @@ void TanalyzaEtapyOkno::ComboBoxSelect()
 void TanalyzaEtapyOkno::FormKeyDown(int& klavesa, Qt::KeyboardModifiers modifikatory)
 {
     (void)modifikatory;
-    if (klavesa == Qt::Key_Escape) {
-        klavesa = 0;
-        Close();
-    }
+    ZavriNaEsc(*this, klavesa);
 }
 
 // ---------------------------------------------------------------- length analysis

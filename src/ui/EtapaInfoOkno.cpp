@@ -11,6 +11,7 @@
 #include "numerics/TextPole.h"
 #include "numerics/TextSoubor.h"
 #include "ui/layer/Menu.h"
+#include "ui/layer/Mrizka.h"
 #include "ui/layer/OknoPomocne.h"
 
 namespace sitmera {
@@ -69,14 +70,6 @@ std::string TextKopieInformaci(const QWidget& okno, const TradkyInformaci& radky
         kopie += "\r\n";
     }
     return kopie;
-}
-
-void ZavriNaEnterEsc(Formular& okno, int& klavesa)
-{
-    if (klavesa == Qt::Key_Escape || klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) {
-        klavesa = 0;
-        okno.Close();
-    }
 }
 
 // ---------------------------------------------------------------- epoch information
@@ -147,13 +140,8 @@ TForm67::TForm67(QWidget* rodic) : Formular(QStringLiteral("Form67"), rodic)
         {&Label50, "Label50"}, {&Label44, "Label44"}, {&Label45, "Label45"}, {&Label46, "Label46"},
         {&Label33, "Label33"},
     }};
-    for (const auto& [label, jmeno] : labely) {
-        *label = new QLabel(this);
-        (*label)->setObjectName(QLatin1String(jmeno));
-    }
-    QFont tucne = Label8->font();
-    tucne.setBold(true);
-    Label8->setFont(tucne);
+    for (const auto& [label, jmeno] : labely) *label = NovyLabel(this, jmeno);
+    NastavTucne(Label8);
     RozlozRadkyInformaci(*this, *mrizka, RadkyEtapaInfo());
 }
 

@@ -18,6 +18,7 @@
 #include "numerics/TextSoubor.h"
 #include "ui/layer/ComboPomocne.h"
 #include "ui/layer/Menu.h"
+#include "ui/layer/Mrizka.h"
 #include "ui/layer/OknoPomocne.h"
 
 namespace sitmera {
@@ -189,10 +190,7 @@ TForm77::TForm77(QWidget* rodic) : Formular(QStringLiteral("Form77"), rodic)
 {
     auto* mriz = new QGridLayout(this);
     mriz->setSizeConstraint(QLayout::SetFixedSize);
-    for (int i = 1; i <= 14; ++i) {
-        Label[i] = new QLabel(this);
-        Label[i]->setObjectName(QStringLiteral("Label%1").arg(i));
-    }
+    for (int i = 1; i <= 14; ++i) Label[i] = NovyLabel(this, QStringLiteral("Label%1").arg(i));
     auto combo = [this](const char* jmeno) {
         auto* c = new QComboBox(this);
         c->setObjectName(QLatin1String(jmeno));

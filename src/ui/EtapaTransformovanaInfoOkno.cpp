@@ -10,6 +10,7 @@
 #include "numerics/TextPole.h"
 #include "numerics/TextSoubor.h"
 #include "ui/EtapaInfoOkno.h"
+#include "ui/layer/Mrizka.h"
 #include "ui/layer/OknoPomocne.h"
 
 namespace sitmera {
@@ -143,13 +144,8 @@ TForm80::TForm80(QWidget* rodic) : Formular(QStringLiteral("Form80"), rodic)
         &Label37, &Label38, &Label39, &Label40, &Label41, &Label42,
     };
     int cislo = 1;
-    for (QLabel** label : labely) {
-        *label = new QLabel(this);
-        (*label)->setObjectName(NaQString(Jmeno(cislo++)));
-    }
-    QFont tucne = Label1->font();
-    tucne.setBold(true);
-    for (QLabel* l : {Label1, Label3, Label12}) l->setFont(tucne);
+    for (QLabel** label : labely) *label = NovyLabel(this, NaQString(Jmeno(cislo++)));
+    for (QLabel* l : {Label1, Label3, Label12}) NastavTucne(l);
     TradkyInformaci radky = kKlic;
     radky.insert(radky.end(), kBodyAB.begin(), kBodyAB.end());
     radky.insert(radky.end(), kBodC.begin(), kBodC.end());

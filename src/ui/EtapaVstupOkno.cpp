@@ -54,11 +54,6 @@ void VypnoutBezOkna(QAction* polozka, std::function<bool()> existuje)
     if (!existuje()) polozka->setEnabled(false);
 }
 
-TForm65* HlavniOknoProgramu()
-{
-    return qobject_cast<TForm65*>(HlavniOkno());
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------- construction
@@ -159,7 +154,7 @@ void TForm66::PripojMrizku()
     v.poZmene = [this] { PoZmeneVyberu(); };
     v.esc = [this] {
         Close();
-        if (TForm65* hlavni = HlavniOknoProgramu()) hlavni->StringGrid3->setFocus();
+        FokusHlavniTabulky();
     };
     PripojVyberTabulky(StringGrid3, mys_, v);
 }

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "program/Globalni.h"
+#include "ui/layer/Mrizka.h"
 #include "ui/layer/OknoPomocne.h"
 #include "ui/layer/VelkyText.h"
 
@@ -23,8 +24,7 @@ TForm36::TForm36(QWidget* rodic) : Formular(QStringLiteral("Form36"), rodic)
     Panel1->setObjectName(QStringLiteral("Panel1"));
     auto* panel = new QHBoxLayout(Panel1);
     panel->setContentsMargins(2, 2, 2, 2);
-    Label_vyber = new QLabel(Panel1);
-    Label_vyber->setObjectName(QStringLiteral("Label_vyber"));
+    Label_vyber = NovyLabel(Panel1, "Label_vyber");
     panel->addWidget(Label_vyber, 1);
     hlavni->addWidget(RichEdit1, 1);
     hlavni->addWidget(Panel1);

@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "program/Globalni.h"
-#include "ui/EtapaInfoOkno.h"
+#include "ui/layer/Mrizka.h"
 #include "ui/layer/OknoPomocne.h"
 
 namespace sitmera {
@@ -29,14 +29,12 @@ TForm21::TForm21(QWidget* rodic) : Formular(QStringLiteral("Form21"), rodic)
     l->setSizeConstraint(QLayout::SetFixedSize);
     l->setContentsMargins(40, 20, 40, 16);
     l->setSpacing(8);
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1 = NovyLabel(this, "Label1");
     QFont titul = Label1->font();
     titul.setBold(true);
     titul.setPointSizeF(titul.pointSizeF() * 1.6);
     Label1->setFont(titul);
-    Label2 = new QLabel(this);
-    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2 = NovyLabel(this, "Label2");
     Button1 = new QPushButton(this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setDefault(true);

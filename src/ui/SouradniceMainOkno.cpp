@@ -662,6 +662,16 @@ TForm65& Form65()
     return *okno;
 }
 
+TForm65* HlavniOknoProgramu()
+{
+    return qobject_cast<TForm65*>(HlavniOkno());
+}
+
+void FokusHlavniTabulky()
+{
+    if (TForm65* hlavni = HlavniOknoProgramu()) hlavni->StringGrid3->setFocus();
+}
+
 namespace {
 
 std::vector<QPointer<Formular>>& OknaProgramu()

@@ -133,9 +133,7 @@ void TForm78::VytvorOvladace()
         l->setFrameShape(QFrame::Panel);
         l->setFrameShadow(QFrame::Sunken);
         l->setMinimumWidth(40);
-        QFont f = l->font();
-        f.setBold(true);
-        l->setFont(f);
+        NastavTucne(l);
         dolni->insertWidget(pozice++, l);
     }
     Label_duplikaty_souradnice->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

@@ -12,7 +12,7 @@ TForm61::TForm61(QWidget* rodic) : TvyberBoduOkno(QStringLiteral("Form61"), true
 
 TvyberBoduOkno::Tcil TForm61::Cil() const
 {
-    auto* hlavni = qobject_cast<TForm65*>(HlavniOkno());
+    TForm65* hlavni = HlavniOknoProgramu();
     return {souradniceHlavni, &vyberHlavni.hromadny, hlavni != nullptr ? hlavni->StringGrid3 : nullptr,
             &atributHledaniHlavni, &atributVyberHlavni};
 }

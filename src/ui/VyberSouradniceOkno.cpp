@@ -82,11 +82,7 @@ TvyberBoduOkno::TvyberBoduOkno(const QString& jmeno, bool fixace, QWidget* rodic
 {
     auto* mriz = new QGridLayout(this);
     mriz->setSizeConstraint(QLayout::SetFixedSize);
-    auto label = [this](const char* jmeno) {
-        auto* l = new QLabel(this);
-        l->setObjectName(QLatin1String(jmeno));
-        return l;
-    };
+    auto label = [this](const char* jmeno) { return NovyLabel(this, jmeno); };
     auto combo = [this](const char* jmeno, const TStringList& polozky) {
         auto* c = new QComboBox(this);
         c->setObjectName(QLatin1String(jmeno));

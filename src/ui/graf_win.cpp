@@ -16,6 +16,7 @@
 #include "drawing/dxfwriterSit.h"
 #include "ui/layer/BarvaBox.h"
 #include "ui/layer/GrafOvladace.h"
+#include "ui/layer/Mrizka.h"
 #include "ui/layer/OknoPomocne.h"
 #include "ui/layer/UlozeniKresby.h"
 
@@ -185,18 +186,8 @@ void TForm44::VytvorOvladace()
     sloupec->setContentsMargins(0, 0, 0, 0);
     sloupec->setSpacing(3);
 
-    auto label = [this](const char* jmeno) {
-        auto* l = new QLabel(this);
-        l->setObjectName(QLatin1String(jmeno));
-        return l;
-    };
-    auto nadpis = [&label](const char* jmeno) {
-        QLabel* l = label(jmeno);
-        QFont f = l->font();
-        f.setBold(true);
-        l->setFont(f);
-        return l;
-    };
+    auto label = [this](const char* jmeno) { return NovyLabel(this, jmeno); };
+    auto nadpis = [this](const char* jmeno) { return NovyNadpis(this, jmeno); };
     auto combo = [this](const char* jmeno) { return NovyComboGrafu(this, jmeno, [this] { Prekreslit(); }); };
     auto check = [this](const char* jmeno) { return NovyCheckGrafu(this, jmeno, [this] { Prekreslit(); }); };
     auto barva = [this](const char* jmeno) {

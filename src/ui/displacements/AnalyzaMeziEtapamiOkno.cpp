@@ -228,10 +228,7 @@ void TanalyzaMeziEtapami::Kopirovat1Click()
 void TanalyzaMeziEtapami::FormKeyDown(int& klavesa, Qt::KeyboardModifiers modifikatory)
 {
     (void)modifikatory;
-    if (klavesa == Qt::Key_Escape) {
-        klavesa = 0;
-        Close();
-    }
+    ZavriNaEsc(*this, klavesa);
 }
 
 // ---------------------------------------------------------------- length analysis

@@ -11,6 +11,7 @@
 #include "ui/displacements/JednotkyOkno.h"
 #include "ui/layer/Menu.h"
 #include "ui/layer/OknoPomocne.h"
+#include "ui/SouradniceMainOkno.h"
 
 namespace sitmera {
 
@@ -49,15 +50,13 @@ TForm82::TForm82(QWidget* rodic) : Formular(QStringLiteral("Form82"), rodic)
     CheckBox2 = new QCheckBox(this);
     CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
     CheckBox2->setGeometry(20, 120, 300, 22);
-    Button1 = NoveTlacitko(this, "Button1", 118, 158);
-    Button2 = NoveTlacitko(this, "Button2", 226, 158);
+    Button1 = NoveTlacitko(*this, "Button1", 118, 158, [this] { Button1Click(); });
+    Button2 = NoveTlacitko(*this, "Button2", 226, 158, [this] { Button2Click(); });
 
     PopupMenu1 = VytvorPopupMenu(*this, QStringLiteral("PopupMenu1"));
     Kopirovat1 = PridejPolozku(PopupMenu1, QStringLiteral("Kopirovat1"), kCtrlP, [this] { Kopirovat1Click(); });
     PripojPopupMenu(this, PopupMenu1);
 
-    connect(Button1, &QPushButton::clicked, this, [this] { SpustPrikaz(this, [this] { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this] { SpustPrikaz(this, [this] { Button2Click(); }); });
 }
 
 std::string TForm82::KopirovatUdajeOkna() const

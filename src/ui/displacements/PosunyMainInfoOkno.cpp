@@ -100,9 +100,7 @@ TForm76::TForm76(QWidget* rodic) : Formular(QStringLiteral("Form76"), rodic)
     for (int i = 1; i <= 16; ++i) {
         QLabel* l = Label[static_cast<std::size_t>(i - 1)];
         if (JeNadpis(i)) {
-            QFont f = l->font();
-            f.setBold(true);
-            l->setFont(f);
+            NastavTucne(l);
             if (radek > 0) mrizka->setRowMinimumHeight(radek++, 6);
             mrizka->addWidget(l, radek++, 0, 1, 2);
             continue;
@@ -139,10 +137,7 @@ void TForm76::Kopirovat1Click()
 void TForm76::FormKeyDown(int& klavesa, Qt::KeyboardModifiers modifikatory)
 {
     (void)modifikatory;
-    if (klavesa == Qt::Key_Escape || klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) {
-        klavesa = 0;
-        Close();
-    }
+    ZavriNaEnterEsc(*this, klavesa);
 }
 
 TForm76& Form76()

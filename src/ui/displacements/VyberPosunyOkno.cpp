@@ -152,10 +152,7 @@ TForm81::TForm81(QWidget* rodic) : Formular(QStringLiteral("Form81"), rodic)
         mrizka->addWidget(EditHodnoty[i], radek++, 2);
     }
     mrizka->setRowMinimumHeight(radek++, 6);
-    Label8 = NovyLabel(this, "Label8");
-    QFont tucne = Label8->font();
-    tucne.setBold(true);
-    Label8->setFont(tucne);
+    Label8 = NovyNadpis(this, "Label8");
     mrizka->addWidget(Label8, radek++, 0, 1, 3);
     for (int k = 0; k < 5; ++k) {
         const auto i = static_cast<std::size_t>(k);
@@ -165,20 +162,10 @@ TForm81::TForm81(QWidget* rodic) : Formular(QStringLiteral("Form81"), rodic)
         mrizka->addWidget(ComboVyznamnost[i], radek++, 1, 1, 2);
     }
 
-    auto* tlacitka = new QHBoxLayout();
-    tlacitka->addStretch(1);
-    Button1 = new QPushButton(this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button2 = new QPushButton(this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    for (QPushButton* b : {Button1, Button2}) {
-        b->setAutoDefault(false);  // Enter belongs to the window
-        tlacitka->addWidget(b);
-    }
+    Button1 = VytvorTlacitko(*this, "Button1", [this] { Button1Click(); });
+    Button2 = VytvorTlacitko(*this, "Button2", [this] { Button2Click(); });
     hlavni->addSpacing(8);
-    hlavni->addLayout(tlacitka);
-    connect(Button1, &QPushButton::clicked, this, [this] { SpustPrikaz(this, [this] { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this] { SpustPrikaz(this, [this] { Button2Click(); }); });
+    hlavni->addLayout(RadaTlacitek({Button1, Button2}));
 
     NaplnComboTexty(ComboBox01, PolozkyOperatoruCisla());
     for (QComboBox* c : ComboHodnoty) NaplnComboTexty(c, PolozkyOperatoruHodnoty());
@@ -275,16 +262,7 @@ void TForm81::Button2Click()
 void TForm81::FormKeyDown(int& klavesa, Qt::KeyboardModifiers modifikatory)
 {
     (void)modifikatory;
-    if (klavesa == Qt::Key_Escape) {
-        klavesa = 0;
-        Close();
-    } else if (klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) {
-        klavesa = 0;
-        Button1Click();
-    } else {
-        return;
-    }
-    FokusTabulkyPosunu(Otvirac());
+    if (KlavesyDialogu(klavesa, [this] { Button1Click(); }, [this] { Close(); })) FokusTabulkyPosunu(Otvirac());
 }
 
 TForm81& Form81()

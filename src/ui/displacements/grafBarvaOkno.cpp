@@ -21,9 +21,7 @@ TForm85::TForm85(QWidget* rodic) : Formular(QStringLiteral("Form85"), rodic)
     auto label = [&](const char* jmeno, bool nadpis) {
         QLabel* l = NovyLabel(this, jmeno);
         if (nadpis) {
-            QFont f = l->font();
-            f.setBold(true);
-            l->setFont(f);
+            NastavTucne(l);
             mrizka->addWidget(l, radek++, 0, 1, 2);
         }
         return l;

@@ -257,13 +257,7 @@ void TForm84::VytvorOvladace()
     sloupec->setSpacing(4);
 
     auto label = [this](const char* jmeno) { return NovyLabel(this, jmeno); };
-    auto nadpis = [this](const char* jmeno) {
-        QLabel* l = NovyLabel(this, jmeno);
-        QFont f = l->font();
-        f.setBold(true);
-        l->setFont(f);
-        return l;
-    };
+    auto nadpis = [this](const char* jmeno) { return NovyNadpis(this, jmeno); };
     auto prekreslit = [this] { Prekreslit(); };
     auto combo = [&](const char* jmeno, const std::vector<int>& seznam) {
         QComboBox* c = NovyComboGrafu(this, jmeno, prekreslit);

@@ -340,7 +340,7 @@ QHBoxLayout* RadaTlacitek(std::initializer_list<QPushButton*> tlacitka)
     return rada;
 }
 
-void KlavesyDialogu(int& klavesa, const std::function<void()>& potvrdit, const std::function<void()>& zavrit)
+bool KlavesyDialogu(int& klavesa, const std::function<void()>& potvrdit, const std::function<void()>& zavrit)
 {
     if (klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) {
         klavesa = 0;
@@ -348,6 +348,23 @@ void KlavesyDialogu(int& klavesa, const std::function<void()>& potvrdit, const s
     } else if (klavesa == Qt::Key_Escape) {
         klavesa = 0;
         zavrit();
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void ZavriNaEnterEsc(Formular& okno, int& klavesa)
+{
+    const auto zavrit = [&okno] { okno.Close(); };
+    KlavesyDialogu(klavesa, zavrit, zavrit);
+}
+
+void ZavriNaEsc(Formular& okno, int& klavesa)
+{
+    if (klavesa == Qt::Key_Escape) {
+        klavesa = 0;
+        okno.Close();
     }
 }
 

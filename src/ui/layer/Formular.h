@@ -178,7 +178,13 @@ QPushButton* VytvorTlacitko(Formular& okno, const char* jmeno, std::function<voi
 QHBoxLayout* RadaTlacitek(std::initializer_list<QPushButton*> tlacitka);
 
 // Keys of a dialog: Enter runs `potvrdit`, Esc runs `zavrit`; either takes
-// the key (klavesa := 0). Other keys pass.
-void KlavesyDialogu(int& klavesa, const std::function<void()>& potvrdit, const std::function<void()>& zavrit);
+// the key (klavesa := 0, result true). Other keys pass (result false).
+bool KlavesyDialogu(int& klavesa, const std::function<void()>& potvrdit, const std::function<void()>& zavrit);
+
+// Keys of a window that only shows something: Enter or Esc closes it (the
+// key is taken).
+void ZavriNaEnterEsc(Formular& okno, int& klavesa);
+// Esc closes the window (the key is taken); other keys pass.
+void ZavriNaEsc(Formular& okno, int& klavesa);
 
 }  // namespace sitmera

@@ -393,9 +393,28 @@ void OmezKurzorNaTabulku(QWidget* ovladac)
 
 QLabel* NovyLabel(QWidget* rodic, const char* jmeno)
 {
+    return NovyLabel(rodic, QString(QLatin1String(jmeno)));
+}
+
+QLabel* NovyLabel(QWidget* rodic, const QString& jmeno)
+{
     auto* l = new QLabel(rodic);
-    l->setObjectName(QLatin1String(jmeno));
+    l->setObjectName(jmeno);
     return l;
+}
+
+QLabel* NovyNadpis(QWidget* rodic, const char* jmeno)
+{
+    QLabel* l = NovyLabel(rodic, jmeno);
+    NastavTucne(l);
+    return l;
+}
+
+void NastavTucne(QWidget* ovladac)
+{
+    QFont f = ovladac->font();
+    f.setBold(true);
+    ovladac->setFont(f);
 }
 
 QLabel* ZahlaviLabel(QWidget* rodic, const char* jmeno, int x, int y, int w, int h)

@@ -132,6 +132,11 @@ void OmezKurzorNaTabulku(QWidget* ovladac);
 // A label named `jmeno` on the parent; a header label above a grid's columns
 // is a raised panel with its text centred, at the given place (pixels).
 QLabel* NovyLabel(QWidget* rodic, const char* jmeno);
+QLabel* NovyLabel(QWidget* rodic, const QString& jmeno);
+// A label named `jmeno` in bold (a heading).
+QLabel* NovyNadpis(QWidget* rodic, const char* jmeno);
+// Makes the control's font bold.
+void NastavTucne(QWidget* ovladac);
 QLabel* ZahlaviLabel(QWidget* rodic, const char* jmeno, int x, int y, int w, int h);
 
 // The fixed outer width of a grid window (pixels): the window's frame, the

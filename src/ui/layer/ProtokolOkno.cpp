@@ -123,10 +123,7 @@ void TForm55::Zavrit1Click()
 
 void TForm55::FormKeyDown(int& klavesa, Qt::KeyboardModifiers)
 {
-    if (klavesa == Qt::Key_Escape) {
-        klavesa = 0;
-        Close();
-    }
+    ZavriNaEsc(*this, klavesa);
 }
 
 TForm55& Form55()

@@ -102,12 +102,8 @@ TsouborDialog::TsouborDialog(const QString& jmeno, QWidget* rodic) : Formular(jm
     FilterComboBox1->setObjectName(QStringLiteral("FilterComboBox1"));
     DriveComboBox1 = new QComboBox(this);
     DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
-    Button1 = new QPushButton(this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setAutoDefault(false);
-    Button2 = new QPushButton(this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setAutoDefault(false);
+    Button1 = VytvorTlacitko(*this, "Button1", [this] { Button1Click(); });
+    Button2 = VytvorTlacitko(*this, "Button2", [this] { Button2Click(); });
 
     mrizka->addWidget(Label1, 0, 0);
     mrizka->addWidget(Label2, 0, 1);
@@ -117,14 +113,8 @@ TsouborDialog::TsouborDialog(const QString& jmeno, QWidget* rodic) : Formular(jm
     mrizka->addWidget(DirectoryListBox1, 2, 1);
     mrizka->addWidget(FilterComboBox1, 3, 0);
     mrizka->addWidget(DriveComboBox1, 3, 1);
-    auto* tlacitka = new QHBoxLayout();
-    tlacitka->addStretch(1);
-    tlacitka->addWidget(Button1);
-    tlacitka->addWidget(Button2);
-    mrizka->addLayout(tlacitka, 4, 0, 1, 2);
+    mrizka->addLayout(RadaTlacitek({Button1, Button2}), 4, 0, 1, 2);
 
-    connect(Button1, &QPushButton::clicked, this, [this] { SpustPrikaz(this, [this] { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this] { SpustPrikaz(this, [this] { Button2Click(); }); });
     connect(DriveComboBox1, &QComboBox::activated, this, [this](int i) {
         SpustPrikaz(this, [this, i] { NastavSlozku(NaUtf8(DriveComboBox1->itemData(i).toString())); });
     });
