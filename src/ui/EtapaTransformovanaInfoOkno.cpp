@@ -10,6 +10,7 @@
 #include "numerics/TextPole.h"
 #include "numerics/TextSoubor.h"
 #include "ui/EtapaInfoOkno.h"
+#include "ui/EtapaTransformacniKlicOkno.h"
 #include "ui/layer/Mrizka.h"
 #include "ui/layer/OknoPomocne.h"
 
@@ -56,18 +57,6 @@ const Tbod* BodRole(const TtransformacniKlicEtapa& klic, int role)
 
 }  // namespace
 
-std::array<std::string, 4> TextyMetodKlice(const Tjazyk& jazyk)
-{
-    const auto& t = jazyk.tlacitko;
-    const std::string rotace = MalaPismena(jazyk.popis.rotace);
-    return {
-        "1. " + t.bez2 + " " + MalaPismena(t.transformace),
-        "2. " + t.primka + " AB (" + rotace + " Z)",
-        "3. " + t.rovina + " ABC (" + rotace + " XYZ)",
-        "4. " + t.uzivatelsky + " " + MalaPismena(jazyk.popis.transformacniKlic),
-    };
-}
-
 Tpopisky PopiskyKlicInfo(const Tjazyk& jazyk, const Tnastaveni& nastaveni, const TtransformacniKlicEtapa& klic)
 {
     const auto& p = jazyk.popis;
@@ -78,7 +67,8 @@ Tpopisky PopiskyKlicInfo(const Tjazyk& jazyk, const Tnastaveni& nastaveni, const
         return CisloNaTextPresnost(nastaveni.presnost.souradnice.hodnota,
                                    MetryNaDelku(nastaveni.jednotky.souradnice, metry));
     };
-    const std::array<std::string, 4> metody = TextyMetodKlice(jazyk);
+    // The method as the key window lists it.
+    const TStringList metody = PolozkyMetodyKlice(jazyk);
     Tpopisky popisky = {
         {"", t.informace + " - " + p.transformacniKlic},
         {"Kopirovat1", t.kopirovat},
