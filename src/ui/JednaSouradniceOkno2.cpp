@@ -12,6 +12,7 @@
 #include "points/SouradniceSoubor.h"
 #include "ui/layer/Mrizka.h"
 #include "ui/layer/OknoPomocne.h"
+#include "ui/SouradniceMenu.h"
 #include "ui/SouradniceVstupOkno2.h"
 
 namespace sitmera {
@@ -79,10 +80,7 @@ std::string RetezecVLEditoru(const ThodnotyBodu& hodnoty)
 std::array<std::string, 4> KliceVLEditoru(const Tjazyk& jazyk)
 {
     const std::string s = jazyk.tlacitko.souradnice2 + " ";
-    auto osa = [&jazyk](int i) {
-        return i < static_cast<int>(jazyk.nazevXY.size()) ? jazyk.nazevXY[i] : std::string();
-    };
-    return {jazyk.popis.cisloBod, s + osa(0), s + osa(1), s + jazyk.popis.z};
+    return {jazyk.popis.cisloBod, s + NazevOsy(jazyk, 0), s + NazevOsy(jazyk, 1), s + jazyk.popis.z};
 }
 
 ThodnotyBodu HodnotyVLEditoru(const Tsouradnice& souradnice, const TboolVector& vyber, int rezim,

@@ -32,11 +32,6 @@ std::string Jednotka(const std::string& jednotka)
     return "[" + jednotka + "]";
 }
 
-std::string Osa(const Tjazyk& jazyk, int i)
-{
-    return i < static_cast<int>(jazyk.nazevXY.size()) ? jazyk.nazevXY[i] : std::string();
-}
-
 // Header labels shared by the point windows; units by the caller.
 Tpopisky ZahlaviSouradnic(const Tjazyk& jazyk, const std::string& jednotka)
 {
@@ -44,8 +39,8 @@ Tpopisky ZahlaviSouradnic(const Tjazyk& jazyk, const std::string& jednotka)
         {"Label_BOD", jazyk.popis.bod},
         {"Label_bod_cislo", jazyk.popis.cislo},
         {"Label_SRD", jazyk.popis.souradnice},
-        {"Label_srd_X", Osa(jazyk, 0)},
-        {"Label_srd_Y", Osa(jazyk, 1)},
+        {"Label_srd_X", NazevOsy(jazyk, 0)},
+        {"Label_srd_Y", NazevOsy(jazyk, 1)},
         {"Label_srd_Z", jazyk.popis.z},
         {"Label_srd_X_jdn", Jednotka(jednotka)},
         {"Label_srd_Y_jdn", Jednotka(jednotka)},
@@ -65,6 +60,12 @@ Tpopisky PopupVyberuAKopie(const Tjazyk& jazyk)
 }  // namespace
 
 // ---------------------------------------------------------------- applying
+
+std::string NazevOsy(const Tjazyk& jazyk, int i)
+{
+    return i >= 0 && i < static_cast<int>(jazyk.nazevXY.size()) ? jazyk.nazevXY[static_cast<std::size_t>(i)]
+                                                               : std::string();
+}
 
 void PouzijPopisky(QWidget& okno, const Tpopisky& popisky)
 {
