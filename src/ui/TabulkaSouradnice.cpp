@@ -132,19 +132,37 @@ std::array<std::string, 4> TextyRadkuSouradnic(const Tbod& bod, const Tnastaveni
     return t;
 }
 
-void PripravRadkyTabulky(Mrizka* mrizka, Tsouradnice& souradnice, TboolVector& vyber, int sloupcu,
-                         int viditelnychRadku)
+void PripravRadkyTabulky(Mrizka* mrizka, int sloupcu, int viditelnychRadku, const std::function<int()>& pocet,
+                         const std::function<void()>& pridejPrazdny)
 {
-    if (viditelnychRadku > Pocet(souradnice)) {
+    if (viditelnychRadku > pocet()) {
         if (mrizka != nullptr) {
             NastavVelikostTabulky(mrizka, viditelnychRadku, sloupcu);
             mrizka->SetTopRow(0);
         }
-        while (Pocet(souradnice) < viditelnychRadku) souradnice.PridejPrazdnyBod();
+        while (pocet() < viditelnychRadku) pridejPrazdny();
     } else if (mrizka != nullptr) {
-        NastavVelikostTabulky(mrizka, Pocet(souradnice), sloupcu);
+        NastavVelikostTabulky(mrizka, pocet(), sloupcu);
     }
-    vyber.resize(souradnice.bod.size(), false);
+}
+
+void VyplnRadkyNaObrazovce(Mrizka& mrizka, int pocet, int viditelnychRadku, int typTabulky, int sloupcu,
+                           const std::function<bool(int radek, TtextVektor& texty)>& texty)
+{
+    for (int c = 0; c < sloupcu; ++c) mrizka.SetColWidth(c, SirkaSloupceTabulky(typTabulky, c));
+    // Every row on screen, the partly visible last one included.
+    const int horni = std::max(mrizka.TopRow(), 0);
+    const int posledni = std::min(pocet - 1, horni + viditelnychRadku - 1);
+    TtextVektor t;
+    for (int r = horni; r <= posledni; ++r) {
+        t.assign(static_cast<std::size_t>(sloupcu), std::string());
+        if (!texty(r, t)) {
+            mrizka.ClearRow(r);
+            continue;
+        }
+        for (int c = 0; c < sloupcu; ++c) mrizka.SetCell(c, r, t[static_cast<std::size_t>(c)]);
+    }
+    mrizka.Repaint();
 }
 
 void ObnovTabulkuSouradnic(Mrizka* mrizka, Tsouradnice& souradnice, const Tnastaveni& nastaveni,
@@ -166,22 +184,17 @@ void ObnovTabulkuSouradnic(Mrizka* mrizka, Tsouradnice& souradnice, const Tnasta
     } konec{mrizka};
 
     const int viditelne = ViditelneRadkyTabulky(mrizka);
-    PripravRadkyTabulky(mrizka, souradnice, vyber, 4, viditelne);
+    PripravRadkyTabulky(mrizka, 4, viditelne, [&souradnice] { return Pocet(souradnice); },
+                        [&souradnice] { souradnice.PridejPrazdnyBod(); });
+    vyber.resize(souradnice.bod.size(), false);
     if (mrizka == nullptr) return;
-    for (int c = 0; c < 4; ++c) mrizka->SetColWidth(c, SirkaSloupceTabulky(typTabulky, c));
-    // Every row on screen, the partly visible last one included.
-    const int horni = std::max(mrizka->TopRow(), 0);
-    const int posledni = std::min(Pocet(souradnice) - 1, horni + viditelne - 1);
-    for (int r = horni; r <= posledni; ++r) {
-        const Tbod& b = souradnice.bod[r];
-        if (!b.JePlny) {
-            mrizka->ClearRow(r);
-            continue;
-        }
+    VyplnRadkyNaObrazovce(*mrizka, Pocet(souradnice), viditelne, typTabulky, 4, [&](int r, TtextVektor& t) {
+        const Tbod& b = souradnice.bod[static_cast<std::size_t>(r)];
+        if (!b.JePlny) return false;
         const auto texty = TextyRadkuSouradnic(b, nastaveni, typTabulky);
-        for (int c = 0; c < 4; ++c) mrizka->SetCell(c, r, texty[c]);
-    }
-    mrizka->Repaint();
+        std::copy(texty.begin(), texty.end(), t.begin());
+        return true;
+    });
 }
 
 void OpravVyberSouradnic(TboolVector& vyber, const Tsouradnice& souradnice)

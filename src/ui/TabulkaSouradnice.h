@@ -72,13 +72,22 @@ int SirkaSloupceTabulky(int typTabulky, int sloupec);
 // the file). An empty record gives four empty texts.
 std::array<std::string, 4> TextyRadkuSouradnic(const Tbod& bod, const Tnastaveni& nastaveni, int typTabulky);
 
-// The sizing step: when viditelnychRadku > records, the grid gets
-// viditelnychRadku rows and `sloupcu` columns, its top row 0, and the list is
-// padded with empty records up to viditelnychRadku; otherwise the grid gets
-// one row per record. The selection gets one flag per record (new flags
-// false).
-void PripravRadkyTabulky(Mrizka* mrizka, Tsouradnice& souradnice, TboolVector& vyber, int sloupcu,
-                         int viditelnychRadku);
+// The sizing step of a grid over a list of records (points or
+// displacements; pocet() records): when viditelnychRadku > records, the grid
+// gets viditelnychRadku rows and `sloupcu` columns, its top row 0, and the
+// list is padded with empty records (pridejPrazdny) up to viditelnychRadku;
+// otherwise the grid gets one row per record. Without a grid only the list
+// is padded.
+void PripravRadkyTabulky(Mrizka* mrizka, int sloupcu, int viditelnychRadku, const std::function<int()>& pocet,
+                         const std::function<void()>& pridejPrazdny);
+
+// The writing step of a grid of `sloupcu` columns over pocet records: column
+// widths by the table type (SirkaSloupceTabulky), then the rows from the top
+// row to the last visible one (the partly visible one included) written by
+// texty(radek, t) (true: the texts in t, which comes with `sloupcu` empty
+// texts; false: an empty record, the row is cleared), then a repaint.
+void VyplnRadkyNaObrazovce(Mrizka& mrizka, int pocet, int viditelnychRadku, int typTabulky, int sloupcu,
+                           const std::function<bool(int radek, TtextVektor& texty)>& texty);
 
 // Sizes and fills the grid: rows from the top row to the last visible one are
 // written by the table type, empty records as empty rows; then repaints.
