@@ -215,16 +215,9 @@ void TForm65::PripojMrizku()
                           StringGrid3->Cell(sloupec, radek), stav.aktualni);
         if (stav.fokus && sloupec == 0) ObnovStavVyberu();
     };
-    StringGrid3->OnTopLeftChanged = [this] { ObnovTabulku(); };
-    StringGrid3->OnSelectCell = [](int, int radek) { vyberHlavni.aktualni = radek; };
-    TvyberTabulky v;
-    v.vyber = [] { return ExistujiGlobalniObjekty() ? &vyberHlavni.hromadny : nullptr; };
-    v.oprav = [](TboolVector& flagy) { OpravVyberSouradnic(flagy, *souradniceHlavni); };
-    v.poZmene = [this] {
-        StringGrid3->Repaint();
-        ObnovStavVyberu();
-    };
-    PripojVyberTabulky(StringGrid3, mys_, v);
+    PripojMrizkuSeznamu(
+        StringGrid3, mys_, vyberHlavni, [] { return ExistujiGlobalniObjekty() ? souradniceHlavni : nullptr; },
+        [this] { ObnovTabulku(); }, [this] { ObnovStavVyberu(); });
 }
 
 void TForm65::ObnovTabulku()
@@ -468,24 +461,13 @@ void TForm65::VyberDleAtributu1Click()
 void TForm65::HledatDalsi1Click()
 {
     if (!ExistujiGlobalniObjekty()) return;
-    atributPracovni = atributHledaniHlavni;
-    if (!JeKontrola(atributPracovni)) return;
-    const int n = static_cast<int>(souradniceHlavni->bod.size());
-    const int aktualni = StringGrid3->Row();
-    int index = aktualni;
-    if (HledejBodDleAtributu(*souradniceHlavni, atributPracovni, index, *nastaveni, n - 1, aktualni))
-        ZobrazRadek(StringGrid3, index, StringGrid3->RowCount());
+    HledejDalsiVTabulce(StringGrid3, *souradniceHlavni, atributHledaniHlavni, atributPracovni, *nastaveni, true, true);
 }
 
 void TForm65::HledatPredchozi1Click()
 {
     if (!ExistujiGlobalniObjekty()) return;
-    atributPracovni = atributHledaniHlavni;
-    if (!JeKontrola(atributPracovni)) return;
-    const int aktualni = StringGrid3->Row();
-    int index = aktualni;
-    if (HledejBodDleAtributu(*souradniceHlavni, atributPracovni, index, *nastaveni, 0, aktualni))
-        ZobrazRadek(StringGrid3, index, StringGrid3->RowCount());
+    HledejDalsiVTabulce(StringGrid3, *souradniceHlavni, atributHledaniHlavni, atributPracovni, *nastaveni, false, true);
 }
 
 void TForm65::JeAktivni1Click()

@@ -153,17 +153,10 @@ void TForm78::PripojMrizku()
                          StringGrid3->Cell(sloupec, radek), stav.aktualni);
         if (stav.fokus && sloupec == 0) ObnovStav();
     };
-    StringGrid3->OnTopLeftChanged = [this] { ObnovTabulku(); };
-    StringGrid3->OnSelectCell = [](int, int radek) { vyberVstup.aktualni = radek; };
     StringGrid3->OnDblClick = [this] { StringGrid3DblClick(); };
-    TvyberTabulky vyber;
-    vyber.vyber = [] { return ExistujiGlobalniObjekty() ? &vyberVstup.hromadny : nullptr; };
-    vyber.oprav = [](TboolVector& flagy) { OpravVyberSouradnic(flagy, souradniceVstup); };
-    vyber.poZmene = [this] {
-        StringGrid3->Repaint();
-        ObnovStav();
-    };
-    PripojVyberTabulky(StringGrid3, mys_, vyber);
+    PripojMrizkuSeznamu(
+        StringGrid3, mys_, vyberVstup, [] { return ExistujiGlobalniObjekty() ? &souradniceVstup : nullptr; },
+        [this] { ObnovTabulku(); }, [this] { ObnovStav(); });
 }
 
 void TForm78::ObnovTabulku()
@@ -348,24 +341,13 @@ void TForm78::VyberDleAtributu1Click()
 void TForm78::HledatDalsi1Click()
 {
     if (!ExistujiGlobalniObjekty()) return;
-    atributPracovni = atributHledani;
-    if (!JeKontrola(atributPracovni)) return;
-    const int aktualni = StringGrid3->Row();
-    int index = aktualni;
-    const int posledni = static_cast<int>(souradniceVstup.bod.size()) - 1;
-    if (HledejBodDleAtributu(souradniceVstup, atributPracovni, index, *nastaveni, posledni, aktualni, false))
-        ZobrazRadek(StringGrid3, index, StringGrid3->RowCount());
+    HledejDalsiVTabulce(StringGrid3, souradniceVstup, atributHledani, atributPracovni, *nastaveni, true, false);
 }
 
 void TForm78::HledatPredchozi1Click()
 {
     if (!ExistujiGlobalniObjekty()) return;
-    atributPracovni = atributHledani;
-    if (!JeKontrola(atributPracovni)) return;
-    const int aktualni = StringGrid3->Row();
-    int index = aktualni;
-    if (HledejBodDleAtributu(souradniceVstup, atributPracovni, index, *nastaveni, 0, aktualni, false))
-        ZobrazRadek(StringGrid3, index, StringGrid3->RowCount());
+    HledejDalsiVTabulce(StringGrid3, souradniceVstup, atributHledani, atributPracovni, *nastaveni, false, false);
 }
 
 void TForm78::HledatChybu1Click()

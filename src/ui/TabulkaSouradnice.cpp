@@ -602,6 +602,35 @@ void PripojVyberTabulky(Mrizka* mrizka, TvyberMysi& mys, const TvyberTabulky& vy
     };
 }
 
+// ---------------------------------------------------------------- point windows over a global list
+
+void PripojMrizkuSeznamu(Mrizka* mrizka, TvyberMysi& mys, Tvyber& vyber, std::function<const Tsouradnice*()> seznam,
+                         std::function<void()> obnov, std::function<void()> stav)
+{
+    mrizka->OnTopLeftChanged = std::move(obnov);
+    mrizka->OnSelectCell = [&vyber](int, int radek) { vyber.aktualni = radek; };
+    TvyberTabulky v;
+    v.vyber = [&vyber, seznam] { return seznam() != nullptr ? &vyber.hromadny : nullptr; };
+    v.oprav = [seznam](TboolVector& flagy) { OpravVyberSouradnic(flagy, *seznam()); };
+    v.poZmene = [mrizka, stav = std::move(stav)] {
+        mrizka->Repaint();
+        stav();
+    };
+    PripojVyberTabulky(mrizka, mys, v);
+}
+
+void HledejDalsiVTabulce(Mrizka* mrizka, const Tsouradnice& seznam, const Tatribut& hledani, Tatribut& pracovni,
+                         const Tnastaveni& nastaveni, bool dopredu, bool fixace)
+{
+    pracovni = hledani;
+    if (!JeKontrola(pracovni)) return;
+    const int aktualni = mrizka->Row();
+    int index = aktualni;
+    const int konec = dopredu ? static_cast<int>(seznam.bod.size()) - 1 : 0;
+    if (HledejBodDleAtributu(seznam, pracovni, index, nastaveni, konec, aktualni, fixace))
+        ZobrazRadek(mrizka, index, mrizka->RowCount());
+}
+
 // ---------------------------------------------------------------- grid window parts
 
 namespace {

@@ -262,6 +262,25 @@ struct TvyberTabulky {
 };
 void PripojVyberTabulky(Mrizka* mrizka, TvyberMysi& mys, const TvyberTabulky& vyber);
 
+// ---------------------------------------------------------------- point windows over a global list
+
+// The grid hooks the main window and the user-point editor share: scrolling
+// refills the grid (obnov), a new current row goes to vyber.aktualni, and the
+// selection gestures (PripojVyberTabulky) work on vyber.hromadny while
+// seznam() gives the list (null before the global objects exist), the flags
+// of its empty records cleared; a change repaints the grid and writes the
+// status line (stav).
+void PripojMrizkuSeznamu(Mrizka* mrizka, TvyberMysi& mys, Tvyber& vyber, std::function<const Tsouradnice*()> seznam,
+                         std::function<void()> obnov, std::function<void()> stav);
+
+// Find next (dopredu) or previous of a point window: the working criteria
+// `pracovni` become the find criteria `hledani`; when they check anything,
+// the nearest matching filled record after (before) the grid's current row
+// becomes current and is shown. fixace false: without the fixation
+// criterion (HledejBodDleAtributu).
+void HledejDalsiVTabulce(Mrizka* mrizka, const Tsouradnice& seznam, const Tatribut& hledani, Tatribut& pracovni,
+                         const Tnastaveni& nastaveni, bool dopredu, bool fixace);
+
 // ---------------------------------------------------------------- grid window parts
 
 // The header above a point grid (the four columns of the table type and a
