@@ -41,17 +41,7 @@ constexpr int kCtrlD = 16452;
 template <class F>
 std::function<bool()> Existuje(F TdalsiOknaEtapy::*clen)
 {
-    return [clen] { return static_cast<bool>(DalsiOknaEtapy().*clen); };
-}
-
-// The item stays disabled while its window is not there, whatever enables it
-// (the menus' enabling, the end of a processing step).
-void VypnoutBezOkna(QAction* polozka, std::function<bool()> existuje)
-{
-    QObject::connect(polozka, &QAction::enabledChanged, polozka, [polozka, existuje](bool zapnuto) {
-        if (zapnuto && !existuje()) polozka->setEnabled(false);
-    });
-    if (!existuje()) polozka->setEnabled(false);
+    return JeOknoVRegistru(DalsiOknaEtapy, clen);
 }
 
 }  // namespace
@@ -125,7 +115,11 @@ void TForm66::VytvorMenu()
         {ElipsoidAposterior1, Existuje(&TdalsiOknaEtapy::Form24)},
         {Kresba1, Existuje(&TdalsiOknaEtapy::Form44)},
     };
-    for (const auto& z : zavisle) VypnoutBezOkna(z.first, z.second);
+    // The items stay disabled while their windows are not there.
+    for (const auto& [polozka, existuje] : zavisle) {
+        HlidejOknoPolozky(polozka, existuje);
+        if (!existuje()) polozka->setEnabled(false);
+    }
 }
 
 int TForm66::PevnaSirka() const

@@ -187,13 +187,7 @@ void TForm65::VytvorMenu()
         {TransformacniKlic1, &TdalsiOkna::Form77}, {Porovnat1, &TdalsiOkna::Form68},
         {Oprogramu1, &TdalsiOkna::Form21},
     };
-    for (const auto& [polozka, clen] : zavisle) {
-        QAction* a = polozka;
-        const TclenOkna c = clen;
-        connect(a, &QAction::enabledChanged, a, [a, c](bool zapnuto) {
-            if (zapnuto && !JeOkno(c)) a->setEnabled(false);
-        });
-    }
+    for (const auto& [polozka, clen] : zavisle) HlidejOknoPolozky(polozka, JeOknoVRegistru(DalsiOkna, clen));
 }
 
 int TForm65::PevnaSirka() const

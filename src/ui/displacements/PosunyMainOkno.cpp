@@ -155,9 +155,7 @@ void TForm68::VytvorMenu()
 
     // Commands of windows that are not there stay disabled, whatever enables
     // them (the menus' enabling, the end of a processing step).
-    const auto je = [](auto TdalsiOknaPosuny::*clen) {
-        return std::function<bool()>([clen] { return static_cast<bool>(DalsiOknaPosuny().*clen); });
-    };
+    const auto je = [](auto TdalsiOknaPosuny::*clen) { return JeOknoVRegistru(DalsiOknaPosuny, clen); };
     const auto zkracene = je(&TdalsiOknaPosuny::Form70);
     zavisle_ = {
         {InfoAnalyza1, je(&TdalsiOknaPosuny::Form76)},     {InfoKlic1, je(&TdalsiOknaPosuny::Form80)},
@@ -170,13 +168,7 @@ void TForm68::VytvorMenu()
     for (QAction* a : {Ortogonalni1, Semipolarni1, Polarni1, SouradniceX1, SouradniceY1, SouradniceZ1, DelkaH1,
                        DelkaS1, SouradniceX2, SouradniceY2, SouradniceZ2, DelkaH2, DelkaS2})
         zavisle_.emplace_back(a, zkracene);
-    for (const auto& z : zavisle_) {
-        QAction* a = z.first;
-        const std::function<bool()> okno = z.second;
-        connect(a, &QAction::enabledChanged, a, [a, okno](bool zapnuto) {
-            if (zapnuto && !okno()) a->setEnabled(false);
-        });
-    }
+    for (const auto& [polozka, okno] : zavisle_) HlidejOknoPolozky(polozka, okno);
 }
 
 void TForm68::VytvorOvladace()

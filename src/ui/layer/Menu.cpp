@@ -292,4 +292,11 @@ bool ZpracujZkratku(Formular& okno, QWidget* prijemce, int klavesa, Qt::Keyboard
     return false;
 }
 
+void HlidejOknoPolozky(QAction* polozka, std::function<bool()> existuje)
+{
+    QObject::connect(polozka, &QAction::enabledChanged, polozka, [polozka, existuje = std::move(existuje)](bool zapnuto) {
+        if (zapnuto && !existuje()) polozka->setEnabled(false);
+    });
+}
+
 }  // namespace sitmera

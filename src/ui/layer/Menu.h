@@ -91,6 +91,21 @@ bool VyvolejPolozku(QAction* polozka);
 // enabled), after the enabling of the menus above it was recomputed.
 bool PolozkaPovolena(QAction* polozka);
 
+// ---------------------------------------------------------------- items that open windows of other units
+
+// Whether the entry `clen` (a function) of a window's registry of other
+// windows (registr(), e.g. DalsiOkna) is set, asked each time it is called:
+// an empty entry means the window it opens does not exist yet.
+template <class Registr, class Clen>
+std::function<bool()> JeOknoVRegistru(Registr& (*registr)(), Clen Registr::*clen)
+{
+    return [registr, clen] { return static_cast<bool>(registr().*clen); };
+}
+
+// Keeps the item disabled while its window is not there (existuje false),
+// whatever enables it (the menus' enabling, the end of a processing step).
+void HlidejOknoPolozky(QAction* polozka, std::function<bool()> existuje);
+
 // Shortcut dispatch of a window (called for every key of the window; prijemce
 // is the control the key was meant for: its popup menus come first). Returns
 // true when a command ran.
