@@ -26,7 +26,6 @@ namespace sitmera {
 
 namespace {
 
-constexpr int kCtrlP = 16464;
 constexpr const char* kNedefinovano = "- ";
 
 TtextyRadkuAnalyzy TextyRadku(const Tbod& r, TvelicinaAnalyzy velicina, const Tnastaveni& n)

@@ -16,12 +16,6 @@
 
 namespace sitmera {
 
-namespace {
-
-constexpr int kCtrlP = 16464;
-
-}  // namespace
-
 // ---------------------------------------------------------------- information windows
 
 QGridLayout* PripravInformacniOkno(Formular& okno, Nabidka*& popup, QAction*& polozka,

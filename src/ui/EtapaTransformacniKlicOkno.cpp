@@ -25,7 +25,6 @@ namespace sitmera {
 
 namespace {
 
-constexpr int kCtrlP = 16464;
 constexpr int kMetodaUzivatelska = 3;
 constexpr const char* kKonecRadku = "\r\n";
 

@@ -32,11 +32,6 @@ TdalsiOknaEtapy& DalsiOknaEtapy()
 
 namespace {
 
-// Shortcut codes as the menu stores them.
-constexpr int kCtrlA = 16449;
-constexpr int kCtrlC = 16451;
-constexpr int kCtrlD = 16452;
-
 // Whether the window of a registry entry is there.
 template <class F>
 std::function<bool()> Existuje(F TdalsiOknaEtapy::*clen)

@@ -14,9 +14,6 @@ namespace sitmera {
 
 namespace {
 
-constexpr int kCtrlA = 16449;
-constexpr int kCtrlD = 16452;
-constexpr int kCtrlC = 16451;
 constexpr int kMinimalniVyska = 227;
 
 }  // namespace

@@ -11,12 +11,6 @@
 
 namespace sitmera {
 
-namespace {
-
-constexpr int kF2 = 113;
-
-}  // namespace
-
 TForm10::TForm10(QWidget* rodic)
     : OknoPresnostiBodu(QStringLiteral("Form10"), {"Label_srd_X", "Label_srd_Y", "Label_srd_Z", "Label_srd_X_jdn",
                                                    "Label_srd_Y_jdn", "Label_srd_Z_jdn"},

@@ -62,16 +62,6 @@ TdalsiOkna& DalsiOkna()
 
 namespace {
 
-// Shortcut codes as the menu stores them.
-constexpr int kCtrlU = 16469;
-constexpr int kCtrlL = 16460;
-constexpr int kCtrlF3 = 16498;
-constexpr int kF3 = 114;
-constexpr int kShiftF3 = 8306;
-constexpr int kCtrlC = 16451;
-constexpr int kCtrlA = 16449;
-constexpr int kCtrlD = 16452;
-
 // Items that need a window of another unit, and that window's opener.
 using TclenOkna = std::function<void()> TdalsiOkna::*;
 

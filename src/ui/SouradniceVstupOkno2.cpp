@@ -23,26 +23,6 @@
 
 namespace sitmera {
 
-namespace {
-
-// Shortcut codes as the menu stores them.
-constexpr int kIns = 45;
-constexpr int kCtrlB = 16450;
-constexpr int kDel = 46;
-constexpr int kCtrlF3 = 16498;
-constexpr int kF3 = 114;
-constexpr int kShiftF3 = 8306;
-constexpr int kF2 = 113;
-constexpr int kCtrlN = 16462;
-constexpr int kCtrlM = 16461;
-constexpr int kCtrlC = 16451;
-constexpr int kCtrlX = 16472;
-constexpr int kCtrlV = 16470;
-constexpr int kCtrlA = 16449;
-constexpr int kCtrlD = 16452;
-
-}  // namespace
-
 TForm78::TForm78(QWidget* rodic) : Formular(QStringLiteral("Form78"), rodic)
 {
     VytvorMenu();

@@ -17,8 +17,6 @@ namespace sitmera {
 
 namespace {
 
-constexpr int kCtrlP = 16464;
-
 // Bounds of the risk level, both excluded.
 constexpr Extended kRizikoMin = 1e-8L;
 constexpr Extended kRizikoMax = 1;

@@ -25,9 +25,6 @@ namespace sitmera {
 
 namespace {
 
-// Shortcut code of the copy item (Ctrl+P).
-constexpr int kCtrlP = 16464;
-
 // Size of the pictures of the coordinate systems (pixels).
 constexpr int kSirkaObrazu = 188;
 constexpr int kVyskaObrazu = 140;

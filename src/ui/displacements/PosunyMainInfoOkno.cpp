@@ -20,8 +20,6 @@ namespace sitmera {
 
 namespace {
 
-constexpr int kCtrlP = 16464;
-
 std::string Jmeno(int i)
 {
     return "Label" + std::to_string(i);

@@ -29,22 +29,6 @@ TdalsiOknaPosuny& DalsiOknaPosuny()
     return okna;
 }
 
-namespace {
-
-// Shortcut codes as the menu stores them.
-constexpr int kCtrlF3 = 16498;
-constexpr int kF3 = 114;
-constexpr int kShiftF3 = 8306;
-constexpr int kF4 = 115;
-constexpr int kF5 = 116;
-constexpr int kF6 = 117;
-constexpr int kF7 = 118;
-constexpr int kCtrlC = 16451;
-constexpr int kCtrlA = 16449;
-constexpr int kCtrlD = 16452;
-
-}  // namespace
-
 // ---------------------------------------------------------------- construction
 
 TForm68::TForm68(QWidget* rodic) : Formular(QStringLiteral("Form68"), rodic)

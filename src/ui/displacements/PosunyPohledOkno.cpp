@@ -14,15 +14,6 @@
 
 namespace sitmera {
 
-namespace {
-
-// Shortcut codes as the menu stores them.
-constexpr int kCtrlA = 16449;
-constexpr int kCtrlC = 16451;
-constexpr int kCtrlD = 16452;
-
-}  // namespace
-
 TposunyPohled::TposunyPohled(const QString& jmeno, int sloupcu, int minimalniVyska, bool vlastniZpracovani,
                              QWidget* rodic)
     : Formular(jmeno, rodic), minimalniVyska_(minimalniVyska), vlastniZpracovani_(vlastniZpracovani)

@@ -10,15 +10,6 @@
 
 namespace sitmera {
 
-namespace {
-
-constexpr int kF4 = 115;
-constexpr int kF5 = 116;
-constexpr int kF6 = 117;
-constexpr int kF7 = 118;
-
-}  // namespace
-
 TForm70::TForm70(QWidget* rodic) : TposunyPohled(QStringLiteral("Form70"), 3, 227, false, rodic)
 {
     Label_srd_X = ovladace_.hlavicky[0];

@@ -30,6 +30,29 @@ namespace sitmera {
 
 class Formular;
 
+// The shortcut codes the program's items use.
+inline constexpr int kIns = 45;
+inline constexpr int kDel = 46;
+inline constexpr int kF2 = 113;
+inline constexpr int kF3 = 114;
+inline constexpr int kF4 = 115;
+inline constexpr int kF5 = 116;
+inline constexpr int kF6 = 117;
+inline constexpr int kF7 = 118;
+inline constexpr int kShiftF3 = 8306;
+inline constexpr int kCtrlA = 16449;
+inline constexpr int kCtrlB = 16450;
+inline constexpr int kCtrlC = 16451;
+inline constexpr int kCtrlD = 16452;
+inline constexpr int kCtrlL = 16460;
+inline constexpr int kCtrlM = 16461;
+inline constexpr int kCtrlN = 16462;
+inline constexpr int kCtrlP = 16464;
+inline constexpr int kCtrlU = 16469;
+inline constexpr int kCtrlV = 16470;
+inline constexpr int kCtrlX = 16472;
+inline constexpr int kCtrlF3 = 16498;
+
 class Nabidka : public QMenu {
     Q_OBJECT
 public:
