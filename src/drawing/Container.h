@@ -212,7 +212,6 @@ public:
     TPaintSettings PaintSettings;
     // Bitmap, TransPar, Canvas, ConnectBitmap, CalcPixCoordsXY,
     // DeCalcPicCoords, Trans, Zoom and Line(a, b): see TKresbaBitmapy.
-    using TKresbaBitmapy::Line;
 
     TContainer() = default;
 
@@ -255,8 +254,6 @@ public:
     // outside the records.
     std::string CreateMereStr(int i) const;
 
-    // Line(a, b) in ColorL (pen and font), then the label by Txt.
-    void Line(const T2DPoint& a, const T2DPoint& b, const std::string& descr);
     // Writes descr with its top-left corner at the rounded midpoint of a, b.
     void Txt(const T2DPoint& a, const T2DPoint& b, const std::string& descr);
 

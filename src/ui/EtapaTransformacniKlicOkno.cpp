@@ -269,11 +269,6 @@ std::array<QLineEdit*, 6> TForm77::Edity() const
     return {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6};
 }
 
-const TtransformacniKlicEtapa& TForm77::KlicPracovni() const
-{
-    return klicPracovni;
-}
-
 void TForm77::FormShow()
 {
     if (!ExistujiGlobalniObjekty()) return;

@@ -292,12 +292,6 @@ void KopirujTabulkuPosunu(const Tposuny& posuny, const Tnastaveni& nastaveni, co
     NastavTextSchranky(TextKopieTabulkyPosunu(posuny, nastaveni, vyber, rezim));
 }
 
-void KopirujTabulkuPosunuZkracene(const Tposuny& posuny, const Tnastaveni& nastaveni, const TboolVector& vyber,
-                                  int rezim)
-{
-    NastavTextSchranky(TextKopieTabulkyPosunuZkracene(posuny, nastaveni, vyber, rezim));
-}
-
 // ---------------------------------------------------------------- selection
 
 void ZrusVyberPrazdnych(TboolVector& vyber, const Tposuny& posuny)

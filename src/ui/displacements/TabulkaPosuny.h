@@ -141,8 +141,6 @@ std::string TextKopieTabulkyPosunuZkracene(const Tposuny& posuny, const Tnastave
 // The texts above replace the clipboard's content, also when empty.
 void KopirujTabulkuPosunu(const Tposuny& posuny, const Tnastaveni& nastaveni, const TboolVector& vyber,
                           int rezim);
-void KopirujTabulkuPosunuZkracene(const Tposuny& posuny, const Tnastaveni& nastaveni, const TboolVector& vyber,
-                                  int rezim);
 
 // ---------------------------------------------------------------- selection
 

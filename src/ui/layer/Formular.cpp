@@ -79,10 +79,8 @@ bool Aplikace::notify(QObject* prijemce, QEvent* udalost)
         auto* okno = qobject_cast<Formular*>(static_cast<QWidget*>(prijemce)->window());
         if (okno != nullptr && okno->isEnabled()) {
             if (ZpracujZkratku(*okno, static_cast<QWidget*>(prijemce), ke->key(), ke->modifiers())) return true;
-            if (okno->NahledKlaves()) {
-                int klavesa = ke->key();
-                if (okno->ZpracujNahledKlavesy(klavesa, ke->modifiers())) return true;
-            }
+            int klavesa = ke->key();
+            if (okno->ZpracujNahledKlavesy(klavesa, ke->modifiers())) return true;
         }
     }
     return QApplication::notify(prijemce, udalost);
@@ -213,11 +211,6 @@ void Formular::keyPressEvent(QKeyEvent* e)
 void NastavModalniHook(ModalniHook hook)
 {
     Hook() = std::move(hook);
-}
-
-bool JeModalniHook()
-{
-    return static_cast<bool>(Hook());
 }
 
 Formular* AktivniOkno()

@@ -11,8 +11,8 @@
 // exactly once per showing. Esc closes every window (unless the window's key
 // handler takes the key); Enter presses the dialog's default button.
 //
-// Keys: with the key preview on (the default), FormKeyDown sees every key
-// pressed in the window before the focused control; setting the key to 0
+// Keys: FormKeyDown sees every key pressed in the window before the focused
+// control (the key preview); setting the key to 0
 // takes it. Menu shortcuts of the window are handled before that (Menu.h).
 // Both need the application object to be an `Aplikace` (below), which sees
 // every key once before Qt hands it to the focused control.
@@ -73,10 +73,6 @@ public:
     // Order of the window's last showing (larger = shown later).
     int PoradiZobrazeni() const { return poradiZobrazeni_; }
 
-    // Key preview: FormKeyDown gets the keys of the whole window first.
-    void NastavNahledKlaves(bool zapnuto) { nahledKlaves_ = zapnuto; }
-    bool NahledKlaves() const { return nahledKlaves_; }
-
     // Grid windows: fixed outer width and minimum height (pixels).
     void NastavPevnouSirku(int sirka, int minimalniVyska);
 
@@ -122,7 +118,6 @@ private:
     QPointer<Formular> otvirac_;
     QMetaObject::Connection zavritSOtviracem_;  // a modeless window closing with its opener
     bool modalni_ = false;
-    bool nahledKlaves_ = true;
     bool zavira_ = false;     // inside closeEvent
     bool zobrazuje_ = false;  // inside the show handler
     bool zavritPoZobrazeni_ = false;  // the show handler asked for a close
@@ -147,7 +142,6 @@ void ZobrazNemodalne(Formular& okno);
 // the modal result. An empty function switches the hook off.
 using ModalniHook = std::function<int(Formular&)>;
 void NastavModalniHook(ModalniHook hook);
-bool JeModalniHook();
 
 // The active window of the program: the most recently shown visible window
 // among the modal windows on the stack and the active modeless windows, or the

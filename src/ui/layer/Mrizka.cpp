@@ -34,7 +34,6 @@ public:
     std::string Text(int c, int r) const
     {
         if (r < 0 || r >= radku_ || c < 0 || c >= sloupcu_) return {};
-        if (formatovac) return formatovac(c, r);
         if (static_cast<std::size_t>(r) >= bunky_.size()) return {};
         const auto& radek = bunky_[r];
         return static_cast<std::size_t>(c) < radek.size() ? radek[c] : std::string();
@@ -84,8 +83,6 @@ public:
             endRemoveColumns();
         }
     }
-
-    std::function<std::string(int, int)> formatovac;
 
 private:
     int radku_ = 0;
@@ -217,13 +214,6 @@ void Mrizka::SetColWidth(int sloupec, int sirka)
     if (sloupec >= 0 && sloupec < ColCount()) setColumnWidth(sloupec, sirka);
 }
 
-int Mrizka::SirkaSloupcu() const
-{
-    int s = 0;
-    for (int c = 0; c < ColCount(); ++c) s += columnWidth(c);
-    return s;
-}
-
 std::string Mrizka::Cell(int sloupec, int radek) const { return model_->Text(sloupec, radek); }
 
 void Mrizka::SetCell(int sloupec, int radek, const std::string& text)
@@ -238,21 +228,10 @@ void Mrizka::ClearRow(int radek)
     viewport()->update();
 }
 
-void Mrizka::NastavFormatovac(std::function<std::string(int, int)> formatovac)
-{
-    model_->formatovac = std::move(formatovac);
-    viewport()->update();
-}
-
 void Mrizka::MouseToCell(int x, int y, int& sloupec, int& radek) const
 {
     sloupec = columnAt(x);
     radek = rowAt(y);
-}
-
-QRect Mrizka::CellRect(int sloupec, int radek) const
-{
-    return visualRect(model_->index(radek, sloupec));
 }
 
 void Mrizka::Repaint()
@@ -349,12 +328,6 @@ void Mrizka::mouseReleaseEvent(QMouseEvent* e)
 {
     QTableView::mouseReleaseEvent(e);
     omezitKurzor_ = false;
-    if (OnMouseUp) {
-        const auto b = e->button();
-        const auto m = e->modifiers();
-        const QPoint p = e->position().toPoint();
-        Spust([&] { OnMouseUp(b, m, p.x(), p.y()); });
-    }
 }
 
 void Mrizka::mouseDoubleClickEvent(QMouseEvent* e)

@@ -124,12 +124,6 @@ void VycentrujOknoNaMonitor(QWidget* okno, QWidget* reference)
     NastavVnejsiObdelnik(okno, VycentrujObdelnikNaMonitor(VnejsiObdelnik(okno), ref, MonitoryObrazovky()));
 }
 
-void UdrzOknoNaMonitoru(QWidget* okno)
-{
-    if (okno == nullptr) return;
-    NastavVnejsiObdelnik(okno, UdrzObdelnikNaMonitoru(VnejsiObdelnik(okno), MonitoryObrazovky()));
-}
-
 void PrepniZpracovani(QWidget* okno)
 {
     if (okno == nullptr) return;

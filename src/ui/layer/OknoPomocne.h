@@ -57,7 +57,6 @@ QRect UdrzObdelnikNaMonitoru(const QRect& okno, const std::vector<Tmonitor>& mon
 // The same on windows (the reference may be null).
 void VycentrujOkno(QWidget* okno, QWidget* reference);
 void VycentrujOknoNaMonitor(QWidget* okno, QWidget* reference);
-void UdrzOknoNaMonitoru(QWidget* okno);
 
 // Outer rectangle of a window, and the window moved and sized to an outer
 // rectangle.
