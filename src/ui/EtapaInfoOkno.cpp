@@ -37,8 +37,8 @@ void RozlozRadkyInformaci(QWidget& okno, QGridLayout& mrizka, const TradkyInform
 {
     int r = 0;
     for (const auto& [popisek, hodnota] : radky) {
-        QLabel* p = okno.findChild<QLabel*>(NaQString(popisek));
-        QLabel* h = hodnota.empty() ? nullptr : okno.findChild<QLabel*>(NaQString(hodnota));
+        QLabel* p = NajdiLabel(okno, NaQString(popisek));
+        QLabel* h = hodnota.empty() ? nullptr : NajdiLabel(okno, NaQString(hodnota));
         if (p == nullptr) continue;
         if (h == nullptr) {
             mrizka.addWidget(p, r, 0, 1, 2);
@@ -54,7 +54,7 @@ void RozlozRadkyInformaci(QWidget& okno, QGridLayout& mrizka, const TradkyInform
 std::string TextKopieInformaci(const QWidget& okno, const TradkyInformaci& radky)
 {
     auto text = [&okno](const std::string& jmeno) {
-        const QLabel* l = okno.findChild<QLabel*>(NaQString(jmeno));
+        const QLabel* l = NajdiLabel(okno, NaQString(jmeno));
         return l != nullptr ? NaUtf8(l->text()) : std::string();
     };
     std::string kopie = NaUtf8(okno.windowTitle()) + "\r\n";

@@ -7,6 +7,7 @@
 #include "core/Jazyk.h"
 #include "numerics/TextSoubor.h"
 #include "points/Souradnice.h"
+#include "ui/layer/Mrizka.h"
 #include "ui/layer/OknoPomocne.h"
 
 namespace sitmera {
@@ -159,7 +160,7 @@ void NastavPopiskyEtapaPopup(QWidget& okno, const Tjazyk& jazyk)
 
 void PopisVyberEtapa(QWidget& okno, const Tsouradnice& seznam, const TboolVector& vyber)
 {
-    if (auto* l = okno.findChild<QLabel*>(QStringLiteral("Label_vyber"))) l->setText(NaQString(TextVyberEtapa(seznam, vyber)));
+    if (QLabel* l = NajdiLabel(okno, QStringLiteral("Label_vyber"))) l->setText(NaQString(TextVyberEtapa(seznam, vyber)));
 }
 
 void PovolitPopupEtapa(QWidget& okno, const TboolVector& vyber, const Tsouradnice& seznam)

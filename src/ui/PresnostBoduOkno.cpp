@@ -50,12 +50,11 @@ void OknoPresnostiBodu::VytvorOvladace(const std::array<const char*, 6>& sloupce
     Panel2 = VytvorZahlaviTabulky(this, StringGrid1,
                                   {"Label_BOD", "Label_bod_cislo", "Label_SRD", sloupce[0], sloupce[1], sloupce[2],
                                    sloupce[3], sloupce[4], sloupce[5]});
-    const auto label = [this](const char* jmeno) { return Panel2->findChild<QLabel*>(QLatin1String(jmeno)); };
-    Label_BOD = label("Label_BOD");
-    Label_bod_cislo = label("Label_bod_cislo");
-    Label_SRD = label("Label_SRD");
-    Label_doplnek = label("Label_doplnek");
-    for (std::size_t i = 0; i < sloupce.size(); ++i) sloupce_[i] = label(sloupce[i]);
+    Label_BOD = NajdiLabel(*Panel2, "Label_BOD");
+    Label_bod_cislo = NajdiLabel(*Panel2, "Label_bod_cislo");
+    Label_SRD = NajdiLabel(*Panel2, "Label_SRD");
+    Label_doplnek = NajdiLabel(*Panel2, "Label_doplnek");
+    for (std::size_t i = 0; i < sloupce.size(); ++i) sloupce_[i] = NajdiLabel(*Panel2, sloupce[i]);
 
     Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));

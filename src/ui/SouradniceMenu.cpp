@@ -16,6 +16,7 @@
 #include "ui/layer/Bunky.h"
 #include "ui/layer/ComboPomocne.h"
 #include "ui/layer/Menu.h"
+#include "ui/layer/Mrizka.h"
 #include "ui/layer/OknoPomocne.h"
 
 namespace sitmera {
@@ -242,7 +243,7 @@ void PovolitPopupHlavni(QWidget& okno, const Tsouradnice& souradniceHlavni, cons
 
 void ZobrazStavVyberuHlavni(QWidget& okno, const Tvyber& vyberHlavni, int pary, int aktivniPary)
 {
-    if (auto* l = okno.findChild<QLabel*>(QStringLiteral("Label_vyber")))
+    if (QLabel* l = NajdiLabel(okno, QStringLiteral("Label_vyber")))
         l->setText(NaQString(TextStavuVyberuHlavni(vyberHlavni, pary, aktivniPary)));
 }
 
@@ -387,7 +388,7 @@ void ZobrazStavVstup(QWidget& okno, const Tchyby& chyby, const Tsouradnice& sour
 {
     const TstavVstup s = StavVstup(chyby, souradnice, vyber);
     auto nastav = [&okno](const char* jmeno, const std::string& text, const QColor* barva) {
-        auto* l = okno.findChild<QLabel*>(QLatin1String(jmeno));
+        QLabel* l = NajdiLabel(okno, QLatin1String(jmeno));
         if (l == nullptr) return;
         l->setText(NaQString(text));
         if (barva != nullptr) {

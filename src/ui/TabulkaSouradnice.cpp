@@ -777,17 +777,16 @@ TovladaceSouradnic VytvorOvladaceSouradnic(QWidget& okno, int typTabulky)
                                     {"Label_BOD", "Label_bod_cislo", "Label_SRD", "Label_srd_X", "Label_srd_Y",
                                      "Label_srd_Z", "Label_srd_X_jdn", "Label_srd_Y_jdn", "Label_srd_Z_jdn"},
                                     typTabulky);
-    const auto label = [&o](const char* jmeno) { return o.Panel2->findChild<QLabel*>(QLatin1String(jmeno)); };
-    o.Label_BOD = label("Label_BOD");
-    o.Label_bod_cislo = label("Label_bod_cislo");
-    o.Label_SRD = label("Label_SRD");
-    o.Label_srd_X = label("Label_srd_X");
-    o.Label_srd_Y = label("Label_srd_Y");
-    o.Label_srd_Z = label("Label_srd_Z");
-    o.Label_srd_X_jdn = label("Label_srd_X_jdn");
-    o.Label_srd_Y_jdn = label("Label_srd_Y_jdn");
-    o.Label_srd_Z_jdn = label("Label_srd_Z_jdn");
-    o.Label_doplnek = label("Label_doplnek");
+    o.Label_BOD = NajdiLabel(*o.Panel2, "Label_BOD");
+    o.Label_bod_cislo = NajdiLabel(*o.Panel2, "Label_bod_cislo");
+    o.Label_SRD = NajdiLabel(*o.Panel2, "Label_SRD");
+    o.Label_srd_X = NajdiLabel(*o.Panel2, "Label_srd_X");
+    o.Label_srd_Y = NajdiLabel(*o.Panel2, "Label_srd_Y");
+    o.Label_srd_Z = NajdiLabel(*o.Panel2, "Label_srd_Z");
+    o.Label_srd_X_jdn = NajdiLabel(*o.Panel2, "Label_srd_X_jdn");
+    o.Label_srd_Y_jdn = NajdiLabel(*o.Panel2, "Label_srd_Y_jdn");
+    o.Label_srd_Z_jdn = NajdiLabel(*o.Panel2, "Label_srd_Z_jdn");
+    o.Label_doplnek = NajdiLabel(*o.Panel2, "Label_doplnek");
 
     o.Panel1 = new QWidget(&okno);
     o.Panel1->setObjectName(QStringLiteral("Panel1"));

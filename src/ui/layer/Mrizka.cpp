@@ -376,6 +376,16 @@ QLabel* NovyLabel(QWidget* rodic, const QString& jmeno)
     return l;
 }
 
+QLabel* NajdiLabel(const QWidget& rodic, const QString& jmeno)
+{
+    return rodic.findChild<QLabel*>(jmeno);
+}
+
+QLabel* NajdiLabel(const QWidget& rodic, const char* jmeno)
+{
+    return NajdiLabel(rodic, QString(QLatin1String(jmeno)));
+}
+
 QLabel* NovyNadpis(QWidget* rodic, const char* jmeno)
 {
     QLabel* l = NovyLabel(rodic, jmeno);

@@ -123,6 +123,10 @@ void OmezKurzorNaTabulku(QWidget* ovladac);
 // is a raised panel with its text centred, at the given place (pixels).
 QLabel* NovyLabel(QWidget* rodic, const char* jmeno);
 QLabel* NovyLabel(QWidget* rodic, const QString& jmeno);
+// The label named `jmeno` among the children of `rodic` (at any depth), or
+// null.
+QLabel* NajdiLabel(const QWidget& rodic, const QString& jmeno);
+QLabel* NajdiLabel(const QWidget& rodic, const char* jmeno);
 // A label named `jmeno` in bold (a heading).
 QLabel* NovyNadpis(QWidget* rodic, const char* jmeno);
 // Makes the control's font bold.
