@@ -83,6 +83,22 @@ TStringList TextProtokoluGlobalni(std::uint8_t rezim)
     }
 }
 
+// Transforms the first (prvni) or the second loaded epoch by the key, which
+// makes the comparison stale; notice 29 (no key) or 30 (a failed
+// transformation) is recorded and the step ends by the silent abort.
+void TransformujEpochu(bool prvni, bool& transformovana)
+{
+    info->jeAnalyzaPosunu = false;
+    if (!klicTransformace.jePlny) {
+        chyby->Oznameni(29);
+        throw TichePreruseni();
+    }
+    if (!modelPorovnaniTransformace->Transfromuj(*modelPorovnani, klicTransformace, prvni, transformovana)) {
+        chyby->Oznameni(30);
+        throw TichePreruseni();
+    }
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- construction
@@ -562,16 +578,8 @@ void TForm65::TransformaceEpochy(bool prvni)
         return;
     }
     PrepniZpracovani(this);
-    info->jeAnalyzaPosunu = false;
     try {
-        if (!klicTransformace.jePlny) {
-            chyby->Oznameni(29);
-            throw TichePreruseni();
-        }
-        if (!modelPorovnaniTransformace->Transfromuj(*modelPorovnani, klicTransformace, prvni, transformovana)) {
-            chyby->Oznameni(30);
-            throw TichePreruseni();
-        }
+        TransformujEpochu(prvni, transformovana);
     } catch (const TichePreruseni&) {
         OznameniDleCisla();
         SkryjZpracovani(this);
@@ -589,16 +597,7 @@ void TForm65::Porovnat1Click()
     try {
         for (const bool prvni : {true, false}) {
             bool& transformovana = prvni ? info->jeTransformaceEtapa1 : info->jeTransformaceEtapa2;
-            if (transformovana) continue;
-            info->jeAnalyzaPosunu = false;
-            if (!klicTransformace.jePlny) {
-                chyby->Oznameni(29);
-                throw TichePreruseni();
-            }
-            if (!modelPorovnaniTransformace->Transfromuj(*modelPorovnani, klicTransformace, prvni, transformovana)) {
-                chyby->Oznameni(30);
-                throw TichePreruseni();
-            }
+            if (!transformovana) TransformujEpochu(prvni, transformovana);
         }
         if (!info->jeAnalyzaPosunu) {
             modelPorovnaniTransformace->PredatJeAktiv(*souradniceHlavni);
