@@ -54,11 +54,8 @@ TForm8& Form8()
 
 void NastavPopiskyOtevrit(const Tjazyk& jazyk)
 {
-    TForm8& f = Form8();
-    f.Label1->setText(NaQString("  " + jazyk.tlacitko.vybratSoubor));
-    f.Label2->setText(NaQString("  " + jazyk.tlacitko.vybratSlozku));
-    f.Button1->setText(NaQString(jazyk.tlacitko.pridat));
-    f.Button2->setText(NaQString(jazyk.tlacitko.zrusit));
+    const auto& t = jazyk.tlacitko;
+    Form8().NastavPopisky(t.vybratSoubor, t.vybratSlozku, t.pridat, t.zrusit);
 }
 
 namespace {

@@ -166,6 +166,15 @@ std::vector<std::string> TsouborDialog::VybraneSoubory() const
     return jmena;
 }
 
+void TsouborDialog::NastavPopisky(const std::string& vybratSoubor, const std::string& vybratSlozku,
+                                  const std::string& potvrdit, const std::string& zrusit)
+{
+    Label1->setText(NaQString("  " + vybratSoubor));
+    Label2->setText(NaQString("  " + vybratSlozku));
+    Button1->setText(NaQString(potvrdit));
+    Button2->setText(NaQString(zrusit));
+}
+
 void TsouborDialog::Button2Click()
 {
     Close();

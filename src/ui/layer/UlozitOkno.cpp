@@ -52,11 +52,8 @@ TForm9& Form9()
 
 void NastavPopiskyUlozit(const Tjazyk& jazyk)
 {
-    TForm9& f = Form9();
-    f.Label1->setText(NaQString("  " + jazyk.tlacitko.vybratSoubor));
-    f.Label2->setText(NaQString("  " + jazyk.tlacitko.vybratSlozku));
-    f.Button1->setText(NaQString(jazyk.tlacitko.ulozit));
-    f.Button2->setText(NaQString(jazyk.tlacitko.zrusit));
+    const auto& t = jazyk.tlacitko;
+    Form9().NastavPopisky(t.vybratSoubor, t.vybratSlozku, t.ulozit, t.zrusit);
 }
 
 std::string PriponaPolozky(const std::vector<std::string>& pripony, int polozka)
