@@ -13,9 +13,9 @@
 #include <algorithm>
 
 #include "analysis/Etapa.h"
-#include "program/Globalni.h"
 #include "numerics/Jednotky.h"
 #include "numerics/TextPole.h"
+#include "program/Globalni.h"
 #include "ui/EtapaMenu.h"
 #include "ui/layer/ComboPomocne.h"
 #include "ui/layer/Menu.h"

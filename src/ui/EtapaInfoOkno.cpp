@@ -7,9 +7,9 @@
 #include <array>
 
 #include "analysis/Etapa.h"
-#include "program/Globalni.h"
 #include "numerics/TextPole.h"
 #include "numerics/TextSoubor.h"
+#include "program/Globalni.h"
 #include "ui/layer/Menu.h"
 #include "ui/layer/Mrizka.h"
 #include "ui/layer/OknoPomocne.h"

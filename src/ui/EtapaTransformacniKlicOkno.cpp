@@ -12,10 +12,10 @@
 
 #include <algorithm>
 
-#include "program/Globalni.h"
 #include "numerics/Jednotky.h"
 #include "numerics/TextPole.h"
 #include "numerics/TextSoubor.h"
+#include "program/Globalni.h"
 #include "ui/layer/ComboPomocne.h"
 #include "ui/layer/Menu.h"
 #include "ui/layer/Mrizka.h"

@@ -5,10 +5,10 @@
 #include <QPointer>
 
 #include "analysis/EtapaTransformacniKlic.h"
-#include "program/Globalni.h"
 #include "numerics/Jednotky.h"
 #include "numerics/TextPole.h"
 #include "numerics/TextSoubor.h"
+#include "program/Globalni.h"
 #include "ui/EtapaInfoOkno.h"
 #include "ui/EtapaTransformacniKlicOkno.h"
 #include "ui/layer/Mrizka.h"

@@ -8,8 +8,8 @@
 #include <utility>
 
 #include "analysis/Etapa.h"
-#include "program/Globalni.h"
 #include "numerics/TextSoubor.h"
+#include "program/Globalni.h"
 #include "reports/ProtokolEtapa.h"
 #include "ui/AnalyzaEtapyOkno.h"
 #include "ui/EtapaMenu.h"

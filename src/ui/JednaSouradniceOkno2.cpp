@@ -6,10 +6,10 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include "program/Globalni.h"
 #include "numerics/Jednotky.h"
 #include "numerics/TextPole.h"
 #include "points/SouradniceSoubor.h"
+#include "program/Globalni.h"
 #include "ui/layer/Mrizka.h"
 #include "ui/layer/OknoPomocne.h"
 #include "ui/SouradniceMenu.h"

@@ -12,9 +12,9 @@
 #include <utility>
 
 #include "analysis/Projekt.h"
-#include "program/Globalni.h"
 #include "numerics/Zaklad.h"
 #include "points/SouradniceSoubor.h"
+#include "program/Globalni.h"
 #include "ui/AnalyzaEtapyOkno.h"
 #include "ui/EtapaVstupOkno.h"
 #include "ui/displacements/AnalyzaMeziEtapamiOkno.h"

@@ -6,9 +6,9 @@
 #include <QMenuBar>
 #include <QPointer>
 
-#include "program/Globalni.h"
 #include "points/SouradniceSoubor.h"
 #include "points/UzivatelskeBody.h"
+#include "program/Globalni.h"
 #include "ui/JednaSouradniceOkno2.h"
 #include "ui/layer/Bunky.h"
 #include "ui/layer/HlaseniOkno.h"

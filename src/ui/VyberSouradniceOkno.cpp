@@ -8,9 +8,9 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include "program/Globalni.h"
 #include "numerics/TextPole.h"
 #include "numerics/TextSoubor.h"
+#include "program/Globalni.h"
 #include "ui/layer/Mrizka.h"
 #include "ui/layer/OknoPomocne.h"
 #include "ui/SouradniceMenu.h"

@@ -12,8 +12,8 @@
 #include <array>
 #include <initializer_list>
 
-#include "program/Globalni.h"
 #include "drawing/dxfwriterSit.h"
+#include "program/Globalni.h"
 #include "ui/layer/BarvaBox.h"
 #include "ui/layer/GrafOvladace.h"
 #include "ui/layer/Mrizka.h"

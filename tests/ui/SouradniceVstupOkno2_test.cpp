@@ -7,8 +7,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "program/Globalni.h"
 #include "numerics/TextPole.h"
+#include "program/Globalni.h"
 #include "ui/Galerie.h"
 #include "ui/JednaSouradniceOkno2.h"
 #include "ui/layer/HlaseniOkno.h"

@@ -11,9 +11,9 @@
 
 #include "analysis/AnalyzaVnitrni.h"
 #include "analysis/ModelPosuny.h"
-#include "program/Globalni.h"
 #include "numerics/Jednotky.h"
 #include "numerics/TextPole.h"
+#include "program/Globalni.h"
 #include "ui/AnalyzaEtapyOkno.h"
 #include "ui/displacements/PosunyMenu.h"
 #include "ui/layer/Bunky.h"

@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "program/Globalni.h"
 #include "numerics/TextPole.h"
+#include "program/Globalni.h"
 #include "ui/displacements/JednotkyOkno.h"
 #include "ui/layer/Menu.h"
 #include "ui/layer/OknoPomocne.h"

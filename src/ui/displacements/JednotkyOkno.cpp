@@ -13,8 +13,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "program/Globalni.h"
 #include "numerics/TextSoubor.h"
+#include "program/Globalni.h"
 #include "ui/layer/ComboPomocne.h"
 #include "ui/layer/Menu.h"
 #include "ui/layer/Mrizka.h"

@@ -8,8 +8,8 @@
 #include <map>
 
 #include "analysis/ModelPosuny.h"
-#include "program/Globalni.h"
 #include "numerics/TextSoubor.h"
+#include "program/Globalni.h"
 #include "reports/ProtokolPosuny.h"
 #include "ui/displacements/PosunyMenu.h"
 #include "ui/layer/Menu.h"

@@ -8,9 +8,9 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include "program/Globalni.h"
 #include "numerics/TextPole.h"
 #include "numerics/TextSoubor.h"
+#include "program/Globalni.h"
 #include "ui/displacements/PosunyMainOkno.h"
 #include "ui/displacements/PosunyMenu.h"
 #include "ui/displacements/TabulkaPosuny.h"

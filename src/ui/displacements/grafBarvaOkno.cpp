@@ -4,9 +4,9 @@
 #include <QLabel>
 #include <QPointer>
 
-#include "program/Globalni.h"
 #include "core/Jazyk.h"
 #include "numerics/TextSoubor.h"
+#include "program/Globalni.h"
 #include "ui/layer/BarvaBox.h"
 #include "ui/layer/Mrizka.h"
 #include "ui/layer/OknoPomocne.h"

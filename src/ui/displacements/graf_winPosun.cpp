@@ -13,10 +13,10 @@
 #include <vector>
 
 #include "analysis/ModelPosuny.h"
-#include "program/Globalni.h"
 #include "core/Jazyk.h"
 #include "drawing/dxfwriterPosun.h"
 #include "numerics/TextSoubor.h"
+#include "program/Globalni.h"
 #include "ui/displacements/grafBarvaOkno.h"
 #include "ui/layer/BarvaBox.h"
 #include "ui/layer/Mrizka.h"
