@@ -6,7 +6,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -357,16 +356,12 @@ const Tsouradnice& TForm73::Data(const Tetapa& etapa) const
 
 TForm72& Form72()
 {
-    static QPointer<TForm72> okno;
-    if (okno.isNull()) okno = new TForm72();
-    return *okno;
+    return JedineOkno<TForm72>();
 }
 
 TForm73& Form73()
 {
-    static QPointer<TForm73> okno;
-    if (okno.isNull()) okno = new TForm73();
-    return *okno;
+    return JedineOkno<TForm73>();
 }
 
 }  // namespace sitmera

@@ -2,7 +2,6 @@
 
 #include <QGridLayout>
 #include <QLabel>
-#include <QPointer>
 
 #include <array>
 
@@ -161,9 +160,7 @@ void TForm67::FormKeyDown(int& klavesa, Qt::KeyboardModifiers)
 
 TForm67& Form67()
 {
-    static QPointer<TForm67> okno;
-    if (okno.isNull()) okno = new TForm67();
-    return *okno;
+    return JedineOkno<TForm67>();
 }
 
 }  // namespace sitmera

@@ -7,7 +7,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 
 #include <algorithm>
@@ -431,9 +430,7 @@ void TForm77::Kopirovat1Click()
 
 TForm77& Form77()
 {
-    static QPointer<TForm77> okno;
-    if (okno.isNull()) okno = new TForm77();
-    return *okno;
+    return JedineOkno<TForm77>();
 }
 
 }  // namespace sitmera

@@ -2,7 +2,6 @@
 
 #include <QGridLayout>
 #include <QLabel>
-#include <QPointer>
 
 #include "analysis/EtapaTransformacniKlic.h"
 #include "numerics/Jednotky.h"
@@ -161,9 +160,7 @@ void TForm80::FormKeyDown(int& klavesa, Qt::KeyboardModifiers)
 
 TForm80& Form80()
 {
-    static QPointer<TForm80> okno;
-    if (okno.isNull()) okno = new TForm80();
-    return *okno;
+    return JedineOkno<TForm80>();
 }
 
 }  // namespace sitmera

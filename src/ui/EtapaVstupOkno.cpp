@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPointer>
 
 #include <utility>
 
@@ -437,9 +436,7 @@ void TForm66::OdznacitVse1Click()
 
 TForm66& Form66()
 {
-    static QPointer<TForm66> okno;
-    if (okno.isNull()) okno = new TForm66();
-    return *okno;
+    return JedineOkno<TForm66>();
 }
 
 }  // namespace sitmera

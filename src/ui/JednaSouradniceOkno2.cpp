@@ -3,7 +3,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 
 #include "numerics/Jednotky.h"
@@ -312,9 +311,7 @@ void TForm79::Button4Click()
 
 TForm79& Form79()
 {
-    static QPointer<TForm79> okno;
-    if (okno.isNull()) okno = new TForm79();
-    return *okno;
+    return JedineOkno<TForm79>();
 }
 
 }  // namespace sitmera

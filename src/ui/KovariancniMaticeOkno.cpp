@@ -2,7 +2,6 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPointer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -69,9 +68,7 @@ void TForm36::FormClose()
 
 TForm36& Form36()
 {
-    static QPointer<TForm36> okno;
-    if (okno.isNull()) okno = new TForm36();
-    return *okno;
+    return JedineOkno<TForm36>();
 }
 
 }  // namespace sitmera

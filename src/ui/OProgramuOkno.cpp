@@ -1,7 +1,6 @@
 #include "ui/OProgramuOkno.h"
 
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -62,9 +61,7 @@ void TForm21::FormKeyDown(int& klavesa, Qt::KeyboardModifiers)
 
 TForm21& Form21()
 {
-    static QPointer<TForm21> okno;
-    if (okno.isNull()) okno = new TForm21();
-    return *okno;
+    return JedineOkno<TForm21>();
 }
 
 }  // namespace sitmera

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QPointer>
 
 #include "program/Globalni.h"
 #include "ui/SouradniceMenu.h"
@@ -78,9 +77,7 @@ void TForm10::HledatChybu1Click()
 
 TForm10& Form10()
 {
-    static QPointer<TForm10> okno;
-    if (okno.isNull()) okno = new TForm10();
-    return *okno;
+    return JedineOkno<TForm10>();
 }
 
 }  // namespace sitmera

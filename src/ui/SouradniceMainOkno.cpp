@@ -622,9 +622,7 @@ void TForm65::Porovnat1Click()
 
 TForm65& Form65()
 {
-    static QPointer<TForm65> okno;
-    if (okno.isNull()) okno = new TForm65();
-    return *okno;
+    return JedineOkno<TForm65>();
 }
 
 TForm65* HlavniOknoProgramu()

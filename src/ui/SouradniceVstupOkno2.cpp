@@ -4,7 +4,6 @@
 #include <QBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPointer>
 
 #include "points/SouradniceSoubor.h"
 #include "points/UzivatelskeBody.h"
@@ -421,9 +420,7 @@ void TForm78::Zrusitvyber1Click()
 
 TForm78& Form78()
 {
-    static QPointer<TForm78> okno;
-    if (okno.isNull()) okno = new TForm78();
-    return *okno;
+    return JedineOkno<TForm78>();
 }
 
 }  // namespace sitmera

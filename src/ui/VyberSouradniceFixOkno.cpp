@@ -1,7 +1,5 @@
 #include "ui/VyberSouradniceFixOkno.h"
 
-#include <QPointer>
-
 #include "program/Globalni.h"
 #include "ui/SouradniceMainOkno.h"
 #include "ui/SouradniceMenu.h"
@@ -24,9 +22,7 @@ void TForm61::NastavPopisky()
 
 TForm61& Form61()
 {
-    static QPointer<TForm61> okno;
-    if (okno.isNull()) okno = new TForm61();
-    return *okno;
+    return JedineOkno<TForm61>();
 }
 
 }  // namespace sitmera

@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 
 #include "numerics/TextPole.h"
@@ -227,9 +226,7 @@ void TForm69::NastavPopisky()
 
 TForm69& Form69()
 {
-    static QPointer<TForm69> okno;
-    if (okno.isNull()) okno = new TForm69();
-    return *okno;
+    return JedineOkno<TForm69>();
 }
 
 }  // namespace sitmera

@@ -5,7 +5,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -321,9 +320,7 @@ void TForm44::VytvorOvladace()
 
 TForm44& Form44()
 {
-    static QPointer<TForm44> okno;
-    if (okno.isNull()) okno = new TForm44();
-    return *okno;
+    return JedineOkno<TForm44>();
 }
 
 // ---------------------------------------------------------------- texts

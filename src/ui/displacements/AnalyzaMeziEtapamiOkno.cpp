@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPointer>
 #include <QVBoxLayout>
 
 #include "analysis/AnalyzaVnitrni.h"
@@ -304,16 +303,12 @@ void TForm75::Vypocti(const std::vector<int>& indexy) const
 
 TForm74& Form74()
 {
-    static QPointer<TForm74> okno;
-    if (okno.isNull()) okno = new TForm74();
-    return *okno;
+    return JedineOkno<TForm74>();
 }
 
 TForm75& Form75()
 {
-    static QPointer<TForm75> okno;
-    if (okno.isNull()) okno = new TForm75();
-    return *okno;
+    return JedineOkno<TForm75>();
 }
 
 }  // namespace sitmera

@@ -116,9 +116,7 @@ void TForm82::Kopirovat1Click()
 
 TForm82& Form82()
 {
-    static QPointer<TForm82> okno;
-    if (okno.isNull()) okno = new TForm82();
-    return *okno;
+    return JedineOkno<TForm82>();
 }
 
 }  // namespace sitmera

@@ -489,9 +489,7 @@ void TForm14::Kopirovat1Click()
 
 TForm14& Form14()
 {
-    static QPointer<TForm14> okno;
-    if (okno.isNull()) okno = new TForm14();
-    return *okno;
+    return JedineOkno<TForm14>();
 }
 
 }  // namespace sitmera

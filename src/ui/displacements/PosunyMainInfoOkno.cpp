@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QGridLayout>
 #include <QLabel>
-#include <QPointer>
 
 #include <map>
 
@@ -140,9 +139,7 @@ void TForm76::FormKeyDown(int& klavesa, Qt::KeyboardModifiers modifikatory)
 
 TForm76& Form76()
 {
-    static QPointer<TForm76> okno;
-    if (okno.isNull()) okno = new TForm76();
-    return *okno;
+    return JedineOkno<TForm76>();
 }
 
 }  // namespace sitmera

@@ -5,7 +5,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPointer>
 #include <QScrollBar>
 
 #include <utility>
@@ -454,9 +453,7 @@ void TForm68::Serad(int velicina)
 
 TForm68& Form68()
 {
-    static QPointer<TForm68> okno;
-    if (okno.isNull()) okno = new TForm68();
-    return *okno;
+    return JedineOkno<TForm68>();
 }
 
 TForm68* OknoPosunu(Formular* okno)

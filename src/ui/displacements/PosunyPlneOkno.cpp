@@ -1,7 +1,5 @@
 #include "ui/displacements/PosunyPlneOkno.h"
 
-#include <QPointer>
-
 #include "program/Globalni.h"
 #include "ui/displacements/PosunyMenu.h"
 #include "ui/layer/OknoPomocne.h"
@@ -54,9 +52,7 @@ void TForm71::KresliBunku(Platno& c, int sloupec, int radek, const QRect& bunka,
 
 TForm71& Form71()
 {
-    static QPointer<TForm71> okno;
-    if (okno.isNull()) okno = new TForm71();
-    return *okno;
+    return JedineOkno<TForm71>();
 }
 
 }  // namespace sitmera

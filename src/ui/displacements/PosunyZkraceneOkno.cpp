@@ -1,7 +1,6 @@
 #include "ui/displacements/PosunyZkraceneOkno.h"
 
 #include <QAction>
-#include <QPointer>
 
 #include "program/Globalni.h"
 #include "ui/displacements/PosunyMenu.h"
@@ -99,9 +98,7 @@ void TForm70::OznacVyznamne(bool aprior)
 
 TForm70& Form70()
 {
-    static QPointer<TForm70> okno;
-    if (okno.isNull()) okno = new TForm70();
-    return *okno;
+    return JedineOkno<TForm70>();
 }
 
 }  // namespace sitmera

@@ -218,9 +218,7 @@ void TForm83::FormKeyDown(int& klavesa, Qt::KeyboardModifiers)
 
 TForm83& Form83()
 {
-    static QPointer<TForm83> okno;
-    if (okno.isNull()) okno = new TForm83();
-    return *okno;
+    return JedineOkno<TForm83>();
 }
 
 }  // namespace sitmera

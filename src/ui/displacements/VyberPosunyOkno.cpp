@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 
 #include "numerics/TextPole.h"
@@ -267,9 +266,7 @@ void TForm81::FormKeyDown(int& klavesa, Qt::KeyboardModifiers modifikatory)
 
 TForm81& Form81()
 {
-    static QPointer<TForm81> okno;
-    if (okno.isNull()) okno = new TForm81();
-    return *okno;
+    return JedineOkno<TForm81>();
 }
 
 }  // namespace sitmera

@@ -2,7 +2,6 @@
 
 #include <QGridLayout>
 #include <QLabel>
-#include <QPointer>
 
 #include "core/Jazyk.h"
 #include "numerics/TextSoubor.h"
@@ -49,9 +48,7 @@ TForm85::TForm85(QWidget* rodic) : Formular(QStringLiteral("Form85"), rodic)
 
 TForm85& Form85()
 {
-    static QPointer<TForm85> okno;
-    if (okno.isNull()) okno = new TForm85();
-    return *okno;
+    return JedineOkno<TForm85>();
 }
 
 TbarvyPosun TForm85::Barvy() const

@@ -5,7 +5,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -400,9 +399,7 @@ void TForm84::VytvorOvladace()
 
 TForm84& Form84()
 {
-    static QPointer<TForm84> okno;
-    if (okno.isNull()) okno = new TForm84();
-    return *okno;
+    return JedineOkno<TForm84>();
 }
 
 // ---------------------------------------------------------------- texts

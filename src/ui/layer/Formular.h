@@ -152,6 +152,16 @@ Formular* AktivniOkno();
 void NastavHlavniOkno(Formular* okno);
 Formular* HlavniOkno();
 
+// The program's one window of the class T (the accessors FormNN()): created
+// on first use, and again when the one before was deleted.
+template <class T>
+T& JedineOkno()
+{
+    static QPointer<T> okno;
+    if (okno.isNull()) okno = new T();
+    return *okno;
+}
+
 // Runs a command in the boundary (see the top of the file). okno: the window
 // whose processing label is restored (may be null).
 void SpustPrikaz(QWidget* okno, const std::function<void()>& prikaz);

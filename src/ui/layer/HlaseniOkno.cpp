@@ -100,9 +100,7 @@ void TForm3::Button2Click()
 
 TForm3& Form3()
 {
-    static QPointer<TForm3> okno;
-    if (okno.isNull()) okno = new TForm3();
-    return *okno;
+    return JedineOkno<TForm3>();
 }
 
 bool ZobrazOznameni(const std::string& zprava, const std::string& nadpis)

@@ -49,9 +49,7 @@ void TForm4::Button2Click()
 
 TForm4& Form4()
 {
-    static QPointer<TForm4> okno;
-    if (okno.isNull()) okno = new TForm4();
-    return *okno;
+    return JedineOkno<TForm4>();
 }
 
 bool ZobrazPotvrzeni(const std::string& otazka, const std::string& nadpis)

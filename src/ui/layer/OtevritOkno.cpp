@@ -47,9 +47,7 @@ void TForm8::Button1Click()
 
 TForm8& Form8()
 {
-    static QPointer<TForm8> okno;
-    if (okno.isNull()) okno = new TForm8();
-    return *okno;
+    return JedineOkno<TForm8>();
 }
 
 void NastavPopiskyOtevrit(const Tjazyk& jazyk)

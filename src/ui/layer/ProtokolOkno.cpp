@@ -128,9 +128,7 @@ void TForm55::FormKeyDown(int& klavesa, Qt::KeyboardModifiers)
 
 TForm55& Form55()
 {
-    static QPointer<TForm55> okno;
-    if (okno.isNull()) okno = new TForm55();
-    return *okno;
+    return JedineOkno<TForm55>();
 }
 
 }  // namespace sitmera

@@ -45,9 +45,7 @@ void TForm9::Button1Click()
 
 TForm9& Form9()
 {
-    static QPointer<TForm9> okno;
-    if (okno.isNull()) okno = new TForm9();
-    return *okno;
+    return JedineOkno<TForm9>();
 }
 
 void NastavPopiskyUlozit(const Tjazyk& jazyk)
