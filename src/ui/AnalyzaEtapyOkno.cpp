@@ -165,7 +165,7 @@ TovladaceAnalyzy VytvorOvladaceAnalyzy(Formular& okno, QVBoxLayout& hlavni,
     hlavni.addLayout(RadaTlacitek({o.Button2}));
 
     o.PopupMenu1 = VytvorPopupMenu(okno, QStringLiteral("PopupMenu1"));
-    o.Kopirovat1 = PridejPolozku(o.PopupMenu1, QStringLiteral("Kopirovat1"), kCtrlP, kopirovat);
+    o.Kopirovat1 = PridejPolozku(o.PopupMenu1, QStringLiteral("Kopirovat1"), zkratka::CtrlP, kopirovat);
     PripojPopupMenu(w, o.PopupMenu1);
     return o;
 }

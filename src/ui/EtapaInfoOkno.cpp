@@ -27,7 +27,7 @@ QGridLayout* PripravInformacniOkno(Formular& okno, Nabidka*& popup, QAction*& po
     mrizka->setHorizontalSpacing(16);
     mrizka->setVerticalSpacing(3);
     popup = VytvorPopupMenu(okno, QStringLiteral("PopupMenu1"));
-    polozka = PridejPolozku(popup, QStringLiteral("Kopirovat1"), kCtrlP, std::move(kopirovat));
+    polozka = PridejPolozku(popup, QStringLiteral("Kopirovat1"), zkratka::CtrlP, std::move(kopirovat));
     PripojPopupMenu(&okno, popup);
     return mrizka;
 }

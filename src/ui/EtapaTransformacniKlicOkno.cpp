@@ -250,7 +250,7 @@ TForm77::TForm77(QWidget* rodic) : Formular(QStringLiteral("Form77"), rodic)
     mriz->addLayout(RadaTlacitek({Button1, Button2}), 15, 0, 1, 3);
 
     PopupMenu1 = VytvorPopupMenu(*this, QStringLiteral("PopupMenu1"));
-    Kopirovat1 = PridejPolozku(PopupMenu1, QStringLiteral("Kopirovat1"), kCtrlP, [this] { Kopirovat1Click(); });
+    Kopirovat1 = PridejPolozku(PopupMenu1, QStringLiteral("Kopirovat1"), zkratka::CtrlP, [this] { Kopirovat1Click(); });
     PripojPopupMenu(this, PopupMenu1);
 
     auto prikaz = [this](std::function<void()> p) { SpustPrikaz(this, p); };

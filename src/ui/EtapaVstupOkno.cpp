@@ -92,11 +92,11 @@ void TForm66::VytvorMenu()
     AnalyzaUhly1 = PridejPolozku(Analyza1, QStringLiteral("AnalyzaUhly1"), 0, [this] { AnalyzaUhly1Click(); });
 
     PopupMenu1 = VytvorPopupMenu(*this, QStringLiteral("PopupMenu1"), [this] { PovolitPopup(); });
-    OznacitVse1 = PridejPolozku(PopupMenu1, QStringLiteral("OznacitVse1"), kCtrlA, [this] { OznacitVse1Click(); });
+    OznacitVse1 = PridejPolozku(PopupMenu1, QStringLiteral("OznacitVse1"), zkratka::CtrlA, [this] { OznacitVse1Click(); });
     OdznacitVse1 =
-        PridejPolozku(PopupMenu1, QStringLiteral("OdznacitVse1"), kCtrlD, [this] { OdznacitVse1Click(); });
+        PridejPolozku(PopupMenu1, QStringLiteral("OdznacitVse1"), zkratka::CtrlD, [this] { OdznacitVse1Click(); });
     PridejOddelovac(PopupMenu1, QStringLiteral("N4"));
-    Kopirovat2 = PridejPolozku(PopupMenu1, QStringLiteral("Kopirovat2"), kCtrlC, [this] { Kopirovat2Click(); });
+    Kopirovat2 = PridejPolozku(PopupMenu1, QStringLiteral("Kopirovat2"), zkratka::CtrlC, [this] { Kopirovat2Click(); });
 
     const std::pair<QAction*, std::function<bool()>> zavisle[] = {
         {Informace1, Existuje(&TdalsiOknaEtapy::Form67)},

@@ -23,11 +23,11 @@ OknoPresnostiBodu::OknoPresnostiBodu(const QString& jmeno, const std::array<cons
     : Formular(jmeno, rodic)
 {
     PopupMenu1 = VytvorPopupMenu(*this, QStringLiteral("PopupMenu1"), [this] { PopupMenu1Popup(); });
-    OznacitVse1 = PridejPolozku(PopupMenu1, QStringLiteral("OznacitVse1"), kCtrlA, [this] { OznacitVse1Click(); });
+    OznacitVse1 = PridejPolozku(PopupMenu1, QStringLiteral("OznacitVse1"), zkratka::CtrlA, [this] { OznacitVse1Click(); });
     OdznacitVse1 =
-        PridejPolozku(PopupMenu1, QStringLiteral("OdznacitVse1"), kCtrlD, [this] { OdznacitVse1Click(); });
+        PridejPolozku(PopupMenu1, QStringLiteral("OdznacitVse1"), zkratka::CtrlD, [this] { OdznacitVse1Click(); });
     PridejOddelovac(PopupMenu1, QStringLiteral("N2"));
-    Kopirovat1 = PridejPolozku(PopupMenu1, QStringLiteral("Kopirovat1"), kCtrlC, [this] { Kopirovat1Click(); });
+    Kopirovat1 = PridejPolozku(PopupMenu1, QStringLiteral("Kopirovat1"), zkratka::CtrlC, [this] { Kopirovat1Click(); });
     VytvorOvladace(sloupce);
     PripojMrizku();
     NastavPevnouSirku(PevnaSirka(), kMinimalniVyska);

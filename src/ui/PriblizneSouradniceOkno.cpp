@@ -22,7 +22,7 @@ TForm10::TForm10(QWidget* rodic)
     Label_srd_Y_jdn = sloupce_[4];
     Label_srd_Z_jdn = sloupce_[5];
     N1 = PridejOddelovac(PopupMenu1, QStringLiteral("N1"));
-    HledatChybu1 = PridejPolozku(PopupMenu1, QStringLiteral("HledatChybu1"), kF2, [this] { HledatChybu1Click(); });
+    HledatChybu1 = PridejPolozku(PopupMenu1, QStringLiteral("HledatChybu1"), zkratka::F2, [this] { HledatChybu1Click(); });
 }
 
 int TForm10::TypTabulky() const

@@ -130,28 +130,28 @@ void TForm65::VytvorMenu()
     Jazyk1 = PridejPodmenu(Nastaveni1, QStringLiteral("Jazyk1"));
     Cestina1 = PridejPolozku(Jazyk1, QStringLiteral("Cestina1"), 0, [this] { Cestina1Click(); });
     Anglictina1 = PridejPolozku(Jazyk1, QStringLiteral("Anglictina1"), 0, [this] { Anglictina1Click(); });
-    Jednotky1 = PridejPolozku(Nastaveni1, QStringLiteral("Jednotky1"), kCtrlU, [this] { Jednotky1Click(); });
-    Analyza2 = PridejPolozku(Nastaveni1, QStringLiteral("Analyza2"), kCtrlL, [this] { Analyza2Click(); });
+    Jednotky1 = PridejPolozku(Nastaveni1, QStringLiteral("Jednotky1"), zkratka::CtrlU, [this] { Jednotky1Click(); });
+    Analyza2 = PridejPolozku(Nastaveni1, QStringLiteral("Analyza2"), zkratka::CtrlL, [this] { Analyza2Click(); });
     ProtokolNastaveni1 =
         PridejPolozku(Nastaveni1, QStringLiteral("ProtokolNastaveni1"), 0, [this] { ProtokolNastaveni1Click(); });
     PridejOddelovac(Hlavni1, QStringLiteral("N2"));
     Zavrit1 = PridejPolozku(Hlavni1, QStringLiteral("Zavrit1"), 0, [this] { Zavrit1Click(); });
 
     Souadnice1 = PridejMenu(MainMenu1, QStringLiteral("Souadnice1"), povolit);
-    Hledat1 = PridejPolozku(Souadnice1, QStringLiteral("Hledat1"), kCtrlF3, [this] { Hledat1Click(); });
-    HledatDalsi1 = PridejPolozku(Souadnice1, QStringLiteral("HledatDalsi1"), kF3, [this] { HledatDalsi1Click(); });
+    Hledat1 = PridejPolozku(Souadnice1, QStringLiteral("Hledat1"), zkratka::CtrlF3, [this] { Hledat1Click(); });
+    HledatDalsi1 = PridejPolozku(Souadnice1, QStringLiteral("HledatDalsi1"), zkratka::F3, [this] { HledatDalsi1Click(); });
     HledatPredchozi1 =
-        PridejPolozku(Souadnice1, QStringLiteral("HledatPredchozi1"), kShiftF3, [this] { HledatPredchozi1Click(); });
+        PridejPolozku(Souadnice1, QStringLiteral("HledatPredchozi1"), zkratka::ShiftF3, [this] { HledatPredchozi1Click(); });
     PridejOddelovac(Souadnice1, QStringLiteral("N3"));
     Spravovat1 = PridejPodmenu(Souadnice1, QStringLiteral("Spravovat1"));
     JeAktivni1 = PridejPolozku(Spravovat1, QStringLiteral("JeAktivni1"), 0, [this] { JeAktivni1Click(); });
     JeNeaktivni1 = PridejPolozku(Spravovat1, QStringLiteral("JeNeaktivni1"), 0, [this] { JeNeaktivni1Click(); });
     PridejOddelovac(Souadnice1, QStringLiteral("N4"));
-    Kopirovat1 = PridejPolozku(Souadnice1, QStringLiteral("Kopirovat1"), kCtrlC, [this] { Kopirovat1Click(); });
+    Kopirovat1 = PridejPolozku(Souadnice1, QStringLiteral("Kopirovat1"), zkratka::CtrlC, [this] { Kopirovat1Click(); });
 
     Vyber1 = PridejMenu(MainMenu1, QStringLiteral("Vyber1"), povolit);
-    Vybratvse1 = PridejPolozku(Vyber1, QStringLiteral("Vybratvse1"), kCtrlA, [this] { Vybratvse1Click(); });
-    Zrusitvyber1 = PridejPolozku(Vyber1, QStringLiteral("Zrusitvyber1"), kCtrlD, [this] { Zrusitvyber1Click(); });
+    Vybratvse1 = PridejPolozku(Vyber1, QStringLiteral("Vybratvse1"), zkratka::CtrlA, [this] { Vybratvse1Click(); });
+    Zrusitvyber1 = PridejPolozku(Vyber1, QStringLiteral("Zrusitvyber1"), zkratka::CtrlD, [this] { Zrusitvyber1Click(); });
     PridejOddelovac(Vyber1, QStringLiteral("N5"));
     VyberDleAtributu1 =
         PridejPolozku(Vyber1, QStringLiteral("VyberDleAtributu1"), 0, [this] { VyberDleAtributu1Click(); });
@@ -180,7 +180,7 @@ void TForm65::VytvorMenu()
     JeAktivni2 = PridejPolozku(PopupMenu1, QStringLiteral("JeAktivni2"), 0, [this] { JeAktivni2Click(); });
     JeNeaktivni2 = PridejPolozku(PopupMenu1, QStringLiteral("JeNeaktivni2"), 0, [this] { JeNeaktivni2Click(); });
     PridejOddelovac(PopupMenu1, QStringLiteral("N10"));
-    Kopirovat2 = PridejPolozku(PopupMenu1, QStringLiteral("Kopirovat2"), kCtrlC, [this] { Kopirovat2Click(); });
+    Kopirovat2 = PridejPolozku(PopupMenu1, QStringLiteral("Kopirovat2"), zkratka::CtrlC, [this] { Kopirovat2Click(); });
 
     // Items of windows that are not there stay disabled, whatever enables
     // them (the menus' enabling, the end of a processing step).

@@ -52,7 +52,7 @@ TForm82::TForm82(QWidget* rodic) : Formular(QStringLiteral("Form82"), rodic)
     Button2 = NoveTlacitko(*this, "Button2", 226, 158, [this] { Button2Click(); });
 
     PopupMenu1 = VytvorPopupMenu(*this, QStringLiteral("PopupMenu1"));
-    Kopirovat1 = PridejPolozku(PopupMenu1, QStringLiteral("Kopirovat1"), kCtrlP, [this] { Kopirovat1Click(); });
+    Kopirovat1 = PridejPolozku(PopupMenu1, QStringLiteral("Kopirovat1"), zkratka::CtrlP, [this] { Kopirovat1Click(); });
     PripojPopupMenu(this, PopupMenu1);
 
 }

@@ -358,7 +358,7 @@ TForm14::TForm14(QWidget* rodic) : Formular(QStringLiteral("Form14"), rodic)
     Button2 = NoveTlacitko(*this, "Button2", xPravy + 102, 288, [this] { Button2Click(); });
 
     PopupMenu1 = VytvorPopupMenu(*this, QStringLiteral("PopupMenu1"));
-    Kopirovat1 = PridejPolozku(PopupMenu1, QStringLiteral("Kopirovat1"), kCtrlP, [this] { Kopirovat1Click(); });
+    Kopirovat1 = PridejPolozku(PopupMenu1, QStringLiteral("Kopirovat1"), zkratka::CtrlP, [this] { Kopirovat1Click(); });
     PripojPopupMenu(this, PopupMenu1);
 
     // The picture follows the choice at once (also while the window fills it).

@@ -30,28 +30,30 @@ namespace sitmera {
 
 class Formular;
 
-// The shortcut codes the program's items use.
-inline constexpr int kIns = 45;
-inline constexpr int kDel = 46;
-inline constexpr int kF2 = 113;
-inline constexpr int kF3 = 114;
-inline constexpr int kF4 = 115;
-inline constexpr int kF5 = 116;
-inline constexpr int kF6 = 117;
-inline constexpr int kF7 = 118;
-inline constexpr int kShiftF3 = 8306;
-inline constexpr int kCtrlA = 16449;
-inline constexpr int kCtrlB = 16450;
-inline constexpr int kCtrlC = 16451;
-inline constexpr int kCtrlD = 16452;
-inline constexpr int kCtrlL = 16460;
-inline constexpr int kCtrlM = 16461;
-inline constexpr int kCtrlN = 16462;
-inline constexpr int kCtrlP = 16464;
-inline constexpr int kCtrlU = 16469;
-inline constexpr int kCtrlV = 16470;
-inline constexpr int kCtrlX = 16472;
-inline constexpr int kCtrlF3 = 16498;
+// The shortcut codes the program's items use (zkratka::CtrlC, ...).
+namespace zkratka {
+inline constexpr int Ins = 45;
+inline constexpr int Del = 46;
+inline constexpr int F2 = 113;
+inline constexpr int F3 = 114;
+inline constexpr int F4 = 115;
+inline constexpr int F5 = 116;
+inline constexpr int F6 = 117;
+inline constexpr int F7 = 118;
+inline constexpr int ShiftF3 = 8306;
+inline constexpr int CtrlA = 16449;
+inline constexpr int CtrlB = 16450;
+inline constexpr int CtrlC = 16451;
+inline constexpr int CtrlD = 16452;
+inline constexpr int CtrlL = 16460;
+inline constexpr int CtrlM = 16461;
+inline constexpr int CtrlN = 16462;
+inline constexpr int CtrlP = 16464;
+inline constexpr int CtrlU = 16469;
+inline constexpr int CtrlV = 16470;
+inline constexpr int CtrlX = 16472;
+inline constexpr int CtrlF3 = 16498;
+}  // namespace zkratka
 
 class Nabidka : public QMenu {
     Q_OBJECT
