@@ -18,7 +18,7 @@
 #include <string>
 
 #include "analysis/Etapa.h"
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "ui/EtapaVstupOkno.h"
 #include "ui/TabulkaSouradnice.h"
 #include "ui/layer/Bunky.h"

@@ -20,7 +20,7 @@
 
 #include "EtapaGenerator.h"
 #include "analysis/Etapa.h"
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "ui/KovariancniMaticeOkno.h"
 #include "ui/layer/Formular.h"
 #include "ui/layer/OknoPomocne.h"

@@ -18,7 +18,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "ui/displacements/graf_winPosun.h"
 #include "ui/layer/Formular.h"
 #include "ui/layer/Prostredi.h"

@@ -14,7 +14,7 @@
 
 #include <QCoreApplication>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "ui/displacements/PosunyMainOkno.h"
 #include "ui/layer/Formular.h"
 #include "ui/layer/Mrizka.h"

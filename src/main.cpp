@@ -5,7 +5,7 @@
 // and runs the message loop until the user confirms the exit.
 #include <QApplication>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "ui/layer/Formular.h"
 #include "ui/SouradniceMainOkno.h"
 

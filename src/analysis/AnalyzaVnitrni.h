@@ -180,15 +180,6 @@ public:
     void VypocetAnalyzaUhel(int iBod, int iCilL, int iCilP, const Tmatrix& kovMat,
                             const Tsouradnice& souradnice, Extended odchylkaJednotkovaAprior,
                             Extended odchylkaJednotkovaAposterior);
-
-    // The comparison of two epochs' rows (the free function above).
-    static void PorovnatAnalyzu(const Tbod& r1, const Tbod& r2, std::uint8_t typ,
-                                Extended kvantilN, Extended kvantilS1, Extended kvantilS2,
-                                bool testAprior, bool testAposter, Tbod& out)
-    {
-        sitmera::PorovnatAnalyzu(r1, r2, typ, kvantilN, kvantilS1, kvantilS2, testAprior,
-                                 testAposter, out);
-    }
 };
 
 }  // namespace sitmera

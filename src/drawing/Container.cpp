@@ -405,13 +405,6 @@ std::string TContainer::CreateMereStr(int i) const
     return PopisMereni(data->mereni[i]);
 }
 
-void TContainer::Line(const T2DPoint& a, const T2DPoint& b, const std::string& descr)
-{
-    NastavBarvu(PaintSettings.ColorL);
-    Line(a, b);
-    Txt(a, b, descr);
-}
-
 void TContainer::Txt(const T2DPoint& a, const T2DPoint& b, const std::string& descr)
 {
     int x = 0, y = 0;

@@ -29,21 +29,13 @@
 #include <string>
 
 #include "analysis/GrafikaData.h"
+#include "drawing/BodyKresby.h"
 #include "drawing/Platno.h"
 #include "numerics/Zaklad.h"
 
 class QImage;
 
 namespace sitmera {
-
-// A drawing point or a pixel position: index 0 x, index 1 y.
-using T2DPoint = std::array<Extended, 2>;
-
-// An extent (largest and smallest x and y) or a pair of points.
-struct TDuoPoint {
-    T2DPoint Max{};
-    T2DPoint Min{};
-};
 
 // A closed error-ellipse polygon: 41 points, the last equal to the first.
 using TElipse = std::array<T2DPoint, 41>;
@@ -123,40 +115,6 @@ TElipse PolygonElipsy(Extended X, Extended Y, Extended a, Extended b, Extended p
 // (metres) not above 0 (-1 marks "not set") draws nothing, on the canvases
 // and in the DXF drawings alike.
 inline bool JeElipsaNastavena(Extended a_delka) { return a_delka > 0; }
-
-// Largest and smallest x and y of the points xy(0) .. xy(n - 1) (xy gives
-// a T2DPoint, metres); all 0 without points.
-template <class F>
-TDuoPoint MezeBodu(int n, F xy)
-{
-    TDuoPoint d;
-    if (n <= 0) return d;
-    d.Max = xy(0);
-    d.Min = d.Max;
-    for (int i = 1; i < n; ++i) {
-        const T2DPoint b = xy(i);
-        if (b[0] > d.Max[0]) d.Max[0] = b[0];
-        if (b[1] > d.Max[1]) d.Max[1] = b[1];
-        if (b[0] < d.Min[0]) d.Min[0] = b[0];
-        if (b[1] < d.Min[1]) d.Min[1] = b[1];
-    }
-    return d;
-}
-
-// Mean x and mean y of the points xy(0) .. xy(n - 1) (metres); 0, 0 without
-// points.
-template <class F>
-T2DPoint StredBodu(int n, F xy)
-{
-    if (n <= 0) return {0, 0};
-    Extended sx = 0, sy = 0;
-    for (int i = 0; i < n; ++i) {
-        const T2DPoint b = xy(i);
-        sx += b[0];
-        sy += b[1];
-    }
-    return {sx / n, sy / n};
-}
 
 // Length of a scale bar: p pixels per unit of the bar; v = (W/5)/p, at least
 // 1; L = 10^round(log10 v); delka = round(L p); while round(W/5) < delka, L is
@@ -254,7 +212,6 @@ public:
     TPaintSettings PaintSettings;
     // Bitmap, TransPar, Canvas, ConnectBitmap, CalcPixCoordsXY,
     // DeCalcPicCoords, Trans, Zoom and Line(a, b): see TKresbaBitmapy.
-    using TKresbaBitmapy::Line;
 
     TContainer() = default;
 
@@ -297,8 +254,6 @@ public:
     // outside the records.
     std::string CreateMereStr(int i) const;
 
-    // Line(a, b) in ColorL (pen and font), then the label by Txt.
-    void Line(const T2DPoint& a, const T2DPoint& b, const std::string& descr);
     // Writes descr with its top-left corner at the rounded midpoint of a, b.
     void Txt(const T2DPoint& a, const T2DPoint& b, const std::string& descr);
 

@@ -184,12 +184,7 @@ TElipse TcontainerPosun::CalcElipse(int i, Extended mm, int typ) const
 
 void TcontainerPosun::poloprimka(const TDuoPoint& body, Extended uhel, Extended delka)
 {
-    const T2DPoint& T = body.Max;
-    const T2DPoint& O = body.Min;
-    const Extended theta = std::atan2(O[1] - T[1], O[0] - T[0]);
-    const T2DPoint konec{T[0] + (delka + 1) * std::cos(theta + uhel),
-                         T[1] + (delka + 1) * std::sin(theta + uhel)};
-    Line(T, konec);
+    Line(body.Max, BodSipky(body, delka + 1, uhel));
 }
 
 void TcontainerPosun::SmerHz(int i, Extended& hodnota, Extended& uhel) const

@@ -360,19 +360,12 @@ void TDXFwriter::FixPointPaint(Extended x, Extended y, const std::string& num)
     Point(FtSf(-y), FtSf(-x), "0", JmenoVrstvy(4));
 }
 
-void TDXFwriter::Rozsah(const std::vector<std::array<Extended, 2>>& body)
+void TDXFwriter::Rozsah(const TDuoPoint& meze)
 {
-    maxX = minX = maxY = minY = 0;
-    if (!body.empty()) {
-        maxX = minX = body[0][0];
-        maxY = minY = body[0][1];
-        for (const auto& b : body) {
-            if (b[0] < minX) minX = b[0];
-            if (b[1] < minY) minY = b[1];
-            if (b[0] > maxX) maxX = b[0];
-            if (b[1] > maxY) maxY = b[1];
-        }
-    }
+    maxX = meze.Max[0];
+    minX = meze.Min[0];
+    maxY = meze.Max[1];
+    minY = meze.Min[1];
     const Extended rozsahX = maxX - minX;
     const Extended rozsahY = maxY - minY;
     del = rozsahY > rozsahX ? rozsahY : rozsahX;

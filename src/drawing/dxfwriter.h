@@ -28,6 +28,7 @@
 #include <string>
 #include <vector>
 
+#include "drawing/BodyKresby.h"
 #include "numerics/Zaklad.h"
 
 namespace sitmera {
@@ -137,11 +138,11 @@ public:
     std::string JmenoVrstvy(int k) const;
     // A line between two drawing points (metres) on layer k, in DXF axes.
     void CaraDXF(Extended x1, Extended y1, Extended x2, Extended y2, int k);
-    // The extent of the drawing points and the symbol size: maxX .. minY,
-    // del = the larger range, PointSize = 0.005 del. A drawing whose points
-    // all coincide (one point, or none) gets the view height 1 drawing unit
-    // instead of 0, so that its symbols and texts have a size.
-    void Rozsah(const std::vector<std::array<Extended, 2>>& body);
+    // The extent of the drawing points (MezeBodu) and the symbol size:
+    // maxX .. minY, del = the larger range, PointSize = 0.005 del. A drawing
+    // whose points all coincide (one point, or none) gets the view height 1
+    // drawing unit instead of 0, so that its symbols and texts have a size.
+    void Rozsah(const TDuoPoint& meze);
     // A whole export: fileopen, then rozsah (the extent and symbol size),
     // the tables, kresba (the ENTITIES section) and the end marker, then
     // fileclose. False only when the file cannot be opened; anything thrown

@@ -3,20 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <vector>
 
 #include "drawing/ContainerPosun.h"
 #include "numerics/Jednotky.h"
 
 namespace sitmera {
-
-T2DPoint BodSipky(const TDuoPoint& d, Extended delka, Extended uhel)
-{
-    const T2DPoint& T = d.Max;
-    const T2DPoint& O = d.Min;
-    const Extended theta = std::atan2(O[1] - T[1], O[0] - T[0]);
-    return {T[0] + delka * std::cos(theta + uhel), T[1] + delka * std::sin(theta + uhel)};
-}
 
 TDXFwriterPosun::TDXFwriterPosun() { DefineLayers(); }
 
@@ -67,11 +58,7 @@ bool TDXFwriterPosun::createdxf()
 
 void TDXFwriterPosun::PointSizeCalc()
 {
-    std::vector<std::array<Extended, 2>> body;
-    const int n = Pocet();
-    body.reserve(n);
-    for (int i = 0; i < n; ++i) body.push_back({Bod(i).X, Bod(i).Y});
-    Rozsah(body);
+    Rozsah(MezeBodu(Pocet(), [this](int i) { return T2DPoint{Bod(i).X, Bod(i).Y}; }));
 }
 
 void TDXFwriterPosun::WriteDrawing()

@@ -30,11 +30,6 @@
 
 namespace sitmera {
 
-// The arrow-head point: with T = d.Max and O = d.Min (drawing units), the
-// point T + delka (cos(theta + uhel), sin(theta + uhel)), theta the
-// direction from T back to O (radians).
-T2DPoint BodSipky(const TDuoPoint& d, Extended delka, Extended uhel);
-
 class TDXFwriterPosun : public TDXFwriter {
 public:
     const TmodelPosuny* data = nullptr;  // the comparison result (not owned)

@@ -1,7 +1,6 @@
 #include "drawing/dxfwriterSit.h"
 
 #include <array>
-#include <vector>
 
 #include "drawing/Container.h"
 
@@ -48,11 +47,7 @@ bool TDXFwriterSit::createdxf()
 
 void TDXFwriterSit::PointSizeCalc()
 {
-    std::vector<std::array<Extended, 2>> body;
-    const int n = PocetBodu();
-    body.reserve(n);
-    for (int i = 0; i < n; ++i) body.push_back({data->body[i].X, data->body[i].Y});
-    Rozsah(body);
+    Rozsah(MezeBodu(PocetBodu(), [this](int i) { return T2DPoint{data->body[i].X, data->body[i].Y}; }));
 }
 
 void TDXFwriterSit::WriteDrawing()

@@ -45,8 +45,6 @@ TindexVector SirkyTabulky(const TtextPole& pole, const TtextVektor& znacky)
     return sirky;
 }
 
-std::size_t Index(int i) { return static_cast<std::size_t>(i); }
-
 }  // namespace
 
 // ---------------------------------------------------------------- report text
@@ -237,6 +235,13 @@ std::string BunkaOdchylky(Extended metry, Extended nasobek, int desetinna,
 
 // ---------------------------------------------------------------- point tables
 
+int SloupecOsy(const Tnastaveni& nastaveni, int osa)
+{
+    if (osa == 2) return 4;
+    const int poradi = Index(osa) < nastaveni.poradiXY.size() ? nastaveni.poradiXY[Index(osa)] : osa + 1;
+    return (poradi == 1 || poradi == 2) ? 1 + poradi : 2 + osa;
+}
+
 int KodTabulkySouradnic(int presnost)
 {
     switch (presnost) {
@@ -250,15 +255,6 @@ int KodTabulkySouradnic(int presnost)
 namespace {
 
 bool SOdchylkami(int kod) { return kod == 4 || kod == 5 || kod == 6; }
-
-// Column of X (osa 0), Y (1) or Z (2) among the coordinates, counted from 0;
-// deviations stand three columns further.
-int SloupecOsy(const Tnastaveni& nastaveni, int osa)
-{
-    if (osa == 2) return 4;
-    const int poradi = Index(osa) < nastaveni.poradiXY.size() ? nastaveni.poradiXY[Index(osa)] : osa + 1;
-    return (poradi == 1 || poradi == 2) ? 1 + poradi : 2 + osa;
-}
 
 // Deviation cell of one coordinate for a table code.
 std::string BunkaOdchylkySouradnice(const Tbod& bod, Extended sig, const Tnastaveni& nastaveni,

@@ -23,6 +23,7 @@
 // the value -1 "not set") prints as "-".
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -123,6 +124,18 @@ void NadpisDat(TprotokolAnalyser& protokol, const Tjazyk& jazyk);
 // header line, its "-" rule and the rows.
 void ZapsatTabulku(TprotokolAnalyser& protokol, const TtextPole& pole, const TtextVektor& znacky,
                    std::string_view oddelovac);
+
+// ---------------------------------------------------------------- table columns
+
+// A row or column number (counted from 0, not negative) as a container
+// position.
+inline std::size_t Index(int i) { return static_cast<std::size_t>(i); }
+
+// Column of the coordinate X (osa 0), Y (1) or Z (2) in a point or
+// displacement table, counted from 0: X and Y take columns 2 and 3 in the
+// axis order of the settings, Z column 4; deviations stand three columns
+// further.
+int SloupecOsy(const Tnastaveni& nastaveni, int osa);
 
 // ---------------------------------------------------------------- point tables
 

@@ -17,8 +17,6 @@ namespace sitmera {
 
 namespace {
 
-std::size_t Index(int i) { return static_cast<std::size_t>(i); }
-
 // The point of key role k (0 station, 1 first target, 2 second target) and
 // the mark of its list ("1", "2" epoch, "U" user points).
 const Tbod& BodKlice(const TtransformacniKlicEtapa& klic, int k, std::string& znacka)

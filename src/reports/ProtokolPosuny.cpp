@@ -22,8 +22,6 @@ namespace sitmera {
 
 namespace {
 
-std::size_t Index(int i) { return static_cast<std::size_t>(i); }
-
 // Quantity indexes of a displacement record.
 constexpr int kX = 0, kY = 1, kZ = 2, kDelkaH = 3, kDelkaS = 4, kSmernik = 5, kZenit = 6;
 
@@ -34,14 +32,6 @@ struct SloupecPosunu {
     int sloupec;
     int sloupecOdchylky;
 };
-
-// Column of the plane axis osa (0 X, 1 Y) among columns 2 and 3, by the axis
-// order of the settings.
-int SloupecOsy(const Tnastaveni& nastaveni, int osa)
-{
-    const int poradi = Index(osa) < nastaveni.poradiXY.size() ? nastaveni.poradiXY[Index(osa)] : osa + 1;
-    return (poradi == 1 || poradi == 2) ? 1 + poradi : 2 + osa;
-}
 
 bool SOdchylkami(int kod) { return kod >= 2 && kod <= 4; }
 

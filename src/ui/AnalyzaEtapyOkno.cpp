@@ -6,26 +6,25 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 #include "analysis/Etapa.h"
-#include "core/Globalni.h"
 #include "numerics/Jednotky.h"
 #include "numerics/TextPole.h"
+#include "program/Globalni.h"
 #include "ui/EtapaMenu.h"
 #include "ui/layer/ComboPomocne.h"
 #include "ui/layer/Menu.h"
+#include "ui/layer/Mrizka.h"
 #include "ui/layer/OknoPomocne.h"
 
 namespace sitmera {
 
 namespace {
 
-constexpr int kCtrlP = 16464;
 constexpr const char* kNedefinovano = "- ";
 
 TtextyRadkuAnalyzy TextyRadku(const Tbod& r, TvelicinaAnalyzy velicina, const Tnastaveni& n)
@@ -60,13 +59,6 @@ TtextyRadkuAnalyzy TextyRadku(const Tbod& r, TvelicinaAnalyzy velicina, const Tn
         t[2] = CisloNaTextPresnost(desetinyOdchylky, aposteriori);
     }
     return t;
-}
-
-QLabel* NovyLabel(QWidget* rodic, const std::string& jmeno)
-{
-    auto* l = new QLabel(rodic);
-    l->setObjectName(Q(jmeno));
-    return l;
 }
 
 }  // namespace
@@ -121,7 +113,7 @@ TovladaceAnalyzy VytvorOvladaceAnalyzy(Formular& okno, QVBoxLayout& hlavni,
     // The points: label and combo box each, side by side.
     auto* body = new QHBoxLayout();
     for (std::size_t i = 0; i < jmenaLabelBodu.size(); ++i) {
-        QLabel* l = NovyLabel(w, jmenaLabelBodu[i]);
+        QLabel* l = NovyLabel(w, NaQString(jmenaLabelBodu[i]));
         auto* c = new QComboBox(w);
         c->setObjectName(QStringLiteral("ComboBox%1").arg(i + 1));
         c->setMinimumWidth(110);
@@ -143,21 +135,21 @@ TovladaceAnalyzy VytvorOvladaceAnalyzy(Formular& okno, QVBoxLayout& hlavni,
     tabulka->setHorizontalSpacing(8);
     int sloupec = 0;
     for (const ThlavickaAnalyzy& h : hlavicky) {
-        QLabel* l = NovyLabel(w, h.jmeno);
+        QLabel* l = NovyLabel(w, NaQString(h.jmeno));
         if (sloupec > 0) l->setAlignment(Qt::AlignCenter);
         tabulka->addWidget(l, 0, sloupec, 1, h.rozpeti);
         sloupec += h.rozpeti;
         o.hlavicky.push_back(l);
     }
     for (int r = 0; r < radku; ++r) {
-        QLabel* l = NovyLabel(w, JmenoLabeluRadkuAnalyzy(r));
+        QLabel* l = NovyLabel(w, NaQString(JmenoLabeluRadkuAnalyzy(r)));
         o.labelRadku.push_back(l);
         tabulka->addWidget(l, r + 1, 0);
         const std::array<std::string, 3> jmena = JmenaEdituRadkuAnalyzy(r, radku);
         std::array<QLineEdit*, 3> edity{};
         for (std::size_t k = 0; k < 3; ++k) {
             auto* e = new QLineEdit(w);
-            e->setObjectName(Q(jmena[k]));
+            e->setObjectName(NaQString(jmena[k]));
             e->setReadOnly(true);
             e->setAlignment(Qt::AlignRight);
             e->setMinimumWidth(k == 0 ? 120 : 100);
@@ -168,18 +160,12 @@ TovladaceAnalyzy VytvorOvladaceAnalyzy(Formular& okno, QVBoxLayout& hlavni,
     }
     hlavni.addLayout(tabulka);
 
-    auto* dole = new QHBoxLayout();
-    dole->addStretch(1);
-    o.Button2 = new QPushButton(w);
-    o.Button2->setObjectName(QStringLiteral("Button2"));
-    o.Button2->setAutoDefault(false);
-    QObject::connect(o.Button2, &QPushButton::clicked, w, [w, zavrit] { SpustPrikaz(w, zavrit); });
-    dole->addWidget(o.Button2);
+    o.Button2 = VytvorTlacitko(okno, "Button2", zavrit);
     hlavni.addSpacing(6);
-    hlavni.addLayout(dole);
+    hlavni.addLayout(RadaTlacitek({o.Button2}));
 
     o.PopupMenu1 = VytvorPopupMenu(okno, QStringLiteral("PopupMenu1"));
-    o.Kopirovat1 = PridejPolozku(o.PopupMenu1, QStringLiteral("Kopirovat1"), kCtrlP, kopirovat);
+    o.Kopirovat1 = PridejPolozku(o.PopupMenu1, QStringLiteral("Kopirovat1"), zkratka::CtrlP, kopirovat);
     PripojPopupMenu(w, o.PopupMenu1);
     return o;
 }
@@ -250,19 +236,19 @@ void TanalyzaEtapyOkno::Prepocitej()
         UlozIndexy(etapa, indexy);  // a point twice: kept as chosen, never analysed
     const auto texty = TextyAnalyzy(Data(etapa), veliciny_, *nastaveni, platna);
     for (std::size_t r = 0; r < editRadku.size() && r < texty.size(); ++r)
-        for (int k = 0; k < 3; ++k) editRadku[r][k]->setText(Q(texty[r][k]));
+        for (int k = 0; k < 3; ++k) editRadku[r][k]->setText(NaQString(texty[r][k]));
 }
 
 std::string TanalyzaEtapyOkno::TextKopie() const
 {
     TtextPole pole;
-    pole.push_back({S(windowTitle())});
+    pole.push_back({NaUtf8(windowTitle())});
     for (std::size_t i = 0; i < comboBody.size(); ++i)
-        pole.push_back({S(labelBody[i]->text()), S(comboBody[i]->currentText())});
-    pole.push_back({S(LabelVelicina->text()), S(LabelHodnota->text()), S(LabelOdchylka->text())});
+        pole.push_back({NaUtf8(labelBody[i]->text()), NaUtf8(comboBody[i]->currentText())});
+    pole.push_back({NaUtf8(LabelVelicina->text()), NaUtf8(LabelHodnota->text()), NaUtf8(LabelOdchylka->text())});
     for (std::size_t r = 0; r < labelRadku.size(); ++r)
-        pole.push_back({S(labelRadku[r]->text()), S(editRadku[r][0]->text()), S(editRadku[r][1]->text()),
-                        S(editRadku[r][2]->text())});
+        pole.push_back({NaUtf8(labelRadku[r]->text()), NaUtf8(editRadku[r][0]->text()), NaUtf8(editRadku[r][1]->text()),
+                        NaUtf8(editRadku[r][2]->text())});
     return PoleNaText(pole, "\t");
 }
 
@@ -284,10 +270,7 @@ void TanalyzaEtapyOkno::ComboBoxSelect()
 void TanalyzaEtapyOkno::FormKeyDown(int& klavesa, Qt::KeyboardModifiers modifikatory)
 {
     (void)modifikatory;
-    if (klavesa == Qt::Key_Escape) {
-        klavesa = 0;
-        Close();
-    }
+    ZavriNaEsc(*this, klavesa);
 }
 
 // ---------------------------------------------------------------- length analysis
@@ -373,16 +356,12 @@ const Tsouradnice& TForm73::Data(const Tetapa& etapa) const
 
 TForm72& Form72()
 {
-    static QPointer<TForm72> okno;
-    if (okno.isNull()) okno = new TForm72();
-    return *okno;
+    return JedineOkno<TForm72>();
 }
 
 TForm73& Form73()
 {
-    static QPointer<TForm73> okno;
-    if (okno.isNull()) okno = new TForm73();
-    return *okno;
+    return JedineOkno<TForm73>();
 }
 
 }  // namespace sitmera

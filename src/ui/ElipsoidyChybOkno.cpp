@@ -1,9 +1,8 @@
 #include "ui/ElipsoidyChybOkno.h"
 
 #include <QLabel>
-#include <QPointer>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "ui/SouradniceMenu.h"
 
 namespace sitmera {
@@ -64,9 +63,7 @@ void TForm24::PopupMenu1Popup()
 
 TForm24& Form24()
 {
-    static QPointer<TForm24> okno;
-    if (okno.isNull()) okno = new TForm24();
-    return *okno;
+    return JedineOkno<TForm24>();
 }
 
 }  // namespace sitmera

@@ -2,24 +2,18 @@
 
 #include <QGridLayout>
 #include <QLabel>
-#include <QPointer>
 
 #include <array>
 
 #include "analysis/Etapa.h"
-#include "core/Globalni.h"
 #include "numerics/TextPole.h"
 #include "numerics/TextSoubor.h"
+#include "program/Globalni.h"
 #include "ui/layer/Menu.h"
+#include "ui/layer/Mrizka.h"
 #include "ui/layer/OknoPomocne.h"
 
 namespace sitmera {
-
-namespace {
-
-constexpr int kCtrlP = 16464;
-
-}  // namespace
 
 // ---------------------------------------------------------------- information windows
 
@@ -33,7 +27,7 @@ QGridLayout* PripravInformacniOkno(Formular& okno, Nabidka*& popup, QAction*& po
     mrizka->setHorizontalSpacing(16);
     mrizka->setVerticalSpacing(3);
     popup = VytvorPopupMenu(okno, QStringLiteral("PopupMenu1"));
-    polozka = PridejPolozku(popup, QStringLiteral("Kopirovat1"), kCtrlP, std::move(kopirovat));
+    polozka = PridejPolozku(popup, QStringLiteral("Kopirovat1"), zkratka::CtrlP, std::move(kopirovat));
     PripojPopupMenu(&okno, popup);
     return mrizka;
 }
@@ -42,8 +36,8 @@ void RozlozRadkyInformaci(QWidget& okno, QGridLayout& mrizka, const TradkyInform
 {
     int r = 0;
     for (const auto& [popisek, hodnota] : radky) {
-        QLabel* p = okno.findChild<QLabel*>(Q(popisek));
-        QLabel* h = hodnota.empty() ? nullptr : okno.findChild<QLabel*>(Q(hodnota));
+        QLabel* p = NajdiLabel(okno, NaQString(popisek));
+        QLabel* h = hodnota.empty() ? nullptr : NajdiLabel(okno, NaQString(hodnota));
         if (p == nullptr) continue;
         if (h == nullptr) {
             mrizka.addWidget(p, r, 0, 1, 2);
@@ -59,24 +53,16 @@ void RozlozRadkyInformaci(QWidget& okno, QGridLayout& mrizka, const TradkyInform
 std::string TextKopieInformaci(const QWidget& okno, const TradkyInformaci& radky)
 {
     auto text = [&okno](const std::string& jmeno) {
-        const QLabel* l = okno.findChild<QLabel*>(Q(jmeno));
-        return l != nullptr ? S(l->text()) : std::string();
+        const QLabel* l = NajdiLabel(okno, NaQString(jmeno));
+        return l != nullptr ? NaUtf8(l->text()) : std::string();
     };
-    std::string kopie = S(okno.windowTitle()) + "\r\n";
+    std::string kopie = NaUtf8(okno.windowTitle()) + "\r\n";
     for (const auto& [popisek, hodnota] : radky) {
         kopie += text(popisek);
         if (!hodnota.empty()) kopie += "\t" + text(hodnota);
         kopie += "\r\n";
     }
     return kopie;
-}
-
-void ZavriNaEnterEsc(Formular& okno, int& klavesa)
-{
-    if (klavesa == Qt::Key_Escape || klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) {
-        klavesa = 0;
-        okno.Close();
-    }
 }
 
 // ---------------------------------------------------------------- epoch information
@@ -147,13 +133,8 @@ TForm67::TForm67(QWidget* rodic) : Formular(QStringLiteral("Form67"), rodic)
         {&Label50, "Label50"}, {&Label44, "Label44"}, {&Label45, "Label45"}, {&Label46, "Label46"},
         {&Label33, "Label33"},
     }};
-    for (const auto& [label, jmeno] : labely) {
-        *label = new QLabel(this);
-        (*label)->setObjectName(QLatin1String(jmeno));
-    }
-    QFont tucne = Label8->font();
-    tucne.setBold(true);
-    Label8->setFont(tucne);
+    for (const auto& [label, jmeno] : labely) *label = NovyLabel(this, jmeno);
+    NastavTucne(Label8);
     RozlozRadkyInformaci(*this, *mrizka, RadkyEtapaInfo());
 }
 
@@ -179,9 +160,7 @@ void TForm67::FormKeyDown(int& klavesa, Qt::KeyboardModifiers)
 
 TForm67& Form67()
 {
-    static QPointer<TForm67> okno;
-    if (okno.isNull()) okno = new TForm67();
-    return *okno;
+    return JedineOkno<TForm67>();
 }
 
 }  // namespace sitmera

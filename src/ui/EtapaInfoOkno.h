@@ -91,9 +91,6 @@ protected:
     void FormKeyDown(int& klavesa, Qt::KeyboardModifiers modifikatory) override;
 };
 
-// Enter or Esc closes an information window (the key is taken).
-void ZavriNaEnterEsc(Formular& okno, int& klavesa);
-
 // The one epoch information window of the program (created on first use).
 TForm67& Form67();
 

@@ -7,32 +7,17 @@
 #include "core/Jazyk.h"
 #include "numerics/TextSoubor.h"
 #include "points/Souradnice.h"
+#include "ui/layer/Mrizka.h"
 #include "ui/layer/OknoPomocne.h"
 
 namespace sitmera {
 
 namespace {
 
-std::string Male(const std::string& text)
-{
-    return MalaPismena(text);
-}
-
-std::string Osa(const Tjazyk& jazyk, int i)
-{
-    return i < static_cast<int>(jazyk.nazevXY.size()) ? jazyk.nazevXY[i] : std::string();
-}
-
 // " [value unit/deviation unit]:"
 std::string Jednotky(const std::string& hodnota, const std::string& odchylka)
 {
     return " [" + hodnota + "/" + odchylka + "]:";
-}
-
-// "Internal analysis"
-std::string VnitrniAnalyza(const Tjazyk& jazyk)
-{
-    return jazyk.tlacitko.vnitrni + " " + Male(jazyk.tlacitko.analyza);
 }
 
 // Caption of an analysis window: "Internal analysis (<kind> [<points>]) - "
@@ -41,20 +26,21 @@ std::string NadpisAnalyzy(const Tjazyk& jazyk, const std::string& veliciny, cons
                           int druh)
 {
     static const Tetapa bezSouboru;
-    return VnitrniAnalyza(jazyk) + " (" + veliciny + " [" + body + "]) - " +
+    return ZacatekNadpisuAnalyzy(jazyk, veliciny, body) +
            bezSouboru.Nazev(jazyk, false, static_cast<std::uint8_t>(typ), static_cast<std::uint8_t>(druh));
 }
 
-// The column headings, close button and copy item of both analysis windows.
+// The column headings of both analysis windows of an epoch, then the close
+// button and the copy item.
 void PridejSpolecneAnalyzy(Tpopisky& p, const Tjazyk& jazyk, const char* velicina, const char* hodnota,
                            const char* odchylka)
 {
     p.push_back({velicina, jazyk.tlacitko.velicina});
     p.push_back({hodnota, jazyk.popis.hodnota});
-    p.push_back(
-        {odchylka, jazyk.popis.apriorni + " / " + jazyk.popis.aposteriorni + " " + Male(jazyk.popis.smerOdchylka)});
-    p.push_back({"Button2", jazyk.tlacitko.ukoncit + " [Esc]"});
-    p.push_back({"Kopirovat1", jazyk.tlacitko.kopirovat});
+    p.push_back({odchylka, jazyk.popis.apriorni + " / " + jazyk.popis.aposteriorni + " " +
+                               MalaPismena(jazyk.popis.smerOdchylka)});
+    const Tpopisky tlacitka = PopiskyTlacitekAnalyzy(jazyk);
+    p.insert(p.end(), tlacitka.begin(), tlacitka.end());
 }
 
 }  // namespace
@@ -83,7 +69,7 @@ Tpopisky PopiskyEtapa(const Tjazyk& jazyk)
         {"ElipsoidAprior1", t.elipsoidAprior},
         {"ElipsoidAposterior1", t.elipsoidAposterior},
         {"KovariancniMatice1", t.kovariancniMatice},
-        {"Analyza1", VnitrniAnalyza(jazyk)},
+        {"Analyza1", TextVnitrniAnalyzy(jazyk)},
         {"AnalyzaDelky1", p.delkoveVeliciny},
         {"AnalyzaUhly1", p.uhloveVeliciny},
     };
@@ -130,7 +116,7 @@ Tpovoleni PovoleniMenuEtapa(const Tsouradnice& seznam)
 {
     const int plne = seznam.PocetPlnychBodu();
     const bool bod = plne > 0;
-    return {
+    Tpovoleni p = {
         {"Odpojit1", bod},
         {"Kresba1", bod},
         {"Informace1", bod},
@@ -139,9 +125,10 @@ Tpovoleni PovoleniMenuEtapa(const Tsouradnice& seznam)
         {"ElipsoidAprior1", bod},
         {"ElipsoidAposterior1", bod},
         {"KovariancniMatice1", bod},
-        {"AnalyzaDelky1", plne >= 2},
-        {"AnalyzaUhly1", plne >= 3},
     };
+    const Tpovoleni analyzy = PovoleniAnalyz(plne);
+    p.insert(p.end(), analyzy.begin(), analyzy.end());
+    return p;
 }
 
 Tpovoleni PovoleniPopupEtapa(const TboolVector& vyber, const Tsouradnice& seznam)
@@ -173,7 +160,7 @@ void NastavPopiskyEtapaPopup(QWidget& okno, const Tjazyk& jazyk)
 
 void PopisVyberEtapa(QWidget& okno, const Tsouradnice& seznam, const TboolVector& vyber)
 {
-    if (auto* l = okno.findChild<QLabel*>(QStringLiteral("Label_vyber"))) l->setText(Q(TextVyberEtapa(seznam, vyber)));
+    if (QLabel* l = NajdiLabel(okno, QStringLiteral("Label_vyber"))) l->setText(NaQString(TextVyberEtapa(seznam, vyber)));
 }
 
 void PovolitPopupEtapa(QWidget& okno, const TboolVector& vyber, const Tsouradnice& seznam)
@@ -188,18 +175,24 @@ void PovolitMenuEtapa(QWidget& okno, const Tsouradnice& seznam)
 
 // ---------------------------------------------------------------- analysis windows
 
-Tpopisky PopiskyAnalyzaDelky(const Tjazyk& jazyk, int typ, int druh)
+std::string TextVnitrniAnalyzy(const Tjazyk& jazyk)
+{
+    return jazyk.tlacitko.vnitrni + " " + MalaPismena(jazyk.tlacitko.analyza);
+}
+
+std::string ZacatekNadpisuAnalyzy(const Tjazyk& jazyk, const std::string& veliciny, const std::string& body)
+{
+    return TextVnitrniAnalyzy(jazyk) + " (" + veliciny + " [" + body + "]) - ";
+}
+
+Tpopisky PopiskyRadkuAnalyzyDelek(const Tjazyk& jazyk, const std::string& rozdil, const std::string& delka,
+                                  const std::string& uhel)
 {
     const auto& p = jazyk.popis;
-    const auto& j = jazyk.popisJednotky;
-    const std::string souradnice = Jednotky(j.x_hodnota, j.x_odchylka);
-    const std::string delka = Jednotky(j.delka_hodnota, j.delka_odchylka);
-    const std::string uhel = Jednotky(j.smer_hodnota, j.smer_odchylka);
-    Tpopisky t = {
-        {"", NadpisAnalyzy(jazyk, p.delkoveVeliciny, "AB", typ, druh)},
-        {"Label1", p.rozdil + " " + Osa(jazyk, 0) + souradnice},
-        {"Label2", p.rozdil + " " + Osa(jazyk, 1) + souradnice},
-        {"Label3", p.rozdil + " " + p.z + souradnice},
+    return {
+        {"Label1", p.rozdil + " " + NazevOsy(jazyk, 0) + rozdil},
+        {"Label2", p.rozdil + " " + NazevOsy(jazyk, 1) + rozdil},
+        {"Label3", p.rozdil + " " + p.z + rozdil},
         {"Label4", p.delkaH + delka},
         {"Label5", p.delka + delka},
         {"Label6", p.smernik + uhel},
@@ -207,16 +200,12 @@ Tpopisky PopiskyAnalyzaDelky(const Tjazyk& jazyk, int typ, int druh)
         {"Label9", p.bod + " A:"},
         {"Label10", p.bod + " B:"},
     };
-    PridejSpolecneAnalyzy(t, jazyk, "Label11", "Label12", "Label13");
-    return t;
 }
 
-Tpopisky PopiskyAnalyzaUhly(const Tjazyk& jazyk, int typ, int druh)
+Tpopisky PopiskyRadkuAnalyzyUhlu(const Tjazyk& jazyk, const std::string& uhel)
 {
     const auto& p = jazyk.popis;
-    const std::string uhel = Jednotky(jazyk.popisJednotky.smer_hodnota, jazyk.popisJednotky.smer_odchylka);
-    Tpopisky t = {
-        {"", NadpisAnalyzy(jazyk, p.uhloveVeliciny, "BAC", typ, druh)},
+    return {
         {"Label1", p.uhelH + uhel},
         {"Label2", p.uhelS + uhel},
         {"Label3", p.zenitRozdil + uhel},
@@ -224,6 +213,36 @@ Tpopisky PopiskyAnalyzaUhly(const Tjazyk& jazyk, int typ, int druh)
         {"Label5", p.bod + " B:"},
         {"Label6", p.bod + " C:"},
     };
+}
+
+Tpopisky PopiskyTlacitekAnalyzy(const Tjazyk& jazyk)
+{
+    return {{"Button2", jazyk.tlacitko.ukoncit + " [Esc]"}, {"Kopirovat1", jazyk.tlacitko.kopirovat}};
+}
+
+Tpovoleni PovoleniAnalyz(int pocetBodu)
+{
+    return {{"AnalyzaDelky1", pocetBodu >= 2}, {"AnalyzaUhly1", pocetBodu >= 3}};
+}
+
+Tpopisky PopiskyAnalyzaDelky(const Tjazyk& jazyk, int typ, int druh)
+{
+    const auto& j = jazyk.popisJednotky;
+    Tpopisky t = {{"", NadpisAnalyzy(jazyk, jazyk.popis.delkoveVeliciny, "AB", typ, druh)}};
+    const Tpopisky radky = PopiskyRadkuAnalyzyDelek(jazyk, Jednotky(j.x_hodnota, j.x_odchylka),
+                                                    Jednotky(j.delka_hodnota, j.delka_odchylka),
+                                                    Jednotky(j.smer_hodnota, j.smer_odchylka));
+    t.insert(t.end(), radky.begin(), radky.end());
+    PridejSpolecneAnalyzy(t, jazyk, "Label11", "Label12", "Label13");
+    return t;
+}
+
+Tpopisky PopiskyAnalyzaUhly(const Tjazyk& jazyk, int typ, int druh)
+{
+    Tpopisky t = {{"", NadpisAnalyzy(jazyk, jazyk.popis.uhloveVeliciny, "BAC", typ, druh)}};
+    const Tpopisky radky =
+        PopiskyRadkuAnalyzyUhlu(jazyk, Jednotky(jazyk.popisJednotky.smer_hodnota, jazyk.popisJednotky.smer_odchylka));
+    t.insert(t.end(), radky.begin(), radky.end());
     PridejSpolecneAnalyzy(t, jazyk, "Label7", "Label8", "Label9");
     return t;
 }

@@ -65,6 +65,29 @@ void PovolitMenuEtapa(QWidget& okno, const Tsouradnice& seznam);
 
 // ---------------------------------------------------------------- analysis windows
 
+// Shared by the analysis windows of an epoch and those between the epochs
+// (displacements/PosunyMenu.h):
+// "Internal analysis" (the menu item and the start of every caption).
+std::string TextVnitrniAnalyzy(const Tjazyk& jazyk);
+// Caption start: "Internal analysis (<veliciny> [<body>]) - ".
+std::string ZacatekNadpisuAnalyzy(const Tjazyk& jazyk, const std::string& veliciny, const std::string& body);
+// Row labels of the length analysis: the differences along the plane axes
+// (in the user's order) and Z (Label1 .. Label3, unit caption rozdil), the
+// horizontal and the slope length (Label4, Label5, delka), bearing and
+// zenith angle (Label6, Label7, uhel), points A and B (Label9, Label10).
+// The unit captions are written as they come (" [m/mm]:").
+Tpopisky PopiskyRadkuAnalyzyDelek(const Tjazyk& jazyk, const std::string& rozdil, const std::string& delka,
+                                  const std::string& uhel);
+// Row labels of the angle analysis: horizontal and slope angle and the
+// zenith-angle difference (Label1 .. Label3, unit caption uhel), points A, B
+// and C (Label4 .. Label6).
+Tpopisky PopiskyRadkuAnalyzyUhlu(const Tjazyk& jazyk, const std::string& uhel);
+// Close button (Button2) and copy item (Kopirovat1).
+Tpopisky PopiskyTlacitekAnalyzy(const Tjazyk& jazyk);
+// Enabling of the two analysis items by the number of points: lengths from
+// two points, angles from three.
+Tpovoleni PovoleniAnalyz(int pocetBodu);
+
 // Caption, row labels with their units ("[value unit/deviation unit]:"),
 // point labels, column headings, close button and copy item of the length
 // analysis window ("... (Length variables [AB]) - 1. epoch") and of the angle

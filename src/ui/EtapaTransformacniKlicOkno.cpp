@@ -7,24 +7,23 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 
 #include <algorithm>
 
-#include "core/Globalni.h"
 #include "numerics/Jednotky.h"
 #include "numerics/TextPole.h"
 #include "numerics/TextSoubor.h"
+#include "program/Globalni.h"
 #include "ui/layer/ComboPomocne.h"
 #include "ui/layer/Menu.h"
+#include "ui/layer/Mrizka.h"
 #include "ui/layer/OknoPomocne.h"
 
 namespace sitmera {
 
 namespace {
 
-constexpr int kCtrlP = 16464;
 constexpr int kMetodaUzivatelska = 3;
 constexpr const char* kKonecRadku = "\r\n";
 
@@ -189,10 +188,7 @@ TForm77::TForm77(QWidget* rodic) : Formular(QStringLiteral("Form77"), rodic)
 {
     auto* mriz = new QGridLayout(this);
     mriz->setSizeConstraint(QLayout::SetFixedSize);
-    for (int i = 1; i <= 14; ++i) {
-        Label[i] = new QLabel(this);
-        Label[i]->setObjectName(QStringLiteral("Label%1").arg(i));
-    }
+    for (int i = 1; i <= 14; ++i) Label[i] = NovyLabel(this, QStringLiteral("Label%1").arg(i));
     auto combo = [this](const char* jmeno) {
         auto* c = new QComboBox(this);
         c->setObjectName(QLatin1String(jmeno));
@@ -254,7 +250,7 @@ TForm77::TForm77(QWidget* rodic) : Formular(QStringLiteral("Form77"), rodic)
     mriz->addLayout(RadaTlacitek({Button1, Button2}), 15, 0, 1, 3);
 
     PopupMenu1 = VytvorPopupMenu(*this, QStringLiteral("PopupMenu1"));
-    Kopirovat1 = PridejPolozku(PopupMenu1, QStringLiteral("Kopirovat1"), kCtrlP, [this] { Kopirovat1Click(); });
+    Kopirovat1 = PridejPolozku(PopupMenu1, QStringLiteral("Kopirovat1"), zkratka::CtrlP, [this] { Kopirovat1Click(); });
     PripojPopupMenu(this, PopupMenu1);
 
     auto prikaz = [this](std::function<void()> p) { SpustPrikaz(this, p); };
@@ -272,17 +268,12 @@ std::array<QLineEdit*, 6> TForm77::Edity() const
     return {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6};
 }
 
-const TtransformacniKlicEtapa& TForm77::KlicPracovni() const
-{
-    return klicPracovni;
-}
-
 void TForm77::FormShow()
 {
     if (!ExistujiGlobalniObjekty()) return;
     PouzijPopisky(*this, PopiskyKlice(*jazyk));
     ComboBox7->clear();
-    for (const std::string& p : PolozkyMetodyKlice(*jazyk)) ComboBox7->addItem(Q(p));
+    for (const std::string& p : PolozkyMetodyKlice(*jazyk)) ComboBox7->addItem(NaQString(p));
     // The window takes the size of its texts before it is placed.
     layout()->activate();
     VycentrujOkno(this, Otvirac());
@@ -314,7 +305,7 @@ void TForm77::NaplnComboBodu(int role)
     for (int i = 0; i < static_cast<int>(seznam->bod.size()); ++i) {
         const Tbod& b = seznam->bod[i];
         if (!b.JePlny) continue;
-        combo->addItem(Q(PolozkaBodu(b.cislo, b.JeFixni, true)));
+        combo->addItem(NaQString(PolozkaBodu(b.cislo, b.JeFixni, true)));
         indexy.push_back(i);
     }
     // The stored point of the role in its list (none: no item).
@@ -327,7 +318,7 @@ void TForm77::ZapisTransformaceHodnoty()
 {
     zobrazene_ = TextyHodnotKlice(klicPracovni, *nastaveni);
     const auto edity = Edity();
-    for (int i = 0; i < 6; ++i) edity[i]->setText(Q(zobrazene_[i]));
+    for (int i = 0; i < 6; ++i) edity[i]->setText(NaQString(zobrazene_[i]));
 }
 
 void TForm77::ZapisTransformaceNastaveni()
@@ -364,7 +355,7 @@ bool TForm77::KontrolaAUlozeniKlice()
 {
     std::array<std::string, 6> texty;
     const auto edity = Edity();
-    for (int i = 0; i < 6; ++i) texty[i] = S(edity[i]->text());
+    for (int i = 0; i < 6; ++i) texty[i] = NaUtf8(edity[i]->text());
     const bool uspech = sitmera::KontrolaAUlozeniKlice(klicPracovni, texty, zobrazene_, *nastaveni);
     // The stored values shown again: an invalid field empty.
     if (klicPracovni.typ == kMetodaUzivatelska) ZapisTransformaceHodnoty();
@@ -427,21 +418,19 @@ void TForm77::ComboBoxBodSelect(int role, int index)
 void TForm77::Kopirovat1Click()
 {
     TobsahKlice o;
-    o.nadpis = S(windowTitle());
-    for (int i = 1; i <= 14; ++i) o.label[i] = S(Label[i]->text());
+    o.nadpis = NaUtf8(windowTitle());
+    for (int i = 1; i <= 14; ++i) o.label[i] = NaUtf8(Label[i]->text());
     const std::array<QComboBox*, 8> comba{nullptr,   ComboBox1, ComboBox2, ComboBox3,
                                           ComboBox4, ComboBox5, ComboBox6, ComboBox7};
-    for (int i = 1; i <= 7; ++i) o.combo[i] = S(comba[i]->currentText());
+    for (int i = 1; i <= 7; ++i) o.combo[i] = NaUtf8(comba[i]->currentText());
     const auto edity = Edity();
-    for (int i = 0; i < 6; ++i) o.edit[1 + i] = S(edity[i]->text());
+    for (int i = 0; i < 6; ++i) o.edit[1 + i] = NaUtf8(edity[i]->text());
     NastavTextSchranky(TextKopieKlice(o, ComboBox7->currentIndex()));
 }
 
 TForm77& Form77()
 {
-    static QPointer<TForm77> okno;
-    if (okno.isNull()) okno = new TForm77();
-    return *okno;
+    return JedineOkno<TForm77>();
 }
 
 }  // namespace sitmera

@@ -118,9 +118,6 @@ public:
     void ComboBoxBodSelect(int role, int index);
     void Kopirovat1Click();
 
-    // The working copy (for the tests).
-    const TtransformacniKlicEtapa& KlicPracovni() const;
-
 protected:
     void FormShow() override;
     void FormKeyDown(int& klavesa, Qt::KeyboardModifiers modifikatory) override;

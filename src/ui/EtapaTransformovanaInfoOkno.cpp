@@ -2,14 +2,15 @@
 
 #include <QGridLayout>
 #include <QLabel>
-#include <QPointer>
 
 #include "analysis/EtapaTransformacniKlic.h"
-#include "core/Globalni.h"
 #include "numerics/Jednotky.h"
 #include "numerics/TextPole.h"
 #include "numerics/TextSoubor.h"
+#include "program/Globalni.h"
 #include "ui/EtapaInfoOkno.h"
+#include "ui/EtapaTransformacniKlicOkno.h"
+#include "ui/layer/Mrizka.h"
 #include "ui/layer/OknoPomocne.h"
 
 namespace sitmera {
@@ -55,18 +56,6 @@ const Tbod* BodRole(const TtransformacniKlicEtapa& klic, int role)
 
 }  // namespace
 
-std::array<std::string, 4> TextyMetodKlice(const Tjazyk& jazyk)
-{
-    const auto& t = jazyk.tlacitko;
-    const std::string rotace = MalaPismena(jazyk.popis.rotace);
-    return {
-        "1. " + t.bez2 + " " + MalaPismena(t.transformace),
-        "2. " + t.primka + " AB (" + rotace + " Z)",
-        "3. " + t.rovina + " ABC (" + rotace + " XYZ)",
-        "4. " + t.uzivatelsky + " " + MalaPismena(jazyk.popis.transformacniKlic),
-    };
-}
-
 Tpopisky PopiskyKlicInfo(const Tjazyk& jazyk, const Tnastaveni& nastaveni, const TtransformacniKlicEtapa& klic)
 {
     const auto& p = jazyk.popis;
@@ -77,7 +66,8 @@ Tpopisky PopiskyKlicInfo(const Tjazyk& jazyk, const Tnastaveni& nastaveni, const
         return CisloNaTextPresnost(nastaveni.presnost.souradnice.hodnota,
                                    MetryNaDelku(nastaveni.jednotky.souradnice, metry));
     };
-    const std::array<std::string, 4> metody = TextyMetodKlice(jazyk);
+    // The method as the key window lists it.
+    const TStringList metody = PolozkyMetodyKlice(jazyk);
     Tpopisky popisky = {
         {"", t.informace + " - " + p.transformacniKlic},
         {"Kopirovat1", t.kopirovat},
@@ -143,13 +133,8 @@ TForm80::TForm80(QWidget* rodic) : Formular(QStringLiteral("Form80"), rodic)
         &Label37, &Label38, &Label39, &Label40, &Label41, &Label42,
     };
     int cislo = 1;
-    for (QLabel** label : labely) {
-        *label = new QLabel(this);
-        (*label)->setObjectName(Q(Jmeno(cislo++)));
-    }
-    QFont tucne = Label1->font();
-    tucne.setBold(true);
-    for (QLabel* l : {Label1, Label3, Label12}) l->setFont(tucne);
+    for (QLabel** label : labely) *label = NovyLabel(this, NaQString(Jmeno(cislo++)));
+    for (QLabel* l : {Label1, Label3, Label12}) NastavTucne(l);
     TradkyInformaci radky = kKlic;
     radky.insert(radky.end(), kBodyAB.begin(), kBodyAB.end());
     radky.insert(radky.end(), kBodC.begin(), kBodC.end());
@@ -175,9 +160,7 @@ void TForm80::FormKeyDown(int& klavesa, Qt::KeyboardModifiers)
 
 TForm80& Form80()
 {
-    static QPointer<TForm80> okno;
-    if (okno.isNull()) okno = new TForm80();
-    return *okno;
+    return JedineOkno<TForm80>();
 }
 
 }  // namespace sitmera

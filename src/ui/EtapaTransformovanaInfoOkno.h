@@ -14,7 +14,6 @@
 // Esc closes the window.
 #pragma once
 
-#include <array>
 #include <string>
 
 #include "ui/SouradniceMenu.h"
@@ -29,10 +28,6 @@ class Nabidka;
 class Tjazyk;
 class Tnastaveni;
 struct TtransformacniKlicEtapa;
-
-// The four methods as the key window lists them: none, line AB, plane ABC,
-// user key (each with its number, "1. " to "4. ").
-std::array<std::string, 4> TextyMetodKlice(const Tjazyk& jazyk);
 
 // Caption, labels and values of the window for the key.
 Tpopisky PopiskyKlicInfo(const Tjazyk& jazyk, const Tnastaveni& nastaveni, const TtransformacniKlicEtapa& klic);

@@ -3,13 +3,12 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPointer>
 
 #include <utility>
 
 #include "analysis/Etapa.h"
-#include "core/Globalni.h"
 #include "numerics/TextSoubor.h"
+#include "program/Globalni.h"
 #include "reports/ProtokolEtapa.h"
 #include "ui/AnalyzaEtapyOkno.h"
 #include "ui/EtapaMenu.h"
@@ -32,31 +31,11 @@ TdalsiOknaEtapy& DalsiOknaEtapy()
 
 namespace {
 
-// Shortcut codes as the menu stores them.
-constexpr int kCtrlA = 16449;
-constexpr int kCtrlC = 16451;
-constexpr int kCtrlD = 16452;
-
 // Whether the window of a registry entry is there.
 template <class F>
 std::function<bool()> Existuje(F TdalsiOknaEtapy::*clen)
 {
-    return [clen] { return static_cast<bool>(DalsiOknaEtapy().*clen); };
-}
-
-// The item stays disabled while its window is not there, whatever enables it
-// (the menus' enabling, the end of a processing step).
-void VypnoutBezOkna(QAction* polozka, std::function<bool()> existuje)
-{
-    QObject::connect(polozka, &QAction::enabledChanged, polozka, [polozka, existuje](bool zapnuto) {
-        if (zapnuto && !existuje()) polozka->setEnabled(false);
-    });
-    if (!existuje()) polozka->setEnabled(false);
-}
-
-TForm65* HlavniOknoProgramu()
-{
-    return qobject_cast<TForm65*>(HlavniOkno());
+    return JeOknoVRegistru(DalsiOknaEtapy, clen);
 }
 
 }  // namespace
@@ -113,11 +92,11 @@ void TForm66::VytvorMenu()
     AnalyzaUhly1 = PridejPolozku(Analyza1, QStringLiteral("AnalyzaUhly1"), 0, [this] { AnalyzaUhly1Click(); });
 
     PopupMenu1 = VytvorPopupMenu(*this, QStringLiteral("PopupMenu1"), [this] { PovolitPopup(); });
-    OznacitVse1 = PridejPolozku(PopupMenu1, QStringLiteral("OznacitVse1"), kCtrlA, [this] { OznacitVse1Click(); });
+    OznacitVse1 = PridejPolozku(PopupMenu1, QStringLiteral("OznacitVse1"), zkratka::CtrlA, [this] { OznacitVse1Click(); });
     OdznacitVse1 =
-        PridejPolozku(PopupMenu1, QStringLiteral("OdznacitVse1"), kCtrlD, [this] { OdznacitVse1Click(); });
+        PridejPolozku(PopupMenu1, QStringLiteral("OdznacitVse1"), zkratka::CtrlD, [this] { OdznacitVse1Click(); });
     PridejOddelovac(PopupMenu1, QStringLiteral("N4"));
-    Kopirovat2 = PridejPolozku(PopupMenu1, QStringLiteral("Kopirovat2"), kCtrlC, [this] { Kopirovat2Click(); });
+    Kopirovat2 = PridejPolozku(PopupMenu1, QStringLiteral("Kopirovat2"), zkratka::CtrlC, [this] { Kopirovat2Click(); });
 
     const std::pair<QAction*, std::function<bool()>> zavisle[] = {
         {Informace1, Existuje(&TdalsiOknaEtapy::Form67)},
@@ -130,7 +109,11 @@ void TForm66::VytvorMenu()
         {ElipsoidAposterior1, Existuje(&TdalsiOknaEtapy::Form24)},
         {Kresba1, Existuje(&TdalsiOknaEtapy::Form44)},
     };
-    for (const auto& z : zavisle) VypnoutBezOkna(z.first, z.second);
+    // The items stay disabled while their windows are not there.
+    for (const auto& [polozka, existuje] : zavisle) {
+        HlidejOknoPolozky(polozka, existuje);
+        if (!existuje()) polozka->setEnabled(false);
+    }
 }
 
 int TForm66::PevnaSirka() const
@@ -159,7 +142,7 @@ void TForm66::PripojMrizku()
     v.poZmene = [this] { PoZmeneVyberu(); };
     v.esc = [this] {
         Close();
-        if (TForm65* hlavni = HlavniOknoProgramu()) hlavni->StringGrid3->setFocus();
+        FokusHlavniTabulky();
     };
     PripojVyberTabulky(StringGrid3, mys_, v);
 }
@@ -453,9 +436,7 @@ void TForm66::OdznacitVse1Click()
 
 TForm66& Form66()
 {
-    static QPointer<TForm66> okno;
-    if (okno.isNull()) okno = new TForm66();
-    return *okno;
+    return JedineOkno<TForm66>();
 }
 
 }  // namespace sitmera

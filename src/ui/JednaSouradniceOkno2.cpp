@@ -3,15 +3,15 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 
-#include "core/Globalni.h"
 #include "numerics/Jednotky.h"
 #include "numerics/TextPole.h"
 #include "points/SouradniceSoubor.h"
+#include "program/Globalni.h"
 #include "ui/layer/Mrizka.h"
 #include "ui/layer/OknoPomocne.h"
+#include "ui/SouradniceMenu.h"
 #include "ui/SouradniceVstupOkno2.h"
 
 namespace sitmera {
@@ -19,15 +19,6 @@ namespace sitmera {
 namespace {
 
 constexpr int kRadku = 4;
-
-// The rows of X and Y by the settings vector poradiXY ((1, 2) or (2, 1));
-// anything else is taken as the XY order.
-std::pair<int, int> RadkyXY(const Tnastaveni& nastaveni)
-{
-    const TindexVector& p = nastaveni.poradiXY;
-    if (p.size() >= 2 && ((p[0] == 1 && p[1] == 2) || (p[0] == 2 && p[1] == 1))) return {p[0], p[1]};
-    return {1, 2};
-}
 
 // The rule of mode 1 for a row.
 bool PlatnyRadek(const ThodnotyBodu& h, int r)
@@ -88,10 +79,7 @@ std::string RetezecVLEditoru(const ThodnotyBodu& hodnoty)
 std::array<std::string, 4> KliceVLEditoru(const Tjazyk& jazyk)
 {
     const std::string s = jazyk.tlacitko.souradnice2 + " ";
-    auto osa = [&jazyk](int i) {
-        return i < static_cast<int>(jazyk.nazevXY.size()) ? jazyk.nazevXY[i] : std::string();
-    };
-    return {jazyk.popis.cisloBod, s + osa(0), s + osa(1), s + jazyk.popis.z};
+    return {jazyk.popis.cisloBod, s + NazevOsy(jazyk, 0), s + NazevOsy(jazyk, 1), s + jazyk.popis.z};
 }
 
 ThodnotyBodu HodnotyVLEditoru(const Tsouradnice& souradnice, const TboolVector& vyber, int rezim,
@@ -118,7 +106,8 @@ bool VlozBodZVLEditoru(const ThodnotyBodu& hodnoty, const ThodnotyBodu& zobrazen
     const std::array<bool, 4> platnost = PlatnostVLEditoru(hodnoty, rezim);
     for (bool p : platnost)
         if (!p) return false;
-    const auto [radekX, radekY] = RadkyXY(nastaveni);
+    // The rows of X and Y are the grid columns of the axis order.
+    const auto [radekX, radekY] = SloupceXY(nastaveni);
     OpravVyberSouradnic(vyber, souradnice);
 
     if (rezim == 1) {
@@ -237,15 +226,15 @@ void TForm79::FormShow()
 {
     if (!ExistujiGlobalniObjekty()) return;
     NaplnVLEditor();
-    Button1->setText(Q(jazyk->tlacitko.ukoncit + " [Esc]"));
-    Button2->setText(Q(jazyk->tlacitko.vycistit + " [Del]"));
-    Button3->setText(Q(jazyk->tlacitko.vlozit + " [Ent]"));
-    Button4->setText(Q(jazyk->tlacitko.ukocitAVlozit));
+    Button1->setText(NaQString(jazyk->tlacitko.ukoncit + " [Esc]"));
+    Button2->setText(NaQString(jazyk->tlacitko.vycistit + " [Del]"));
+    Button3->setText(NaQString(jazyk->tlacitko.vlozit + " [Ent]"));
+    Button4->setText(NaQString(jazyk->tlacitko.ukocitAVlozit));
     // The window takes the size of its texts before it is placed.
     layout()->activate();
     VycentrujOkno(this, Otvirac());
     zapamatovany_ = RetezecVLEditoru(Hodnoty());
-    setWindowTitle(Q(Rezim() == 2 ? jazyk->nadpis.upravitBod : jazyk->nadpis.vlozitBod));
+    setWindowTitle(NaQString(Rezim() == 2 ? jazyk->nadpis.upravitBod : jazyk->nadpis.vlozitBod));
     ValueListEditor1->setCurrentCell(0, 1);
     ValueListEditor1->setFocus();
 }
@@ -322,9 +311,7 @@ void TForm79::Button4Click()
 
 TForm79& Form79()
 {
-    static QPointer<TForm79> okno;
-    if (okno.isNull()) okno = new TForm79();
-    return *okno;
+    return JedineOkno<TForm79>();
 }
 
 }  // namespace sitmera

@@ -2,12 +2,12 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPointer>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
+#include "ui/layer/Mrizka.h"
 #include "ui/layer/OknoPomocne.h"
 #include "ui/layer/VelkyText.h"
 
@@ -23,8 +23,7 @@ TForm36::TForm36(QWidget* rodic) : Formular(QStringLiteral("Form36"), rodic)
     Panel1->setObjectName(QStringLiteral("Panel1"));
     auto* panel = new QHBoxLayout(Panel1);
     panel->setContentsMargins(2, 2, 2, 2);
-    Label_vyber = new QLabel(Panel1);
-    Label_vyber->setObjectName(QStringLiteral("Label_vyber"));
+    Label_vyber = NovyLabel(Panel1, "Label_vyber");
     panel->addWidget(Label_vyber, 1);
     hlavni->addWidget(RichEdit1, 1);
     hlavni->addWidget(Panel1);
@@ -52,9 +51,9 @@ void TForm36::FormShow()
     VycentrujOkno(this, Otvirac());
     if (ExistujiGlobalniObjekty() && nastaveni->okno.kovariancniMatice == 1 && etapaAktualni != nullptr) {
         PrepniZpracovani(Otvirac());
-        setWindowTitle(Q(jazyk->nadpis.kovariancniMaticeVyrSour));
+        setWindowTitle(NaQString(jazyk->nadpis.kovariancniMaticeVyrSour));
         ZobrazKovariancniMatici(*RichEdit1, *etapaAktualni);
-        Label_vyber->setText(Q(TextRozmeruMatice(etapaAktualni->pocetBoduUrcovanych)));
+        Label_vyber->setText(NaQString(TextRozmeruMatice(etapaAktualni->pocetBoduUrcovanych)));
         PrepniZpracovani(Otvirac());
     }
     RichEdit1->NastavKurzor({0, 0});
@@ -69,9 +68,7 @@ void TForm36::FormClose()
 
 TForm36& Form36()
 {
-    static QPointer<TForm36> okno;
-    if (okno.isNull()) okno = new TForm36();
-    return *okno;
+    return JedineOkno<TForm36>();
 }
 
 }  // namespace sitmera

@@ -1,12 +1,11 @@
 #include "ui/OProgramuOkno.h"
 
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/Globalni.h"
-#include "ui/EtapaInfoOkno.h"
+#include "program/Globalni.h"
+#include "ui/layer/Mrizka.h"
 #include "ui/layer/OknoPomocne.h"
 
 namespace sitmera {
@@ -29,14 +28,12 @@ TForm21::TForm21(QWidget* rodic) : Formular(QStringLiteral("Form21"), rodic)
     l->setSizeConstraint(QLayout::SetFixedSize);
     l->setContentsMargins(40, 20, 40, 16);
     l->setSpacing(8);
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1 = NovyLabel(this, "Label1");
     QFont titul = Label1->font();
     titul.setBold(true);
     titul.setPointSizeF(titul.pointSizeF() * 1.6);
     Label1->setFont(titul);
-    Label2 = new QLabel(this);
-    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2 = NovyLabel(this, "Label2");
     Button1 = new QPushButton(this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setDefault(true);
@@ -64,9 +61,7 @@ void TForm21::FormKeyDown(int& klavesa, Qt::KeyboardModifiers)
 
 TForm21& Form21()
 {
-    static QPointer<TForm21> okno;
-    if (okno.isNull()) okno = new TForm21();
-    return *okno;
+    return JedineOkno<TForm21>();
 }
 
 }  // namespace sitmera

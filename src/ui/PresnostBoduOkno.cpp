@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "ui/layer/Bunky.h"
 #include "ui/layer/Menu.h"
 #include "ui/layer/Mrizka.h"
@@ -14,9 +14,6 @@ namespace sitmera {
 
 namespace {
 
-constexpr int kCtrlA = 16449;
-constexpr int kCtrlD = 16452;
-constexpr int kCtrlC = 16451;
 constexpr int kMinimalniVyska = 227;
 
 }  // namespace
@@ -26,11 +23,11 @@ OknoPresnostiBodu::OknoPresnostiBodu(const QString& jmeno, const std::array<cons
     : Formular(jmeno, rodic)
 {
     PopupMenu1 = VytvorPopupMenu(*this, QStringLiteral("PopupMenu1"), [this] { PopupMenu1Popup(); });
-    OznacitVse1 = PridejPolozku(PopupMenu1, QStringLiteral("OznacitVse1"), kCtrlA, [this] { OznacitVse1Click(); });
+    OznacitVse1 = PridejPolozku(PopupMenu1, QStringLiteral("OznacitVse1"), zkratka::CtrlA, [this] { OznacitVse1Click(); });
     OdznacitVse1 =
-        PridejPolozku(PopupMenu1, QStringLiteral("OdznacitVse1"), kCtrlD, [this] { OdznacitVse1Click(); });
+        PridejPolozku(PopupMenu1, QStringLiteral("OdznacitVse1"), zkratka::CtrlD, [this] { OdznacitVse1Click(); });
     PridejOddelovac(PopupMenu1, QStringLiteral("N2"));
-    Kopirovat1 = PridejPolozku(PopupMenu1, QStringLiteral("Kopirovat1"), kCtrlC, [this] { Kopirovat1Click(); });
+    Kopirovat1 = PridejPolozku(PopupMenu1, QStringLiteral("Kopirovat1"), zkratka::CtrlC, [this] { Kopirovat1Click(); });
     VytvorOvladace(sloupce);
     PripojMrizku();
     NastavPevnouSirku(PevnaSirka(), kMinimalniVyska);
@@ -53,12 +50,11 @@ void OknoPresnostiBodu::VytvorOvladace(const std::array<const char*, 6>& sloupce
     Panel2 = VytvorZahlaviTabulky(this, StringGrid1,
                                   {"Label_BOD", "Label_bod_cislo", "Label_SRD", sloupce[0], sloupce[1], sloupce[2],
                                    sloupce[3], sloupce[4], sloupce[5]});
-    const auto label = [this](const char* jmeno) { return Panel2->findChild<QLabel*>(QLatin1String(jmeno)); };
-    Label_BOD = label("Label_BOD");
-    Label_bod_cislo = label("Label_bod_cislo");
-    Label_SRD = label("Label_SRD");
-    Label_doplnek = label("Label_doplnek");
-    for (std::size_t i = 0; i < sloupce.size(); ++i) sloupce_[i] = label(sloupce[i]);
+    Label_BOD = NajdiLabel(*Panel2, "Label_BOD");
+    Label_bod_cislo = NajdiLabel(*Panel2, "Label_bod_cislo");
+    Label_SRD = NajdiLabel(*Panel2, "Label_SRD");
+    Label_doplnek = NajdiLabel(*Panel2, "Label_doplnek");
+    for (std::size_t i = 0; i < sloupce.size(); ++i) sloupce_[i] = NajdiLabel(*Panel2, sloupce[i]);
 
     Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
@@ -119,7 +115,7 @@ void OknoPresnostiBodu::ZacniZobrazeni()
 
 void OknoPresnostiBodu::DokonciZobrazeni(int pocet)
 {
-    Label_vyber->setText(Q(" " + std::to_string(pocet)));
+    Label_vyber->setText(NaQString(" " + std::to_string(pocet)));
     if (ExistujiGlobalniObjekty()) souradniceOkno->PridejPrazdnyBod();
     StringGrid1->SetTopRow(0);
     StringGrid1->SetRow(0);

@@ -2,20 +2,13 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QPointer>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "ui/SouradniceMenu.h"
 #include "ui/layer/Menu.h"
 #include "ui/layer/Mrizka.h"
 
 namespace sitmera {
-
-namespace {
-
-constexpr int kF2 = 113;
-
-}  // namespace
 
 TForm10::TForm10(QWidget* rodic)
     : OknoPresnostiBodu(QStringLiteral("Form10"), {"Label_srd_X", "Label_srd_Y", "Label_srd_Z", "Label_srd_X_jdn",
@@ -29,7 +22,7 @@ TForm10::TForm10(QWidget* rodic)
     Label_srd_Y_jdn = sloupce_[4];
     Label_srd_Z_jdn = sloupce_[5];
     N1 = PridejOddelovac(PopupMenu1, QStringLiteral("N1"));
-    HledatChybu1 = PridejPolozku(PopupMenu1, QStringLiteral("HledatChybu1"), kF2, [this] { HledatChybu1Click(); });
+    HledatChybu1 = PridejPolozku(PopupMenu1, QStringLiteral("HledatChybu1"), zkratka::F2, [this] { HledatChybu1Click(); });
 }
 
 int TForm10::TypTabulky() const
@@ -84,9 +77,7 @@ void TForm10::HledatChybu1Click()
 
 TForm10& Form10()
 {
-    static QPointer<TForm10> okno;
-    if (okno.isNull()) okno = new TForm10();
-    return *okno;
+    return JedineOkno<TForm10>();
 }
 
 }  // namespace sitmera

@@ -12,9 +12,9 @@
 #include <utility>
 
 #include "analysis/Projekt.h"
-#include "core/Globalni.h"
 #include "numerics/Zaklad.h"
 #include "points/SouradniceSoubor.h"
+#include "program/Globalni.h"
 #include "ui/AnalyzaEtapyOkno.h"
 #include "ui/EtapaVstupOkno.h"
 #include "ui/displacements/AnalyzaMeziEtapamiOkno.h"
@@ -62,16 +62,6 @@ TdalsiOkna& DalsiOkna()
 
 namespace {
 
-// Shortcut codes as the menu stores them.
-constexpr int kCtrlU = 16469;
-constexpr int kCtrlL = 16460;
-constexpr int kCtrlF3 = 16498;
-constexpr int kF3 = 114;
-constexpr int kShiftF3 = 8306;
-constexpr int kCtrlC = 16451;
-constexpr int kCtrlA = 16449;
-constexpr int kCtrlD = 16452;
-
 // Items that need a window of another unit, and that window's opener.
 using TclenOkna = std::function<void()> TdalsiOkna::*;
 
@@ -90,6 +80,22 @@ TStringList TextProtokoluGlobalni(std::uint8_t rezim)
         case 3: return modelPosuny->protokol.text;
         case 4: return protokolSouboru->text;
         default: return {};
+    }
+}
+
+// Transforms the first (prvni) or the second loaded epoch by the key, which
+// makes the comparison stale; notice 29 (no key) or 30 (a failed
+// transformation) is recorded and the step ends by the silent abort.
+void TransformujEpochu(bool prvni, bool& transformovana)
+{
+    info->jeAnalyzaPosunu = false;
+    if (!klicTransformace.jePlny) {
+        chyby->Oznameni(29);
+        throw TichePreruseni();
+    }
+    if (!modelPorovnaniTransformace->Transfromuj(*modelPorovnani, klicTransformace, prvni, transformovana)) {
+        chyby->Oznameni(30);
+        throw TichePreruseni();
     }
 }
 
@@ -124,28 +130,28 @@ void TForm65::VytvorMenu()
     Jazyk1 = PridejPodmenu(Nastaveni1, QStringLiteral("Jazyk1"));
     Cestina1 = PridejPolozku(Jazyk1, QStringLiteral("Cestina1"), 0, [this] { Cestina1Click(); });
     Anglictina1 = PridejPolozku(Jazyk1, QStringLiteral("Anglictina1"), 0, [this] { Anglictina1Click(); });
-    Jednotky1 = PridejPolozku(Nastaveni1, QStringLiteral("Jednotky1"), kCtrlU, [this] { Jednotky1Click(); });
-    Analyza2 = PridejPolozku(Nastaveni1, QStringLiteral("Analyza2"), kCtrlL, [this] { Analyza2Click(); });
+    Jednotky1 = PridejPolozku(Nastaveni1, QStringLiteral("Jednotky1"), zkratka::CtrlU, [this] { Jednotky1Click(); });
+    Analyza2 = PridejPolozku(Nastaveni1, QStringLiteral("Analyza2"), zkratka::CtrlL, [this] { Analyza2Click(); });
     ProtokolNastaveni1 =
         PridejPolozku(Nastaveni1, QStringLiteral("ProtokolNastaveni1"), 0, [this] { ProtokolNastaveni1Click(); });
     PridejOddelovac(Hlavni1, QStringLiteral("N2"));
     Zavrit1 = PridejPolozku(Hlavni1, QStringLiteral("Zavrit1"), 0, [this] { Zavrit1Click(); });
 
     Souadnice1 = PridejMenu(MainMenu1, QStringLiteral("Souadnice1"), povolit);
-    Hledat1 = PridejPolozku(Souadnice1, QStringLiteral("Hledat1"), kCtrlF3, [this] { Hledat1Click(); });
-    HledatDalsi1 = PridejPolozku(Souadnice1, QStringLiteral("HledatDalsi1"), kF3, [this] { HledatDalsi1Click(); });
+    Hledat1 = PridejPolozku(Souadnice1, QStringLiteral("Hledat1"), zkratka::CtrlF3, [this] { Hledat1Click(); });
+    HledatDalsi1 = PridejPolozku(Souadnice1, QStringLiteral("HledatDalsi1"), zkratka::F3, [this] { HledatDalsi1Click(); });
     HledatPredchozi1 =
-        PridejPolozku(Souadnice1, QStringLiteral("HledatPredchozi1"), kShiftF3, [this] { HledatPredchozi1Click(); });
+        PridejPolozku(Souadnice1, QStringLiteral("HledatPredchozi1"), zkratka::ShiftF3, [this] { HledatPredchozi1Click(); });
     PridejOddelovac(Souadnice1, QStringLiteral("N3"));
     Spravovat1 = PridejPodmenu(Souadnice1, QStringLiteral("Spravovat1"));
     JeAktivni1 = PridejPolozku(Spravovat1, QStringLiteral("JeAktivni1"), 0, [this] { JeAktivni1Click(); });
     JeNeaktivni1 = PridejPolozku(Spravovat1, QStringLiteral("JeNeaktivni1"), 0, [this] { JeNeaktivni1Click(); });
     PridejOddelovac(Souadnice1, QStringLiteral("N4"));
-    Kopirovat1 = PridejPolozku(Souadnice1, QStringLiteral("Kopirovat1"), kCtrlC, [this] { Kopirovat1Click(); });
+    Kopirovat1 = PridejPolozku(Souadnice1, QStringLiteral("Kopirovat1"), zkratka::CtrlC, [this] { Kopirovat1Click(); });
 
     Vyber1 = PridejMenu(MainMenu1, QStringLiteral("Vyber1"), povolit);
-    Vybratvse1 = PridejPolozku(Vyber1, QStringLiteral("Vybratvse1"), kCtrlA, [this] { Vybratvse1Click(); });
-    Zrusitvyber1 = PridejPolozku(Vyber1, QStringLiteral("Zrusitvyber1"), kCtrlD, [this] { Zrusitvyber1Click(); });
+    Vybratvse1 = PridejPolozku(Vyber1, QStringLiteral("Vybratvse1"), zkratka::CtrlA, [this] { Vybratvse1Click(); });
+    Zrusitvyber1 = PridejPolozku(Vyber1, QStringLiteral("Zrusitvyber1"), zkratka::CtrlD, [this] { Zrusitvyber1Click(); });
     PridejOddelovac(Vyber1, QStringLiteral("N5"));
     VyberDleAtributu1 =
         PridejPolozku(Vyber1, QStringLiteral("VyberDleAtributu1"), 0, [this] { VyberDleAtributu1Click(); });
@@ -174,7 +180,7 @@ void TForm65::VytvorMenu()
     JeAktivni2 = PridejPolozku(PopupMenu1, QStringLiteral("JeAktivni2"), 0, [this] { JeAktivni2Click(); });
     JeNeaktivni2 = PridejPolozku(PopupMenu1, QStringLiteral("JeNeaktivni2"), 0, [this] { JeNeaktivni2Click(); });
     PridejOddelovac(PopupMenu1, QStringLiteral("N10"));
-    Kopirovat2 = PridejPolozku(PopupMenu1, QStringLiteral("Kopirovat2"), kCtrlC, [this] { Kopirovat2Click(); });
+    Kopirovat2 = PridejPolozku(PopupMenu1, QStringLiteral("Kopirovat2"), zkratka::CtrlC, [this] { Kopirovat2Click(); });
 
     // Items of windows that are not there stay disabled, whatever enables
     // them (the menus' enabling, the end of a processing step).
@@ -187,13 +193,7 @@ void TForm65::VytvorMenu()
         {TransformacniKlic1, &TdalsiOkna::Form77}, {Porovnat1, &TdalsiOkna::Form68},
         {Oprogramu1, &TdalsiOkna::Form21},
     };
-    for (const auto& [polozka, clen] : zavisle) {
-        QAction* a = polozka;
-        const TclenOkna c = clen;
-        connect(a, &QAction::enabledChanged, a, [a, c](bool zapnuto) {
-            if (zapnuto && !JeOkno(c)) a->setEnabled(false);
-        });
-    }
+    for (const auto& [polozka, clen] : zavisle) HlidejOknoPolozky(polozka, JeOknoVRegistru(DalsiOkna, clen));
 }
 
 int TForm65::PevnaSirka() const
@@ -215,16 +215,9 @@ void TForm65::PripojMrizku()
                           StringGrid3->Cell(sloupec, radek), stav.aktualni);
         if (stav.fokus && sloupec == 0) ObnovStavVyberu();
     };
-    StringGrid3->OnTopLeftChanged = [this] { ObnovTabulku(); };
-    StringGrid3->OnSelectCell = [](int, int radek) { vyberHlavni.aktualni = radek; };
-    TvyberTabulky v;
-    v.vyber = [] { return ExistujiGlobalniObjekty() ? &vyberHlavni.hromadny : nullptr; };
-    v.oprav = [](TboolVector& flagy) { OpravVyberSouradnic(flagy, *souradniceHlavni); };
-    v.poZmene = [this] {
-        StringGrid3->Repaint();
-        ObnovStavVyberu();
-    };
-    PripojVyberTabulky(StringGrid3, mys_, v);
+    PripojMrizkuSeznamu(
+        StringGrid3, mys_, vyberHlavni, [] { return ExistujiGlobalniObjekty() ? souradniceHlavni : nullptr; },
+        [this] { ObnovTabulku(); }, [this] { ObnovStavVyberu(); });
 }
 
 void TForm65::ObnovTabulku()
@@ -468,24 +461,13 @@ void TForm65::VyberDleAtributu1Click()
 void TForm65::HledatDalsi1Click()
 {
     if (!ExistujiGlobalniObjekty()) return;
-    atributPracovni = atributHledaniHlavni;
-    if (!JeKontrola(atributPracovni)) return;
-    const int n = static_cast<int>(souradniceHlavni->bod.size());
-    const int aktualni = StringGrid3->Row();
-    int index = aktualni;
-    if (HledejBodDleAtributu(*souradniceHlavni, atributPracovni, index, *nastaveni, n - 1, aktualni))
-        ZobrazRadek(StringGrid3, index, StringGrid3->RowCount());
+    HledejDalsiVTabulce(StringGrid3, *souradniceHlavni, atributHledaniHlavni, atributPracovni, *nastaveni, true, true);
 }
 
 void TForm65::HledatPredchozi1Click()
 {
     if (!ExistujiGlobalniObjekty()) return;
-    atributPracovni = atributHledaniHlavni;
-    if (!JeKontrola(atributPracovni)) return;
-    const int aktualni = StringGrid3->Row();
-    int index = aktualni;
-    if (HledejBodDleAtributu(*souradniceHlavni, atributPracovni, index, *nastaveni, 0, aktualni))
-        ZobrazRadek(StringGrid3, index, StringGrid3->RowCount());
+    HledejDalsiVTabulce(StringGrid3, *souradniceHlavni, atributHledaniHlavni, atributPracovni, *nastaveni, false, true);
 }
 
 void TForm65::JeAktivni1Click()
@@ -596,16 +578,8 @@ void TForm65::TransformaceEpochy(bool prvni)
         return;
     }
     PrepniZpracovani(this);
-    info->jeAnalyzaPosunu = false;
     try {
-        if (!klicTransformace.jePlny) {
-            chyby->Oznameni(29);
-            throw TichePreruseni();
-        }
-        if (!modelPorovnaniTransformace->Transfromuj(*modelPorovnani, klicTransformace, prvni, transformovana)) {
-            chyby->Oznameni(30);
-            throw TichePreruseni();
-        }
+        TransformujEpochu(prvni, transformovana);
     } catch (const TichePreruseni&) {
         OznameniDleCisla();
         SkryjZpracovani(this);
@@ -623,16 +597,7 @@ void TForm65::Porovnat1Click()
     try {
         for (const bool prvni : {true, false}) {
             bool& transformovana = prvni ? info->jeTransformaceEtapa1 : info->jeTransformaceEtapa2;
-            if (transformovana) continue;
-            info->jeAnalyzaPosunu = false;
-            if (!klicTransformace.jePlny) {
-                chyby->Oznameni(29);
-                throw TichePreruseni();
-            }
-            if (!modelPorovnaniTransformace->Transfromuj(*modelPorovnani, klicTransformace, prvni, transformovana)) {
-                chyby->Oznameni(30);
-                throw TichePreruseni();
-            }
+            if (!transformovana) TransformujEpochu(prvni, transformovana);
         }
         if (!info->jeAnalyzaPosunu) {
             modelPorovnaniTransformace->PredatJeAktiv(*souradniceHlavni);
@@ -657,9 +622,17 @@ void TForm65::Porovnat1Click()
 
 TForm65& Form65()
 {
-    static QPointer<TForm65> okno;
-    if (okno.isNull()) okno = new TForm65();
-    return *okno;
+    return JedineOkno<TForm65>();
+}
+
+TForm65* HlavniOknoProgramu()
+{
+    return qobject_cast<TForm65*>(HlavniOkno());
+}
+
+void FokusHlavniTabulky()
+{
+    if (TForm65* hlavni = HlavniOknoProgramu()) hlavni->StringGrid3->setFocus();
 }
 
 namespace {
@@ -740,7 +713,7 @@ void PropojitOkna()
     // The deviation and ellipsoid windows take the caption their opener gives.
     const auto sNadpisem = [](Formular& okno) {
         return [&okno](const std::string& nadpis) {
-            okno.setWindowTitle(Q(nadpis));
+            okno.setWindowTitle(NaQString(nadpis));
             ZobrazModalne(okno);
         };
     };

@@ -172,6 +172,14 @@ private:
 // The one main window of the program (created on first use).
 TForm65& Form65();
 
+// The program's main window as registered by the program start (HlavniOkno),
+// or null (window tests without a main window).
+TForm65* HlavniOknoProgramu();
+
+// Gives the focus to the main window's point grid (after Enter or Esc in a
+// settings window). Nothing without a main window.
+void FokusHlavniTabulky();
+
 // Program start: sets the application title "Sitmera Analyser" and creates
 // the windows of the program that exist, in the program's order of its 33
 // windows (the main window first). Returns their object names in the order

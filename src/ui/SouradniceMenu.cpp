@@ -16,6 +16,7 @@
 #include "ui/layer/Bunky.h"
 #include "ui/layer/ComboPomocne.h"
 #include "ui/layer/Menu.h"
+#include "ui/layer/Mrizka.h"
 #include "ui/layer/OknoPomocne.h"
 
 namespace sitmera {
@@ -32,11 +33,6 @@ std::string Jednotka(const std::string& jednotka)
     return "[" + jednotka + "]";
 }
 
-std::string Osa(const Tjazyk& jazyk, int i)
-{
-    return i < static_cast<int>(jazyk.nazevXY.size()) ? jazyk.nazevXY[i] : std::string();
-}
-
 // Header labels shared by the point windows; units by the caller.
 Tpopisky ZahlaviSouradnic(const Tjazyk& jazyk, const std::string& jednotka)
 {
@@ -44,8 +40,8 @@ Tpopisky ZahlaviSouradnic(const Tjazyk& jazyk, const std::string& jednotka)
         {"Label_BOD", jazyk.popis.bod},
         {"Label_bod_cislo", jazyk.popis.cislo},
         {"Label_SRD", jazyk.popis.souradnice},
-        {"Label_srd_X", Osa(jazyk, 0)},
-        {"Label_srd_Y", Osa(jazyk, 1)},
+        {"Label_srd_X", NazevOsy(jazyk, 0)},
+        {"Label_srd_Y", NazevOsy(jazyk, 1)},
         {"Label_srd_Z", jazyk.popis.z},
         {"Label_srd_X_jdn", Jednotka(jednotka)},
         {"Label_srd_Y_jdn", Jednotka(jednotka)},
@@ -66,22 +62,28 @@ Tpopisky PopupVyberuAKopie(const Tjazyk& jazyk)
 
 // ---------------------------------------------------------------- applying
 
+std::string NazevOsy(const Tjazyk& jazyk, int i)
+{
+    return i >= 0 && i < static_cast<int>(jazyk.nazevXY.size()) ? jazyk.nazevXY[static_cast<std::size_t>(i)]
+                                                               : std::string();
+}
+
 void PouzijPopisky(QWidget& okno, const Tpopisky& popisky)
 {
     for (const auto& [jmeno, text] : popisky) {
         if (jmeno.empty()) {
-            okno.setWindowTitle(Q(text));
+            okno.setWindowTitle(NaQString(text));
             continue;
         }
-        const QString n = Q(jmeno);
+        const QString n = NaQString(jmeno);
         if (auto* m = okno.findChild<QMenu*>(n)) {
             NastavPopisek(m, text);
         } else if (auto* a = okno.findChild<QAction*>(n)) {
             NastavPopisek(a, text);
         } else if (auto* l = okno.findChild<QLabel*>(n)) {
-            l->setText(Q(text));
+            l->setText(NaQString(text));
         } else if (auto* b = okno.findChild<QAbstractButton*>(n)) {
-            b->setText(Q(text));
+            b->setText(NaQString(text));
         }
     }
 }
@@ -90,7 +92,7 @@ namespace {
 
 QAction* AkcePodleJmena(QWidget& okno, const std::string& jmeno)
 {
-    const QString n = Q(jmeno);
+    const QString n = NaQString(jmeno);
     if (auto* m = okno.findChild<QMenu*>(n)) return m->menuAction();
     return okno.findChild<QAction*>(n);
 }
@@ -241,8 +243,8 @@ void PovolitPopupHlavni(QWidget& okno, const Tsouradnice& souradniceHlavni, cons
 
 void ZobrazStavVyberuHlavni(QWidget& okno, const Tvyber& vyberHlavni, int pary, int aktivniPary)
 {
-    if (auto* l = okno.findChild<QLabel*>(QStringLiteral("Label_vyber")))
-        l->setText(Q(TextStavuVyberuHlavni(vyberHlavni, pary, aktivniPary)));
+    if (QLabel* l = NajdiLabel(okno, QStringLiteral("Label_vyber")))
+        l->setText(NaQString(TextStavuVyberuHlavni(vyberHlavni, pary, aktivniPary)));
 }
 
 // ---------------------------------------------------------------- user-point window
@@ -386,9 +388,9 @@ void ZobrazStavVstup(QWidget& okno, const Tchyby& chyby, const Tsouradnice& sour
 {
     const TstavVstup s = StavVstup(chyby, souradnice, vyber);
     auto nastav = [&okno](const char* jmeno, const std::string& text, const QColor* barva) {
-        auto* l = okno.findChild<QLabel*>(QLatin1String(jmeno));
+        QLabel* l = NajdiLabel(okno, QLatin1String(jmeno));
         if (l == nullptr) return;
-        l->setText(Q(text));
+        l->setText(NaQString(text));
         if (barva != nullptr) {
             QPalette p = l->palette();
             p.setColor(QPalette::WindowText, *barva);

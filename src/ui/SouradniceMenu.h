@@ -37,6 +37,10 @@ using Tpopisky = std::vector<std::pair<std::string, std::string>>;
 // (item name, enabled).
 using Tpovoleni = std::vector<std::pair<std::string, bool>>;
 
+// The name of plane axis i (0 the first, 1 the second) in the user's axis
+// order; empty when the texts have none.
+std::string NazevOsy(const Tjazyk& jazyk, int i);
+
 // ---------------------------------------------------------------- applying
 
 // Sets the texts on the window's controls by name (see the top of the file).

@@ -4,11 +4,10 @@
 #include <QBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPointer>
 
-#include "core/Globalni.h"
 #include "points/SouradniceSoubor.h"
 #include "points/UzivatelskeBody.h"
+#include "program/Globalni.h"
 #include "ui/JednaSouradniceOkno2.h"
 #include "ui/layer/Bunky.h"
 #include "ui/layer/HlaseniOkno.h"
@@ -22,26 +21,6 @@
 #include "ui/VyberSouradniceOkno.h"
 
 namespace sitmera {
-
-namespace {
-
-// Shortcut codes as the menu stores them.
-constexpr int kIns = 45;
-constexpr int kCtrlB = 16450;
-constexpr int kDel = 46;
-constexpr int kCtrlF3 = 16498;
-constexpr int kF3 = 114;
-constexpr int kShiftF3 = 8306;
-constexpr int kF2 = 113;
-constexpr int kCtrlN = 16462;
-constexpr int kCtrlM = 16461;
-constexpr int kCtrlC = 16451;
-constexpr int kCtrlX = 16472;
-constexpr int kCtrlV = 16470;
-constexpr int kCtrlA = 16449;
-constexpr int kCtrlD = 16452;
-
-}  // namespace
 
 TForm78::TForm78(QWidget* rodic) : Formular(QStringLiteral("Form78"), rodic)
 {
@@ -64,19 +43,19 @@ void TForm78::VytvorMenu()
     Zavrit1 = PridejPolozku(Hlavni1, QStringLiteral("Zavrit1"), 0, [this] { Zavrit1Click(); });
 
     Souadnice1 = PridejMenu(MainMenu1, QStringLiteral("Souadnice1"), povolit);
-    Novy1 = PridejPolozku(Souadnice1, QStringLiteral("Novy1"), kIns, [this] { Novy1Click(); });
-    Upravit1 = PridejPolozku(Souadnice1, QStringLiteral("Upravit1"), kCtrlB, [this] { Upravit1Click(); });
-    Smazat1 = PridejPolozku(Souadnice1, QStringLiteral("Smazat1"), kDel, [this] { Smazat1Click(); });
+    Novy1 = PridejPolozku(Souadnice1, QStringLiteral("Novy1"), zkratka::Ins, [this] { Novy1Click(); });
+    Upravit1 = PridejPolozku(Souadnice1, QStringLiteral("Upravit1"), zkratka::CtrlB, [this] { Upravit1Click(); });
+    Smazat1 = PridejPolozku(Souadnice1, QStringLiteral("Smazat1"), zkratka::Del, [this] { Smazat1Click(); });
     PridejOddelovac(Souadnice1, QStringLiteral("N2"));
-    Hledat1 = PridejPolozku(Souadnice1, QStringLiteral("Hledat1"), kCtrlF3, [this] { Hledat1Click(); });
-    HledatDalsi1 = PridejPolozku(Souadnice1, QStringLiteral("HledatDalsi1"), kF3, [this] { HledatDalsi1Click(); });
+    Hledat1 = PridejPolozku(Souadnice1, QStringLiteral("Hledat1"), zkratka::CtrlF3, [this] { Hledat1Click(); });
+    HledatDalsi1 = PridejPolozku(Souadnice1, QStringLiteral("HledatDalsi1"), zkratka::F3, [this] { HledatDalsi1Click(); });
     HledatPredchozi1 =
-        PridejPolozku(Souadnice1, QStringLiteral("HledatPredchozi1"), kShiftF3, [this] { HledatPredchozi1Click(); });
-    HledatChybu1 = PridejPolozku(Souadnice1, QStringLiteral("HledatChybu1"), kF2, [this] { HledatChybu1Click(); });
+        PridejPolozku(Souadnice1, QStringLiteral("HledatPredchozi1"), zkratka::ShiftF3, [this] { HledatPredchozi1Click(); });
+    HledatChybu1 = PridejPolozku(Souadnice1, QStringLiteral("HledatChybu1"), zkratka::F2, [this] { HledatChybu1Click(); });
     PridejOddelovac(Souadnice1, QStringLiteral("N3"));
     Posun1 = PridejPodmenu(Souadnice1, QStringLiteral("Posun1"));
-    PosunNahoru1 = PridejPolozku(Posun1, QStringLiteral("PosunNahoru1"), kCtrlN, [this] { PosunNahoru1Click(); });
-    PosunDolu1 = PridejPolozku(Posun1, QStringLiteral("PosunDolu1"), kCtrlM, [this] { PosunDolu1Click(); });
+    PosunNahoru1 = PridejPolozku(Posun1, QStringLiteral("PosunNahoru1"), zkratka::CtrlN, [this] { PosunNahoru1Click(); });
+    PosunDolu1 = PridejPolozku(Posun1, QStringLiteral("PosunDolu1"), zkratka::CtrlM, [this] { PosunDolu1Click(); });
     Seradit1 = PridejPodmenu(Souadnice1, QStringLiteral("Seradit1"));
     SeraditDleCislo1 =
         PridejPolozku(Seradit1, QStringLiteral("SeraditDleCislo1"), 0, [this] { SeraditDleCislo1Click(); });
@@ -85,13 +64,13 @@ void TForm78::VytvorMenu()
     SeraditDleZ1 = PridejPolozku(Seradit1, QStringLiteral("SeraditDleZ1"), 0, [this] { SeraditDleZ1Click(); });
     ProhoditXY1 = PridejPolozku(Souadnice1, QStringLiteral("ProhoditXY1"), 0, [this] { ProhoditXY1Click(); });
     PridejOddelovac(Souadnice1, QStringLiteral("N4"));
-    Kopirovat1 = PridejPolozku(Souadnice1, QStringLiteral("Kopirovat1"), kCtrlC, [this] { Kopirovat1Click(); });
-    Vyjmout1 = PridejPolozku(Souadnice1, QStringLiteral("Vyjmout1"), kCtrlX, [this] { Vyjmout1Click(); });
-    Vlozit1 = PridejPolozku(Souadnice1, QStringLiteral("Vlozit1"), kCtrlV, [this] { Vlozit1Click(); });
+    Kopirovat1 = PridejPolozku(Souadnice1, QStringLiteral("Kopirovat1"), zkratka::CtrlC, [this] { Kopirovat1Click(); });
+    Vyjmout1 = PridejPolozku(Souadnice1, QStringLiteral("Vyjmout1"), zkratka::CtrlX, [this] { Vyjmout1Click(); });
+    Vlozit1 = PridejPolozku(Souadnice1, QStringLiteral("Vlozit1"), zkratka::CtrlV, [this] { Vlozit1Click(); });
 
     Vyber1 = PridejMenu(MainMenu1, QStringLiteral("Vyber1"), povolit);
-    Vybratvse1 = PridejPolozku(Vyber1, QStringLiteral("Vybratvse1"), kCtrlA, [this] { Vybratvse1Click(); });
-    Zrusitvyber1 = PridejPolozku(Vyber1, QStringLiteral("Zrusitvyber1"), kCtrlD, [this] { Zrusitvyber1Click(); });
+    Vybratvse1 = PridejPolozku(Vyber1, QStringLiteral("Vybratvse1"), zkratka::CtrlA, [this] { Vybratvse1Click(); });
+    Zrusitvyber1 = PridejPolozku(Vyber1, QStringLiteral("Zrusitvyber1"), zkratka::CtrlD, [this] { Zrusitvyber1Click(); });
     PridejOddelovac(Vyber1, QStringLiteral("N5"));
     VyberDleAtributu1 =
         PridejPolozku(Vyber1, QStringLiteral("VyberDleAtributu1"), 0, [this] { VyberDleAtributu1Click(); });
@@ -105,14 +84,14 @@ void TForm78::VytvorMenu()
         int zkratka;
         void (TForm78::*prikaz)();
     } popup[] = {
-        {&Novy2, "Novy2", kIns, &TForm78::Novy1Click},
-        {&Upravit2, "Upravit2", kCtrlB, &TForm78::Upravit1Click},
-        {&Smazat2, "Smazat2", kDel, &TForm78::Smazat1Click},
-        {&PosunNahoru2, "PosunNahoru2", kCtrlN, &TForm78::PosunNahoru1Click},
-        {&PosunDolu2, "PosunDolu2", kCtrlM, &TForm78::PosunDolu1Click},
-        {&Kopirovat2, "Kopirovat2", kCtrlC, &TForm78::Kopirovat1Click},
-        {&Vyjmout2, "Vyjmout2", kCtrlX, &TForm78::Vyjmout1Click},
-        {&Vlozit2, "Vlozit2", kCtrlV, &TForm78::Vlozit1Click},
+        {&Novy2, "Novy2", zkratka::Ins, &TForm78::Novy1Click},
+        {&Upravit2, "Upravit2", zkratka::CtrlB, &TForm78::Upravit1Click},
+        {&Smazat2, "Smazat2", zkratka::Del, &TForm78::Smazat1Click},
+        {&PosunNahoru2, "PosunNahoru2", zkratka::CtrlN, &TForm78::PosunNahoru1Click},
+        {&PosunDolu2, "PosunDolu2", zkratka::CtrlM, &TForm78::PosunDolu1Click},
+        {&Kopirovat2, "Kopirovat2", zkratka::CtrlC, &TForm78::Kopirovat1Click},
+        {&Vyjmout2, "Vyjmout2", zkratka::CtrlX, &TForm78::Vyjmout1Click},
+        {&Vlozit2, "Vlozit2", zkratka::CtrlV, &TForm78::Vlozit1Click},
     };
     for (const auto& p : popup) {
         const auto prikaz = p.prikaz;
@@ -133,9 +112,7 @@ void TForm78::VytvorOvladace()
         l->setFrameShape(QFrame::Panel);
         l->setFrameShadow(QFrame::Sunken);
         l->setMinimumWidth(40);
-        QFont f = l->font();
-        f.setBold(true);
-        l->setFont(f);
+        NastavTucne(l);
         dolni->insertWidget(pozice++, l);
     }
     Label_duplikaty_souradnice->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -155,17 +132,10 @@ void TForm78::PripojMrizku()
                          StringGrid3->Cell(sloupec, radek), stav.aktualni);
         if (stav.fokus && sloupec == 0) ObnovStav();
     };
-    StringGrid3->OnTopLeftChanged = [this] { ObnovTabulku(); };
-    StringGrid3->OnSelectCell = [](int, int radek) { vyberVstup.aktualni = radek; };
     StringGrid3->OnDblClick = [this] { StringGrid3DblClick(); };
-    TvyberTabulky vyber;
-    vyber.vyber = [] { return ExistujiGlobalniObjekty() ? &vyberVstup.hromadny : nullptr; };
-    vyber.oprav = [](TboolVector& flagy) { OpravVyberSouradnic(flagy, souradniceVstup); };
-    vyber.poZmene = [this] {
-        StringGrid3->Repaint();
-        ObnovStav();
-    };
-    PripojVyberTabulky(StringGrid3, mys_, vyber);
+    PripojMrizkuSeznamu(
+        StringGrid3, mys_, vyberVstup, [] { return ExistujiGlobalniObjekty() ? &souradniceVstup : nullptr; },
+        [this] { ObnovTabulku(); }, [this] { ObnovStav(); });
 }
 
 void TForm78::ObnovTabulku()
@@ -350,24 +320,13 @@ void TForm78::VyberDleAtributu1Click()
 void TForm78::HledatDalsi1Click()
 {
     if (!ExistujiGlobalniObjekty()) return;
-    atributPracovni = atributHledani;
-    if (!JeKontrola(atributPracovni)) return;
-    const int aktualni = StringGrid3->Row();
-    int index = aktualni;
-    const int posledni = static_cast<int>(souradniceVstup.bod.size()) - 1;
-    if (HledejBodDleAtributu(souradniceVstup, atributPracovni, index, *nastaveni, posledni, aktualni, false))
-        ZobrazRadek(StringGrid3, index, StringGrid3->RowCount());
+    HledejDalsiVTabulce(StringGrid3, souradniceVstup, atributHledani, atributPracovni, *nastaveni, true, false);
 }
 
 void TForm78::HledatPredchozi1Click()
 {
     if (!ExistujiGlobalniObjekty()) return;
-    atributPracovni = atributHledani;
-    if (!JeKontrola(atributPracovni)) return;
-    const int aktualni = StringGrid3->Row();
-    int index = aktualni;
-    if (HledejBodDleAtributu(souradniceVstup, atributPracovni, index, *nastaveni, 0, aktualni, false))
-        ZobrazRadek(StringGrid3, index, StringGrid3->RowCount());
+    HledejDalsiVTabulce(StringGrid3, souradniceVstup, atributHledani, atributPracovni, *nastaveni, false, false);
 }
 
 void TForm78::HledatChybu1Click()
@@ -461,9 +420,7 @@ void TForm78::Zrusitvyber1Click()
 
 TForm78& Form78()
 {
-    static QPointer<TForm78> okno;
-    if (okno.isNull()) okno = new TForm78();
-    return *okno;
+    return JedineOkno<TForm78>();
 }
 
 }  // namespace sitmera

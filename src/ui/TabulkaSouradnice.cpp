@@ -132,19 +132,37 @@ std::array<std::string, 4> TextyRadkuSouradnic(const Tbod& bod, const Tnastaveni
     return t;
 }
 
-void PripravRadkyTabulky(Mrizka* mrizka, Tsouradnice& souradnice, TboolVector& vyber, int sloupcu,
-                         int viditelnychRadku)
+void PripravRadkyTabulky(Mrizka* mrizka, int sloupcu, int viditelnychRadku, const std::function<int()>& pocet,
+                         const std::function<void()>& pridejPrazdny)
 {
-    if (viditelnychRadku > Pocet(souradnice)) {
+    if (viditelnychRadku > pocet()) {
         if (mrizka != nullptr) {
             NastavVelikostTabulky(mrizka, viditelnychRadku, sloupcu);
             mrizka->SetTopRow(0);
         }
-        while (Pocet(souradnice) < viditelnychRadku) souradnice.PridejPrazdnyBod();
+        while (pocet() < viditelnychRadku) pridejPrazdny();
     } else if (mrizka != nullptr) {
-        NastavVelikostTabulky(mrizka, Pocet(souradnice), sloupcu);
+        NastavVelikostTabulky(mrizka, pocet(), sloupcu);
     }
-    vyber.resize(souradnice.bod.size(), false);
+}
+
+void VyplnRadkyNaObrazovce(Mrizka& mrizka, int pocet, int viditelnychRadku, int typTabulky, int sloupcu,
+                           const std::function<bool(int radek, TtextVektor& texty)>& texty)
+{
+    for (int c = 0; c < sloupcu; ++c) mrizka.SetColWidth(c, SirkaSloupceTabulky(typTabulky, c));
+    // Every row on screen, the partly visible last one included.
+    const int horni = std::max(mrizka.TopRow(), 0);
+    const int posledni = std::min(pocet - 1, horni + viditelnychRadku - 1);
+    TtextVektor t;
+    for (int r = horni; r <= posledni; ++r) {
+        t.assign(static_cast<std::size_t>(sloupcu), std::string());
+        if (!texty(r, t)) {
+            mrizka.ClearRow(r);
+            continue;
+        }
+        for (int c = 0; c < sloupcu; ++c) mrizka.SetCell(c, r, t[static_cast<std::size_t>(c)]);
+    }
+    mrizka.Repaint();
 }
 
 void ObnovTabulkuSouradnic(Mrizka* mrizka, Tsouradnice& souradnice, const Tnastaveni& nastaveni,
@@ -166,22 +184,17 @@ void ObnovTabulkuSouradnic(Mrizka* mrizka, Tsouradnice& souradnice, const Tnasta
     } konec{mrizka};
 
     const int viditelne = ViditelneRadkyTabulky(mrizka);
-    PripravRadkyTabulky(mrizka, souradnice, vyber, 4, viditelne);
+    PripravRadkyTabulky(mrizka, 4, viditelne, [&souradnice] { return Pocet(souradnice); },
+                        [&souradnice] { souradnice.PridejPrazdnyBod(); });
+    vyber.resize(souradnice.bod.size(), false);
     if (mrizka == nullptr) return;
-    for (int c = 0; c < 4; ++c) mrizka->SetColWidth(c, SirkaSloupceTabulky(typTabulky, c));
-    // Every row on screen, the partly visible last one included.
-    const int horni = std::max(mrizka->TopRow(), 0);
-    const int posledni = std::min(Pocet(souradnice) - 1, horni + viditelne - 1);
-    for (int r = horni; r <= posledni; ++r) {
-        const Tbod& b = souradnice.bod[r];
-        if (!b.JePlny) {
-            mrizka->ClearRow(r);
-            continue;
-        }
+    VyplnRadkyNaObrazovce(*mrizka, Pocet(souradnice), viditelne, typTabulky, 4, [&](int r, TtextVektor& t) {
+        const Tbod& b = souradnice.bod[static_cast<std::size_t>(r)];
+        if (!b.JePlny) return false;
         const auto texty = TextyRadkuSouradnic(b, nastaveni, typTabulky);
-        for (int c = 0; c < 4; ++c) mrizka->SetCell(c, r, texty[c]);
-    }
-    mrizka->Repaint();
+        std::copy(texty.begin(), texty.end(), t.begin());
+        return true;
+    });
 }
 
 void OpravVyberSouradnic(TboolVector& vyber, const Tsouradnice& souradnice)
@@ -589,6 +602,35 @@ void PripojVyberTabulky(Mrizka* mrizka, TvyberMysi& mys, const TvyberTabulky& vy
     };
 }
 
+// ---------------------------------------------------------------- point windows over a global list
+
+void PripojMrizkuSeznamu(Mrizka* mrizka, TvyberMysi& mys, Tvyber& vyber, std::function<const Tsouradnice*()> seznam,
+                         std::function<void()> obnov, std::function<void()> stav)
+{
+    mrizka->OnTopLeftChanged = std::move(obnov);
+    mrizka->OnSelectCell = [&vyber](int, int radek) { vyber.aktualni = radek; };
+    TvyberTabulky v;
+    v.vyber = [&vyber, seznam] { return seznam() != nullptr ? &vyber.hromadny : nullptr; };
+    v.oprav = [seznam](TboolVector& flagy) { OpravVyberSouradnic(flagy, *seznam()); };
+    v.poZmene = [mrizka, stav = std::move(stav)] {
+        mrizka->Repaint();
+        stav();
+    };
+    PripojVyberTabulky(mrizka, mys, v);
+}
+
+void HledejDalsiVTabulce(Mrizka* mrizka, const Tsouradnice& seznam, const Tatribut& hledani, Tatribut& pracovni,
+                         const Tnastaveni& nastaveni, bool dopredu, bool fixace)
+{
+    pracovni = hledani;
+    if (!JeKontrola(pracovni)) return;
+    const int aktualni = mrizka->Row();
+    int index = aktualni;
+    const int konec = dopredu ? static_cast<int>(seznam.bod.size()) - 1 : 0;
+    if (HledejBodDleAtributu(seznam, pracovni, index, nastaveni, konec, aktualni, fixace))
+        ZobrazRadek(mrizka, index, mrizka->RowCount());
+}
+
 // ---------------------------------------------------------------- grid window parts
 
 namespace {
@@ -735,17 +777,16 @@ TovladaceSouradnic VytvorOvladaceSouradnic(QWidget& okno, int typTabulky)
                                     {"Label_BOD", "Label_bod_cislo", "Label_SRD", "Label_srd_X", "Label_srd_Y",
                                      "Label_srd_Z", "Label_srd_X_jdn", "Label_srd_Y_jdn", "Label_srd_Z_jdn"},
                                     typTabulky);
-    const auto label = [&o](const char* jmeno) { return o.Panel2->findChild<QLabel*>(QLatin1String(jmeno)); };
-    o.Label_BOD = label("Label_BOD");
-    o.Label_bod_cislo = label("Label_bod_cislo");
-    o.Label_SRD = label("Label_SRD");
-    o.Label_srd_X = label("Label_srd_X");
-    o.Label_srd_Y = label("Label_srd_Y");
-    o.Label_srd_Z = label("Label_srd_Z");
-    o.Label_srd_X_jdn = label("Label_srd_X_jdn");
-    o.Label_srd_Y_jdn = label("Label_srd_Y_jdn");
-    o.Label_srd_Z_jdn = label("Label_srd_Z_jdn");
-    o.Label_doplnek = label("Label_doplnek");
+    o.Label_BOD = NajdiLabel(*o.Panel2, "Label_BOD");
+    o.Label_bod_cislo = NajdiLabel(*o.Panel2, "Label_bod_cislo");
+    o.Label_SRD = NajdiLabel(*o.Panel2, "Label_SRD");
+    o.Label_srd_X = NajdiLabel(*o.Panel2, "Label_srd_X");
+    o.Label_srd_Y = NajdiLabel(*o.Panel2, "Label_srd_Y");
+    o.Label_srd_Z = NajdiLabel(*o.Panel2, "Label_srd_Z");
+    o.Label_srd_X_jdn = NajdiLabel(*o.Panel2, "Label_srd_X_jdn");
+    o.Label_srd_Y_jdn = NajdiLabel(*o.Panel2, "Label_srd_Y_jdn");
+    o.Label_srd_Z_jdn = NajdiLabel(*o.Panel2, "Label_srd_Z_jdn");
+    o.Label_doplnek = NajdiLabel(*o.Panel2, "Label_doplnek");
 
     o.Panel1 = new QWidget(&okno);
     o.Panel1->setObjectName(QStringLiteral("Panel1"));

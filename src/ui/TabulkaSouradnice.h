@@ -72,13 +72,22 @@ int SirkaSloupceTabulky(int typTabulky, int sloupec);
 // the file). An empty record gives four empty texts.
 std::array<std::string, 4> TextyRadkuSouradnic(const Tbod& bod, const Tnastaveni& nastaveni, int typTabulky);
 
-// The sizing step: when viditelnychRadku > records, the grid gets
-// viditelnychRadku rows and `sloupcu` columns, its top row 0, and the list is
-// padded with empty records up to viditelnychRadku; otherwise the grid gets
-// one row per record. The selection gets one flag per record (new flags
-// false).
-void PripravRadkyTabulky(Mrizka* mrizka, Tsouradnice& souradnice, TboolVector& vyber, int sloupcu,
-                         int viditelnychRadku);
+// The sizing step of a grid over a list of records (points or
+// displacements; pocet() records): when viditelnychRadku > records, the grid
+// gets viditelnychRadku rows and `sloupcu` columns, its top row 0, and the
+// list is padded with empty records (pridejPrazdny) up to viditelnychRadku;
+// otherwise the grid gets one row per record. Without a grid only the list
+// is padded.
+void PripravRadkyTabulky(Mrizka* mrizka, int sloupcu, int viditelnychRadku, const std::function<int()>& pocet,
+                         const std::function<void()>& pridejPrazdny);
+
+// The writing step of a grid of `sloupcu` columns over pocet records: column
+// widths by the table type (SirkaSloupceTabulky), then the rows from the top
+// row to the last visible one (the partly visible one included) written by
+// texty(radek, t) (true: the texts in t, which comes with `sloupcu` empty
+// texts; false: an empty record, the row is cleared), then a repaint.
+void VyplnRadkyNaObrazovce(Mrizka& mrizka, int pocet, int viditelnychRadku, int typTabulky, int sloupcu,
+                           const std::function<bool(int radek, TtextVektor& texty)>& texty);
 
 // Sizes and fills the grid: rows from the top row to the last visible one are
 // written by the table type, empty records as empty rows; then repaints.
@@ -252,6 +261,25 @@ struct TvyberTabulky {
     std::function<void()> esc;
 };
 void PripojVyberTabulky(Mrizka* mrizka, TvyberMysi& mys, const TvyberTabulky& vyber);
+
+// ---------------------------------------------------------------- point windows over a global list
+
+// The grid hooks the main window and the user-point editor share: scrolling
+// refills the grid (obnov), a new current row goes to vyber.aktualni, and the
+// selection gestures (PripojVyberTabulky) work on vyber.hromadny while
+// seznam() gives the list (null before the global objects exist), the flags
+// of its empty records cleared; a change repaints the grid and writes the
+// status line (stav).
+void PripojMrizkuSeznamu(Mrizka* mrizka, TvyberMysi& mys, Tvyber& vyber, std::function<const Tsouradnice*()> seznam,
+                         std::function<void()> obnov, std::function<void()> stav);
+
+// Find next (dopredu) or previous of a point window: the working criteria
+// `pracovni` become the find criteria `hledani`; when they check anything,
+// the nearest matching filled record after (before) the grid's current row
+// becomes current and is shown. fixace false: without the fixation
+// criterion (HledejBodDleAtributu).
+void HledejDalsiVTabulce(Mrizka* mrizka, const Tsouradnice& seznam, const Tatribut& hledani, Tatribut& pracovni,
+                         const Tnastaveni& nastaveni, bool dopredu, bool fixace);
 
 // ---------------------------------------------------------------- grid window parts
 

@@ -1,8 +1,6 @@
 #include "ui/VyberSouradniceFixOkno.h"
 
-#include <QPointer>
-
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "ui/SouradniceMainOkno.h"
 #include "ui/SouradniceMenu.h"
 
@@ -12,7 +10,7 @@ TForm61::TForm61(QWidget* rodic) : TvyberBoduOkno(QStringLiteral("Form61"), true
 
 TvyberBoduOkno::Tcil TForm61::Cil() const
 {
-    auto* hlavni = qobject_cast<TForm65*>(HlavniOkno());
+    TForm65* hlavni = HlavniOknoProgramu();
     return {souradniceHlavni, &vyberHlavni.hromadny, hlavni != nullptr ? hlavni->StringGrid3 : nullptr,
             &atributHledaniHlavni, &atributVyberHlavni};
 }
@@ -24,9 +22,7 @@ void TForm61::NastavPopisky()
 
 TForm61& Form61()
 {
-    static QPointer<TForm61> okno;
-    if (okno.isNull()) okno = new TForm61();
-    return *okno;
+    return JedineOkno<TForm61>();
 }
 
 }  // namespace sitmera

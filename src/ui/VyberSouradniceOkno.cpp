@@ -5,12 +5,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 
-#include "core/Globalni.h"
 #include "numerics/TextPole.h"
 #include "numerics/TextSoubor.h"
+#include "program/Globalni.h"
 #include "ui/layer/Mrizka.h"
 #include "ui/layer/OknoPomocne.h"
 #include "ui/SouradniceMenu.h"
@@ -82,15 +81,11 @@ TvyberBoduOkno::TvyberBoduOkno(const QString& jmeno, bool fixace, QWidget* rodic
 {
     auto* mriz = new QGridLayout(this);
     mriz->setSizeConstraint(QLayout::SetFixedSize);
-    auto label = [this](const char* jmeno) {
-        auto* l = new QLabel(this);
-        l->setObjectName(QLatin1String(jmeno));
-        return l;
-    };
+    auto label = [this](const char* jmeno) { return NovyLabel(this, jmeno); };
     auto combo = [this](const char* jmeno, const TStringList& polozky) {
         auto* c = new QComboBox(this);
         c->setObjectName(QLatin1String(jmeno));
-        for (const std::string& p : polozky) c->addItem(Q(p));
+        for (const std::string& p : polozky) c->addItem(NaQString(p));
         return c;
     };
     auto edit = [this](const char* jmeno) {
@@ -143,7 +138,7 @@ void TvyberBoduOkno::FormShow()
     if (!ExistujiGlobalniObjekty()) return;
     rezim_ = nastaveni->okno.atributyVyberu == 2 ? 2 : 1;
     if (const Tatribut* k = Kriteria()) atributPracovni = *k;
-    setWindowTitle(Q(NadpisHledaniBodu(*jazyk, rezim_)));
+    setWindowTitle(NaQString(NadpisHledaniBodu(*jazyk, rezim_)));
     NastavPopisky();
     // The window takes the size of its texts before it is placed.
     layout()->activate();
@@ -158,7 +153,7 @@ void TvyberBoduOkno::FormShow()
         }
     const auto texty = TextyKriterii(a, *nastaveni);
     const std::array<QLineEdit*, 4> edity{Edit1, Edit2, Edit3, Edit4};
-    for (int i = 0; i < 4; ++i) edity[i]->setText(Q(texty[i]));
+    for (int i = 0; i < 4; ++i) edity[i]->setText(NaQString(texty[i]));
     Edit1->setFocus();
     Edit1->selectAll();
 }
@@ -183,7 +178,7 @@ void TvyberBoduOkno::Button1Click()
 {
     if (!ExistujiGlobalniObjekty()) return;
     const std::array<QLineEdit*, 4> edity{Edit1, Edit2, Edit3, Edit4};
-    const std::array<std::string, 4> texty{S(Edit1->text()), S(Edit2->text()), S(Edit3->text()), S(Edit4->text())};
+    const std::array<std::string, 4> texty{NaUtf8(Edit1->text()), NaUtf8(Edit2->text()), NaUtf8(Edit3->text()), NaUtf8(Edit4->text())};
     const std::array<int, 5> polozky{ComboBox1->currentIndex(), ComboBox2->currentIndex(), ComboBox3->currentIndex(),
                                      ComboBox4->currentIndex(),
                                      ComboBox5 != nullptr ? ComboBox5->currentIndex() : -1};
@@ -231,9 +226,7 @@ void TForm69::NastavPopisky()
 
 TForm69& Form69()
 {
-    static QPointer<TForm69> okno;
-    if (okno.isNull()) okno = new TForm69();
-    return *okno;
+    return JedineOkno<TForm69>();
 }
 
 }  // namespace sitmera

@@ -5,17 +5,17 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include <array>
 #include <initializer_list>
 
-#include "core/Globalni.h"
 #include "drawing/dxfwriterSit.h"
+#include "program/Globalni.h"
 #include "ui/layer/BarvaBox.h"
 #include "ui/layer/GrafOvladace.h"
+#include "ui/layer/Mrizka.h"
 #include "ui/layer/OknoPomocne.h"
 #include "ui/layer/UlozeniKresby.h"
 
@@ -185,18 +185,8 @@ void TForm44::VytvorOvladace()
     sloupec->setContentsMargins(0, 0, 0, 0);
     sloupec->setSpacing(3);
 
-    auto label = [this](const char* jmeno) {
-        auto* l = new QLabel(this);
-        l->setObjectName(QLatin1String(jmeno));
-        return l;
-    };
-    auto nadpis = [&label](const char* jmeno) {
-        QLabel* l = label(jmeno);
-        QFont f = l->font();
-        f.setBold(true);
-        l->setFont(f);
-        return l;
-    };
+    auto label = [this](const char* jmeno) { return NovyLabel(this, jmeno); };
+    auto nadpis = [this](const char* jmeno) { return NovyNadpis(this, jmeno); };
     auto combo = [this](const char* jmeno) { return NovyComboGrafu(this, jmeno, [this] { Prekreslit(); }); };
     auto check = [this](const char* jmeno) { return NovyCheckGrafu(this, jmeno, [this] { Prekreslit(); }); };
     auto barva = [this](const char* jmeno) {
@@ -330,9 +320,7 @@ void TForm44::VytvorOvladace()
 
 TForm44& Form44()
 {
-    static QPointer<TForm44> okno;
-    if (okno.isNull()) okno = new TForm44();
-    return *okno;
+    return JedineOkno<TForm44>();
 }
 
 // ---------------------------------------------------------------- texts
@@ -343,37 +331,37 @@ void TForm44::PopisOkna()
     const Tpopis& p = j.popis;
     const Ttlacitko& t = j.tlacitko;
     const std::string bod = MalaPismena(p.bod);
-    Label14->setText(Q(p.barva));
-    Label1->setText(Q(t.fixni + " " + bod + ":"));
-    Label2->setText(Q(p.vyrovnany + " " + bod + ":"));
-    Label3->setText(Q(p.mereni2 + ":"));
-    Label5->setText(Q(p.pozadi + ":"));
-    Label4->setText(Q(p.elipsaChyb + ":"));
-    BitBtn11->setText(Q(p.cernobily));
-    BitBtn10->setText(Q(t.vychozi));
-    BitBtn1->setText(Q(t.vychozi));
-    Label7->setText(Q(p.sirka));
-    Label8->setText(Q(p.prvky));
-    Label16->setText(Q(p.text));
-    Label19->setText(Q(p.velikost));
-    Label20->setText(Q(p.krizek + ":"));
-    Label22->setText(Q(p.krouzek + ":"));
-    Label23->setText(Q(p.meritkoElips + ":"));
-    Label6->setText(Q(p.presnost + ":"));
-    BitBtn2->setText(Q(p.vse));
-    BitBtn12->setText(Q(t.ulozit + " ..."));
-    CheckBox1->setText(Q(p.bod + ":"));
+    Label14->setText(NaQString(p.barva));
+    Label1->setText(NaQString(t.fixni + " " + bod + ":"));
+    Label2->setText(NaQString(p.vyrovnany + " " + bod + ":"));
+    Label3->setText(NaQString(p.mereni2 + ":"));
+    Label5->setText(NaQString(p.pozadi + ":"));
+    Label4->setText(NaQString(p.elipsaChyb + ":"));
+    BitBtn11->setText(NaQString(p.cernobily));
+    BitBtn10->setText(NaQString(t.vychozi));
+    BitBtn1->setText(NaQString(t.vychozi));
+    Label7->setText(NaQString(p.sirka));
+    Label8->setText(NaQString(p.prvky));
+    Label16->setText(NaQString(p.text));
+    Label19->setText(NaQString(p.velikost));
+    Label20->setText(NaQString(p.krizek + ":"));
+    Label22->setText(NaQString(p.krouzek + ":"));
+    Label23->setText(NaQString(p.meritkoElips + ":"));
+    Label6->setText(NaQString(p.presnost + ":"));
+    BitBtn2->setText(NaQString(p.vse));
+    BitBtn12->setText(NaQString(t.ulozit + " ..."));
+    CheckBox1->setText(NaQString(p.bod + ":"));
     // The lines' box shares the measurements' caption; the labels' box
     // (under Text) carries it as well.
-    CheckBox2->setText(Q(p.mereni2 + ":"));
-    CheckBox7->setText(Q(p.mereni2 + ":"));
-    CheckBox3->setText(Q(p.elipsaChyb + ":"));
-    CheckBox4->setText(Q(p.osy + ":"));
-    CheckBox5->setText(Q(p.meritko + ":"));
-    ComboBox13->setItemText(0, Q(p.apriorni));
-    ComboBox13->setItemText(1, Q(p.aposteriorni));
-    ComboBox1->setItemText(0, Q(p.normalni));
-    ComboBox1->setItemText(1, Q(p.tucne));
+    CheckBox2->setText(NaQString(p.mereni2 + ":"));
+    CheckBox7->setText(NaQString(p.mereni2 + ":"));
+    CheckBox3->setText(NaQString(p.elipsaChyb + ":"));
+    CheckBox4->setText(NaQString(p.osy + ":"));
+    CheckBox5->setText(NaQString(p.meritko + ":"));
+    ComboBox13->setItemText(0, NaQString(p.apriorni));
+    ComboBox13->setItemText(1, NaQString(p.aposteriorni));
+    ComboBox1->setItemText(0, NaQString(p.normalni));
+    ComboBox1->setItemText(1, NaQString(p.tucne));
     // The columns fit the new texts now, not only at the next layout pass.
     Panel1->layout()->activate();
 }
@@ -517,7 +505,7 @@ void TForm44::FormShow()
         Close();
         return;
     }
-    setWindowTitle(Q(jazyk->tlacitko.kresba + " - " +
+    setWindowTitle(NaQString(jazyk->tlacitko.kresba + " - " +
                      etapaAktualni->Nazev(*jazyk, false, nastaveni->okno.etapa, nastaveni->okno.etapaDruh)));
     // A window made smaller while hidden gets its minimum back first.
     Image1->PrizpusobOknu();

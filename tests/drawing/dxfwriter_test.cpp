@@ -17,6 +17,12 @@ namespace {
 
 using namespace test;
 
+// The extent of a list of drawing points.
+TDuoPoint Meze(const std::vector<T2DPoint>& body)
+{
+    return MezeBodu(static_cast<int>(body.size()), [&body](int i) { return body[static_cast<std::size_t>(i)]; });
+}
+
 // The file's lines (each must end with CR LF).
 std::vector<std::string> Radky(const std::string& text)
 {
@@ -63,7 +69,7 @@ protected:
     {
         w.filename = slozka + "/" + jmeno;
         EXPECT_TRUE(w.fileopen());
-        w.Rozsah({{10.5L, 20.25L}, {30.5L, 20.25L}});
+        w.Rozsah(Meze({{10.5L, 20.25L}, {30.5L, 20.25L}}));
         w.WriteTables();
         w.section();
         w.Entities();
@@ -225,19 +231,19 @@ TEST_F(DxfZaklad, PolylineRecords)
 TEST(Rozsah, LargerRangeIsTheViewHeightAndOnePointGetsAPositiveTextHeight)
 {
     TDXFwriter w;
-    w.Rozsah({{0, 0}, {100, 0}, {50, 0}});  // all on a line along X
+    w.Rozsah(Meze({{0, 0}, {100, 0}, {50, 0}}));  // all on a line along X
     EXPECT_EQ(w.del, 100);
     EXPECT_EQ(w.PointSize, 0.5L);
-    w.Rozsah({{0, 0}, {10, -30}});
+    w.Rozsah(Meze({{0, 0}, {10, -30}}));
     EXPECT_EQ(w.del, 30);
     EXPECT_EQ(w.minY, -30);
     EXPECT_EQ(w.maxX, 10);
-    w.Rozsah({{5, 7}});
+    w.Rozsah(Meze({{5, 7}}));
     EXPECT_GT(w.del, 0);
     EXPECT_GT(w.PointSize, 0);
     EXPECT_EQ(w.maxX, 5);
     EXPECT_EQ(w.minY, 7);
-    w.Rozsah({});
+    w.Rozsah(Meze({}));
     EXPECT_GT(w.PointSize, 0);
 }
 

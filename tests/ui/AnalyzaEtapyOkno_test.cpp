@@ -10,7 +10,7 @@
 #include <QLineEdit>
 
 #include "analysis/Etapa.h"
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "ui/AnalyzaEtapyOkno.h"
 #include "ui/EtapaMenu.h"
 #include "ui/Galerie.h"
@@ -28,7 +28,7 @@ Tjazyk& J() { return *sitmera::jazyk; }
 Radky Boxy(TanalyzaEtapyOkno& f)
 {
     Radky r;
-    for (const auto& e : f.editRadku) r.push_back({S(e[0]->text()), S(e[1]->text()), S(e[2]->text())});
+    for (const auto& e : f.editRadku) r.push_back({NaUtf8(e[0]->text()), NaUtf8(e[1]->text()), NaUtf8(e[2]->text())});
     return r;
 }
 
@@ -46,7 +46,7 @@ protected:
     template <class F>
     void VOkne(Formular& okno, F prace)
     {
-        Obsluz(S(okno.objectName()), [prace](Formular& f) { prace(static_cast<TanalyzaEtapyOkno&>(f)); });
+        Obsluz(NaUtf8(okno.objectName()), [prace](Formular& f) { prace(static_cast<TanalyzaEtapyOkno&>(f)); });
         ZobrazModalne(okno);
     }
 };
@@ -54,10 +54,10 @@ protected:
 TEST_F(AnalyzaEtapyTest, LengthsShowTheAnalysisInTheChosenUnitsAndDecimals)
 {
     VOkne(Form72(), [](TanalyzaEtapyOkno& f) {
-        EXPECT_EQ(S(f.windowTitle()), "Internal analysis (Length variables [AB]) - 1. epoch");
-        EXPECT_EQ(S(f.labelRadku[3]->text()), "Horizontal distance [m/mm]:");
-        EXPECT_EQ(S(f.comboBody[0]->currentText()), "101");
-        EXPECT_EQ(S(f.comboBody[1]->itemText(2)), "50 F");
+        EXPECT_EQ(NaUtf8(f.windowTitle()), "Internal analysis (Length variables [AB]) - 1. epoch");
+        EXPECT_EQ(NaUtf8(f.labelRadku[3]->text()), "Horizontal distance [m/mm]:");
+        EXPECT_EQ(NaUtf8(f.comboBody[0]->currentText()), "101");
+        EXPECT_EQ(NaUtf8(f.comboBody[1]->itemText(2)), "50 F");
         EXPECT_EQ(Boxy(f), (Radky{{"99.8765", "2.35", "2.81"},
                                   {"50.2500", "1.76", "2.11"},
                                   {"1.2500", "4.22", "5.06"},
@@ -77,8 +77,8 @@ TEST_F(AnalyzaEtapyTest, LengthsShowTheAnalysisInTheChosenUnitsAndDecimals)
     N().typJazyk = 0;
     J().Default(N());
     VOkne(Form72(), [](TanalyzaEtapyOkno& f) {
-        EXPECT_EQ(S(f.labelRadku[4]->text()), "Šikmá délka [ft/pt]:");
-        EXPECT_EQ(S(f.labelRadku[6]->text()), "Zenitový úhel [deg/mdeg]:");
+        EXPECT_EQ(NaUtf8(f.labelRadku[4]->text()), "Šikmá délka [ft/pt]:");
+        EXPECT_EQ(NaUtf8(f.labelRadku[6]->text()), "Zenitový úhel [deg/mdeg]:");
         EXPECT_EQ(Boxy(f), (Radky{{"99.877", "2.345", "2.814"},
                                   {"50.250", "1.761", "2.113"},
                                   {"1.250", "4.219", "5.063"},
@@ -115,7 +115,7 @@ TEST_F(AnalyzaEtapyTest, AnglesAndTheCopyTextOfTheWindow)
     N().typJazyk = 0;
     J().Default(N());
     VOkne(Form73(), [](TanalyzaEtapyOkno& f) {
-        EXPECT_EQ(S(f.LabelOdchylka->text()), "Apriorní / Aposteriorní směrodatná odchylka");
+        EXPECT_EQ(NaUtf8(f.LabelOdchylka->text()), "Apriorní / Aposteriorní směrodatná odchylka");
         f.layout()->activate();
         test::UlozDoGalerie(f, "Form73_cz");
     });

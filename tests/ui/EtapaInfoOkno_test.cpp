@@ -27,14 +27,14 @@ protected:
 
     void Zobraz(Formular& f, const std::function<void()>& prace)
     {
-        Obsluz(S(f.objectName()), [&](Formular&) { prace(); });
+        Obsluz(NaUtf8(f.objectName()), [&](Formular&) { prace(); });
         ZobrazModalne(f);
     }
 
     static std::string Text(const QWidget& f, const char* label)
     {
         const auto* l = f.findChild<QLabel*>(QLatin1String(label));
-        return l != nullptr ? S(l->text()) : "(none)";
+        return l != nullptr ? NaUtf8(l->text()) : "(none)";
     }
 
     static void Jazyk(std::uint8_t typ)
@@ -53,7 +53,7 @@ TEST_F(InfoOknaTest, EpochInformationShowsAndCopiesTheFourteenValues)
     for (const std::uint8_t typ : {1, 0}) {
         Jazyk(typ);
         Zobraz(Form67(), [&] {
-            EXPECT_EQ(S(Form67().windowTitle()),
+            EXPECT_EQ(NaUtf8(Form67().windowTitle()),
                       typ == 1 ? "Information - 1. epoch (transformed)" : "Informace - 1. etapa (transformovaná)");
             UlozDoGalerie(Form67(), typ == 1 ? "Form67_en" : "Form67_cs");
         });
@@ -193,7 +193,7 @@ TEST_F(InfoOknaTest, AboutOpensFromTheMainMenuAndClosesOnEnter)
     for (const std::uint8_t typ : {1, 0}) {
         Jazyk(typ);
         Obsluz("Form21", [&](Formular& f) {
-            EXPECT_EQ(S(f.windowTitle()), typ == 1 ? "About Sitmera Analyser" : "O programu Sitmera Analyser");
+            EXPECT_EQ(NaUtf8(f.windowTitle()), typ == 1 ? "About Sitmera Analyser" : "O programu Sitmera Analyser");
             EXPECT_EQ(Text(f, "Label1"), "Sitmera Analyser");
             EXPECT_EQ(Text(f, "Label2"), typ == 1 ? "1.1.2 (20/06/2015)" : "1.1.2 (20.06.2015)");
             UlozDoGalerie(f, typ == 1 ? "Form21_en" : "Form21_cs");

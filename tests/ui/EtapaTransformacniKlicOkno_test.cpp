@@ -7,7 +7,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "ui/EtapaTransformacniKlicOkno.h"
 #include "ui/Galerie.h"
 #include "ui/layer/OknoPomocne.h"
@@ -78,8 +78,8 @@ TEST_F(KlicTest, UserValuesOutsideTheirRangesAreEmptiedAndStoreNothingInDegrees)
             EXPECT_EQ(f.isVisible(), !r.prijat) << r.text;
             if (!r.prijat) {
                 const std::array<QLineEdit*, 6> edity{f.Edit1, f.Edit2, f.Edit3, f.Edit4, f.Edit5, f.Edit6};
-                EXPECT_EQ(S(edity[r.edit]->text()), "") << r.text;
-                EXPECT_EQ(S(f.Edit6->text()), "0.00000") << r.text;  // a valid field shown again
+                EXPECT_EQ(NaUtf8(edity[r.edit]->text()), "") << r.text;
+                EXPECT_EQ(NaUtf8(f.Edit6->text()), "0.00000") << r.text;  // a valid field shown again
             }
         });
         if (!r.prijat) {
@@ -103,10 +103,10 @@ TEST_F(KlicTest, AShownValueLeftAsItWasKeepsItsFullPrecisionAndComingBackToUserV
         Hodnoty(f, {"5", "0.123456", "0", "359.999999", "0", "0"});
         // To another method and back: the valid values are kept.
         f.ComboBox7Select(0);
-        EXPECT_EQ(S(f.Edit1->text()), "0.0000");
+        EXPECT_EQ(NaUtf8(f.Edit1->text()), "0.0000");
         f.ComboBox7Select(3);
-        EXPECT_EQ(S(f.Edit2->text()), "0.1235");
-        EXPECT_EQ(S(f.Edit4->text()), "360.00000");  // 359.999999 rounded for the eye
+        EXPECT_EQ(NaUtf8(f.Edit2->text()), "0.1235");
+        EXPECT_EQ(NaUtf8(f.Edit4->text()), "360.00000");  // 359.999999 rounded for the eye
         f.Button1Click();
         EXPECT_FALSE(f.isVisible());
     });
@@ -170,14 +170,14 @@ TEST_F(KlicTest, RolesTakeTheirPointsFromTheChosenListsAndAPlaneKeyMapsTheStatio
         EXPECT_TRUE(f.ComboBox4->isEnabled());
         EXPECT_FALSE(f.ComboBox3->isEnabled());
         EXPECT_FALSE(f.ComboBox6->isEnabled());
-        EXPECT_EQ(S(f.Edit1->text()), "");  // no points chosen: no key
+        EXPECT_EQ(NaUtf8(f.Edit1->text()), "");  // no points chosen: no key
         // Epoch 1: 101, 102, 50 (fixed).
         ASSERT_EQ(f.ComboBox4->count(), 3);
-        EXPECT_EQ(S(f.ComboBox4->itemText(2)), "50 F");
+        EXPECT_EQ(NaUtf8(f.ComboBox4->itemText(2)), "50 F");
         f.ComboBoxBodSelect(0, 0);  // A = 101 of epoch 1
         f.ComboBoxSeznamSelect(1, 1);
         f.ComboBoxBodSelect(1, 1);  // B = 102 of epoch 2
-        EXPECT_FALSE(S(f.Edit1->text()).empty());
+        EXPECT_FALSE(NaUtf8(f.Edit1->text()).empty());
         f.Kopirovat1Click();
         const std::string kopie = TextSchranky();
         EXPECT_NE(kopie.find("\r\nA:\t1\t101\r\nB:\t2\t102\r\n"), std::string::npos) << kopie;
@@ -188,7 +188,7 @@ TEST_F(KlicTest, RolesTakeTheirPointsFromTheChosenListsAndAPlaneKeyMapsTheStatio
         // A from the user points: the box is refilled and shows A's stored point.
         f.ComboBoxSeznamSelect(0, 2);
         ASSERT_EQ(f.ComboBox4->count(), 2);
-        EXPECT_EQ(S(f.ComboBox4->currentText()), "U2 F");
+        EXPECT_EQ(NaUtf8(f.ComboBox4->currentText()), "U2 F");
 
         f.ComboBox7Select(2);
         EXPECT_TRUE(f.ComboBox6->isEnabled());

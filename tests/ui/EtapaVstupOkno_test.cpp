@@ -14,7 +14,7 @@
 #include <map>
 
 #include "analysis/Etapa.h"
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "ui/EtapaMenu.h"
 #include "ui/EtapaVstupOkno.h"
 #include "ui/Galerie.h"
@@ -38,10 +38,10 @@ Tnastaveni& N() { return *sitmera::nastaveni; }
 
 std::string Text(QWidget& okno, const char* jmeno)
 {
-    if (jmeno[0] == '\0') return S(okno.windowTitle());
-    if (auto* m = okno.findChild<QMenu*>(QLatin1String(jmeno))) return S(m->title());
-    if (auto* a = okno.findChild<QAction*>(QLatin1String(jmeno))) return S(a->text().section(QLatin1Char('\t'), 0, 0));
-    return S(okno.findChild<QLabel*>(QLatin1String(jmeno))->text());
+    if (jmeno[0] == '\0') return NaUtf8(okno.windowTitle());
+    if (auto* m = okno.findChild<QMenu*>(QLatin1String(jmeno))) return NaUtf8(m->title());
+    if (auto* a = okno.findChild<QAction*>(QLatin1String(jmeno))) return NaUtf8(a->text().section(QLatin1Char('\t'), 0, 0));
+    return NaUtf8(okno.findChild<QLabel*>(QLatin1String(jmeno))->text());
 }
 
 class EtapaOknoTest : public test::ProgramTest {
@@ -74,14 +74,14 @@ protected:
             if (soubor.empty()) return o.Button2->click();
             o.NastavSlozku(soubor.substr(0, soubor.rfind('/')));
             for (int i = 0; i < o.FileListBox1->count(); ++i)
-                o.FileListBox1->item(i)->setSelected(S(o.FileListBox1->item(i)->text()) ==
+                o.FileListBox1->item(i)->setSelected(NaUtf8(o.FileListBox1->item(i)->text()) ==
                                                      soubor.substr(soubor.rfind('/') + 1));
             o.Button1->click();
         });
         if (oznameni)
             Obsluz("Form3", [this](Formular& d) {
-                zprava = S(static_cast<TForm3&>(d).Label1->text());
-                nadpis = S(d.windowTitle());
+                zprava = NaUtf8(static_cast<TForm3&>(d).Label1->text());
+                nadpis = NaUtf8(d.windowTitle());
             });
         EXPECT_TRUE(VyvolejPolozku(f.Pripojit1));
     }
@@ -124,7 +124,7 @@ TEST_F(EtapaOknoTest, CaptionsTextsAndTheTwoKindsInBothLanguages)
             EXPECT_FALSE(f.Informace2->menuAction()->isVisible());
             EXPECT_EQ(f.StringGrid3->Cell(0, 0), "101");
             EXPECT_EQ(f.StringGrid3->Cell(1, 0), "1000.1235");
-            EXPECT_EQ(S(f.Label_vyber->text()), " 0 / 3 (2, 1)");
+            EXPECT_EQ(NaUtf8(f.Label_vyber->text()), " 0 / 3 (2, 1)");
             EXPECT_EQ(f.minimumWidth(), f.maximumWidth());
             EXPECT_EQ(f.minimumHeight(), 246);
             f.layout()->activate();  // the menu bar takes its new captions' height
@@ -156,7 +156,7 @@ TEST_F(EtapaOknoTest, AttachCountsFilledPointsResetsTheKeyColumnAndTheMainWindow
         EXPECT_EQ(Text(f, ""), "1. etapa [etapa1.epc]");
         EXPECT_GT(f.souradniceEtapa.bod.size(), 3u);  // padded to the rows on screen
         EXPECT_EQ(f.StringGrid3->Cell(0, 2), "50");
-        EXPECT_EQ(S(f.Label_vyber->text()), " 0 / 3 (2, 1)");
+        EXPECT_EQ(NaUtf8(f.Label_vyber->text()), " 0 / 3 (2, 1)");
         EXPECT_TRUE(f.Label_zpracovani->isHidden());
         EXPECT_TRUE(f.Odpojit1->isEnabled() && f.AnalyzaUhly1->isEnabled());
     });
@@ -206,7 +206,7 @@ TEST_F(EtapaOknoTest, AnAttachRedrawsAnOpenGraphAndTheReportIsTheNewFiles)
     VOkne(&TForm65::PrvniEtapa1Click, [&](TForm66& f) {
         std::string zprava55;
         auto protokol = [&] {
-            Obsluz("Form55", [&](Formular& v) { zprava55 = S(static_cast<TForm55&>(v).RichEdit1->toPlainText()); });
+            Obsluz("Form55", [&](Formular& v) { zprava55 = NaUtf8(static_cast<TForm55&>(v).RichEdit1->toPlainText()); });
             EXPECT_TRUE(VyvolejPolozku(f.Protokol1));
             EXPECT_EQ(N().okno.protokol, 1);
             EXPECT_TRUE(f.Label_zpracovani->isHidden());
@@ -254,7 +254,7 @@ TEST_F(EtapaOknoTest, TheRealWindowsOpenFromTheEpochWindowAndTheGraphFollowsAtta
             {f.ElipsoidAprior1, "Form24"},
         };
         for (const auto& o : okna) {
-            Obsluz(o.second, [&](Formular& r) { nadpis = S(r.windowTitle()); });
+            Obsluz(o.second, [&](Formular& r) { nadpis = NaUtf8(r.windowTitle()); });
             EXPECT_TRUE(VyvolejPolozku(o.first)) << o.second;
         }
         EXPECT_EQ(nadpis, "A priori error ellipsoids of adjusted point coordinates");
@@ -273,7 +273,7 @@ TEST_F(EtapaOknoTest, DetachEmptiesTheEpochTheGridAndTheKeyColumnWithoutANotice)
         EXPECT_FALSE(kresba);
         EXPECT_EQ(Text(f, ""), "1. epoch");
         EXPECT_EQ(f.StringGrid3->Cell(0, 0), "");
-        EXPECT_EQ(S(f.Label_vyber->text()), " 0 / 0 (0, 0)");
+        EXPECT_EQ(NaUtf8(f.Label_vyber->text()), " 0 / 0 (0, 0)");
         EXPECT_TRUE(f.Label_zpracovani->isHidden());
         EXPECT_FALSE(VyvolejPolozku(f.Odpojit1));
     });
@@ -324,7 +324,7 @@ TEST_F(EtapaOknoTest, EnablingFollowsTheFilledPointsAndTheRegisteredWindows)
         f.PovolitMenu();
         for (QAction* a : {f.Informace1, f.InfoKlic1, f.Kresba1, f.OdchylkyAprior1, f.ElipsoidAposterior1,
                            f.KovariancniMatice1})
-            EXPECT_FALSE(a->isEnabled()) << S(a->objectName());
+            EXPECT_FALSE(a->isEnabled()) << NaUtf8(a->objectName());
         EXPECT_TRUE(f.AnalyzaUhly1->isEnabled() && f.Protokol1->isEnabled() && f.Odpojit1->isEnabled());
         DalsiOknaEtapy().Form67 = [] {};
         DalsiOknaEtapy().Form80 = [] {};
@@ -350,7 +350,7 @@ TEST_F(EtapaOknoTest, ResultCommandsSetTheirModesAndCaptionsBeforeOpeningTheirWi
     VOkne(&TForm65::PrvniEtapa1Click, [&](TForm66& f) {
         for (QAction* a : {f.Informace1, f.OdchylkyAprior1, f.OdchylkyAposterior1, f.ElipsoidAprior1,
                            f.ElipsoidAposterior1, f.KovariancniMatice1})
-            EXPECT_TRUE(VyvolejPolozku(a)) << S(a->objectName());
+            EXPECT_TRUE(VyvolejPolozku(a)) << NaUtf8(a->objectName());
         Ocekavej("Form72", {});
         EXPECT_TRUE(VyvolejPolozku(f.AnalyzaDelky1));
         Ocekavej("Form73", {});
@@ -379,7 +379,7 @@ TEST_F(EtapaOknoTest, AReportThatCannotBeBuiltShowsNotice26)
     klicTransformace.poradiBod[0][0] = 0;
     klicTransformace.poradiBod[1][0] = -1;
     VOkne(&TForm65::TransformaceEpocha1Click, [&](TForm66& f) {
-        Obsluz("Form3", [&](Formular& d) { nadpis = S(d.windowTitle()); });
+        Obsluz("Form3", [&](Formular& d) { nadpis = NaUtf8(d.windowTitle()); });
         EXPECT_TRUE(VyvolejPolozku(f.Protokol1));
         EXPECT_TRUE(f.Label_zpracovani->isHidden());
     });
@@ -392,15 +392,15 @@ TEST_F(EtapaOknoTest, GridKeysSelectRowsCopyThemAndEscCloses)
     VOkne(&TForm65::DruhaEtapa1Click, [&](TForm66& f) {
         Mrizka* m = f.StringGrid3;
         StiskniKlavesu(m, Qt::Key_Space);
-        EXPECT_EQ(S(f.Label_vyber->text()), " 1 / 3 (2, 1)");
+        EXPECT_EQ(NaUtf8(f.Label_vyber->text()), " 1 / 3 (2, 1)");
         EXPECT_TRUE(f.Kopirovat2->isEnabled());
         StiskniKlavesu(m, Qt::Key_A, Qt::ControlModifier);
-        EXPECT_EQ(S(f.Label_vyber->text()), " 3 / 3 (2, 1)");  // empty rows are not selected
+        EXPECT_EQ(NaUtf8(f.Label_vyber->text()), " 3 / 3 (2, 1)");  // empty rows are not selected
         StiskniKlavesu(m, Qt::Key_C, Qt::ControlModifier);
         EXPECT_EQ(souradniceSchranka->PocetPlnychBodu(), 3);
-        EXPECT_EQ(S(QApplication::clipboard()->text()).substr(0, 4), "101\t");
+        EXPECT_EQ(NaUtf8(QApplication::clipboard()->text()).substr(0, 4), "101\t");
         StiskniKlavesu(m, Qt::Key_D, Qt::ControlModifier);
-        EXPECT_EQ(S(f.Label_vyber->text()), " 0 / 3 (2, 1)");
+        EXPECT_EQ(NaUtf8(f.Label_vyber->text()), " 0 / 3 (2, 1)");
         EXPECT_FALSE(f.Kopirovat2->isEnabled());
         m->SetRow(1);
         StiskniKlavesu(m, Qt::Key_Space);

@@ -110,7 +110,7 @@ TEST_F(GalerieTest, WritesEveryWindowInBothLanguages)
         KresliVodorovnouCaru(c, b, barvyTabulky[8], TstylPera::plny, r % 2 == 1, 1);
         KresliTeckovanyRamecek(c, b, stav.aktualni);
     };
-    okno.resize(m->SirkaSloupcu() + 20, 12 * 18 + 4);
+    okno.resize(99 + 3 * 130 + 20, 12 * 18 + 4);
     okno.show();
     m->SetRow(2);
     Uloz(okno, "Mrizka");

@@ -69,12 +69,12 @@ protected:
             auto& dialog = static_cast<TForm9&>(d);
             dialog.NastavSlozku(slozka);
             dialog.NastavPolozkuFiltru(typ);
-            dialog.Edit1->setText(Q(jmeno));
+            dialog.Edit1->setText(NaQString(jmeno));
             dialog.Button1Click();
         });
         if (oznameni)
             Obsluz("Form3", [](Formular& box) {
-                EXPECT_EQ(S(static_cast<TForm3&>(box).Label1->text()), TextOznameni(*sitmera::jazyk, 28));
+                EXPECT_EQ(NaUtf8(static_cast<TForm3&>(box).Label1->text()), TextOznameni(*sitmera::jazyk, 28));
             });
         ulozit();
     }

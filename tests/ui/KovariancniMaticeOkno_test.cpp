@@ -29,13 +29,13 @@ TEST_F(KovariancniMaticeTest, ShowsTheFullTableWhoseCopyIsTheEpochsCovarianceTex
     NactiEtapy();
     etapaAktualni = &modelPorovnani->etapa1;
     Zobraz(1, [&](TForm36& f) {
-        EXPECT_EQ(S(f.windowTitle()), "Weight coefficient matrix of adjusted point coordinates XYZ");
-        EXPECT_EQ(S(f.Label_vyber->text()), " 2 \u00d7 2");
+        EXPECT_EQ(NaUtf8(f.windowTitle()), "Weight coefficient matrix of adjusted point coordinates XYZ");
+        EXPECT_EQ(NaUtf8(f.Label_vyber->text()), " 2 \u00d7 2");
         // Two determined points: six rows, the upper half mirrored (the
         // lower triangle of the file read column by column).
         EXPECT_EQ(f.RichEdit1->PocetRadku(), 7);
-        EXPECT_EQ(S(f.RichEdit1->Radek(0)), "4E-6 0 0 5E-7 0 0");
-        EXPECT_EQ(S(f.RichEdit1->Radek(3)), "5E-7 0 0 2.5E-6 1.5E-6 0");
+        EXPECT_EQ(NaUtf8(f.RichEdit1->Radek(0)), "4E-6 0 0 5E-7 0 0");
+        EXPECT_EQ(NaUtf8(f.RichEdit1->Radek(3)), "5E-7 0 0 2.5E-6 1.5E-6 0");
         EXPECT_EQ(f.RichEdit1->Kurzor(), VelkyText::Tpozice());
         UlozDoGalerie(f, "Form36_en");
         StiskniKlavesu(f.RichEdit1, Qt::Key_A, Qt::ControlModifier);
@@ -65,7 +65,7 @@ TEST_F(KovariancniMaticeTest, AnotherModeOrAnEpochWithoutPointsOpensEmpty)
     etapaAktualni = &modelPorovnani->etapa2;
     etapaAktualni->Clear();
     Zobraz(1, [](TForm36& f) {
-        EXPECT_EQ(S(f.Label_vyber->text()), " 0 \u00d7 0");
+        EXPECT_EQ(NaUtf8(f.Label_vyber->text()), " 0 \u00d7 0");
         StiskniKlavesu(f.RichEdit1, Qt::Key_A, Qt::ControlModifier);
         EXPECT_TRUE(f.RichEdit1->VybranyText().empty());
     });

@@ -122,7 +122,7 @@ protected:
         const std::string jmeno = okno.objectName().toStdString();
         zobrazena.push_back(jmeno);
         if (ocekavane.empty() || ocekavane.front().jmeno != jmeno) {
-            ADD_FAILURE() << "Unexpected modal window " << jmeno << " (" << S(okno.windowTitle()) << ")";
+            ADD_FAILURE() << "Unexpected modal window " << jmeno << " (" << NaUtf8(okno.windowTitle()) << ")";
             okno.Close();
             return QDialog::Rejected;
         }

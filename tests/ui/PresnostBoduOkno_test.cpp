@@ -44,7 +44,7 @@ protected:
     template <class Tokno>
     void Zobraz(Tokno& f, const std::function<void()>& prace)
     {
-        Obsluz(S(f.objectName()), [&](Formular&) { prace(); });
+        Obsluz(NaUtf8(f.objectName()), [&](Formular&) { prace(); });
         ZobrazModalne(f);
     }
 
@@ -103,8 +103,8 @@ TEST_F(PresnostBoduTest, DeviationsAreTheCofactorDeviationsTimesTheUnitDeviation
             EXPECT_EQ(Radek(Form10(), 0), t.r101) << int(t.rezim);
             EXPECT_EQ(Radek(Form10(), 1), t.r102) << int(t.rezim);
             EXPECT_EQ(Radek(Form10(), 2), (std::array<std::string, 4>{}));  // no fixed point
-            EXPECT_EQ(S(Form10().Label_vyber->text()), " 2");
-            EXPECT_EQ(S(Form10().windowTitle()), "deviations");
+            EXPECT_EQ(NaUtf8(Form10().Label_vyber->text()), " 2");
+            EXPECT_EQ(NaUtf8(Form10().windowTitle()), "deviations");
             EXPECT_FALSE(Form10().HledatChybu1->isVisible());
         });
     }
@@ -119,7 +119,7 @@ TEST_F(PresnostBoduTest, EllipsoidsShowThreeRowsAPointWithTheNumberOnce)
     sitmera::nastaveni->okno.elipsoidChyb = 2;
     Zobraz(Form24(), [&] {
         TForm24& f = Form24();
-        EXPECT_EQ(S(f.Label_vyber->text()), " 2");
+        EXPECT_EQ(NaUtf8(f.Label_vyber->text()), " 2");
         std::set<std::string> osy101, osy102;
         for (int r = 0; r < 3; ++r) {
             osy101.insert(f.StringGrid1->Cell(1, r));
@@ -165,7 +165,7 @@ TEST_F(PresnostBoduTest, DisplacementEllipsoidsMarkPointsFixedInOneEpoch)
     sitmera::nastaveni->okno.elipsoidChyb = 6;
     Zobraz(Form24(), [&] {
         TForm24& f = Form24();
-        EXPECT_EQ(S(f.Label_vyber->text()), " " + std::to_string(modelPosuny->pocetNefix));
+        EXPECT_EQ(NaUtf8(f.Label_vyber->text()), " " + std::to_string(modelPosuny->pocetNefix));
         EXPECT_EQ(f.StringGrid1->Cell(0, 0), volny->cislo);
         EXPECT_EQ(f.StringGrid1->Cell(1, 0), CisloNaTextPresnost(2, 1000 * e.a_delka));
         EXPECT_EQ(f.StringGrid1->Cell(1, 2), CisloNaTextPresnost(2, 1000 * e.c_delka));
@@ -215,9 +215,9 @@ TEST_F(PresnostBoduTest, Gallery)
     for (const bool cesky : {false, true}) {
         if (cesky) Cesky();
         const std::string jazyk = cesky ? "_cs" : "_en";
-        Form10().setWindowTitle(Q(sitmera::jazyk->nadpis.smerOdchylkyAposteriorVyrSour));
+        Form10().setWindowTitle(NaQString(sitmera::jazyk->nadpis.smerOdchylkyAposteriorVyrSour));
         Zobraz(Form10(), [&] { UlozDoGalerie(Form10(), "Form10" + jazyk); });
-        Form24().setWindowTitle(Q(sitmera::jazyk->nadpis.elipsoidAposteriorVyrSour));
+        Form24().setWindowTitle(NaQString(sitmera::jazyk->nadpis.elipsoidAposteriorVyrSour));
         Zobraz(Form24(), [&] { UlozDoGalerie(Form24(), "Form24" + jazyk); });
     }
 }

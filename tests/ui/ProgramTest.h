@@ -8,7 +8,7 @@
 #include <string>
 
 #include "analysis/Etapa.h"
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "ui/OknaTest.h"
 #include "ui/SouradniceMainOkno.h"
 

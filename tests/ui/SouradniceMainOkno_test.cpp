@@ -15,7 +15,7 @@
 
 #include "analysis/Etapa.h"
 #include "analysis/Projekt.h"
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "ui/layer/HlaseniOkno.h"
 #include "ui/layer/Menu.h"
 #include "ui/layer/Mrizka.h"
@@ -44,11 +44,11 @@ TmodelPorovnani& Model() { return *sitmera::modelPorovnani; }
 // The caption of an item or menu without its shortcut, or a label's text.
 std::string TextOvladace(QWidget& okno, const std::string& jmeno)
 {
-    if (jmeno.empty()) return S(okno.windowTitle());
-    const QString n = Q(jmeno);
-    if (auto* m = okno.findChild<QMenu*>(n)) return S(m->title());
-    if (auto* a = okno.findChild<QAction*>(n)) return S(a->text().section(QLatin1Char('\t'), 0, 0));
-    if (auto* l = okno.findChild<QLabel*>(n)) return S(l->text());
+    if (jmeno.empty()) return NaUtf8(okno.windowTitle());
+    const QString n = NaQString(jmeno);
+    if (auto* m = okno.findChild<QMenu*>(n)) return NaUtf8(m->title());
+    if (auto* a = okno.findChild<QAction*>(n)) return NaUtf8(a->text().section(QLatin1Char('\t'), 0, 0));
+    if (auto* l = okno.findChild<QLabel*>(n)) return NaUtf8(l->text());
     return "<none: " + jmeno + ">";
 }
 
@@ -69,7 +69,7 @@ std::vector<std::string> Radek(Mrizka* m, int r)
 
 std::string TextBoxu(Formular& f)
 {
-    return S(static_cast<TForm3&>(f).Label1->text());
+    return NaUtf8(static_cast<TForm3&>(f).Label1->text());
 }
 
 class HlavniOknoTest : public test::ProgramTest {
@@ -100,7 +100,7 @@ protected:
         Obsluz("Form9", [this, jmeno](Formular& f) {
             auto& d = static_cast<TForm9&>(f);
             d.NastavSlozku(slozka);
-            d.Edit1->setText(Q(jmeno));
+            d.Edit1->setText(NaQString(jmeno));
             d.Button1->click();
         });
     }
@@ -111,7 +111,7 @@ protected:
             auto& d = static_cast<TForm8&>(f);
             d.NastavSlozku(slozka);
             for (int i = 0; i < d.FileListBox1->count(); ++i)
-                if (S(d.FileListBox1->item(i)->text()) == jmeno) d.FileListBox1->item(i)->setSelected(true);
+                if (NaUtf8(d.FileListBox1->item(i)->text()) == jmeno) d.FileListBox1->item(i)->setSelected(true);
             d.Button1->click();
         });
     }
@@ -127,7 +127,7 @@ protected:
 TEST_F(HlavniOknoTest, StartsInEnglishCentredAtNineTenthsOfTheWorkAreaWithAFixedWidth)
 {
     ASSERT_TRUE(ExistujiGlobalniObjekty());
-    EXPECT_EQ(S(okno->windowTitle()), "Sitmera Analyser");
+    EXPECT_EQ(NaUtf8(okno->windowTitle()), "Sitmera Analyser");
     EXPECT_EQ(N().typJazyk, 1);
     EXPECT_EQ(TextOvladace(*okno, "ProjektOtevrit1"), "Open project ...");
     // The shared windows read the global objects.
@@ -148,7 +148,7 @@ TEST_F(HlavniOknoTest, StartsInEnglishCentredAtNineTenthsOfTheWorkAreaWithAFixed
     // The header's coordinate labels stand over their columns.
     EXPECT_EQ(okno->Label_srd_Y->x(), okno->StringGrid3->frameWidth() + 99 + 130);
     EXPECT_TRUE(okno->Label_zpracovani->isHidden());
-    EXPECT_EQ(S(okno->Label_zpracovani->text()), " Processing ...");
+    EXPECT_EQ(NaUtf8(okno->Label_zpracovani->text()), " Processing ...");
 }
 
 TEST_F(HlavniOknoTest, TheReportViewerReadsTheReportsOfTheGlobalObjects)
@@ -174,12 +174,12 @@ TEST_F(HlavniOknoTest, ProgramStartCreatesAllWindowsInOrderWithTheMainWindowFirs
                                                "Form36", "Form69", "Form75", "Form66", "Form78", "Form71", "Form81",
                                                "Form10", "Form68", "Form74", "Form72", "Form73", "Form80", "Form85",
                                                "Form77", "Form67", "Form61", "Form44", "Form82"}));
-    EXPECT_EQ(S(QCoreApplication::applicationName()), "Sitmera Analyser");
+    EXPECT_EQ(NaUtf8(QCoreApplication::applicationName()), "Sitmera Analyser");
     // The windows that exist are registered: their items are enabled.
     okno->PovolitMenu();
     for (QAction* a : {okno->PrvniEtapa1, okno->DruhaEtapa1, okno->UzivBody1, okno->TransformacniKlic1,
                        okno->Oprogramu1})
-        EXPECT_TRUE(a->isEnabled()) << S(a->objectName());
+        EXPECT_TRUE(a->isEnabled()) << NaUtf8(a->objectName());
     EXPECT_TRUE(static_cast<bool>(DalsiOkna().Form61));
     EXPECT_EQ(Form65().objectName(), QStringLiteral("Form65"));
     EXPECT_NE(&Form65(), okno.get());
@@ -221,7 +221,7 @@ TEST_F(HlavniOknoTest, MenusHoldTheirItemsWithTheirShortcuts)
         EXPECT_EQ(ZkratkaPolozky(a), r.zkratka) << r.polozka;
         auto* menu = qobject_cast<QMenu*>(a->parent());
         ASSERT_NE(menu, nullptr) << r.polozka;
-        EXPECT_EQ(S(menu->objectName()), r.menu) << r.polozka;
+        EXPECT_EQ(NaUtf8(menu->objectName()), r.menu) << r.polozka;
     }
     // Shortcuts show beside the captions.
     EXPECT_TRUE(okno->Kopirovat1->text().endsWith(QStringLiteral("\tCtrl+C")));
@@ -242,14 +242,14 @@ TEST_F(HlavniOknoTest, EmptyListDisablesFindSelectCopyAndCompareAndShowsAZeroSta
     for (QAction* a : {okno->Hledat1, okno->HledatDalsi1, okno->HledatPredchozi1, okno->Kopirovat1, okno->Vybratvse1,
                        okno->Zrusitvyber1, okno->VyberDleAtributu1, okno->Porovnat1, okno->TransformaceEpocha1,
                        okno->TransformaceEpocha2, okno->Spravovat1->menuAction()})
-        EXPECT_FALSE(a->isEnabled()) << S(a->objectName());
+        EXPECT_FALSE(a->isEnabled()) << NaUtf8(a->objectName());
     for (QAction* a : {okno->PrvniEtapa1, okno->DruhaEtapa1, okno->ProjektOtevrit1, okno->ProjektUlozitJako1,
                        okno->Cestina1, okno->Anglictina1, okno->Zavrit1})
-        EXPECT_TRUE(a->isEnabled()) << S(a->objectName());
+        EXPECT_TRUE(a->isEnabled()) << NaUtf8(a->objectName());
     okno->PovolitPopup();
     for (QAction* a : {okno->VybratVse2, okno->ZrusitVyber2, okno->Kopirovat2, okno->JeAktivni2, okno->JeNeaktivni2})
-        EXPECT_FALSE(a->isEnabled()) << S(a->objectName());
-    EXPECT_EQ(S(okno->Label_vyber->text()), " 0 / 0 (0 : 0 + 0)");
+        EXPECT_FALSE(a->isEnabled()) << NaUtf8(a->objectName());
+    EXPECT_EQ(NaUtf8(okno->Label_vyber->text()), " 0 / 0 (0 : 0 + 0)");
 }
 
 TEST_F(HlavniOknoTest, ItemsOfWindowsNotBuiltStayDisabledThroughAProcessingStep)
@@ -257,7 +257,7 @@ TEST_F(HlavniOknoTest, ItemsOfWindowsNotBuiltStayDisabledThroughAProcessingStep)
     okno->PovolitMenu();
     for (QAction* a : {okno->Jednotky1, okno->Analyza2, okno->ProtokolNastaveni1, okno->PrvniEtapa1,
                        okno->DruhaEtapa1, okno->UzivBody1, okno->TransformacniKlic1, okno->Oprogramu1})
-        EXPECT_FALSE(a->isEnabled()) << S(a->objectName());
+        EXPECT_FALSE(a->isEnabled()) << NaUtf8(a->objectName());
     // The end of a processing step enables every item, except these.
     PrepniZpracovani(okno.get());
     PrepniZpracovani(okno.get());
@@ -325,7 +325,7 @@ TEST_F(HlavniOknoTest, GridShowsTheIdenticalPairsInterleavedInAxisOrderWithTheCh
     EXPECT_EQ(Radek(g, 6), (R{"", "", "", ""}));
     EXPECT_EQ(Hlavni().PocetPlnychBodu(), 6);
     EXPECT_EQ(Hlavni().bod[3].soubor, 2);  // the pair number
-    EXPECT_EQ(S(okno->Label_vyber->text()), " 0 / 6 (3 : 3 + 0)");
+    EXPECT_EQ(NaUtf8(okno->Label_vyber->text()), " 0 / 6 (3 : 3 + 0)");
 
     // YX order with two decimals.
     N().NastavPoradiXY(1);
@@ -334,8 +334,8 @@ TEST_F(HlavniOknoTest, GridShowsTheIdenticalPairsInterleavedInAxisOrderWithTheCh
     NastavPopiskyHlavni(*okno, J(), Model());
     okno->ObnovTabulku();
     EXPECT_EQ(Radek(g, 3), (R{"101", "2000.50", "1000.13", "300.25"}));
-    EXPECT_EQ(S(okno->Label_srd_X->text()), "Y");
-    EXPECT_EQ(S(okno->Label_srd_X_jdn->text()), "[m]");
+    EXPECT_EQ(NaUtf8(okno->Label_srd_X->text()), "Y");
+    EXPECT_EQ(NaUtf8(okno->Label_srd_X_jdn->text()), "[m]");
 
     okno->PovolitMenu();
     EXPECT_TRUE(okno->Hledat1->isEnabled() == static_cast<bool>(DalsiOkna().Form61));
@@ -361,7 +361,7 @@ TEST_F(HlavniOknoTest, MouseAndKeyGesturesSelectRowsAndCopyPutsThemOnTheClipboar
     EXPECT_EQ(vybrane(), (std::vector<int>{2, 3}));
     Klik(g, 5, Qt::ShiftModifier);  // from the anchor 3 to 5, the others cleared
     EXPECT_EQ(vybrane(), (std::vector<int>{3, 4, 5}));
-    EXPECT_EQ(S(okno->Label_vyber->text()), " 3 / 6 (3 : 3 + 0)");
+    EXPECT_EQ(NaUtf8(okno->Label_vyber->text()), " 3 / 6 (3 : 3 + 0)");
     Klik(g, 9);  // an empty row selects nothing
     EXPECT_TRUE(vybrane().empty());
 
@@ -418,7 +418,7 @@ TEST_F(HlavniOknoTest, DeactivatingThroughOneRowOfAPairReachesTheModel)
     EXPECT_FALSE(Model().etapa1.souradnice.bod[i1].JeAktiv);
     EXPECT_FALSE(Model().etapa2.souradnice.bod[i2].JeAktiv);
     EXPECT_TRUE(Model().identickeBodyEtapa1.bod[0].JeAktiv);
-    EXPECT_EQ(S(okno->Label_vyber->text()), " 1 / 6 (3 : 2 + 1)");
+    EXPECT_EQ(NaUtf8(okno->Label_vyber->text()), " 1 / 6 (3 : 2 + 1)");
     EXPECT_FALSE(Zpracovani());
 
     ASSERT_TRUE(VyvolejPolozku(okno->JeAktivni1));
@@ -459,7 +459,7 @@ TEST_F(HlavniOknoTest, CompareWithAnUnfilledKeyShowsNotice29AndOpensNothing)
     klicTransformace.jePlny = false;
     Obsluz("Form3", [](Formular& f) {
         EXPECT_EQ(TextBoxu(f), TextOznameni(J(), 29));
-        EXPECT_EQ(S(f.windowTitle()), NadpisOznameni(J(), 29));
+        EXPECT_EQ(NaUtf8(f.windowTitle()), NadpisOznameni(J(), 29));
     });
     ASSERT_TRUE(VyvolejPolozku(okno->Porovnat1));
     EXPECT_EQ(zobrazeniPosunu, 0);
@@ -617,7 +617,7 @@ TEST_F(HlavniOknoTest, ASavedProjectReopensToTheSameStateWithItsNameInTheCaption
 
     UlozJako("projekt");
     ASSERT_TRUE(VyvolejPolozku(okno->ProjektUlozitJako1));
-    EXPECT_EQ(S(okno->windowTitle()), "Sitmera Analyser [projekt.pea]");
+    EXPECT_EQ(NaUtf8(okno->windowTitle()), "Sitmera Analyser [projekt.pea]");
     EXPECT_FALSE(Zpracovani());
     const std::string cesta = slozka + "/projekt.pea";
     ASSERT_FALSE(test::CtiSoubor(cesta).empty());
@@ -625,7 +625,7 @@ TEST_F(HlavniOknoTest, ASavedProjectReopensToTheSameStateWithItsNameInTheCaption
     // What the window shows now.
     std::vector<std::vector<std::string>> radky;
     for (int r = 0; r < 6; ++r) radky.push_back(Radek(okno->StringGrid3, r));
-    const std::string stav = S(okno->Label_vyber->text());
+    const std::string stav = NaUtf8(okno->Label_vyber->text());
 
     // A fresh start of the program, then the project opened.
     Spust();
@@ -633,13 +633,13 @@ TEST_F(HlavniOknoTest, ASavedProjectReopensToTheSameStateWithItsNameInTheCaption
     Otevri("projekt.pea");  // nothing loaded: no question first
     Obsluz("Form3", [](Formular& f) {
         EXPECT_EQ(TextBoxu(f), "The project was successfully opended.\r\n(1. epoch: 3, 2. epoch: 3)");
-        EXPECT_EQ(S(f.windowTitle()), "Open Sitmera Analyser project");
+        EXPECT_EQ(NaUtf8(f.windowTitle()), "Open Sitmera Analyser project");
     });
     ASSERT_TRUE(VyvolejPolozku(okno->ProjektOtevrit1));
-    EXPECT_EQ(S(okno->windowTitle()), "Sitmera Analyser [projekt.pea]");
+    EXPECT_EQ(NaUtf8(okno->windowTitle()), "Sitmera Analyser [projekt.pea]");
     EXPECT_EQ(N().presnost.souradnice.hodnota, 3);
     for (int r = 0; r < 6; ++r) EXPECT_EQ(Radek(okno->StringGrid3, r), radky[r]) << r;
-    EXPECT_EQ(S(okno->Label_vyber->text()), stav);
+    EXPECT_EQ(NaUtf8(okno->Label_vyber->text()), stav);
     EXPECT_FALSE(Hlavni().bod[0].JeAktiv);
     EXPECT_TRUE(Hlavni().bod[2].JeAktiv);
     EXPECT_EQ(souradniceUzivatelske->PocetPlnychBodu(), 1);
@@ -680,7 +680,7 @@ TEST_F(HlavniOknoTest, AFailedOpenClearsTheEpochReportsAndLeavesEverythingElse)
     Model().etapa1.protokol.text = {"stara zprava"};
     Model().etapa1.protokol.jePlny = true;
     Model().etapa2.protokol.jePlny = true;
-    const std::string nadpis = S(okno->windowTitle());
+    const std::string nadpis = NaUtf8(okno->windowTitle());
     const auto radek = Radek(okno->StringGrid3, 3);
     Odpoved(true);
     Otevri("vadny.pea");
@@ -696,7 +696,7 @@ TEST_F(HlavniOknoTest, AFailedOpenClearsTheEpochReportsAndLeavesEverythingElse)
     EXPECT_TRUE(vyberHlavni.hromadny[3]);
     EXPECT_EQ(okno->StringGrid3->Row(), 3);
     EXPECT_EQ(Radek(okno->StringGrid3, 3), radek);
-    EXPECT_EQ(S(okno->windowTitle()), nadpis);
+    EXPECT_EQ(NaUtf8(okno->windowTitle()), nadpis);
     EXPECT_FALSE(Zpracovani());
 }
 
@@ -705,7 +705,7 @@ TEST_F(HlavniOknoTest, AFailedSaveShowsNotice28LeavesTheFileAndDropsTheNameFromT
     NactiEtapy();
     UlozJako("p");
     ASSERT_TRUE(VyvolejPolozku(okno->ProjektUlozitJako1));
-    ASSERT_EQ(S(okno->windowTitle()), "Sitmera Analyser [p.pea]");
+    ASSERT_EQ(NaUtf8(okno->windowTitle()), "Sitmera Analyser [p.pea]");
     const std::string pred = test::CtiSoubor(slozka + "/p.pea");
     ASSERT_FALSE(pred.empty());
 
@@ -719,7 +719,7 @@ TEST_F(HlavniOknoTest, AFailedSaveShowsNotice28LeavesTheFileAndDropsTheNameFromT
     Obsluz("Form3", [](Formular& f) { EXPECT_EQ(TextBoxu(f), TextOznameni(J(), 28)); });
     ASSERT_TRUE(VyvolejPolozku(okno->ProjektUlozitJako1));
     EXPECT_EQ(test::CtiSoubor(slozka + "/p.pea"), pred);
-    EXPECT_EQ(S(okno->windowTitle()), "Sitmera Analyser");
+    EXPECT_EQ(NaUtf8(okno->windowTitle()), "Sitmera Analyser");
     EXPECT_FALSE(Zpracovani());
 }
 
@@ -729,8 +729,8 @@ TEST_F(HlavniOknoTest, ClosingAsksNoKeepsTheProgramYesFreesTheGlobals)
 {
     NactiEtapy();
     Obsluz("Form4", [](Formular& f) {
-        EXPECT_EQ(S(static_cast<TForm4&>(f).Label1->text()), J().hlaseni.ukoncitProgram);
-        EXPECT_EQ(S(f.windowTitle()), J().nadpis.varovani);
+        EXPECT_EQ(NaUtf8(static_cast<TForm4&>(f).Label1->text()), J().hlaseni.ukoncitProgram);
+        EXPECT_EQ(NaUtf8(f.windowTitle()), J().nadpis.varovani);
         static_cast<TForm4&>(f).Button2->click();
     });
     ASSERT_TRUE(VyvolejPolozku(okno->Zavrit1));

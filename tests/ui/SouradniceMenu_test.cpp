@@ -180,17 +180,17 @@ TEST_F(SouradniceMenuTest, TextsAndEnablingAreAppliedByName)
     OknoPopisku okno;
     PouzijPopisky(okno, {{"", "Nadpis"}, {"Souadnice1", "Body & mapy"}, {"Kopirovat1", "Kopírovat"},
                          {"Label5", "Fixace:"}, {"Button1", "OK"}, {"Nic1", "nic"}});
-    EXPECT_EQ(S(okno.windowTitle()), "Nadpis");
-    EXPECT_EQ(S(okno.Hlavni1->title()), "Body && mapy");  // "&" shows as it is
-    EXPECT_TRUE(S(okno.Kopirovat1->text()).starts_with("Kopírovat\t"));  // shortcut kept beside it
-    EXPECT_EQ(S(okno.Label->text()), "Fixace:");
-    EXPECT_EQ(S(okno.Button->text()), "OK");
+    EXPECT_EQ(NaUtf8(okno.windowTitle()), "Nadpis");
+    EXPECT_EQ(NaUtf8(okno.Hlavni1->title()), "Body && mapy");  // "&" shows as it is
+    EXPECT_TRUE(NaUtf8(okno.Kopirovat1->text()).starts_with("Kopírovat\t"));  // shortcut kept beside it
+    EXPECT_EQ(NaUtf8(okno.Label->text()), "Fixace:");
+    EXPECT_EQ(NaUtf8(okno.Button->text()), "OK");
     PouzijPovoleni(okno, {{"Kopirovat1", false}, {"Souadnice1", false}});
     EXPECT_FALSE(okno.Kopirovat1->isEnabled());
     EXPECT_FALSE(okno.Hlavni1->menuAction()->isEnabled());
     NastavPopiskyHledaniHlavni(okno, jazyk);
     ASSERT_EQ(okno.Combo->count(), 3);
-    EXPECT_EQ(S(okno.Combo->itemText(2)), jazyk.tlacitko.jeFixni);
+    EXPECT_EQ(NaUtf8(okno.Combo->itemText(2)), jazyk.tlacitko.jeFixni);
 }
 
 }  // namespace

@@ -7,8 +7,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "core/Globalni.h"
 #include "numerics/TextPole.h"
+#include "program/Globalni.h"
 #include "ui/Galerie.h"
 #include "ui/JednaSouradniceOkno2.h"
 #include "ui/layer/HlaseniOkno.h"
@@ -106,7 +106,7 @@ TEST_F(VstupTest, ANewPointGoesBeforeTheSelectedRowOnceAndInvalidRowsBlockTheIns
     VUzivatelskychBodech([this](TForm78& okno) {
         vyberVstup.hromadny[1] = true;  // point 2
         Editor([](TForm79& f) {
-            EXPECT_EQ(S(f.windowTitle()), "Insert new point");
+            EXPECT_EQ(NaUtf8(f.windowTitle()), "Insert new point");
             EXPECT_EQ(f.ValueListEditor1->Klic(1), "Coordinate X");
             EXPECT_EQ(f.ValueListEditor2->Klic(1), "m");
             Napis(f, {"N", "10", "x", "30"});
@@ -172,7 +172,7 @@ TEST_F(VstupTest, EditingChangesOnlyTheFilledRowsOfEverySelectedPoint)
         // Several points: only Z given.
         vyberVstup.hromadny[0] = vyberVstup.hromadny[2] = true;
         Editor([](TForm79& f) {
-            EXPECT_EQ(S(f.windowTitle()), "Edit point");
+            EXPECT_EQ(NaUtf8(f.windowTitle()), "Edit point");
             EXPECT_EQ(f.ValueListEditor1->Hodnoty(), (TStringList{"", "", "", ""}));
             EXPECT_EQ(f.ValueListEditor2->Znacka(0), TznackaPlatnosti::zadna);
             Napis(f, {"", "", " ", "100"});
@@ -217,7 +217,7 @@ TEST_F(VstupTest, AddedFilesAppendTheGoodPointsAndReportTheFaultyLineAndAFileTha
             d.NastavSlozku(slozka);
             for (int i = 0; i < d.FileListBox1->count(); ++i)
                 for (const auto& j : jmena)
-                    if (S(d.FileListBox1->item(i)->text()) == j) d.FileListBox1->item(i)->setSelected(true);
+                    if (NaUtf8(d.FileListBox1->item(i)->text()) == j) d.FileListBox1->item(i)->setSelected(true);
             // A chosen file gone before it is read.
             if (smazatTreti) QFile::remove(QString::fromStdString(slozka + "/body_yxz.txt"));
             d.Button1->click();
@@ -226,8 +226,8 @@ TEST_F(VstupTest, AddedFilesAppendTheGoodPointsAndReportTheFaultyLineAndAFileTha
     VUzivatelskychBodech([&](TForm78& okno) {
         vyber({"chybny_treti_radek.txt", "body_xyz.txt"}, false);
         Obsluz("Form3", [](Formular& f) {
-            EXPECT_EQ(S(static_cast<TForm3&>(f).Label1->text()), "Added files: 1/2 (Number of points: 4)");
-            EXPECT_EQ(S(f.windowTitle()), "Add points");
+            EXPECT_EQ(NaUtf8(static_cast<TForm3&>(f).Label1->text()), "Added files: 1/2 (Number of points: 4)");
+            EXPECT_EQ(NaUtf8(f.windowTitle()), "Add points");
             EXPECT_TRUE(static_cast<TForm3&>(f).Button2->isVisible());
         });
         okno.Pridat1Click();
@@ -240,7 +240,7 @@ TEST_F(VstupTest, AddedFilesAppendTheGoodPointsAndReportTheFaultyLineAndAFileTha
 
         vyber({"body_yxz.txt"}, true);
         Obsluz("Form3", [](Formular& f) {
-            EXPECT_EQ(S(static_cast<TForm3&>(f).Label1->text()), "Added files: 0/1 (Number of points: 0)");
+            EXPECT_EQ(NaUtf8(static_cast<TForm3&>(f).Label1->text()), "Added files: 0/1 (Number of points: 0)");
         });
         okno.Pridat1Click();
         EXPECT_TRUE(okno.Label_zpracovani->isHidden());
@@ -269,7 +269,7 @@ TEST_F(VstupTest, AFailedSaveShowsNotice28AndLeavesTheFileAsItWas)
             d.Button1->click();
         });
         Obsluz("Form3", [](Formular& f) {
-            EXPECT_EQ(S(static_cast<TForm3&>(f).Label1->text()), "An error occurred during the save process!");
+            EXPECT_EQ(NaUtf8(static_cast<TForm3&>(f).Label1->text()), "An error occurred during the save process!");
         });
         okno.UlozitJako1Click();
         EXPECT_TRUE(okno.Label_zpracovani->isHidden());
@@ -288,7 +288,7 @@ TEST_F(VstupTest, DeleteAsksFirstAndCutAndPasteGoThroughTheBufferAlsoFromTheMain
     VUzivatelskychBodech([this](TForm78& okno) {
         vyberVstup.hromadny[0] = true;
         Obsluz("Form4", [](Formular& f) {
-            EXPECT_EQ(S(static_cast<TForm4&>(f).Label1->text()),
+            EXPECT_EQ(NaUtf8(static_cast<TForm4&>(f).Label1->text()),
                       "Do you really want to delete the points? (Number of points: 1)");
             static_cast<TForm4&>(f).Button2->click();
         });
@@ -303,7 +303,7 @@ TEST_F(VstupTest, DeleteAsksFirstAndCutAndPasteGoThroughTheBufferAlsoFromTheMain
         ZrusVyber(vyberVstup.hromadny);
         okno.Vlozit1Click();  // at the end
         EXPECT_EQ(Cisla(souradniceVstup), (std::vector<std::string>{"50", "50", "1", "2", "3"}));
-        EXPECT_EQ(S(okno.Label_duplikaty_cislo->text()), "2 ");  // the two 50s
+        EXPECT_EQ(NaUtf8(okno.Label_duplikaty_cislo->text()), "2 ");  // the two 50s
         EXPECT_EQ(okno.Label_duplikaty_cislo->palette().color(QPalette::WindowText), QColor(0xEE, 0x5C, 0x5C));
     });
 }

@@ -5,7 +5,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "ui/Galerie.h"
 #include "ui/layer/Menu.h"
 #include "ui/layer/Mrizka.h"
@@ -43,16 +43,16 @@ TEST_F(VyberTest, FindMatchesTheShownValueWrapsOnceAndKeepsTheWindowOpenWithoutA
     Mrizka* g = okno->StringGrid3;
     g->SetRow(0);
     VHlavnim(okno->Hledat1, [](TForm61& f) {
-        EXPECT_EQ(S(f.windowTitle()), "Find point");
+        EXPECT_EQ(NaUtf8(f.windowTitle()), "Find point");
         EXPECT_EQ(f.ComboBox1->count(), 7);
         EXPECT_EQ(f.ComboBox2->count(), 6);
-        EXPECT_EQ(S(f.ComboBox5->itemText(2)), "Is fixed");
+        EXPECT_EQ(NaUtf8(f.ComboBox5->itemText(2)), "Is fixed");
         Enter(f);  // nothing entered
         EXPECT_TRUE(f.isVisible());
         f.Edit2->setText(QStringLiteral("abc"));
         Enter(f);
         EXPECT_TRUE(f.isVisible());
-        EXPECT_EQ(S(f.Edit2->text()), "");
+        EXPECT_EQ(NaUtf8(f.Edit2->text()), "");
         // 101 of epoch 1 lies at 1000.123456 and shows as 1000.1235.
         f.Edit2->setText(QStringLiteral("1000,1235"));
         Enter(f);
@@ -65,7 +65,7 @@ TEST_F(VyberTest, FindMatchesTheShownValueWrapsOnceAndKeepsTheWindowOpenWithoutA
     // the current row stays.
     g->SetRow(5);
     VHlavnim(okno->Hledat1, [](TForm61& f) {
-        EXPECT_EQ(S(f.Edit2->text()), "1000.1235");  // the criteria of the last find
+        EXPECT_EQ(NaUtf8(f.Edit2->text()), "1000.1235");  // the criteria of the last find
         Enter(f);
     });
     EXPECT_EQ(g->Row(), 2);
@@ -88,7 +88,7 @@ TEST_F(VyberTest, SelectByFixationJudgesEachRowOfAPairAndTheCriteriaStaySeparate
     souradniceHlavni->bod[3].JeFixni = true;  // 101 fixed in epoch 2 only
     vyberHlavni.hromadny[4] = true;           // replaced by the selection
     VHlavnim(okno->VyberDleAtributu1, [](TForm61& f) {
-        EXPECT_EQ(S(f.windowTitle()), "Selection by attributes");
+        EXPECT_EQ(NaUtf8(f.windowTitle()), "Selection by attributes");
         f.ComboBox5->setCurrentIndex(2);
         Enter(f);
     });
@@ -97,7 +97,7 @@ TEST_F(VyberTest, SelectByFixationJudgesEachRowOfAPairAndTheCriteriaStaySeparate
         if (vyberHlavni.hromadny[i]) vybrane.push_back(i);
     EXPECT_EQ(vybrane, (std::vector<int>{0, 1, 3}));
     EXPECT_EQ(okno->StringGrid3->Row(), 0);
-    EXPECT_EQ(S(okno->Label_vyber->text()), " 3 / 6 (3 : 3 + 0)");
+    EXPECT_EQ(NaUtf8(okno->Label_vyber->text()), " 3 / 6 (3 : 3 + 0)");
 
     // Not fixed, with the number: only 102 of epoch 1 and 2.
     VHlavnim(okno->VyberDleAtributu1, [](TForm61& f) {
@@ -118,7 +118,7 @@ TEST_F(VyberTest, SelectByFixationJudgesEachRowOfAPairAndTheCriteriaStaySeparate
     EXPECT_FALSE(JeKontrola(atributHledaniHlavni));
     EXPECT_FALSE(JeKontrola(atributVyber));
     VHlavnim(okno->VyberDleAtributu1, [](TForm61& f) {
-        EXPECT_EQ(S(f.Edit1->text()), "101");
+        EXPECT_EQ(NaUtf8(f.Edit1->text()), "101");
         StiskniKlavesu(f.Edit1, Qt::Key_Escape);
     });
     EXPECT_EQ(atributVyberHlavni.cislo_stn, "101");
@@ -153,14 +153,14 @@ TEST_F(VyberTest, TheUserPointWindowFindsByNumberTextAndSelectsWithoutFixation)
         EXPECT_EQ(nalezene, (std::vector<int>{2, 3, 0}));
         Obsluz("Form69", [](Formular& f) {
             auto& v = static_cast<TForm69&>(f);
-            EXPECT_EQ(S(v.Edit1->text()), "");  // the select criteria are apart
+            EXPECT_EQ(NaUtf8(v.Edit1->text()), "");  // the select criteria are apart
             v.Edit1->setText(QStringLiteral("7"));
             Enter(v);
         });
         vstup.VyberDleAtributu1Click();
         EXPECT_EQ(PocetVybranych(vyberVstup.hromadny), 1);
         EXPECT_TRUE(vyberVstup.hromadny[4]);
-        EXPECT_EQ(S(vstup.Label_vyber->text()), " 1 / 5");
+        EXPECT_EQ(NaUtf8(vstup.Label_vyber->text()), " 1 / 5");
     });
     sitmera::nastaveni->okno.bodyVstup = 3;
     ZobrazModalne(Form78());

@@ -146,7 +146,7 @@ TEST_F(GrafWinTest, OptionsSurviveCloseReopenAndAProjectSavedAndOpened)
     EXPECT_EQ(std::vector<double>({double(ps.ColorL), double(ps.PenWidthL), double(ps.FontSize), double(ps.FontBold),
                                    double(ps.CrossSize), ps.Escale, double(ps.PaintDesc), double(ps.PaintAxes)}),
               std::vector<double>({0xFF0000, 4, 72, 1, 96, 2000, 1, 0}));
-    EXPECT_EQ(ps.FontName, S(f.ComboBox2->itemText(f.ComboBox2->count() - 1)));
+    EXPECT_EQ(ps.FontName, NaUtf8(f.ComboBox2->itemText(f.ComboBox2->count() - 1)));
     EXPECT_EQ(ps.s0, etapaAktualni->grafika.odchylkaJednotkovaAposterior);
     const TStringList volby = TextVoleb(f.VolbyOvladacu());
     f.Close();
@@ -190,7 +190,7 @@ TEST_F(GrafWinTest, BrokenStoredIndexesFallBackToTheDefaults)
     Otevri();
     EXPECT_EQ(f.ColorBox1->Barva(), 0x00FFFFu);  // yellow
     EXPECT_EQ(f.ComboBox2->currentIndex(), -1);
-    EXPECT_EQ(S(f.ComboBox2->placeholderText()), "Tahoma");
+    EXPECT_EQ(NaUtf8(f.ComboBox2->placeholderText()), "Tahoma");
     EXPECT_EQ(f.Kontejner()->PaintSettings.FontName, "Tahoma");
 }
 
@@ -210,7 +210,7 @@ TEST_F(GrafWinTest, TheColourAndDefaultButtonsSetTheListedValues)
                                                   {f.ColorBox3, 0xC0C0C0},  // silver
                                                   {f.ColorBox4, 0x000000},
                                                   {f.ColorBox5, 0xFFFF00}};  // aqua
-    for (const auto& [box, barva] : barvy) EXPECT_EQ(box->Barva(), barva) << S(box->objectName());
+    for (const auto& [box, barva] : barvy) EXPECT_EQ(box->Barva(), barva) << NaUtf8(box->objectName());
 
     f.ColorBox1->NastavIndex(3);
     f.BitBtn3Click();
@@ -222,7 +222,7 @@ TEST_F(GrafWinTest, TheColourAndDefaultButtonsSetTheListedValues)
         {f.ComboBox3, "1"},  {f.ComboBox4, "1"},      {f.ComboBox5, "1"},        {f.ComboBox6, "1"},
         {f.ComboBox7, "1"},  {f.ComboBox9, "2"},      {f.ComboBox11, "1"},       {f.ComboBox12, "50000"},
         {f.ComboBox8, "10"}, {f.ComboBox1, "Normal"}, {f.ComboBox13, "A priori"}};
-    for (const auto& [box, text] : texty) EXPECT_EQ(S(box->currentText()), text) << S(box->objectName());
+    for (const auto& [box, text] : texty) EXPECT_EQ(NaUtf8(box->currentText()), text) << NaUtf8(box->objectName());
     EXPECT_EQ(f.NazevPisma(), "Tahoma");
     EXPECT_EQ(f.ColorBox1->Barva(), 0x00FFFFu);
     EXPECT_EQ(Pohled().m, vychozi.m);  // the whole network again
@@ -253,7 +253,7 @@ TEST_F(GrafWinTest, OptionControlsAreEnabledByWhatIsDrawn)
     for (QCheckBox* c : {f.CheckBox1, f.CheckBox4, f.CheckBox5}) c->click();
     for (QWidget* w : std::initializer_list<QWidget*>{f.ComboBox2, f.ComboBox8, f.ComboBox1, f.ColorBox1, f.ComboBox9,
                                                       f.ComboBox6, f.ComboBox7})
-        EXPECT_FALSE(w->isEnabled()) << S(w->objectName());
+        EXPECT_FALSE(w->isEnabled()) << NaUtf8(w->objectName());
     f.CheckBox7->click();
     EXPECT_TRUE(f.ComboBox2->isEnabled());
     f.CheckBox2->click();  // no lines: their labels box is disabled and keeps its tick
@@ -333,7 +333,7 @@ TEST_F(GrafWinTest, SavedPicturesAndDxfReadBackThroughIndependentReaders)
     EXPECT_EQ(std::vector<int>({roh[0], roh[1], roh[2]}), std::vector<int>({0, 0, 128}));
 
     UlozJako(slozka, "sit", 1);
-    const QImage bmp(Q(slozka + "/sit.bmp"), "BMP");
+    const QImage bmp(NaQString(slozka + "/sit.bmp"), "BMP");
     EXPECT_EQ(bmp.size(), velikost);
     EXPECT_EQ(bmp.pixel(x, y), qRgb(0, 0, 128));
 
@@ -368,7 +368,7 @@ TEST_F(GrafWinTest, Gallery)
         f.CheckBox7->setChecked(true);
         f.Prekreslit();
         test::UlozDoGalerie(f, typ == 0 ? "Form44_cz" : "Form44_en");
-        EXPECT_EQ(S(f.windowTitle()), typ == 0 ? "Kresba - 1. etapa" : "Drawing - 1. epoch");
+        EXPECT_EQ(NaUtf8(f.windowTitle()), typ == 0 ? "Kresba - 1. etapa" : "Drawing - 1. epoch");
         f.Close();
     }
 }

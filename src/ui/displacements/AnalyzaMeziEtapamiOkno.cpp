@@ -6,14 +6,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPointer>
 #include <QVBoxLayout>
 
 #include "analysis/AnalyzaVnitrni.h"
 #include "analysis/ModelPosuny.h"
-#include "core/Globalni.h"
 #include "numerics/Jednotky.h"
 #include "numerics/TextPole.h"
+#include "program/Globalni.h"
 #include "ui/AnalyzaEtapyOkno.h"
 #include "ui/displacements/PosunyMenu.h"
 #include "ui/layer/Bunky.h"
@@ -55,7 +54,7 @@ TradekRozdilu RadekRozdilu(const Tbod& r, TvelicinaRozdilu velicina, const Tnast
 
 std::string Text(const QLabel* l)
 {
-    return S(l->text());
+    return NaUtf8(l->text());
 }
 
 }  // namespace
@@ -162,7 +161,7 @@ void TanalyzaMeziEtapami::Prepis()
     const TanalyzaVnitrni& analyza = Analyza();
     radky_ = RadkyRozdilu(analyza.data, veliciny_, *nastaveni, analyza.typPresnost, platna_);
     for (std::size_t r = 0; r < editRadku.size() && r < radky_.size(); ++r)
-        for (std::size_t k = 0; k < 3; ++k) editRadku[r][k]->setText(Q(radky_[r].texty[k]));
+        for (std::size_t k = 0; k < 3; ++k) editRadku[r][k]->setText(NaQString(radky_[r].texty[k]));
     update();
 }
 
@@ -202,15 +201,15 @@ std::string TanalyzaMeziEtapami::TextKopie() const
     const bool aposteriori = ExistujiGlobalniObjekty() && Analyza().typPresnost == 1;
     const std::string znacka = aposteriori ? "& " : "# ";
     TtextPole pole;
-    pole.push_back({S(windowTitle())});
-    if (PresnostVKopii()) pole.push_back({Text(LabelPresnost), S(ComboPresnost->currentText())});
+    pole.push_back({NaUtf8(windowTitle())});
+    if (PresnostVKopii()) pole.push_back({Text(LabelPresnost), NaUtf8(ComboPresnost->currentText())});
     for (std::size_t i = 0; i < comboBody.size(); ++i)
-        pole.push_back({Text(labelBody[i]), S(comboBody[i]->currentText())});
+        pole.push_back({Text(labelBody[i]), NaUtf8(comboBody[i]->currentText())});
     pole.push_back({Text(hlavicky[0]), Text(hlavicky[1]), Text(hlavicky[2]), Text(hlavicky[3])});
     for (std::size_t r = 0; r < labelRadku.size(); ++r) {
         const bool vyznamny = r < radky_.size() && radky_[r].vyznamny;
-        pole.push_back({Text(labelRadku[r]), (vyznamny ? znacka : "") + S(editRadku[r][0]->text()),
-                        S(editRadku[r][1]->text()), S(editRadku[r][2]->text())});
+        pole.push_back({Text(labelRadku[r]), (vyznamny ? znacka : "") + NaUtf8(editRadku[r][0]->text()),
+                        NaUtf8(editRadku[r][1]->text()), NaUtf8(editRadku[r][2]->text())});
     }
     return PoleNaText(pole, "\t");
 }
@@ -228,10 +227,7 @@ void TanalyzaMeziEtapami::Kopirovat1Click()
 void TanalyzaMeziEtapami::FormKeyDown(int& klavesa, Qt::KeyboardModifiers modifikatory)
 {
     (void)modifikatory;
-    if (klavesa == Qt::Key_Escape) {
-        klavesa = 0;
-        Close();
-    }
+    ZavriNaEsc(*this, klavesa);
 }
 
 // ---------------------------------------------------------------- length analysis
@@ -307,16 +303,12 @@ void TForm75::Vypocti(const std::vector<int>& indexy) const
 
 TForm74& Form74()
 {
-    static QPointer<TForm74> okno;
-    if (okno.isNull()) okno = new TForm74();
-    return *okno;
+    return JedineOkno<TForm74>();
 }
 
 TForm75& Form75()
 {
-    static QPointer<TForm75> okno;
-    if (okno.isNull()) okno = new TForm75();
-    return *okno;
+    return JedineOkno<TForm75>();
 }
 
 }  // namespace sitmera

@@ -6,17 +6,16 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "core/Globalni.h"
 #include "numerics/TextPole.h"
+#include "program/Globalni.h"
 #include "ui/displacements/JednotkyOkno.h"
 #include "ui/layer/Menu.h"
 #include "ui/layer/OknoPomocne.h"
+#include "ui/SouradniceMainOkno.h"
 
 namespace sitmera {
 
 namespace {
-
-constexpr int kCtrlP = 16464;
 
 // Bounds of the risk level, both excluded.
 constexpr Extended kRizikoMin = 1e-8L;
@@ -49,21 +48,19 @@ TForm82::TForm82(QWidget* rodic) : Formular(QStringLiteral("Form82"), rodic)
     CheckBox2 = new QCheckBox(this);
     CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
     CheckBox2->setGeometry(20, 120, 300, 22);
-    Button1 = NoveTlacitko(this, "Button1", 118, 158);
-    Button2 = NoveTlacitko(this, "Button2", 226, 158);
+    Button1 = NoveTlacitko(*this, "Button1", 118, 158, [this] { Button1Click(); });
+    Button2 = NoveTlacitko(*this, "Button2", 226, 158, [this] { Button2Click(); });
 
     PopupMenu1 = VytvorPopupMenu(*this, QStringLiteral("PopupMenu1"));
-    Kopirovat1 = PridejPolozku(PopupMenu1, QStringLiteral("Kopirovat1"), kCtrlP, [this] { Kopirovat1Click(); });
+    Kopirovat1 = PridejPolozku(PopupMenu1, QStringLiteral("Kopirovat1"), zkratka::CtrlP, [this] { Kopirovat1Click(); });
     PripojPopupMenu(this, PopupMenu1);
 
-    connect(Button1, &QPushButton::clicked, this, [this] { SpustPrikaz(this, [this] { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this] { SpustPrikaz(this, [this] { Button2Click(); }); });
 }
 
 std::string TForm82::KopirovatUdajeOkna() const
 {
     const auto stav = [](const QCheckBox* c) { return std::string(c->isChecked() ? "-1" : "0"); };
-    return stav(CheckBox1) + "#" + stav(CheckBox2) + "#" + S(Edit1->text());
+    return stav(CheckBox1) + "#" + stav(CheckBox2) + "#" + NaUtf8(Edit1->text());
 }
 
 void TForm82::FormShow()
@@ -75,7 +72,7 @@ void TForm82::FormShow()
     const Tporovnani& p = nastaveni->porovnani;
     CheckBox1->setChecked(p.apriorni);
     CheckBox2->setChecked(p.aposteriorni);
-    Edit1->setText(Q(TextRizika(p.riziko)));
+    Edit1->setText(NaQString(TextRizika(p.riziko)));
     snimek_ = KopirovatUdajeOkna();
 }
 
@@ -85,7 +82,7 @@ void TForm82::Button1Click()
         Close();
         return;
     }
-    const std::string text = S(Edit1->text());
+    const std::string text = NaUtf8(Edit1->text());
     if (!JePlatneRiziko(text)) {
         // No message: the empty edit tells the user to type the level again.
         Edit1->clear();
@@ -113,15 +110,13 @@ void TForm82::FormKeyDown(int& klavesa, Qt::KeyboardModifiers)
 
 void TForm82::Kopirovat1Click()
 {
-    NastavTextSchranky(S(windowTitle()) + "\r\n" + S(Label1->text()) + "\r\n" + S(Label2->text()) + "\t" +
-                       S(Edit1->text()) + "\r\n");
+    NastavTextSchranky(NaUtf8(windowTitle()) + "\r\n" + NaUtf8(Label1->text()) + "\r\n" + NaUtf8(Label2->text()) + "\t" +
+                       NaUtf8(Edit1->text()) + "\r\n");
 }
 
 TForm82& Form82()
 {
-    static QPointer<TForm82> okno;
-    if (okno.isNull()) okno = new TForm82();
-    return *okno;
+    return JedineOkno<TForm82>();
 }
 
 }  // namespace sitmera

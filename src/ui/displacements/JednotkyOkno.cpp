@@ -13,8 +13,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "core/Globalni.h"
 #include "numerics/TextSoubor.h"
+#include "program/Globalni.h"
 #include "ui/layer/ComboPomocne.h"
 #include "ui/layer/Menu.h"
 #include "ui/layer/Mrizka.h"
@@ -24,9 +24,6 @@
 namespace sitmera {
 
 namespace {
-
-// Shortcut code of the copy item (Ctrl+P).
-constexpr int kCtrlP = 16464;
 
 // Size of the pictures of the coordinate systems (pixels).
 constexpr int kSirkaObrazu = 188;
@@ -44,13 +41,8 @@ void NaplnCombo(QComboBox* combo, const TStringList& polozky)
     if (combo == nullptr) return;
     const int index = combo->currentIndex();
     combo->clear();
-    for (const std::string& p : polozky) combo->addItem(Q(p));
+    for (const std::string& p : polozky) combo->addItem(NaQString(p));
     combo->setCurrentIndex(index < combo->count() ? index : -1);
-}
-
-TForm65* HlavniOknoProgramu()
-{
-    return qobject_cast<TForm65*>(HlavniOkno());
 }
 
 }  // namespace
@@ -180,44 +172,23 @@ void NastavPopiskyProtokolPosuny(QWidget& okno, const Tjazyk& jazyk)
         NaplnCombo(okno.findChild<QComboBox*>(QLatin1String(jmeno)), PolozkyPresnostiProtokolu(jazyk, pocet));
 }
 
-void FokusHlavniTabulky()
-{
-    if (TForm65* hlavni = HlavniOknoProgramu()) hlavni->StringGrid3->setFocus();
-}
-
 void KlavesaOknaNastaveni(int& klavesa, Formular& okno, const std::function<void()>& potvrd)
 {
-    if (klavesa == Qt::Key_Escape) {
-        klavesa = 0;
-        okno.Close();
-    } else if (klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) {
-        klavesa = 0;
-        potvrd();
-    } else {
-        return;
-    }
-    FokusHlavniTabulky();
+    if (KlavesyDialogu(klavesa, potvrd, [&okno] { okno.Close(); })) FokusHlavniTabulky();
 }
 
 QLabel* NovyPopisek(QWidget* rodic, const char* jmeno, int x, int y, int sirka, bool tucne)
 {
-    auto* l = new QLabel(rodic);
-    l->setObjectName(QLatin1String(jmeno));
+    QLabel* l = NovyLabel(rodic, jmeno);
     l->setGeometry(x, y, sirka, 18);
-    if (tucne) {
-        QFont f = l->font();
-        f.setBold(true);
-        l->setFont(f);
-    }
+    if (tucne) NastavTucne(l);
     return l;
 }
 
-QPushButton* NoveTlacitko(QWidget* rodic, const char* jmeno, int x, int y)
+QPushButton* NoveTlacitko(Formular& okno, const char* jmeno, int x, int y, std::function<void()> prikaz)
 {
-    auto* b = new QPushButton(rodic);
-    b->setObjectName(QLatin1String(jmeno));
+    QPushButton* b = VytvorTlacitko(okno, jmeno, std::move(prikaz));
     b->setGeometry(x, y, 100, 27);
-    b->setAutoDefault(false);
     return b;
 }
 
@@ -328,8 +299,7 @@ QComboBox* NovyCombo(QWidget* rodic, const char* jmeno, int x, int y, int w, con
 
 QLabel* NovyObraz(QWidget* rodic, const char* jmeno, bool geodeticky, int x, int y)
 {
-    auto* l = new QLabel(rodic);
-    l->setObjectName(QLatin1String(jmeno));
+    QLabel* l = NovyLabel(rodic, jmeno);
     l->setFrameShape(QFrame::Box);
     l->setGeometry(x, y, kSirkaObrazu + 2, kVyskaObrazu + 2);
     l->setPixmap(QPixmap::fromImage(ObrazSouradnicovehoSystemu(geodeticky, kSirkaObrazu, kVyskaObrazu)));
@@ -384,15 +354,13 @@ TForm14::TForm14(QWidget* rodic) : Formular(QStringLiteral("Form14"), rodic)
     Image1 = NovyObraz(this, "Image1", true, xPravy + 10, 120);
     Image2 = NovyObraz(this, "Image2", false, xPravy + 10, 120);
     Image2->hide();
-    Button1 = NoveTlacitko(this, "Button1", xPravy - 6, 288);
-    Button2 = NoveTlacitko(this, "Button2", xPravy + 102, 288);
+    Button1 = NoveTlacitko(*this, "Button1", xPravy - 6, 288, [this] { Button1Click(); });
+    Button2 = NoveTlacitko(*this, "Button2", xPravy + 102, 288, [this] { Button2Click(); });
 
     PopupMenu1 = VytvorPopupMenu(*this, QStringLiteral("PopupMenu1"));
-    Kopirovat1 = PridejPolozku(PopupMenu1, QStringLiteral("Kopirovat1"), kCtrlP, [this] { Kopirovat1Click(); });
+    Kopirovat1 = PridejPolozku(PopupMenu1, QStringLiteral("Kopirovat1"), zkratka::CtrlP, [this] { Kopirovat1Click(); });
     PripojPopupMenu(this, PopupMenu1);
 
-    connect(Button1, &QPushButton::clicked, this, [this] { SpustPrikaz(this, [this] { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this] { SpustPrikaz(this, [this] { Button2Click(); }); });
     // The picture follows the choice at once (also while the window fills it).
     connect(ComboBox10, &QComboBox::currentIndexChanged, this, [this] { ComboBox10Select(); });
 }
@@ -496,10 +464,10 @@ void TForm14::FormKeyDown(int& klavesa, Qt::KeyboardModifiers)
 
 void TForm14::Kopirovat1Click()
 {
-    const auto t = [](const QLabel* l) { return S(l->text()); };
-    const auto c = [](const QComboBox* combo) { return S(combo->currentText()); };
+    const auto t = [](const QLabel* l) { return NaUtf8(l->text()); };
+    const auto c = [](const QComboBox* combo) { return NaUtf8(combo->currentText()); };
     const std::string radky[] = {
-        S(windowTitle()),
+        NaUtf8(windowTitle()),
         t(Label8) + ":\t" + t(Label1),
         t(Label12) + "\t" + c(ComboBox8),
         t(Label13) + "\t" + c(ComboBox7),
@@ -521,9 +489,7 @@ void TForm14::Kopirovat1Click()
 
 TForm14& Form14()
 {
-    static QPointer<TForm14> okno;
-    if (okno.isNull()) okno = new TForm14();
-    return *okno;
+    return JedineOkno<TForm14>();
 }
 
 }  // namespace sitmera

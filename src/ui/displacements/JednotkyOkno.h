@@ -65,20 +65,16 @@ void NastavPopiskyProtokolPosuny(QWidget& okno, const Tjazyk& jazyk);
 
 // ---------------------------------------------------------------- shared by the settings windows
 
-// Gives the focus to the main window's point grid (after Enter or Esc in a
-// settings window). Nothing without a main window.
-void FokusHlavniTabulky();
-
-// The keys of a settings window: Esc closes it, Enter confirms (potvrd);
-// after either the main window's point grid gets the focus. Both keys are
-// taken (klavesa := 0), others left.
+// The keys of a settings window (KlavesyDialogu): Esc closes it, Enter
+// confirms (potvrd); after either the main window's point grid gets the focus
+// (FokusHlavniTabulky). Both keys are taken (klavesa := 0), others left.
 void KlavesaOknaNastaveni(int& klavesa, Formular& okno, const std::function<void()>& potvrd);
 
-// A label of a settings window, 18 pixels high (bold: a heading).
+// A label of a settings window (NovyLabel), 18 pixels high (bold: a heading).
 QLabel* NovyPopisek(QWidget* rodic, const char* jmeno, int x, int y, int sirka, bool tucne = false);
-// A button of a settings window, 100 x 27 pixels (Enter belongs to the
-// window, not to the focused button).
-QPushButton* NoveTlacitko(QWidget* rodic, const char* jmeno, int x, int y);
+// A button of a settings window (VytvorTlacitko: its click runs prikaz in the
+// command boundary; Enter belongs to the window), 100 x 27 pixels.
+QPushButton* NoveTlacitko(Formular& okno, const char* jmeno, int x, int y, std::function<void()> prikaz);
 
 // ---------------------------------------------------------------- the picture
 

@@ -3,13 +3,12 @@
 #include <QAction>
 #include <QGridLayout>
 #include <QLabel>
-#include <QPointer>
 
 #include <map>
 
 #include "analysis/ModelPosuny.h"
-#include "core/Globalni.h"
 #include "numerics/TextSoubor.h"
+#include "program/Globalni.h"
 #include "reports/ProtokolPosuny.h"
 #include "ui/displacements/PosunyMenu.h"
 #include "ui/layer/Menu.h"
@@ -19,8 +18,6 @@
 namespace sitmera {
 
 namespace {
-
-constexpr int kCtrlP = 16464;
 
 std::string Jmeno(int i)
 {
@@ -100,9 +97,7 @@ TForm76::TForm76(QWidget* rodic) : Formular(QStringLiteral("Form76"), rodic)
     for (int i = 1; i <= 16; ++i) {
         QLabel* l = Label[static_cast<std::size_t>(i - 1)];
         if (JeNadpis(i)) {
-            QFont f = l->font();
-            f.setBold(true);
-            l->setFont(f);
+            NastavTucne(l);
             if (radek > 0) mrizka->setRowMinimumHeight(radek++, 6);
             mrizka->addWidget(l, radek++, 0, 1, 2);
             continue;
@@ -116,7 +111,7 @@ TForm76::TForm76(QWidget* rodic) : Formular(QStringLiteral("Form76"), rodic)
     }
 
     PopupMenu1 = VytvorPopupMenu(*this, QStringLiteral("PopupMenu1"));
-    Kopirovat1 = PridejPolozku(PopupMenu1, QStringLiteral("Kopirovat1"), kCtrlP, [this] { Kopirovat1Click(); });
+    Kopirovat1 = PridejPolozku(PopupMenu1, QStringLiteral("Kopirovat1"), zkratka::CtrlP, [this] { Kopirovat1Click(); });
     PripojPopupMenu(this, PopupMenu1);
 }
 
@@ -131,25 +126,20 @@ void TForm76::FormShow()
 
 void TForm76::Kopirovat1Click()
 {
-    Tpopisky texty{{"", S(windowTitle())}};
-    for (int i = 1; i <= 28; ++i) texty.push_back({Jmeno(i), S(Label[static_cast<std::size_t>(i - 1)]->text())});
+    Tpopisky texty{{"", NaUtf8(windowTitle())}};
+    for (int i = 1; i <= 28; ++i) texty.push_back({Jmeno(i), NaUtf8(Label[static_cast<std::size_t>(i - 1)]->text())});
     NastavTextSchranky(TextKopieInfoPosunu(texty));
 }
 
 void TForm76::FormKeyDown(int& klavesa, Qt::KeyboardModifiers modifikatory)
 {
     (void)modifikatory;
-    if (klavesa == Qt::Key_Escape || klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) {
-        klavesa = 0;
-        Close();
-    }
+    ZavriNaEnterEsc(*this, klavesa);
 }
 
 TForm76& Form76()
 {
-    static QPointer<TForm76> okno;
-    if (okno.isNull()) okno = new TForm76();
-    return *okno;
+    return JedineOkno<TForm76>();
 }
 
 }  // namespace sitmera

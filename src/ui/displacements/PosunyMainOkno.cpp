@@ -5,12 +5,11 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPointer>
 #include <QScrollBar>
 
 #include <utility>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "reports/ProtokolPosuny.h"
 #include "ui/displacements/PosunyMenu.h"
 #include "ui/displacements/TabulkaPosuny.h"
@@ -28,22 +27,6 @@ TdalsiOknaPosuny& DalsiOknaPosuny()
     static TdalsiOknaPosuny okna;
     return okna;
 }
-
-namespace {
-
-// Shortcut codes as the menu stores them.
-constexpr int kCtrlF3 = 16498;
-constexpr int kF3 = 114;
-constexpr int kShiftF3 = 8306;
-constexpr int kF4 = 115;
-constexpr int kF5 = 116;
-constexpr int kF6 = 117;
-constexpr int kF7 = 118;
-constexpr int kCtrlC = 16451;
-constexpr int kCtrlA = 16449;
-constexpr int kCtrlD = 16452;
-
-}  // namespace
 
 // ---------------------------------------------------------------- construction
 
@@ -78,13 +61,13 @@ void TForm68::VytvorMenu()
     Zavrit1 = polozka(Hlavni1, "Zavrit1", 0, [this] { Zavrit1Click(); });
 
     Posuny1 = PridejMenu(MainMenu1, QStringLiteral("Posuny1"), povolit);
-    Hledat1 = polozka(Posuny1, "Hledat1", kCtrlF3, [this] { Hledat1Click(); });
-    HledatDalsi1 = polozka(Posuny1, "HledatDalsi1", kF3, [this] { HledatDalsi1Click(); });
-    HledatPredchozi1 = polozka(Posuny1, "HledatPredchozi1", kShiftF3, [this] { HledatPredchozi1Click(); });
+    Hledat1 = polozka(Posuny1, "Hledat1", zkratka::CtrlF3, [this] { Hledat1Click(); });
+    HledatDalsi1 = polozka(Posuny1, "HledatDalsi1", zkratka::F3, [this] { HledatDalsi1Click(); });
+    HledatPredchozi1 = polozka(Posuny1, "HledatPredchozi1", zkratka::ShiftF3, [this] { HledatPredchozi1Click(); });
     PridejOddelovac(Posuny1, QStringLiteral("N2"));
-    HledatVyznamneAprior2 = polozka(Posuny1, "HledatVyznamneAprior2", kF4, [this] { HledatVyznamneAprior2Click(); });
+    HledatVyznamneAprior2 = polozka(Posuny1, "HledatVyznamneAprior2", zkratka::F4, [this] { HledatVyznamneAprior2Click(); });
     HledatVyznamneAposter2 =
-        polozka(Posuny1, "HledatVyznamneAposter2", kF5, [this] { HledatVyznamneAposter2Click(); });
+        polozka(Posuny1, "HledatVyznamneAposter2", zkratka::F5, [this] { HledatVyznamneAposter2Click(); });
     PridejOddelovac(Posuny1, QStringLiteral("N3"));
     Seradit1 = PridejPodmenu(Posuny1, QStringLiteral("Seradit1"));
     SeraditDleCislo1 = polozka(Seradit1, "SeraditDleCislo1", 0, [this] { SeraditDleCislo1Click(); });
@@ -94,15 +77,15 @@ void TForm68::VytvorMenu()
     SeraditDleDelkaH1 = polozka(Seradit1, "SeraditDleDelkaH1", 0, [this] { SeraditDleDelkaH1Click(); });
     SeraditDleDelkaS1 = polozka(Seradit1, "SeraditDleDelkaS1", 0, [this] { SeraditDleDelkaS1Click(); });
     PridejOddelovac(Posuny1, QStringLiteral("N4"));
-    Kopirovat2 = polozka(Posuny1, "Kopirovat2", kCtrlC, [this] { Kopirovat2Click(); });
+    Kopirovat2 = polozka(Posuny1, "Kopirovat2", zkratka::CtrlC, [this] { Kopirovat2Click(); });
 
     Vyber1 = PridejMenu(MainMenu1, QStringLiteral("Vyber1"), povolit);
-    OznacitVse2 = polozka(Vyber1, "OznacitVse2", kCtrlA, [this] { OznacitVse2Click(); });
-    OdznacitVse2 = polozka(Vyber1, "OdznacitVse2", kCtrlD, [this] { OdznacitVse2Click(); });
+    OznacitVse2 = polozka(Vyber1, "OznacitVse2", zkratka::CtrlA, [this] { OznacitVse2Click(); });
+    OdznacitVse2 = polozka(Vyber1, "OdznacitVse2", zkratka::CtrlD, [this] { OdznacitVse2Click(); });
     PridejOddelovac(Vyber1, QStringLiteral("N5"));
-    OznacitVyznamneAprior2 = polozka(Vyber1, "OznacitVyznamneAprior2", kF6, [this] { OznacitVyznamneAprior2Click(); });
+    OznacitVyznamneAprior2 = polozka(Vyber1, "OznacitVyznamneAprior2", zkratka::F6, [this] { OznacitVyznamneAprior2Click(); });
     OznacitVyznamneAposter2 =
-        polozka(Vyber1, "OznacitVyznamneAposter2", kF7, [this] { OznacitVyznamneAposter2Click(); });
+        polozka(Vyber1, "OznacitVyznamneAposter2", zkratka::F7, [this] { OznacitVyznamneAposter2Click(); });
     PridejOddelovac(Vyber1, QStringLiteral("N6"));
     VyberDleAtributu1 = polozka(Vyber1, "VyberDleAtributu1", 0, [this] { VyberDleAtributu1Click(); });
 
@@ -139,25 +122,23 @@ void TForm68::VytvorMenu()
     AnalyzaUhly1 = polozka(Analyza1, "AnalyzaUhly1", 0, [this] { AnalyzaUhly1Click(); });
 
     PopupMenu1 = VytvorPopupMenu(*this, QStringLiteral("PopupMenu1"), povolit);
-    OznacitVse1 = polozka(PopupMenu1, "OznacitVse1", kCtrlA, [this] { OznacitVse1Click(); });
-    OdznacitVse1 = polozka(PopupMenu1, "OdznacitVse1", kCtrlD, [this] { OdznacitVse1Click(); });
+    OznacitVse1 = polozka(PopupMenu1, "OznacitVse1", zkratka::CtrlA, [this] { OznacitVse1Click(); });
+    OdznacitVse1 = polozka(PopupMenu1, "OdznacitVse1", zkratka::CtrlD, [this] { OdznacitVse1Click(); });
     PridejOddelovac(PopupMenu1, QStringLiteral("N8"));
-    HledatVyznamneAprior1 = polozka(PopupMenu1, "HledatVyznamneAprior1", kF4, [this] { HledatVyznamneAprior1Click(); });
+    HledatVyznamneAprior1 = polozka(PopupMenu1, "HledatVyznamneAprior1", zkratka::F4, [this] { HledatVyznamneAprior1Click(); });
     HledatVyznamneAposter1 =
-        polozka(PopupMenu1, "HledatVyznamneAposter1", kF5, [this] { HledatVyznamneAposter1Click(); });
+        polozka(PopupMenu1, "HledatVyznamneAposter1", zkratka::F5, [this] { HledatVyznamneAposter1Click(); });
     PridejOddelovac(PopupMenu1, QStringLiteral("N9"));
     OznacitVyznamneAprior1 =
-        polozka(PopupMenu1, "OznacitVyznamneAprior1", kF6, [this] { OznacitVyznamneAprior1Click(); });
+        polozka(PopupMenu1, "OznacitVyznamneAprior1", zkratka::F6, [this] { OznacitVyznamneAprior1Click(); });
     OznacitVyznamneAposter1 =
-        polozka(PopupMenu1, "OznacitVyznamneAposter1", kF7, [this] { OznacitVyznamneAposter1Click(); });
+        polozka(PopupMenu1, "OznacitVyznamneAposter1", zkratka::F7, [this] { OznacitVyznamneAposter1Click(); });
     PridejOddelovac(PopupMenu1, QStringLiteral("N10"));
-    Kopirovat1 = polozka(PopupMenu1, "Kopirovat1", kCtrlC, [this] { Kopirovat1Click(); });
+    Kopirovat1 = polozka(PopupMenu1, "Kopirovat1", zkratka::CtrlC, [this] { Kopirovat1Click(); });
 
     // Commands of windows that are not there stay disabled, whatever enables
     // them (the menus' enabling, the end of a processing step).
-    const auto je = [](auto TdalsiOknaPosuny::*clen) {
-        return std::function<bool()>([clen] { return static_cast<bool>(DalsiOknaPosuny().*clen); });
-    };
+    const auto je = [](auto TdalsiOknaPosuny::*clen) { return JeOknoVRegistru(DalsiOknaPosuny, clen); };
     const auto zkracene = je(&TdalsiOknaPosuny::Form70);
     zavisle_ = {
         {InfoAnalyza1, je(&TdalsiOknaPosuny::Form76)},     {InfoKlic1, je(&TdalsiOknaPosuny::Form80)},
@@ -170,13 +151,7 @@ void TForm68::VytvorMenu()
     for (QAction* a : {Ortogonalni1, Semipolarni1, Polarni1, SouradniceX1, SouradniceY1, SouradniceZ1, DelkaH1,
                        DelkaS1, SouradniceX2, SouradniceY2, SouradniceZ2, DelkaH2, DelkaS2})
         zavisle_.emplace_back(a, zkracene);
-    for (const auto& z : zavisle_) {
-        QAction* a = z.first;
-        const std::function<bool()> okno = z.second;
-        connect(a, &QAction::enabledChanged, a, [a, okno](bool zapnuto) {
-            if (zapnuto && !okno()) a->setEnabled(false);
-        });
-    }
+    for (const auto& [polozka, okno] : zavisle_) HlidejOknoPolozky(polozka, okno);
 }
 
 void TForm68::VytvorOvladace()
@@ -478,9 +453,7 @@ void TForm68::Serad(int velicina)
 
 TForm68& Form68()
 {
-    static QPointer<TForm68> okno;
-    if (okno.isNull()) okno = new TForm68();
-    return *okno;
+    return JedineOkno<TForm68>();
 }
 
 TForm68* OknoPosunu(Formular* okno)

@@ -8,6 +8,7 @@
 #include "core/Nastaveni.h"
 #include "numerics/TextSoubor.h"
 #include "reports/ProtokolPosuny.h"
+#include "ui/EtapaMenu.h"
 #include "ui/displacements/TabulkaPosuny.h"
 #include "ui/layer/ComboPomocne.h"
 #include "ui/layer/OknoPomocne.h"
@@ -15,11 +16,6 @@
 namespace sitmera {
 
 namespace {
-
-std::string Osa(const Tjazyk& jazyk, int i)
-{
-    return i < static_cast<int>(jazyk.nazevXY.size()) ? jazyk.nazevXY[i] : std::string();
-}
 
 // "Find significant (a priori)" and its siblings.
 std::string Vyznamne(const Tjazyk& jazyk, const std::string& sloveso, bool aprior)
@@ -33,23 +29,24 @@ void NaplnCombo(QWidget& okno, const char* jmeno, const TStringList& polozky)
     if (auto* c = okno.findChild<QComboBox*>(QLatin1String(jmeno))) NaplnComboTexty(c, polozky);
 }
 
-// The column heads and the close and copy texts of both analysis windows.
+// The column heads of both analysis windows, then the close button and the
+// copy item.
 Tpopisky SpolecneAnalyzy(const Tjazyk& jazyk, const std::array<const char*, 4>& hlavicky)
 {
-    return {
+    Tpopisky p = {
         {hlavicky[0], jazyk.tlacitko.velicina},
         {hlavicky[1], jazyk.popis.rozdil},
         {hlavicky[2], jazyk.popis.smerOdchylka},
         {hlavicky[3], jazyk.popis.mezOdchylka},
-        {"Button2", jazyk.tlacitko.ukoncit + " [Esc]"},
-        {"Kopirovat1", jazyk.tlacitko.kopirovat},
     };
+    const Tpopisky tlacitka = PopiskyTlacitekAnalyzy(jazyk);
+    p.insert(p.end(), tlacitka.begin(), tlacitka.end());
+    return p;
 }
 
 std::string NadpisAnalyzy(const Tjazyk& jazyk, const std::string& veliciny, const std::string& body)
 {
-    return jazyk.tlacitko.vnitrni + " " + MalaPismena(jazyk.tlacitko.analyza) + " (" + veliciny + " [" + body +
-           "]) - " + jazyk.popis.rozdil;
+    return ZacatekNadpisuAnalyzy(jazyk, veliciny, body) + jazyk.popis.rozdil;
 }
 
 }  // namespace
@@ -114,7 +111,7 @@ Tpopisky PopiskyMenuPosunyHlavni(const Tjazyk& jazyk)
         {"SouradniceZ2", z},
         {"DelkaH2", h},
         {"DelkaS2", s},
-        {"Analyza1", t.vnitrni + " " + MalaPismena(t.analyza)},
+        {"Analyza1", TextVnitrniAnalyzy(jazyk)},
         {"AnalyzaDelky1", p.delkoveVeliciny},
         {"AnalyzaUhly1", p.uhloveVeliciny},
     };
@@ -131,8 +128,8 @@ Tpopisky ZahlaviSestiSloupcu(const Tjazyk& jazyk, const std::string& jednotka)
         {"Label_BOD", jazyk.popis.bod},
         {"Label_bod_cislo", jazyk.popis.cislo},
         {"Label_SRD", jazyk.tlacitko.posuny},
-        {"Label_srd_X", Osa(jazyk, 0)},
-        {"Label_srd_Y", Osa(jazyk, 1)},
+        {"Label_srd_X", NazevOsy(jazyk, 0)},
+        {"Label_srd_Y", NazevOsy(jazyk, 1)},
         {"Label_srd_Z", jazyk.popis.z},
         {"Label_srd_delkaH", jazyk.tlacitko.polohovy},
         {"Label_srd_delkaS", jazyk.tlacitko.prostorovy},
@@ -175,16 +172,17 @@ void NastavPopiskyPosunyHlavni(QWidget& okno, const Tjazyk& jazyk)
 
 Tpovoleni PovoleniMenuPosuny(const TmodelPosuny& model, const TboolVector& vyber)
 {
-    return {
+    Tpovoleni p = {
         {"HledatVyznamneAprior2", model.porovnaniAprior},
         {"OznacitVyznamneAprior2", model.porovnaniAprior},
         {"HledatVyznamneAposter2", model.porovnaniAposter},
         {"OznacitVyznamneAposter2", model.porovnaniAposter},
         {"Seradit1", model.pocet >= 2},
-        {"AnalyzaDelky1", model.pocet >= 2},
-        {"AnalyzaUhly1", model.pocet >= 3},
-        {"Kopirovat2", JeNecoVybrano(vyber)},
     };
+    const Tpovoleni analyzy = PovoleniAnalyz(model.pocet);
+    p.insert(p.end(), analyzy.begin(), analyzy.end());
+    p.push_back({"Kopirovat2", JeNecoVybrano(vyber)});
+    return p;
 }
 
 Tpovoleni PovoleniPopupPosuny(const TmodelPosuny& model, const TboolVector& vyber)
@@ -241,8 +239,8 @@ Tpopisky PopiskyPosunyZkracene(const Tjazyk& jazyk, int rezim)
     }
     const auto hlavicka = [&](ThlavickaZkracene h) -> std::string {
         switch (h) {
-            case ThlavickaZkracene::prvniOsa: return Osa(jazyk, 0);
-            case ThlavickaZkracene::druhaOsa: return Osa(jazyk, 1);
+            case ThlavickaZkracene::prvniOsa: return NazevOsy(jazyk, 0);
+            case ThlavickaZkracene::druhaOsa: return NazevOsy(jazyk, 1);
             case ThlavickaZkracene::z: return p.z;
             case ThlavickaZkracene::polohovy: return t.polohovy;
             case ThlavickaZkracene::svisly: return t.svisly;
@@ -300,22 +298,14 @@ TStringList PolozkyPresnostiAnalyzy(const Tjazyk& jazyk)
 
 Tpopisky PopiskyAnalyzaDelky(const Tjazyk& jazyk)
 {
-    const auto& p = jazyk.popis;
     const std::string posun = " [" + jazyk.popisJednotky.posun_hodnota + "]:";
     const std::string uhel = " [" + jazyk.popisJednotky.smer_odchylka + "]:";
     Tpopisky t{
-        {"", NadpisAnalyzy(jazyk, p.delkoveVeliciny, "AB")},
-        {"Label8", p.presnost + ":"},
-        {"Label1", p.rozdil + " " + Osa(jazyk, 0) + posun},
-        {"Label2", p.rozdil + " " + Osa(jazyk, 1) + posun},
-        {"Label3", p.rozdil + " " + p.z + posun},
-        {"Label4", p.delkaH + posun},
-        {"Label5", p.delka + posun},
-        {"Label6", p.smernik + uhel},
-        {"Label7", p.zenit + uhel},
-        {"Label9", p.bod + " A:"},
-        {"Label10", p.bod + " B:"},
+        {"", NadpisAnalyzy(jazyk, jazyk.popis.delkoveVeliciny, "AB")},
+        {"Label8", jazyk.popis.presnost + ":"},
     };
+    const Tpopisky radky = PopiskyRadkuAnalyzyDelek(jazyk, posun, posun, uhel);
+    t.insert(t.end(), radky.begin(), radky.end());
     const Tpopisky s = SpolecneAnalyzy(jazyk, {"Label11", "Label12", "Label13", "Label14"});
     t.insert(t.end(), s.begin(), s.end());
     return t;
@@ -323,18 +313,12 @@ Tpopisky PopiskyAnalyzaDelky(const Tjazyk& jazyk)
 
 Tpopisky PopiskyAnalyzaUhly(const Tjazyk& jazyk)
 {
-    const auto& p = jazyk.popis;
-    const std::string uhel = " [" + jazyk.popisJednotky.smer_odchylka + "]:";
     Tpopisky t{
-        {"", NadpisAnalyzy(jazyk, p.uhloveVeliciny, "BAC")},
-        {"Label10", p.presnost + ":"},
-        {"Label1", p.uhelH + uhel},
-        {"Label2", p.uhelS + uhel},
-        {"Label3", p.zenitRozdil + uhel},
-        {"Label4", p.bod + " A:"},
-        {"Label5", p.bod + " B:"},
-        {"Label6", p.bod + " C:"},
+        {"", NadpisAnalyzy(jazyk, jazyk.popis.uhloveVeliciny, "BAC")},
+        {"Label10", jazyk.popis.presnost + ":"},
     };
+    const Tpopisky radky = PopiskyRadkuAnalyzyUhlu(jazyk, " [" + jazyk.popisJednotky.smer_odchylka + "]:");
+    t.insert(t.end(), radky.begin(), radky.end());
     const Tpopisky s = SpolecneAnalyzy(jazyk, {"Label7", "Label8", "Label9", "Label11"});
     t.insert(t.end(), s.begin(), s.end());
     return t;

@@ -1,8 +1,6 @@
 #include "ui/displacements/PosunyPlneOkno.h"
 
-#include <QPointer>
-
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "ui/displacements/PosunyMenu.h"
 #include "ui/layer/OknoPomocne.h"
 
@@ -24,7 +22,7 @@ TForm71::TForm71(QWidget* rodic) : TposunyPohled(QStringLiteral("Form71"), 5, 24
 
 void TForm71::NastavPopisky()
 {
-    setWindowTitle(Q(nadpis));
+    setWindowTitle(NaQString(nadpis));
     PouzijPopisky(*this, PopiskyPosunyPlne(*jazyk));
 }
 
@@ -54,9 +52,7 @@ void TForm71::KresliBunku(Platno& c, int sloupec, int radek, const QRect& bunka,
 
 TForm71& Form71()
 {
-    static QPointer<TForm71> okno;
-    if (okno.isNull()) okno = new TForm71();
-    return *okno;
+    return JedineOkno<TForm71>();
 }
 
 }  // namespace sitmera

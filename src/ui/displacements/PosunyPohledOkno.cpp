@@ -5,7 +5,7 @@
 
 #include <utility>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "ui/displacements/PosunyMainOkno.h"
 #include "ui/layer/Bunky.h"
 #include "ui/layer/Menu.h"
@@ -13,15 +13,6 @@
 #include "ui/layer/OknoPomocne.h"
 
 namespace sitmera {
-
-namespace {
-
-// Shortcut codes as the menu stores them.
-constexpr int kCtrlA = 16449;
-constexpr int kCtrlC = 16451;
-constexpr int kCtrlD = 16452;
-
-}  // namespace
 
 TposunyPohled::TposunyPohled(const QString& jmeno, int sloupcu, int minimalniVyska, bool vlastniZpracovani,
                              QWidget* rodic)
@@ -39,11 +30,11 @@ TposunyPohled::TposunyPohled(const QString& jmeno, int sloupcu, int minimalniVys
     Label_zpracovani = ovladace_.Label_zpracovani;
 
     PopupMenu1 = VytvorPopupMenu(*this, QStringLiteral("PopupMenu1"), [this] { PovolitPopup(); });
-    OznacitVse1 = PridejPolozku(PopupMenu1, QStringLiteral("OznacitVse1"), kCtrlA, [this] { OznacitVse1Click(); });
+    OznacitVse1 = PridejPolozku(PopupMenu1, QStringLiteral("OznacitVse1"), zkratka::CtrlA, [this] { OznacitVse1Click(); });
     OdznacitVse1 =
-        PridejPolozku(PopupMenu1, QStringLiteral("OdznacitVse1"), kCtrlD, [this] { OdznacitVse1Click(); });
+        PridejPolozku(PopupMenu1, QStringLiteral("OdznacitVse1"), zkratka::CtrlD, [this] { OdznacitVse1Click(); });
     oddelovacKopie_ = PridejOddelovac(PopupMenu1, QStringLiteral("N1"));
-    Kopirovat1 = PridejPolozku(PopupMenu1, QStringLiteral("Kopirovat1"), kCtrlC, [this] { Kopirovat1Click(); });
+    Kopirovat1 = PridejPolozku(PopupMenu1, QStringLiteral("Kopirovat1"), zkratka::CtrlC, [this] { Kopirovat1Click(); });
     PripojPopupMenu(StringGrid3, PopupMenu1);
 
     StringGrid3->OnDrawCell = [this](Platno& c, int sloupec, int radek, const QRect& bunka, TstavBunky stav) {
@@ -116,7 +107,7 @@ void TposunyPohled::FormShow()
     PrepniZpracovani(zpracovani);
     VycentrujOkno(this, Otvirac());
     NastavPevnouSirku(PevnaSirka(), minimalniVyska_);
-    Label_vyber->setText(Q(" " + std::to_string(NaplnSeznam(*posunyOkno))));
+    Label_vyber->setText(NaQString(" " + std::to_string(NaplnSeznam(*posunyOkno))));
     StringGrid3->SetTopRow(0);
     ObnovTabulku();
     posunyOkno->PridejPrazdnyPosun();

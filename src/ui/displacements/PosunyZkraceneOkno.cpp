@@ -1,23 +1,13 @@
 #include "ui/displacements/PosunyZkraceneOkno.h"
 
 #include <QAction>
-#include <QPointer>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "ui/displacements/PosunyMenu.h"
 #include "ui/layer/Menu.h"
 #include "ui/layer/Mrizka.h"
 
 namespace sitmera {
-
-namespace {
-
-constexpr int kF4 = 115;
-constexpr int kF5 = 116;
-constexpr int kF6 = 117;
-constexpr int kF7 = 118;
-
-}  // namespace
 
 TForm70::TForm70(QWidget* rodic) : TposunyPohled(QStringLiteral("Form70"), 3, 227, false, rodic)
 {
@@ -28,14 +18,14 @@ TForm70::TForm70(QWidget* rodic) : TposunyPohled(QStringLiteral("Form70"), 3, 22
     Label_srd_Y_jdn = ovladace_.jednotky[1];
     Label_srd_Z_jdn = ovladace_.jednotky[2];
     PridejPolozkuPopup("N2", 0, {});
-    HledatVyznamneAprior1 = PridejPolozkuPopup("HledatVyznamneAprior1", kF4, [this] { HledatVyznamneAprior1Click(); });
+    HledatVyznamneAprior1 = PridejPolozkuPopup("HledatVyznamneAprior1", zkratka::F4, [this] { HledatVyznamneAprior1Click(); });
     HledatVyznamneAposter1 =
-        PridejPolozkuPopup("HledatVyznamneAposter1", kF5, [this] { HledatVyznamneAposter1Click(); });
+        PridejPolozkuPopup("HledatVyznamneAposter1", zkratka::F5, [this] { HledatVyznamneAposter1Click(); });
     PridejPolozkuPopup("N3", 0, {});
     OznacitVyznamneAprior1 =
-        PridejPolozkuPopup("OznacitVyznamneAprior1", kF6, [this] { OznacitVyznamneAprior1Click(); });
+        PridejPolozkuPopup("OznacitVyznamneAprior1", zkratka::F6, [this] { OznacitVyznamneAprior1Click(); });
     OznacitVyznamneAposter1 =
-        PridejPolozkuPopup("OznacitVyznamneAposter1", kF7, [this] { OznacitVyznamneAposter1Click(); });
+        PridejPolozkuPopup("OznacitVyznamneAposter1", zkratka::F7, [this] { OznacitVyznamneAposter1Click(); });
 }
 
 void TForm70::FormShow()
@@ -108,9 +98,7 @@ void TForm70::OznacVyznamne(bool aprior)
 
 TForm70& Form70()
 {
-    static QPointer<TForm70> okno;
-    if (okno.isNull()) okno = new TForm70();
-    return *okno;
+    return JedineOkno<TForm70>();
 }
 
 }  // namespace sitmera

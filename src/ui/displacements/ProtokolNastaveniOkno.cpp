@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "ui/displacements/JednotkyOkno.h"
 #include "ui/layer/OknoPomocne.h"
 
@@ -89,8 +89,8 @@ TForm83::TForm83(QWidget* rodic) : Formular(QStringLiteral("Form83"), rodic)
     CheckBox19 = Sekce(this, "CheckBox19", xd, y += kRadek);
     CheckBox20 = Sekce(this, "CheckBox20", xd, y += kRadek);
 
-    Button1 = NoveTlacitko(this, "Button1", xs + kSirkaSekce + kSirkaCombo - 218, y - 3);
-    Button2 = NoveTlacitko(this, "Button2", xs + kSirkaSekce + kSirkaCombo - 110, y - 3);
+    Button1 = NoveTlacitko(*this, "Button1", xs + kSirkaSekce + kSirkaCombo - 218, y - 3, [this] { Button1Click(); });
+    Button2 = NoveTlacitko(*this, "Button2", xs + kSirkaSekce + kSirkaCombo - 110, y - 3, [this] { Button2Click(); });
 
     using P = TprotokolNastaveni;
     etapaVstup_ = {{{CheckBox1, &P::etapaVstupInfo}, {CheckBox2, &P::etapaVstupSour}, {CheckBox3, &P::etapaVstupElips}},
@@ -130,8 +130,6 @@ TForm83::TForm83(QWidget* rodic) : Formular(QStringLiteral("Form83"), rodic)
     for (const auto& zavislost : zavislosti_)
         for (QCheckBox* c : zavislost.second) connect(c, &QCheckBox::toggled, this, [this] { Zmrazit(); });
 
-    connect(Button1, &QPushButton::clicked, this, [this] { SpustPrikaz(this, [this] { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this] { SpustPrikaz(this, [this] { Button2Click(); }); });
 }
 
 void TForm83::Zmrazit()
@@ -220,9 +218,7 @@ void TForm83::FormKeyDown(int& klavesa, Qt::KeyboardModifiers)
 
 TForm83& Form83()
 {
-    static QPointer<TForm83> okno;
-    if (okno.isNull()) okno = new TForm83();
-    return *okno;
+    return JedineOkno<TForm83>();
 }
 
 }  // namespace sitmera

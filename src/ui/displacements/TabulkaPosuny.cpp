@@ -83,22 +83,18 @@ void Obnov(Mrizka* mrizka, Tposuny& posuny, TboolVector& vyber,
     } konec;
 
     const int viditelne = ViditelneRadkyTabulky(mrizka);
-    NastavRadkyTabulkyPosunu(mrizka, posuny, vyber, static_cast<int>(N), viditelne);
+    PripravRadkyTabulky(mrizka, static_cast<int>(N), viditelne, [&posuny] { return Pocet(posuny); },
+                        [&posuny] { posuny.PridejPrazdnyPosun(); });
+    vyber.resize(posuny.zaznam.size(), false);
     if (mrizka == nullptr) return;
-    for (int c = 0; c < static_cast<int>(N); ++c) mrizka->SetColWidth(c, SirkaSloupceTabulky(TypTabulkySouradnic, c));
-    // Every row on screen, the partly visible last one included.
-    const int horni = std::max(mrizka->TopRow(), 0);
-    const int posledni = std::min(Pocet(posuny) - 1, horni + viditelne - 1);
-    for (int r = horni; r <= posledni; ++r) {
-        const Tposun& p = posuny.zaznam[r];
-        if (!p.JePlny || !radek) {
-            mrizka->ClearRow(r);
-            continue;
-        }
-        const auto texty = radek(p);
-        for (int c = 0; c < static_cast<int>(N); ++c) mrizka->SetCell(c, r, texty[c]);
-    }
-    mrizka->Repaint();
+    VyplnRadkyNaObrazovce(*mrizka, Pocet(posuny), viditelne, TypTabulkySouradnic, static_cast<int>(N),
+                          [&](int r, TtextVektor& t) {
+                              const Tposun& p = posuny.zaznam[static_cast<std::size_t>(r)];
+                              if (!p.JePlny || !radek) return false;
+                              const auto texty = radek(p);
+                              std::copy(texty.begin(), texty.end(), t.begin());
+                              return true;
+                          });
 }
 
 template <std::size_t N>
@@ -249,21 +245,6 @@ int VelicinaPruhuZkracene(const TrezimZkracene& rezim, const Tnastaveni& nastave
 
 // ---------------------------------------------------------------- filling the grid
 
-void NastavRadkyTabulkyPosunu(Mrizka* mrizka, Tposuny& posuny, TboolVector& vyber, int sloupcu,
-                              int viditelnychRadku)
-{
-    if (viditelnychRadku > Pocet(posuny)) {
-        if (mrizka != nullptr) {
-            NastavVelikostTabulky(mrizka, viditelnychRadku, sloupcu);
-            mrizka->SetTopRow(0);
-        }
-        while (Pocet(posuny) < viditelnychRadku) posuny.PridejPrazdnyPosun();
-    } else if (mrizka != nullptr) {
-        NastavVelikostTabulky(mrizka, Pocet(posuny), sloupcu);
-    }
-    vyber.resize(posuny.zaznam.size(), false);
-}
-
 void ObnovTabulkuPosunu(Mrizka* mrizka, Tposuny& posuny, const Tnastaveni& nastaveni, int rezim,
                         TboolVector& vyber)
 {
@@ -309,12 +290,6 @@ std::string TextKopieTabulkyPosunuZkracene(const Tposuny& posuny, const Tnastave
 void KopirujTabulkuPosunu(const Tposuny& posuny, const Tnastaveni& nastaveni, const TboolVector& vyber, int rezim)
 {
     NastavTextSchranky(TextKopieTabulkyPosunu(posuny, nastaveni, vyber, rezim));
-}
-
-void KopirujTabulkuPosunuZkracene(const Tposuny& posuny, const Tnastaveni& nastaveni, const TboolVector& vyber,
-                                  int rezim)
-{
-    NastavTextSchranky(TextKopieTabulkyPosunuZkracene(posuny, nastaveni, vyber, rezim));
 }
 
 // ---------------------------------------------------------------- selection

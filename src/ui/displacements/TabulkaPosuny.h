@@ -112,14 +112,6 @@ int VelicinaPruhuZkracene(const TrezimZkracene& rezim, const Tnastaveni& nastave
 
 // ---------------------------------------------------------------- filling the grid
 
-// The sizing step: when viditelnychRadku exceeds the list's length, the grid
-// gets viditelnychRadku rows and `sloupcu` columns, its top row 0, and the
-// list is padded with empty records (PridejPrazdnyPosun) up to that length;
-// otherwise the grid gets one row per record. The selection gets one flag
-// per record (new flags false).
-void NastavRadkyTabulkyPosunu(Mrizka* mrizka, Tposuny& posuny, TboolVector& vyber, int sloupcu,
-                              int viditelnychRadku);
-
 // Sizes the grid (column 0 99 pixels, the others 130) and writes the rows on
 // screen, the partly visible last one included, then repaints: the main grid
 // (6 columns; rezim 1 writes RadekPosunu, any other mode leaves the rows
@@ -149,8 +141,6 @@ std::string TextKopieTabulkyPosunuZkracene(const Tposuny& posuny, const Tnastave
 // The texts above replace the clipboard's content, also when empty.
 void KopirujTabulkuPosunu(const Tposuny& posuny, const Tnastaveni& nastaveni, const TboolVector& vyber,
                           int rezim);
-void KopirujTabulkuPosunuZkracene(const Tposuny& posuny, const Tnastaveni& nastaveni, const TboolVector& vyber,
-                                  int rezim);
 
 // ---------------------------------------------------------------- selection
 

@@ -5,12 +5,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 
-#include "core/Globalni.h"
 #include "numerics/TextPole.h"
 #include "numerics/TextSoubor.h"
+#include "program/Globalni.h"
 #include "ui/displacements/PosunyMainOkno.h"
 #include "ui/displacements/PosunyMenu.h"
 #include "ui/displacements/TabulkaPosuny.h"
@@ -33,14 +32,14 @@ int Polozka(Extended kod, int polozek)
 QComboBox* NoveCombo(QWidget* rodic, const std::string& jmeno)
 {
     auto* c = new QComboBox(rodic);
-    c->setObjectName(Q(jmeno));
+    c->setObjectName(NaQString(jmeno));
     return c;
 }
 
 QLineEdit* NovyEdit(QWidget* rodic, const std::string& jmeno)
 {
     auto* e = new QLineEdit(rodic);
-    e->setObjectName(Q(jmeno));
+    e->setObjectName(NaQString(jmeno));
     e->setMinimumWidth(120);
     return e;
 }
@@ -152,10 +151,7 @@ TForm81::TForm81(QWidget* rodic) : Formular(QStringLiteral("Form81"), rodic)
         mrizka->addWidget(EditHodnoty[i], radek++, 2);
     }
     mrizka->setRowMinimumHeight(radek++, 6);
-    Label8 = NovyLabel(this, "Label8");
-    QFont tucne = Label8->font();
-    tucne.setBold(true);
-    Label8->setFont(tucne);
+    Label8 = NovyNadpis(this, "Label8");
     mrizka->addWidget(Label8, radek++, 0, 1, 3);
     for (int k = 0; k < 5; ++k) {
         const auto i = static_cast<std::size_t>(k);
@@ -165,20 +161,10 @@ TForm81::TForm81(QWidget* rodic) : Formular(QStringLiteral("Form81"), rodic)
         mrizka->addWidget(ComboVyznamnost[i], radek++, 1, 1, 2);
     }
 
-    auto* tlacitka = new QHBoxLayout();
-    tlacitka->addStretch(1);
-    Button1 = new QPushButton(this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button2 = new QPushButton(this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    for (QPushButton* b : {Button1, Button2}) {
-        b->setAutoDefault(false);  // Enter belongs to the window
-        tlacitka->addWidget(b);
-    }
+    Button1 = VytvorTlacitko(*this, "Button1", [this] { Button1Click(); });
+    Button2 = VytvorTlacitko(*this, "Button2", [this] { Button2Click(); });
     hlavni->addSpacing(8);
-    hlavni->addLayout(tlacitka);
-    connect(Button1, &QPushButton::clicked, this, [this] { SpustPrikaz(this, [this] { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this] { SpustPrikaz(this, [this] { Button2Click(); }); });
+    hlavni->addLayout(RadaTlacitek({Button1, Button2}));
 
     NaplnComboTexty(ComboBox01, PolozkyOperatoruCisla());
     for (QComboBox* c : ComboHodnoty) NaplnComboTexty(c, PolozkyOperatoruHodnoty());
@@ -187,11 +173,11 @@ TForm81::TForm81(QWidget* rodic) : Formular(QStringLiteral("Form81"), rodic)
 TzadaniPosunu TForm81::Zadani() const
 {
     TzadaniPosunu z;
-    z.cislo = S(Edit1->text());
+    z.cislo = NaUtf8(Edit1->text());
     z.operatorCisla = ComboBox01->currentIndex();
     z.fixace = ComboBox11->currentIndex();
     for (std::size_t i = 0; i < 5; ++i) {
-        z.hodnoty[i] = S(EditHodnoty[i]->text());
+        z.hodnoty[i] = NaUtf8(EditHodnoty[i]->text());
         z.operatory[i] = ComboHodnoty[i]->currentIndex();
         z.vyznamnost[i] = ComboVyznamnost[i]->currentIndex();
     }
@@ -200,11 +186,11 @@ TzadaniPosunu TForm81::Zadani() const
 
 void TForm81::NastavZadani(const TzadaniPosunu& z)
 {
-    Edit1->setText(Q(z.cislo));
+    Edit1->setText(NaQString(z.cislo));
     ComboBox01->setCurrentIndex(z.operatorCisla);
     ComboBox11->setCurrentIndex(z.fixace);
     for (std::size_t i = 0; i < 5; ++i) {
-        EditHodnoty[i]->setText(Q(z.hodnoty[i]));
+        EditHodnoty[i]->setText(NaQString(z.hodnoty[i]));
         ComboHodnoty[i]->setCurrentIndex(z.operatory[i]);
         ComboVyznamnost[i]->setCurrentIndex(z.vyznamnost[i]);
     }
@@ -275,23 +261,12 @@ void TForm81::Button2Click()
 void TForm81::FormKeyDown(int& klavesa, Qt::KeyboardModifiers modifikatory)
 {
     (void)modifikatory;
-    if (klavesa == Qt::Key_Escape) {
-        klavesa = 0;
-        Close();
-    } else if (klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) {
-        klavesa = 0;
-        Button1Click();
-    } else {
-        return;
-    }
-    FokusTabulkyPosunu(Otvirac());
+    if (KlavesyDialogu(klavesa, [this] { Button1Click(); }, [this] { Close(); })) FokusTabulkyPosunu(Otvirac());
 }
 
 TForm81& Form81()
 {
-    static QPointer<TForm81> okno;
-    if (okno.isNull()) okno = new TForm81();
-    return *okno;
+    return JedineOkno<TForm81>();
 }
 
 }  // namespace sitmera

@@ -2,11 +2,10 @@
 
 #include <QGridLayout>
 #include <QLabel>
-#include <QPointer>
 
-#include "core/Globalni.h"
 #include "core/Jazyk.h"
 #include "numerics/TextSoubor.h"
+#include "program/Globalni.h"
 #include "ui/layer/BarvaBox.h"
 #include "ui/layer/Mrizka.h"
 #include "ui/layer/OknoPomocne.h"
@@ -21,9 +20,7 @@ TForm85::TForm85(QWidget* rodic) : Formular(QStringLiteral("Form85"), rodic)
     auto label = [&](const char* jmeno, bool nadpis) {
         QLabel* l = NovyLabel(this, jmeno);
         if (nadpis) {
-            QFont f = l->font();
-            f.setBold(true);
-            l->setFont(f);
+            NastavTucne(l);
             mrizka->addWidget(l, radek++, 0, 1, 2);
         }
         return l;
@@ -51,9 +48,7 @@ TForm85::TForm85(QWidget* rodic) : Formular(QStringLiteral("Form85"), rodic)
 
 TForm85& Form85()
 {
-    static QPointer<TForm85> okno;
-    if (okno.isNull()) okno = new TForm85();
-    return *okno;
+    return JedineOkno<TForm85>();
 }
 
 TbarvyPosun TForm85::Barvy() const
@@ -79,7 +74,7 @@ void TForm85::PopisOkna()
     const std::string hodnota = p.hodnota + ":";
     const std::string vyznamna = p.hodnota + " (" + MalaPismena(jazyk->tlacitko.vyznamny) + "):";
     const std::string mez = p.mezOdchylka + ":";
-    setWindowTitle(Q(jazyk->tlacitko.kresba + " - " + p.barva));
+    setWindowTitle(NaQString(jazyk->tlacitko.kresba + " - " + p.barva));
     const std::pair<QLabel*, std::string> texty[] = {
         {Label1, p.bod + ":"},
         {Label2, p.elipsaChyb + ":"},
@@ -93,7 +88,7 @@ void TForm85::PopisOkna()
         {Label10, mez},
         {Label11, p.pozadi + ":"},
     };
-    for (const auto& [label, text] : texty) label->setText(Q(text));
+    for (const auto& [label, text] : texty) label->setText(NaQString(text));
 }
 
 void TForm85::FormShow()

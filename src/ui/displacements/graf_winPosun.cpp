@@ -5,7 +5,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -13,10 +12,10 @@
 #include <vector>
 
 #include "analysis/ModelPosuny.h"
-#include "core/Globalni.h"
 #include "core/Jazyk.h"
 #include "drawing/dxfwriterPosun.h"
 #include "numerics/TextSoubor.h"
+#include "program/Globalni.h"
 #include "ui/displacements/grafBarvaOkno.h"
 #include "ui/layer/BarvaBox.h"
 #include "ui/layer/Mrizka.h"
@@ -257,13 +256,7 @@ void TForm84::VytvorOvladace()
     sloupec->setSpacing(4);
 
     auto label = [this](const char* jmeno) { return NovyLabel(this, jmeno); };
-    auto nadpis = [this](const char* jmeno) {
-        QLabel* l = NovyLabel(this, jmeno);
-        QFont f = l->font();
-        f.setBold(true);
-        l->setFont(f);
-        return l;
-    };
+    auto nadpis = [this](const char* jmeno) { return NovyNadpis(this, jmeno); };
     auto prekreslit = [this] { Prekreslit(); };
     auto combo = [&](const char* jmeno, const std::vector<int>& seznam) {
         QComboBox* c = NovyComboGrafu(this, jmeno, prekreslit);
@@ -406,9 +399,7 @@ void TForm84::VytvorOvladace()
 
 TForm84& Form84()
 {
-    static QPointer<TForm84> okno;
-    if (okno.isNull()) okno = new TForm84();
-    return *okno;
+    return JedineOkno<TForm84>();
 }
 
 // ---------------------------------------------------------------- texts
@@ -420,7 +411,7 @@ void TForm84::PopisOkna()
     const std::string bod = p.bod + ":";
     const std::string mez = p.mezOdchylka + ":";
     const std::string posunZ = p.z + " " + MalaPismena(t.posun2) + ":";
-    setWindowTitle(Q(t.kresba + " - " + t.analyzaPosunu));
+    setWindowTitle(NaQString(t.kresba + " - " + t.analyzaPosunu));
     const std::pair<QWidget*, std::string> texty[] = {
         {Label01, p.barva},
         {Label02, p.prvky},
@@ -448,11 +439,11 @@ void TForm84::PopisOkna()
         {BitBtn03, t.nastavit + " ..."},
         {BitBtn04, t.ulozit + " ..."},
     };
-    for (const auto& [ovladac, text] : texty) ovladac->setProperty("text", Q(text));
-    ComboBox12->setItemText(0, Q(p.normalni));
-    ComboBox12->setItemText(1, Q(p.tucne));
-    ComboBox19->setItemText(0, Q(p.apriorni));
-    ComboBox19->setItemText(1, Q(p.aposteriorni));
+    for (const auto& [ovladac, text] : texty) ovladac->setProperty("text", NaQString(text));
+    ComboBox12->setItemText(0, NaQString(p.normalni));
+    ComboBox12->setItemText(1, NaQString(p.tucne));
+    ComboBox19->setItemText(0, NaQString(p.apriorni));
+    ComboBox19->setItemText(1, NaQString(p.aposteriorni));
     PopisLabel07();
     // The columns fit the new texts now, not only at the next layout pass.
     Panel1->layout()->activate();
@@ -460,12 +451,12 @@ void TForm84::PopisOkna()
 
 void TForm84::PopisLabel07()
 {
-    if (jazyk != nullptr) Label07->setText(Q(PopisPosunuHz(*jazyk, PolozkaPosunuHz())));
+    if (jazyk != nullptr) Label07->setText(NaQString(PopisPosunuHz(*jazyk, PolozkaPosunuHz())));
 }
 
 std::string TForm84::PolozkaPosunuHz() const
 {
-    return S(ComboBox09->currentText());
+    return NaUtf8(ComboBox09->currentText());
 }
 
 // ---------------------------------------------------------------- options

@@ -31,11 +31,6 @@ QIcon Vzorek(TColor barva)
 
 }  // namespace
 
-const char* NazevBarvy(int i)
-{
-    return JeIndexBarvy(i) ? kNazvy[static_cast<std::size_t>(i)] : "";
-}
-
 int IndexBarvy(TColor barva)
 {
     for (int i = 0; i < PocetBarevSeznamu; ++i)

@@ -24,8 +24,6 @@ namespace sitmera {
 
 inline constexpr int PocetBarevSeznamu = 20;
 
-// Name of list position i ("Black" .. "Medium Gray"); empty outside the list.
-const char* NazevBarvy(int i);
 // Position of the colour value in the list; -1 when the list lacks it.
 int IndexBarvy(TColor barva);
 // Whether i is a position of the list.

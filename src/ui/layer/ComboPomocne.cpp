@@ -13,7 +13,7 @@ void NaplnComboTexty(QComboBox* combo, const TStringList& polozky)
 {
     const int index = combo->currentIndex();
     combo->clear();
-    for (const std::string& p : polozky) combo->addItem(Q(p));
+    for (const std::string& p : polozky) combo->addItem(NaQString(p));
     combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : 0);
 }
 

@@ -37,7 +37,7 @@ void NaplnComboBody(QComboBox* combo, const Seznam& seznam, int pocet, bool znac
 {
     combo->clear();
     const int n = std::min(pocet, static_cast<int>(seznam.bod.size()));
-    for (int i = 0; i < n; ++i) combo->addItem(Q(PolozkaBodu(seznam.bod[i].cislo, seznam.bod[i].JeFixni, znacky)));
+    for (int i = 0; i < n; ++i) combo->addItem(NaQString(PolozkaBodu(seznam.bod[i].cislo, seznam.bod[i].JeFixni, znacky)));
 }
 
 // The point numbers of the first `pocet` displacement records (an indexable
@@ -48,7 +48,7 @@ void NaplnComboPosuny(QComboBox* combo, const Zaznamy& posuny, int pocet, bool z
     combo->clear();
     const int n = std::min(pocet, static_cast<int>(std::size(posuny)));
     for (int i = 0; i < n; ++i)
-        combo->addItem(Q(PolozkaPosunu(posuny[i].cislo, posuny[i].JeFix1, posuny[i].JeFix2, znacky)));
+        combo->addItem(NaQString(PolozkaPosunu(posuny[i].cislo, posuny[i].JeFix1, posuny[i].JeFix2, znacky)));
 }
 
 }  // namespace sitmera

@@ -118,25 +118,25 @@ void EditorHodnot::NastavRadky(int pocet)
 std::string EditorHodnot::Klic(int radek) const
 {
     const QTableWidgetItem* i = item(radek, kSloupecKlic);
-    return i != nullptr ? S(i->text()) : std::string();
+    return i != nullptr ? NaUtf8(i->text()) : std::string();
 }
 
 void EditorHodnot::NastavKlic(int radek, const std::string& text)
 {
-    if (QTableWidgetItem* i = item(radek, kSloupecKlic)) i->setText(Q(text));
+    if (QTableWidgetItem* i = item(radek, kSloupecKlic)) i->setText(NaQString(text));
 }
 
 std::string EditorHodnot::Hodnota(int radek) const
 {
-    if (otevrena_ != nullptr && radek == radekOtevrene_) return S(otevrena_->text());
+    if (otevrena_ != nullptr && radek == radekOtevrene_) return NaUtf8(otevrena_->text());
     const QTableWidgetItem* i = item(radek, kSloupecHodnota);
-    return i != nullptr ? S(i->text()) : std::string();
+    return i != nullptr ? NaUtf8(i->text()) : std::string();
 }
 
 void EditorHodnot::NastavHodnotu(int radek, const std::string& text)
 {
-    if (otevrena_ != nullptr && radek == radekOtevrene_) otevrena_->setText(Q(text));
-    if (QTableWidgetItem* i = item(radek, kSloupecHodnota)) i->setText(Q(text));
+    if (otevrena_ != nullptr && radek == radekOtevrene_) otevrena_->setText(NaQString(text));
+    if (QTableWidgetItem* i = item(radek, kSloupecHodnota)) i->setText(NaQString(text));
 }
 
 TStringList EditorHodnot::Hodnoty() const

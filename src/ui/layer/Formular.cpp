@@ -79,10 +79,8 @@ bool Aplikace::notify(QObject* prijemce, QEvent* udalost)
         auto* okno = qobject_cast<Formular*>(static_cast<QWidget*>(prijemce)->window());
         if (okno != nullptr && okno->isEnabled()) {
             if (ZpracujZkratku(*okno, static_cast<QWidget*>(prijemce), ke->key(), ke->modifiers())) return true;
-            if (okno->NahledKlaves()) {
-                int klavesa = ke->key();
-                if (okno->ZpracujNahledKlavesy(klavesa, ke->modifiers())) return true;
-            }
+            int klavesa = ke->key();
+            if (okno->ZpracujNahledKlavesy(klavesa, ke->modifiers())) return true;
         }
     }
     return QApplication::notify(prijemce, udalost);
@@ -215,11 +213,6 @@ void NastavModalniHook(ModalniHook hook)
     Hook() = std::move(hook);
 }
 
-bool JeModalniHook()
-{
-    return static_cast<bool>(Hook());
-}
-
 Formular* AktivniOkno()
 {
     Formular* zasobnik = nullptr;
@@ -340,7 +333,7 @@ QHBoxLayout* RadaTlacitek(std::initializer_list<QPushButton*> tlacitka)
     return rada;
 }
 
-void KlavesyDialogu(int& klavesa, const std::function<void()>& potvrdit, const std::function<void()>& zavrit)
+bool KlavesyDialogu(int& klavesa, const std::function<void()>& potvrdit, const std::function<void()>& zavrit)
 {
     if (klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) {
         klavesa = 0;
@@ -348,6 +341,23 @@ void KlavesyDialogu(int& klavesa, const std::function<void()>& potvrdit, const s
     } else if (klavesa == Qt::Key_Escape) {
         klavesa = 0;
         zavrit();
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void ZavriNaEnterEsc(Formular& okno, int& klavesa)
+{
+    const auto zavrit = [&okno] { okno.Close(); };
+    KlavesyDialogu(klavesa, zavrit, zavrit);
+}
+
+void ZavriNaEsc(Formular& okno, int& klavesa)
+{
+    if (klavesa == Qt::Key_Escape) {
+        klavesa = 0;
+        okno.Close();
     }
 }
 

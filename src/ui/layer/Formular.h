@@ -11,8 +11,8 @@
 // exactly once per showing. Esc closes every window (unless the window's key
 // handler takes the key); Enter presses the dialog's default button.
 //
-// Keys: with the key preview on (the default), FormKeyDown sees every key
-// pressed in the window before the focused control; setting the key to 0
+// Keys: FormKeyDown sees every key pressed in the window before the focused
+// control (the key preview); setting the key to 0
 // takes it. Menu shortcuts of the window are handled before that (Menu.h).
 // Both need the application object to be an `Aplikace` (below), which sees
 // every key once before Qt hands it to the focused control.
@@ -73,10 +73,6 @@ public:
     // Order of the window's last showing (larger = shown later).
     int PoradiZobrazeni() const { return poradiZobrazeni_; }
 
-    // Key preview: FormKeyDown gets the keys of the whole window first.
-    void NastavNahledKlaves(bool zapnuto) { nahledKlaves_ = zapnuto; }
-    bool NahledKlaves() const { return nahledKlaves_; }
-
     // Grid windows: fixed outer width and minimum height (pixels).
     void NastavPevnouSirku(int sirka, int minimalniVyska);
 
@@ -122,7 +118,6 @@ private:
     QPointer<Formular> otvirac_;
     QMetaObject::Connection zavritSOtviracem_;  // a modeless window closing with its opener
     bool modalni_ = false;
-    bool nahledKlaves_ = true;
     bool zavira_ = false;     // inside closeEvent
     bool zobrazuje_ = false;  // inside the show handler
     bool zavritPoZobrazeni_ = false;  // the show handler asked for a close
@@ -147,7 +142,6 @@ void ZobrazNemodalne(Formular& okno);
 // the modal result. An empty function switches the hook off.
 using ModalniHook = std::function<int(Formular&)>;
 void NastavModalniHook(ModalniHook hook);
-bool JeModalniHook();
 
 // The active window of the program: the most recently shown visible window
 // among the modal windows on the stack and the active modeless windows, or the
@@ -157,6 +151,16 @@ Formular* AktivniOkno();
 // The main window (set by the program start; may stay null in tests).
 void NastavHlavniOkno(Formular* okno);
 Formular* HlavniOkno();
+
+// The program's one window of the class T (the accessors FormNN()): created
+// on first use, and again when the one before was deleted.
+template <class T>
+T& JedineOkno()
+{
+    static QPointer<T> okno;
+    if (okno.isNull()) okno = new T();
+    return *okno;
+}
 
 // Runs a command in the boundary (see the top of the file). okno: the window
 // whose processing label is restored (may be null).
@@ -178,7 +182,13 @@ QPushButton* VytvorTlacitko(Formular& okno, const char* jmeno, std::function<voi
 QHBoxLayout* RadaTlacitek(std::initializer_list<QPushButton*> tlacitka);
 
 // Keys of a dialog: Enter runs `potvrdit`, Esc runs `zavrit`; either takes
-// the key (klavesa := 0). Other keys pass.
-void KlavesyDialogu(int& klavesa, const std::function<void()>& potvrdit, const std::function<void()>& zavrit);
+// the key (klavesa := 0, result true). Other keys pass (result false).
+bool KlavesyDialogu(int& klavesa, const std::function<void()>& potvrdit, const std::function<void()>& zavrit);
+
+// Keys of a window that only shows something: Enter or Esc closes it (the
+// key is taken).
+void ZavriNaEnterEsc(Formular& okno, int& klavesa);
+// Esc closes the window (the key is taken); other keys pass.
+void ZavriNaEsc(Formular& okno, int& klavesa);
 
 }  // namespace sitmera

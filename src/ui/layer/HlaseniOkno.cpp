@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QRect>
 
 #include <memory>
 
@@ -30,12 +31,12 @@ bool Zobraz(const std::string& zprava, const std::string& nadpis, bool sProtokol
     if (Form3().isVisible()) vnoreny = std::make_unique<TForm3>();
     TForm3& f = vnoreny ? *vnoreny : Form3();
     f.JeOk = false;
-    f.setWindowTitle(Q(nadpis));
-    f.Label1->setText(Q(zprava));
-    f.Button1->setText(Q(TextOk()));
+    f.setWindowTitle(NaQString(nadpis));
+    f.Label1->setText(NaQString(zprava));
+    f.Button1->setText(NaQString(TextOk()));
     if (sProtokolem) {
         const Tjazyk* j = Prostredi().jazyk;
-        f.Button2->setText(Q(j != nullptr ? j->protokol.protokol1 : std::string("Protocol")));
+        f.Button2->setText(NaQString(j != nullptr ? j->protokol.protokol1 : std::string("Protocol")));
     }
     f.Button2->setVisible(sProtokolem);
     ZobrazModalne(f);
@@ -44,26 +45,39 @@ bool Zobraz(const std::string& zprava, const std::string& nadpis, bool sProtokol
 
 }  // namespace
 
-TForm3::TForm3(QWidget* rodic) : Formular(QStringLiteral("Form3"), rodic)
+TovladaceZpravy VytvorOvladaceZpravy(Formular& okno, const QRect& tlacitko1, const QRect& tlacitko2,
+                                     std::function<void()> klik1, std::function<void()> klik2)
 {
     // A tool window without a resize border: client area 400 x 96.
-    setFixedSize(400, 96);
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(8, 4, 384, 65);
-    Label1->setAlignment(Qt::AlignCenter);
-    Label1->setWordWrap(true);
-    Button1 = new QPushButton(this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(317, 67, 75, 25);
+    okno.setFixedSize(400, 96);
+    TovladaceZpravy o;
+    o.Label1 = new QLabel(&okno);
+    o.Label1->setObjectName(QStringLiteral("Label1"));
+    o.Label1->setGeometry(8, 4, 384, 65);
+    o.Label1->setAlignment(Qt::AlignCenter);
+    o.Label1->setWordWrap(true);
+    o.Button1 = new QPushButton(&okno);
+    o.Button1->setObjectName(QStringLiteral("Button1"));
+    o.Button1->setGeometry(tlacitko1);
+    o.Button2 = new QPushButton(&okno);
+    o.Button2->setObjectName(QStringLiteral("Button2"));
+    o.Button2->setGeometry(tlacitko2);
+    Formular* f = &okno;
+    QObject::connect(o.Button1, &QPushButton::clicked, f, [f, klik1 = std::move(klik1)] { SpustPrikaz(f, klik1); });
+    QObject::connect(o.Button2, &QPushButton::clicked, f, [f, klik2 = std::move(klik2)] { SpustPrikaz(f, klik2); });
+    return o;
+}
+
+TForm3::TForm3(QWidget* rodic) : Formular(QStringLiteral("Form3"), rodic)
+{
+    const TovladaceZpravy o = VytvorOvladaceZpravy(*this, QRect(317, 67, 75, 25), QRect(192, 67, 117, 25),
+                                                   [this] { Button1Click(); }, [this] { Button2Click(); });
+    Label1 = o.Label1;
+    Button1 = o.Button1;
+    Button2 = o.Button2;
     Button1->setDefault(true);
-    Button2 = new QPushButton(this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setGeometry(192, 67, 117, 25);
     Button2->setAutoDefault(false);
     Button2->hide();
-    connect(Button1, &QPushButton::clicked, this, [this] { SpustPrikaz(this, [this] { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this] { SpustPrikaz(this, [this] { Button2Click(); }); });
 }
 
 void TForm3::FormShow()
@@ -86,9 +100,7 @@ void TForm3::Button2Click()
 
 TForm3& Form3()
 {
-    static QPointer<TForm3> okno;
-    if (okno.isNull()) okno = new TForm3();
-    return *okno;
+    return JedineOkno<TForm3>();
 }
 
 bool ZobrazOznameni(const std::string& zprava, const std::string& nadpis)

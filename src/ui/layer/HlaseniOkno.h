@@ -9,14 +9,28 @@
 // raised while the box is open is shown in a box of its own over it.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "ui/layer/Formular.h"
 
 class QLabel;
 class QPushButton;
+class QRect;
 
 namespace sitmera {
+
+// The controls of the notice and question boxes: the client area fixed at
+// 400 x 96 pixels, the message `Label1` centred and wrapped above two buttons
+// `Button1` and `Button2` at the given places, whose clicks run klik1 and
+// klik2 in the command boundary.
+struct TovladaceZpravy {
+    QLabel* Label1;
+    QPushButton* Button1;
+    QPushButton* Button2;
+};
+TovladaceZpravy VytvorOvladaceZpravy(Formular& okno, const QRect& tlacitko1, const QRect& tlacitko2,
+                                     std::function<void()> klik1, std::function<void()> klik2);
 
 class TForm3 : public Formular {
     Q_OBJECT

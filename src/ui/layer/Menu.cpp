@@ -201,14 +201,14 @@ Nabidka* PopupMenuOvladace(const QWidget* ovladac)
 void NastavPopisek(QAction* polozka, const std::string& text)
 {
     if (polozka == nullptr) return;
-    polozka->setProperty(kPopisek, Q(text));
+    polozka->setProperty(kPopisek, NaQString(text));
     ObnovPopisek(polozka);
 }
 
 void NastavPopisek(QMenu* menu, const std::string& text)
 {
     if (menu == nullptr) return;
-    QString t = Q(text);
+    QString t = NaQString(text);
     t.replace(QLatin1Char('&'), QStringLiteral("&&"));
     menu->setTitle(t);
 }
@@ -290,6 +290,13 @@ bool ZpracujZkratku(Formular& okno, QWidget* prijemce, int klavesa, Qt::Keyboard
     for (QAction* a : kandidati)
         if (VyvolejPolozku(a)) return true;
     return false;
+}
+
+void HlidejOknoPolozky(QAction* polozka, std::function<bool()> existuje)
+{
+    QObject::connect(polozka, &QAction::enabledChanged, polozka, [polozka, existuje = std::move(existuje)](bool zapnuto) {
+        if (zapnuto && !existuje()) polozka->setEnabled(false);
+    });
 }
 
 }  // namespace sitmera

@@ -30,6 +30,31 @@ namespace sitmera {
 
 class Formular;
 
+// The shortcut codes the program's items use (zkratka::CtrlC, ...).
+namespace zkratka {
+inline constexpr int Ins = 45;
+inline constexpr int Del = 46;
+inline constexpr int F2 = 113;
+inline constexpr int F3 = 114;
+inline constexpr int F4 = 115;
+inline constexpr int F5 = 116;
+inline constexpr int F6 = 117;
+inline constexpr int F7 = 118;
+inline constexpr int ShiftF3 = 8306;
+inline constexpr int CtrlA = 16449;
+inline constexpr int CtrlB = 16450;
+inline constexpr int CtrlC = 16451;
+inline constexpr int CtrlD = 16452;
+inline constexpr int CtrlL = 16460;
+inline constexpr int CtrlM = 16461;
+inline constexpr int CtrlN = 16462;
+inline constexpr int CtrlP = 16464;
+inline constexpr int CtrlU = 16469;
+inline constexpr int CtrlV = 16470;
+inline constexpr int CtrlX = 16472;
+inline constexpr int CtrlF3 = 16498;
+}  // namespace zkratka
+
 class Nabidka : public QMenu {
     Q_OBJECT
 public:
@@ -90,6 +115,21 @@ bool VyvolejPolozku(QAction* polozka);
 // Whether the item can run now (itself and every menu above it visible and
 // enabled), after the enabling of the menus above it was recomputed.
 bool PolozkaPovolena(QAction* polozka);
+
+// ---------------------------------------------------------------- items that open windows of other units
+
+// Whether the entry `clen` (a function) of a window's registry of other
+// windows (registr(), e.g. DalsiOkna) is set, asked each time it is called:
+// an empty entry means the window it opens does not exist yet.
+template <class Registr, class Clen>
+std::function<bool()> JeOknoVRegistru(Registr& (*registr)(), Clen Registr::*clen)
+{
+    return [registr, clen] { return static_cast<bool>(registr().*clen); };
+}
+
+// Keeps the item disabled while its window is not there (existuje false),
+// whatever enables it (the menus' enabling, the end of a processing step).
+void HlidejOknoPolozky(QAction* polozka, std::function<bool()> existuje);
 
 // Shortcut dispatch of a window (called for every key of the window; prijemce
 // is the control the key was meant for: its popup menus come first). Returns

@@ -28,13 +28,12 @@ public:
     QVariant data(const QModelIndex& i, int role) const override
     {
         if (role != Qt::DisplayRole || !i.isValid()) return {};
-        return Q(Text(i.column(), i.row()));
+        return NaQString(Text(i.column(), i.row()));
     }
 
     std::string Text(int c, int r) const
     {
         if (r < 0 || r >= radku_ || c < 0 || c >= sloupcu_) return {};
-        if (formatovac) return formatovac(c, r);
         if (static_cast<std::size_t>(r) >= bunky_.size()) return {};
         const auto& radek = bunky_[r];
         return static_cast<std::size_t>(c) < radek.size() ? radek[c] : std::string();
@@ -84,8 +83,6 @@ public:
             endRemoveColumns();
         }
     }
-
-    std::function<std::string(int, int)> formatovac;
 
 private:
     int radku_ = 0;
@@ -217,13 +214,6 @@ void Mrizka::SetColWidth(int sloupec, int sirka)
     if (sloupec >= 0 && sloupec < ColCount()) setColumnWidth(sloupec, sirka);
 }
 
-int Mrizka::SirkaSloupcu() const
-{
-    int s = 0;
-    for (int c = 0; c < ColCount(); ++c) s += columnWidth(c);
-    return s;
-}
-
 std::string Mrizka::Cell(int sloupec, int radek) const { return model_->Text(sloupec, radek); }
 
 void Mrizka::SetCell(int sloupec, int radek, const std::string& text)
@@ -238,21 +228,10 @@ void Mrizka::ClearRow(int radek)
     viewport()->update();
 }
 
-void Mrizka::NastavFormatovac(std::function<std::string(int, int)> formatovac)
-{
-    model_->formatovac = std::move(formatovac);
-    viewport()->update();
-}
-
 void Mrizka::MouseToCell(int x, int y, int& sloupec, int& radek) const
 {
     sloupec = columnAt(x);
     radek = rowAt(y);
-}
-
-QRect Mrizka::CellRect(int sloupec, int radek) const
-{
-    return visualRect(model_->index(radek, sloupec));
 }
 
 void Mrizka::Repaint()
@@ -349,12 +328,6 @@ void Mrizka::mouseReleaseEvent(QMouseEvent* e)
 {
     QTableView::mouseReleaseEvent(e);
     omezitKurzor_ = false;
-    if (OnMouseUp) {
-        const auto b = e->button();
-        const auto m = e->modifiers();
-        const QPoint p = e->position().toPoint();
-        Spust([&] { OnMouseUp(b, m, p.x(), p.y()); });
-    }
 }
 
 void Mrizka::mouseDoubleClickEvent(QMouseEvent* e)
@@ -393,9 +366,38 @@ void OmezKurzorNaTabulku(QWidget* ovladac)
 
 QLabel* NovyLabel(QWidget* rodic, const char* jmeno)
 {
+    return NovyLabel(rodic, QString(QLatin1String(jmeno)));
+}
+
+QLabel* NovyLabel(QWidget* rodic, const QString& jmeno)
+{
     auto* l = new QLabel(rodic);
-    l->setObjectName(QLatin1String(jmeno));
+    l->setObjectName(jmeno);
     return l;
+}
+
+QLabel* NajdiLabel(const QWidget& rodic, const QString& jmeno)
+{
+    return rodic.findChild<QLabel*>(jmeno);
+}
+
+QLabel* NajdiLabel(const QWidget& rodic, const char* jmeno)
+{
+    return NajdiLabel(rodic, QString(QLatin1String(jmeno)));
+}
+
+QLabel* NovyNadpis(QWidget* rodic, const char* jmeno)
+{
+    QLabel* l = NovyLabel(rodic, jmeno);
+    NastavTucne(l);
+    return l;
+}
+
+void NastavTucne(QWidget* ovladac)
+{
+    QFont f = ovladac->font();
+    f.setBold(true);
+    ovladac->setFont(f);
 }
 
 QLabel* ZahlaviLabel(QWidget* rodic, const char* jmeno, int x, int y, int w, int h)

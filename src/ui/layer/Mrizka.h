@@ -2,8 +2,7 @@
 //
 // The grid holds a number of rows and columns of texts, a current row and a
 // top row, and is painted cell by cell by the window's cell-drawing handler
-// (the painters of Bunky.h). The windows fill only the rows on screen (or
-// give a row formatter that the model calls for the visible rows only), so a
+// (the painters of Bunky.h). The windows fill only the rows on screen, so a
 // list of thousands of rows costs one screen of text per refill.
 //
 // The grid has no header, no grid lines of its own (the painters draw them),
@@ -62,22 +61,14 @@ public:
     void SetDefaultRowHeight(int vyska);
     int ColWidth(int sloupec) const;
     void SetColWidth(int sloupec, int sirka);
-    // Sum of the column widths (pixels).
-    int SirkaSloupcu() const;
 
     // Cell texts (UTF-8).
     std::string Cell(int sloupec, int radek) const;
     void SetCell(int sloupec, int radek, const std::string& text);
     void ClearRow(int radek);
 
-    // Optional row formatter: when set, a cell's text comes from it (called
-    // for the cells being painted only) instead of the stored texts.
-    void NastavFormatovac(std::function<std::string(int sloupec, int radek)> formatovac);
-
     // Cell under a point of the grid's client area; -1 outside.
     void MouseToCell(int x, int y, int& sloupec, int& radek) const;
-    // Rectangle of a cell in the client area (exclusive right and bottom).
-    QRect CellRect(int sloupec, int radek) const;
 
     // Repaints the visible cells at once.
     void Repaint();
@@ -93,7 +84,6 @@ public:
     std::function<void(int& klavesa, Qt::KeyboardModifiers modifikatory)> OnKeyDown;
     std::function<void(Qt::MouseButton tlacitko, Qt::KeyboardModifiers modifikatory, int x, int y)> OnMouseDown;
     std::function<void(Qt::MouseButtons tlacitka, Qt::KeyboardModifiers modifikatory, int x, int y)> OnMouseMove;
-    std::function<void(Qt::MouseButton tlacitko, Qt::KeyboardModifiers modifikatory, int x, int y)> OnMouseUp;
     std::function<void()> OnDblClick;
 
     // Paints one cell (the view's delegate calls it; a test may too).
@@ -132,6 +122,15 @@ void OmezKurzorNaTabulku(QWidget* ovladac);
 // A label named `jmeno` on the parent; a header label above a grid's columns
 // is a raised panel with its text centred, at the given place (pixels).
 QLabel* NovyLabel(QWidget* rodic, const char* jmeno);
+QLabel* NovyLabel(QWidget* rodic, const QString& jmeno);
+// The label named `jmeno` among the children of `rodic` (at any depth), or
+// null.
+QLabel* NajdiLabel(const QWidget& rodic, const QString& jmeno);
+QLabel* NajdiLabel(const QWidget& rodic, const char* jmeno);
+// A label named `jmeno` in bold (a heading).
+QLabel* NovyNadpis(QWidget* rodic, const char* jmeno);
+// Makes the control's font bold.
+void NastavTucne(QWidget* ovladac);
 QLabel* ZahlaviLabel(QWidget* rodic, const char* jmeno, int x, int y, int w, int h);
 
 // The fixed outer width of a grid window (pixels): the window's frame, the

@@ -124,12 +124,6 @@ void VycentrujOknoNaMonitor(QWidget* okno, QWidget* reference)
     NastavVnejsiObdelnik(okno, VycentrujObdelnikNaMonitor(VnejsiObdelnik(okno), ref, MonitoryObrazovky()));
 }
 
-void UdrzOknoNaMonitoru(QWidget* okno)
-{
-    if (okno == nullptr) return;
-    NastavVnejsiObdelnik(okno, UdrzObdelnikNaMonitoru(VnejsiObdelnik(okno), MonitoryObrazovky()));
-}
-
 void PrepniZpracovani(QWidget* okno)
 {
     if (okno == nullptr) return;
@@ -191,20 +185,20 @@ QFont PismoPevneSirky()
 
 void NastavTextSchranky(const std::string& text)
 {
-    QGuiApplication::clipboard()->setText(Q(text));
+    QGuiApplication::clipboard()->setText(NaQString(text));
 }
 
 std::string TextSchranky()
 {
-    return S(QGuiApplication::clipboard()->text());
+    return NaUtf8(QGuiApplication::clipboard()->text());
 }
 
-QString Q(const std::string& text)
+QString NaQString(const std::string& text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::string S(const QString& text)
+std::string NaUtf8(const QString& text)
 {
     return text.toUtf8().toStdString();
 }

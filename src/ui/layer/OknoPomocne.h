@@ -57,7 +57,6 @@ QRect UdrzObdelnikNaMonitoru(const QRect& okno, const std::vector<Tmonitor>& mon
 // The same on windows (the reference may be null).
 void VycentrujOkno(QWidget* okno, QWidget* reference);
 void VycentrujOknoNaMonitor(QWidget* okno, QWidget* reference);
-void UdrzOknoNaMonitoru(QWidget* okno);
 
 // Outer rectangle of a window, and the window moved and sized to an outer
 // rectangle.
@@ -95,7 +94,10 @@ std::string TextSchranky();
 
 // UTF-8 <-> Qt text. (Lower case of a UTF-8 text: MalaPismena of
 // numerics/TextSoubor.h.)
-QString Q(const std::string& text);
-std::string S(const QString& text);
+QString NaQString(const std::string& text);
+std::string NaUtf8(const QString& text);
+// The former name of NaQString, still called by the cell painters (Bunky.cpp);
+// it goes once they call NaQString.
+inline QString Q(const std::string& text) { return NaQString(text); }
 
 }  // namespace sitmera

@@ -2,8 +2,10 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QRect>
 
 #include "core/Jazyk.h"
+#include "ui/layer/HlaseniOkno.h"
 #include "ui/layer/OknoPomocne.h"
 #include "ui/layer/Prostredi.h"
 
@@ -17,20 +19,11 @@ bool vysledekOtazky = false;  // the answer was yes
 
 TForm4::TForm4(QWidget* rodic) : Formular(QStringLiteral("Form4"), rodic)
 {
-    setFixedSize(400, 96);
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(8, 4, 384, 65);
-    Label1->setAlignment(Qt::AlignCenter);
-    Label1->setWordWrap(true);
-    Button1 = new QPushButton(this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(236, 67, 75, 25);
-    Button2 = new QPushButton(this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setGeometry(317, 67, 75, 25);
-    connect(Button1, &QPushButton::clicked, this, [this] { SpustPrikaz(this, [this] { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this] { SpustPrikaz(this, [this] { Button2Click(); }); });
+    const TovladaceZpravy o = VytvorOvladaceZpravy(*this, QRect(236, 67, 75, 25), QRect(317, 67, 75, 25),
+                                                   [this] { Button1Click(); }, [this] { Button2Click(); });
+    Label1 = o.Label1;
+    Button1 = o.Button1;
+    Button2 = o.Button2;
 }
 
 void TForm4::FormShow()
@@ -56,20 +49,18 @@ void TForm4::Button2Click()
 
 TForm4& Form4()
 {
-    static QPointer<TForm4> okno;
-    if (okno.isNull()) okno = new TForm4();
-    return *okno;
+    return JedineOkno<TForm4>();
 }
 
 bool ZobrazPotvrzeni(const std::string& otazka, const std::string& nadpis)
 {
     TForm4& f = Form4();
     vysledekOtazky = false;
-    f.setWindowTitle(Q(nadpis));
-    f.Label1->setText(Q(otazka));
+    f.setWindowTitle(NaQString(nadpis));
+    f.Label1->setText(NaQString(otazka));
     const Tjazyk* j = Prostredi().jazyk;
-    f.Button1->setText(Q(j != nullptr ? j->tlacitko.ano : std::string("Yes")));
-    f.Button2->setText(Q(j != nullptr ? j->tlacitko.ne : std::string("No")));
+    f.Button1->setText(NaQString(j != nullptr ? j->tlacitko.ano : std::string("Yes")));
+    f.Button2->setText(NaQString(j != nullptr ? j->tlacitko.ne : std::string("No")));
     ZobrazModalne(f);
     return vysledekOtazky;
 }

@@ -35,7 +35,7 @@ void TForm8::ZmenaVyberu()
     // The chosen names: one alone, several joined by "; ".
     std::string text;
     for (const std::string& jmeno : VybraneSoubory()) text += (text.empty() ? "" : "; ") + jmeno;
-    Edit1->setText(Q(text));
+    Edit1->setText(NaQString(text));
 }
 
 void TForm8::Button1Click()
@@ -47,18 +47,13 @@ void TForm8::Button1Click()
 
 TForm8& Form8()
 {
-    static QPointer<TForm8> okno;
-    if (okno.isNull()) okno = new TForm8();
-    return *okno;
+    return JedineOkno<TForm8>();
 }
 
 void NastavPopiskyOtevrit(const Tjazyk& jazyk)
 {
-    TForm8& f = Form8();
-    f.Label1->setText(Q("  " + jazyk.tlacitko.vybratSoubor));
-    f.Label2->setText(Q("  " + jazyk.tlacitko.vybratSlozku));
-    f.Button1->setText(Q(jazyk.tlacitko.pridat));
-    f.Button2->setText(Q(jazyk.tlacitko.zrusit));
+    const auto& t = jazyk.tlacitko;
+    Form8().NastavPopisky(t.vybratSoubor, t.vybratSlozku, t.pridat, t.zrusit);
 }
 
 namespace {
@@ -69,7 +64,7 @@ TStringList Otevrit(const std::string& nadpis, const std::string& filtr, std::ui
 {
     NastavPopiskyOtevrit(jazyk);
     TForm8& f = Form8();
-    f.setWindowTitle(Q(nadpis));
+    f.setWindowTitle(NaQString(nadpis));
     f.NastavFiltr(filtr);
     f.NastavPolozkuFiltru(polozka);
     f.vybrane.clear();

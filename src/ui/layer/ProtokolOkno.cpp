@@ -64,7 +64,7 @@ void TForm55::FormShow()
         NastavPopisek(Hlavni1, j->tlacitko.hlavni);
         NastavPopisek(UlozitJako1, j->tlacitko.ulozit + " " + j->tlacitko.jako + " ...");
         NastavPopisek(Zavrit1, j->tlacitko.ukoncit);
-        Label_zpracovani->setText(Q(" " + j->tlacitko.zpracovani + " ..."));
+        Label_zpracovani->setText(NaQString(" " + j->tlacitko.zpracovani + " ..."));
     }
     RichEdit1->clear();
     // The window that opened the viewer (whichever window is active by now).
@@ -83,16 +83,16 @@ void TForm55::FormShow()
             default: nadpis = j->protokol.protokol1; break;
         }
     }
-    setWindowTitle(Q(nadpis));
+    setWindowTitle(NaQString(nadpis));
     const TStringList radky = TextProtokoluRezimu(rezim);
     QStringList text;
     text.reserve(static_cast<qsizetype>(radky.size()));
-    for (const std::string& r : radky) text.append(Q(r));
+    for (const std::string& r : radky) text.append(NaQString(r));
     RichEdit1->setPlainText(text.join(QLatin1Char('\n')));
     RichEdit1->moveCursor(QTextCursor::Start);
     // The report was built with the opener's processing label on.
     if (rezim >= 1 && rezim <= 3) PrepniZpracovani(otvirac);
-    Label_vyber->setText(Q(" " + std::to_string(radky.size())));
+    Label_vyber->setText(NaQString(" " + std::to_string(radky.size())));
 }
 
 void TForm55::UlozitJako1Click()
@@ -123,17 +123,12 @@ void TForm55::Zavrit1Click()
 
 void TForm55::FormKeyDown(int& klavesa, Qt::KeyboardModifiers)
 {
-    if (klavesa == Qt::Key_Escape) {
-        klavesa = 0;
-        Close();
-    }
+    ZavriNaEsc(*this, klavesa);
 }
 
 TForm55& Form55()
 {
-    static QPointer<TForm55> okno;
-    if (okno.isNull()) okno = new TForm55();
-    return *okno;
+    return JedineOkno<TForm55>();
 }
 
 }  // namespace sitmera

@@ -49,14 +49,14 @@ int OmezPolozkuFiltru(int polozka, int pocet)
 
 bool OdpovidaMasce(const std::string& jmeno, const std::string& maska)
 {
-    const QStringList vzory = Q(maska).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    const QStringList vzory = NaQString(maska).split(QLatin1Char(';'), Qt::SkipEmptyParts);
     for (const QString& vzor : vzory) {
         const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(
                                         vzor.trimmed(), QRegularExpression::UnanchoredWildcardConversion),
                                     QRegularExpression::CaseInsensitiveOption);
         const QRegularExpression cely(QRegularExpression::anchoredPattern(re.pattern()),
                                       QRegularExpression::CaseInsensitiveOption);
-        if (cely.match(Q(jmeno)).hasMatch()) return true;
+        if (cely.match(NaQString(jmeno)).hasMatch()) return true;
     }
     return false;
 }
@@ -64,10 +64,10 @@ bool OdpovidaMasce(const std::string& jmeno, const std::string& maska)
 std::vector<std::string> SouboryVeSlozce(const std::string& slozka, const std::string& maska)
 {
     std::vector<std::string> jmena;
-    const QDir dir(Q(slozka));
+    const QDir dir(NaQString(slozka));
     const QStringList vse = dir.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
     for (const QString& j : vse)
-        if (OdpovidaMasce(S(j), maska)) jmena.push_back(S(j));
+        if (OdpovidaMasce(NaUtf8(j), maska)) jmena.push_back(NaUtf8(j));
     return jmena;
 }
 
@@ -102,12 +102,8 @@ TsouborDialog::TsouborDialog(const QString& jmeno, QWidget* rodic) : Formular(jm
     FilterComboBox1->setObjectName(QStringLiteral("FilterComboBox1"));
     DriveComboBox1 = new QComboBox(this);
     DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
-    Button1 = new QPushButton(this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setAutoDefault(false);
-    Button2 = new QPushButton(this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setAutoDefault(false);
+    Button1 = VytvorTlacitko(*this, "Button1", [this] { Button1Click(); });
+    Button2 = VytvorTlacitko(*this, "Button2", [this] { Button2Click(); });
 
     mrizka->addWidget(Label1, 0, 0);
     mrizka->addWidget(Label2, 0, 1);
@@ -117,33 +113,27 @@ TsouborDialog::TsouborDialog(const QString& jmeno, QWidget* rodic) : Formular(jm
     mrizka->addWidget(DirectoryListBox1, 2, 1);
     mrizka->addWidget(FilterComboBox1, 3, 0);
     mrizka->addWidget(DriveComboBox1, 3, 1);
-    auto* tlacitka = new QHBoxLayout();
-    tlacitka->addStretch(1);
-    tlacitka->addWidget(Button1);
-    tlacitka->addWidget(Button2);
-    mrizka->addLayout(tlacitka, 4, 0, 1, 2);
+    mrizka->addLayout(RadaTlacitek({Button1, Button2}), 4, 0, 1, 2);
 
-    connect(Button1, &QPushButton::clicked, this, [this] { SpustPrikaz(this, [this] { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this] { SpustPrikaz(this, [this] { Button2Click(); }); });
     connect(DriveComboBox1, &QComboBox::activated, this, [this](int i) {
-        SpustPrikaz(this, [this, i] { NastavSlozku(S(DriveComboBox1->itemData(i).toString())); });
+        SpustPrikaz(this, [this, i] { NastavSlozku(NaUtf8(DriveComboBox1->itemData(i).toString())); });
     });
     connect(DirectoryListBox1, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* polozka) {
-        SpustPrikaz(this, [this, polozka] { NastavSlozku(S(polozka->data(Qt::UserRole).toString())); });
+        SpustPrikaz(this, [this, polozka] { NastavSlozku(NaUtf8(polozka->data(Qt::UserRole).toString())); });
     });
     connect(FilterComboBox1, &QComboBox::currentIndexChanged, this,
             [this] { SpustPrikaz(this, [this] { ObnovSeznamSouboru(); }); });
     connect(FileListBox1, &QListWidget::itemSelectionChanged, this,
             [this] { SpustPrikaz(this, [this] { ZmenaVyberu(); }); });
 
-    slozka_ = S(QDir::currentPath());
+    slozka_ = NaUtf8(QDir::currentPath());
 }
 
 void TsouborDialog::NastavFiltr(const std::string& filtr)
 {
     const QSignalBlocker blokace(FilterComboBox1);
     FilterComboBox1->clear();
-    for (const auto& [popisek, maska] : RozdelFiltr(filtr)) FilterComboBox1->addItem(Q(popisek), Q(maska));
+    for (const auto& [popisek, maska] : RozdelFiltr(filtr)) FilterComboBox1->addItem(NaQString(popisek), NaQString(maska));
 }
 
 int TsouborDialog::PolozkaFiltru() const
@@ -159,10 +149,10 @@ void TsouborDialog::NastavPolozkuFiltru(int polozka)
 
 void TsouborDialog::NastavSlozku(const std::string& slozka)
 {
-    QString cesta = QDir::cleanPath(QFileInfo(Q(slozka)).absoluteFilePath());
+    QString cesta = QDir::cleanPath(QFileInfo(NaQString(slozka)).absoluteFilePath());
     if (!QFileInfo(cesta).isDir()) return;  // a folder that is gone: stay where we are
-    slozka_ = S(cesta);
-    Edit2->setText(Q(SlozkaSLomitkem(slozka_)));
+    slozka_ = NaUtf8(cesta);
+    Edit2->setText(NaQString(SlozkaSLomitkem(slozka_)));
     ObnovDisky();
     ObnovStrom();
     ObnovSeznamSouboru();
@@ -172,8 +162,17 @@ std::vector<std::string> TsouborDialog::VybraneSoubory() const
 {
     std::vector<std::string> jmena;
     for (int i = 0; i < FileListBox1->count(); ++i)
-        if (FileListBox1->item(i)->isSelected()) jmena.push_back(S(FileListBox1->item(i)->text()));
+        if (FileListBox1->item(i)->isSelected()) jmena.push_back(NaUtf8(FileListBox1->item(i)->text()));
     return jmena;
+}
+
+void TsouborDialog::NastavPopisky(const std::string& vybratSoubor, const std::string& vybratSlozku,
+                                  const std::string& potvrdit, const std::string& zrusit)
+{
+    Label1->setText(NaQString("  " + vybratSoubor));
+    Label2->setText(NaQString("  " + vybratSlozku));
+    Button1->setText(NaQString(potvrdit));
+    Button2->setText(NaQString(zrusit));
 }
 
 void TsouborDialog::Button2Click()
@@ -184,7 +183,7 @@ void TsouborDialog::Button2Click()
 void TsouborDialog::FormShow()
 {
     VycentrujOkno(this, AktivniOkno());
-    if (!QFileInfo(Q(slozka_)).isDir()) slozka_ = S(QDir::currentPath());
+    if (!QFileInfo(NaQString(slozka_)).isDir()) slozka_ = NaUtf8(QDir::currentPath());
     NastavSlozku(slozka_);
     Edit1->clear();
     FileListBox1->setFocus();
@@ -207,7 +206,7 @@ void TsouborDialog::ObnovSeznamSouboru()
     const QSignalBlocker blokace(FileListBox1);
     FileListBox1->clear();
     const QString maska = FilterComboBox1->count() > 0 ? FilterComboBox1->currentData().toString() : QStringLiteral("*");
-    for (const std::string& jmeno : SouboryVeSlozce(slozka_, S(maska))) FileListBox1->addItem(Q(jmeno));
+    for (const std::string& jmeno : SouboryVeSlozce(slozka_, NaUtf8(maska))) FileListBox1->addItem(NaQString(jmeno));
     Edit1->clear();
 }
 
@@ -228,10 +227,10 @@ void TsouborDialog::ObnovDisky()
     const QSignalBlocker blokace(DriveComboBox1);
     DriveComboBox1->clear();
     int vybrany = 0, delka = -1;
-    const QString slozka = Q(SlozkaSLomitkem(slozka_));
+    const QString slozka = NaQString(SlozkaSLomitkem(slozka_));
     for (int i = 0; i < koreny.size(); ++i) {
         DriveComboBox1->addItem(koreny[i], koreny[i]);
-        const QString k = Q(SlozkaSLomitkem(S(koreny[i])));
+        const QString k = NaQString(SlozkaSLomitkem(NaUtf8(koreny[i])));
         if (slozka.startsWith(k) && k.size() > delka) {
             delka = static_cast<int>(k.size());
             vybrany = i;
@@ -244,7 +243,7 @@ void TsouborDialog::ObnovStrom()
 {
     DirectoryListBox1->clear();
     // The path from the root down to the folder, each level indented.
-    QStringList casti = Q(slozka_).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QStringList casti = NaQString(slozka_).split(QLatin1Char('/'), Qt::SkipEmptyParts);
     QString cesta = QStringLiteral("/");
     int uroven = 0;
     auto pridej = [this](const QString& text, const QString& cil, int odsazeni) {
@@ -257,7 +256,7 @@ void TsouborDialog::ObnovStrom()
         pridej(c, cesta, uroven++);
     }
     DirectoryListBox1->setCurrentRow(DirectoryListBox1->count() - 1);
-    const QDir dir(Q(slozka_));
+    const QDir dir(NaQString(slozka_));
     for (const QString& pod : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
         pridej(pod, dir.absoluteFilePath(pod), uroven);
 }

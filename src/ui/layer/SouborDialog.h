@@ -80,6 +80,11 @@ public:
     virtual void Button1Click() = 0;
     void Button2Click();
 
+    // The captions: the file and folder headings, the confirm button
+    // (potvrdit) and cancel.
+    void NastavPopisky(const std::string& vybratSoubor, const std::string& vybratSlozku, const std::string& potvrdit,
+                       const std::string& zrusit);
+
 protected:
     void FormShow() override;
     void FormClose() override;

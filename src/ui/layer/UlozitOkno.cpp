@@ -32,12 +32,12 @@ void TForm9::FormShow()
 void TForm9::ZmenaVyberu()
 {
     const std::vector<std::string> jmena = VybraneSoubory();
-    if (!jmena.empty()) Edit1->setText(QFileInfo(Q(jmena.front())).completeBaseName());
+    if (!jmena.empty()) Edit1->setText(QFileInfo(NaQString(jmena.front())).completeBaseName());
 }
 
 void TForm9::Button1Click()
 {
-    const std::string jmeno = S(Edit1->text().trimmed());
+    const std::string jmeno = NaUtf8(Edit1->text().trimmed());
     if (jmeno.empty()) return;  // only blanks: stay open
     vybrana = SlozkaSLomitkem(Slozka()) + jmeno;
     Close();
@@ -45,18 +45,13 @@ void TForm9::Button1Click()
 
 TForm9& Form9()
 {
-    static QPointer<TForm9> okno;
-    if (okno.isNull()) okno = new TForm9();
-    return *okno;
+    return JedineOkno<TForm9>();
 }
 
 void NastavPopiskyUlozit(const Tjazyk& jazyk)
 {
-    TForm9& f = Form9();
-    f.Label1->setText(Q("  " + jazyk.tlacitko.vybratSoubor));
-    f.Label2->setText(Q("  " + jazyk.tlacitko.vybratSlozku));
-    f.Button1->setText(Q(jazyk.tlacitko.ulozit));
-    f.Button2->setText(Q(jazyk.tlacitko.zrusit));
+    const auto& t = jazyk.tlacitko;
+    Form9().NastavPopisky(t.vybratSoubor, t.vybratSlozku, t.ulozit, t.zrusit);
 }
 
 std::string PriponaPolozky(const std::vector<std::string>& pripony, int polozka)
@@ -72,14 +67,14 @@ bool Ulozit(std::string& soubor, const std::string& nadpis, const std::string& f
 {
     NastavPopiskyUlozit(jazyk);
     TForm9& f = Form9();
-    f.setWindowTitle(Q(nadpis));
+    f.setWindowTitle(NaQString(nadpis));
     f.NastavFiltr(filtr);
     f.NastavPolozkuFiltru(polozka);
     f.vybrana.clear();
     ZobrazModalne(f);
     polozka = static_cast<std::uint8_t>(f.PolozkaFiltru());
     soubor.clear();
-    if (!Q(f.vybrana).trimmed().isEmpty()) soubor = f.vybrana + PriponaPolozky(pripony, polozka);
+    if (!NaQString(f.vybrana).trimmed().isEmpty()) soubor = f.vybrana + PriponaPolozky(pripony, polozka);
     return !soubor.empty();
 }
 

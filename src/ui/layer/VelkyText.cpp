@@ -77,7 +77,7 @@ QString VelkyText::Radek(int i) const
     if (it != radky_.end()) return it->second;
     QString text;
     try {
-        text = Q(zdroj_(i));
+        text = NaQString(zdroj_(i));
     } catch (const std::exception&) {
         // A line the source cannot give shows empty; painting goes on.
     }

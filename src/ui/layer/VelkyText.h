@@ -55,7 +55,6 @@ public:
     QString Radek(int i) const;
 
     Tpozice Kurzor() const { return kurzor_; }
-    Tpozice Kotva() const { return kotva_; }
     // Moves the caret (kept inside the text) and scrolls it into view; with
     // rozsirit the selection runs from the anchor to it, otherwise the anchor
     // moves along (no selection).

@@ -77,13 +77,13 @@ protected:
 std::vector<std::array<std::string, 3>> Boxy(const TanalyzaMeziEtapami& o)
 {
     std::vector<std::array<std::string, 3>> v;
-    for (const auto& r : o.editRadku) v.push_back({S(r[0]->text()), S(r[1]->text()), S(r[2]->text())});
+    for (const auto& r : o.editRadku) v.push_back({NaUtf8(r[0]->text()), NaUtf8(r[1]->text()), NaUtf8(r[2]->text())});
     return v;
 }
 
 void Vyber(QComboBox* c, const std::string& bod)
 {
-    c->setCurrentIndex(c->findText(Q(bod), Qt::MatchStartsWith));
+    c->setCurrentIndex(c->findText(NaQString(bod), Qt::MatchStartsWith));
 }
 
 // The boxes a comparison row gives in millimetres (rows of lengths) or
@@ -156,11 +156,11 @@ TEST_F(MeziEtapamiTest, LengthsAreTheAnalysisOfTheTransformedEpochsInTheChosenUn
     N().typJazyk = 0;
     J().Default(N());
     VOkne<TForm74>([](TForm74& o) {
-        EXPECT_EQ(S(o.ComboBox2->currentText()), "10");
+        EXPECT_EQ(NaUtf8(o.ComboBox2->currentText()), "10");
         EXPECT_EQ(o.ComboBox3->currentIndex(), 1);
         EXPECT_EQ(Boxy(o)[1][0], "-8.37");  // -2.95 mm recomputed
         EXPECT_EQ(Boxy(o)[4], (std::array<std::string, 3>{"-34.99", "9.56", "20.51"}));
-        EXPECT_EQ(S(o.labelRadku[6]->text()), "Zenitový úhel [mdeg]:");
+        EXPECT_EQ(NaUtf8(o.labelRadku[6]->text()), "Zenitový úhel [mdeg]:");
         UlozDoGalerie(o, "Form74_cz");
         StiskniKlavesu(o.ComboBox1, Qt::Key_Escape);
         EXPECT_FALSE(o.isVisible());
@@ -178,7 +178,7 @@ TEST_F(MeziEtapamiTest, ASortChangesNoResultAndUndefinedFiguresShowDashesWithout
     VOkne<TForm74>([&](TForm74& o) { delky = zvol(o, {"9", "A1"}); });
     VOkne<TForm75>([&](TForm75& o) {
         uhly = zvol(o, {"9", "7", "11"});
-        EXPECT_EQ(S(o.ComboBox2->currentText()), "7 F1");
+        EXPECT_EQ(NaUtf8(o.ComboBox2->currentText()), "7 F1");
         EXPECT_TRUE(std::all_of(uhly.begin(), uhly.end(), [](const auto& r) { return r[0] != "- "; }));
         UlozDoGalerie(o, "Form75_en");
     });
@@ -186,7 +186,7 @@ TEST_F(MeziEtapamiTest, ASortChangesNoResultAndUndefinedFiguresShowDashesWithout
     VOkne<TForm74>([&](TForm74& o) {
         // The boxes follow the list's new order (X in the turned frame).
         std::vector<std::string> polozky;
-        for (int i = 0; i < o.ComboBox1->count(); ++i) polozky.push_back(S(o.ComboBox1->itemText(i)));
+        for (int i = 0; i < o.ComboBox1->count(); ++i) polozky.push_back(NaUtf8(o.ComboBox1->itemText(i)));
         EXPECT_EQ(polozky, (std::vector<std::string>{"10", "F1 F", "A1", "11", "8 F2", "7 F1", "9"}));
         EXPECT_EQ(zvol(o, {"9", "A1"}), delky);
         // The same point twice: nothing defined, no bar.

@@ -35,11 +35,11 @@ TEST_F(AnalyzaNastaveniOknoTest, RiskTextHasThirteenDecimalsWithoutTrailingZeros
 TEST_F(AnalyzaNastaveniOknoTest, ShowsTheSettingsAndAnUnchangedConfirmKeepsTheComparisonCurrent)
 {
     Otevri(Form82(), [](TForm82& f) {
-        EXPECT_EQ(S(f.Edit1->text()), "0.05");
+        EXPECT_EQ(NaUtf8(f.Edit1->text()), "0.05");
         EXPECT_TRUE(f.CheckBox1->isChecked() && f.CheckBox2->isChecked());
         EXPECT_EQ(f.KopirovatUdajeOkna(), "-1#-1#0.05");
-        EXPECT_EQ(S(f.CheckBox1->text()), "A priori accuracy");
-        EXPECT_EQ(S(f.CheckBox2->text()), "A posteriori accuracy");
+        EXPECT_EQ(NaUtf8(f.CheckBox1->text()), "A priori accuracy");
+        EXPECT_EQ(NaUtf8(f.CheckBox2->text()), "A posteriori accuracy");
         EXPECT_EQ(f.focusWidget(), f.Button2);
         StiskniKlavesu(f.Edit1, Qt::Key_P, Qt::ControlModifier);
         f.Button1->click();

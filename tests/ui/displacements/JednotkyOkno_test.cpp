@@ -36,7 +36,7 @@ TEST_F(JednotkyOknoTest, ShowsTheSettingsAndThePictureOfTheirSystemEscKeepsThem)
         EXPECT_TRUE(f.Image2->isVisible());
         EXPECT_FALSE(f.Image1->isVisible());
         EXPECT_EQ(f.focusWidget(), f.Button2);
-        EXPECT_EQ(S(f.Button1->text()), "Insert [Ent]");
+        EXPECT_EQ(NaUtf8(f.Button1->text()), "Insert [Ent]");
         // The picture follows the choice at once; Esc keeps the settings.
         f.ComboBox10->setCurrentIndex(0);
         EXPECT_TRUE(f.Image1->isVisible());
@@ -80,9 +80,9 @@ TEST_F(JednotkyOknoTest, EnterStoresEveryChoiceSwapsTheAxesRefreshesTheMainWindo
     EXPECT_EQ(sitmera::jazyk->nazevXY, (TtextVektor{"Y", "X"}));
 
     // The main window: captions, units and the grid in feet, YX order.
-    EXPECT_EQ(S(okno->Label_srd_X->text()), "Y");
-    EXPECT_EQ(S(okno->Label_srd_Y->text()), "X");
-    EXPECT_EQ(S(okno->Label_srd_X_jdn->text()), "[ft]");
+    EXPECT_EQ(NaUtf8(okno->Label_srd_X->text()), "Y");
+    EXPECT_EQ(NaUtf8(okno->Label_srd_Y->text()), "X");
+    EXPECT_EQ(NaUtf8(okno->Label_srd_X_jdn->text()), "[ft]");
     Mrizka* g = okno->StringGrid3;
     EXPECT_EQ((std::vector<std::string>{g->Cell(0, 2), g->Cell(1, 2), g->Cell(2, 2), g->Cell(3, 2)}),
               (std::vector<std::string>{"101", "6563.320", "3281.245", "985.072"}));
@@ -104,7 +104,7 @@ TEST_F(JednotkyOknoTest, EnterStoresEveryChoiceSwapsTheAxesRefreshesTheMainWindo
 
 TEST_F(JednotkyOknoTest, CopyPutsTheFourteenLinesOnTheClipboardAnUnchangedConfirmOnlyCloses)
 {
-    const std::string jednotka = S(okno->Label_srd_X_jdn->text());
+    const std::string jednotka = NaUtf8(okno->Label_srd_X_jdn->text());
     Otevri(Form14(), [](TForm14& f) {
         StiskniKlavesu(f.ComboBox12, Qt::Key_P, Qt::ControlModifier);
         f.ComboBox8->setCurrentIndex(0);
@@ -114,7 +114,7 @@ TEST_F(JednotkyOknoTest, CopyPutsTheFourteenLinesOnTheClipboardAnUnchangedConfir
     });
     EXPECT_EQ(Postaveno(), "ABC");
     EXPECT_EQ(N().jednotky.uhel, 1);
-    EXPECT_EQ(S(okno->Label_srd_X_jdn->text()), jednotka);
+    EXPECT_EQ(NaUtf8(okno->Label_srd_X_jdn->text()), jednotka);
     EXPECT_EQ(TextSchranky(),
               "Options - Units\r\n"
               "Units:\tValue/Standard deviation\r\n"

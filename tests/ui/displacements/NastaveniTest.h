@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "ui/Galerie.h"
 #include "ui/ProgramTest.h"
 

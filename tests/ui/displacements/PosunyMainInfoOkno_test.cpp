@@ -78,7 +78,7 @@ TEST_F(InfoPosunuTest, ASmallRiskKeepsItsDigitsAndATestThatIsOffShowsADash)
         const auto h = Hodnoty(o);
         EXPECT_EQ(std::vector<std::string>(h.begin() + 1, h.begin() + 7),
                   (std::vector<std::string>{"0.0001", "1 / -", "1 / -", "0 / -", "2 / -", "2 / -"}));
-        EXPECT_EQ(S(o.windowTitle()), "Informace - Analýza posunů");
+        EXPECT_EQ(NaUtf8(o.windowTitle()), "Informace - Analýza posunů");
         UlozDoGalerie(o, "Form76_cz");
         StiskniKlavesu(&o, Qt::Key_Escape);
         EXPECT_FALSE(o.isVisible());

@@ -9,7 +9,7 @@
 
 #include <map>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "reports/ProtokolPosuny.h"
 #include "ui/Galerie.h"
 #include "ui/displacements/PosunyTest.h"
@@ -91,8 +91,8 @@ TEST_F(PosunyOknoTest, TheCompareCommandOpensTheWindowInEnglishAndCzech)
             o.StringGrid3->Repaint();
             QCoreApplication::processEvents();  // the menu bar takes its height
             test::UlozDoGalerie(o, j);
-            EXPECT_EQ(S(o.windowTitle()), typ == 0 ? "Analýza posunů" : "Movement analysis");
-            EXPECT_EQ(S(o.HledatVyznamneAprior2->text().section(QLatin1Char('\t'), 0, 0)),
+            EXPECT_EQ(NaUtf8(o.windowTitle()), typ == 0 ? "Analýza posunů" : "Movement analysis");
+            EXPECT_EQ(NaUtf8(o.HledatVyznamneAprior2->text().section(QLatin1Char('\t'), 0, 0)),
                       typ == 0 ? "Najít významné (apriorní)" : "Find significant (a priori)");
         });
         ASSERT_TRUE(VyvolejPolozku(okno->Porovnat1));
@@ -264,9 +264,9 @@ TEST_F(PosunyOknoTest, ReportOpensTheViewerWithTheModelsTextOrShowsNotice26)
         auto& v = static_cast<TForm55&>(f);
         std::string text;
         for (const std::string& r : M().protokol.text) text += (text.empty() ? "" : "\n") + r;
-        EXPECT_EQ(S(v.RichEdit1->toPlainText()), S(Q(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))));
+        EXPECT_EQ(NaUtf8(v.RichEdit1->toPlainText()), NaUtf8(NaQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))));
         EXPECT_NE(text.find("C-04 "), std::string::npos);
-        EXPECT_EQ(S(v.windowTitle()), "Protocol - C. Movement analysis");
+        EXPECT_EQ(NaUtf8(v.windowTitle()), "Protocol - C. Movement analysis");
     });
     ASSERT_TRUE(VyvolejPolozku(okno68->Protokol1));
     EXPECT_TRUE(M().protokol.jePlny);
@@ -288,7 +288,7 @@ TEST_F(PosunyOknoTest, ReportOpensTheViewerWithTheModelsTextOrShowsNotice26)
     M().protokol.Clear();
     klicTransformace.typ = 1;  // a two-point key without its points
     klicTransformace.typBod.clear();
-    Obsluz("Form3", [](Formular& f) { EXPECT_EQ(S(static_cast<TForm3&>(f).Label1->text()), TextOznameni(J(), 26)); });
+    Obsluz("Form3", [](Formular& f) { EXPECT_EQ(NaUtf8(static_cast<TForm3&>(f).Label1->text()), TextOznameni(J(), 26)); });
     okno68->Protokol1Click();
     EXPECT_TRUE(okno68->Label_zpracovani->isHidden());
     EXPECT_FALSE(M().protokol.jePlny);
@@ -322,10 +322,10 @@ TEST_F(PosunyOknoTest, EnablingFollowsTheCountAndTheTestsInTheMenuAndThePopup)
     EXPECT_EQ(Text(okno68->Label1), " 1 / -");
     for (QAction* a : {okno68->HledatVyznamneAposter2, okno68->OznacitVyznamneAposter2,
                        okno68->HledatVyznamneAposter1, okno68->OznacitVyznamneAposter1})
-        EXPECT_FALSE(PolozkaPovolena(a)) << S(a->objectName());
+        EXPECT_FALSE(PolozkaPovolena(a)) << NaUtf8(a->objectName());
     for (QAction* a : {okno68->HledatVyznamneAprior2, okno68->OznacitVyznamneAprior1, okno68->SeraditDleZ1,
                        okno68->AnalyzaDelky1, okno68->AnalyzaUhly1})
-        EXPECT_TRUE(PolozkaPovolena(a)) << S(a->objectName());
+        EXPECT_TRUE(PolozkaPovolena(a)) << NaUtf8(a->objectName());
     okno68->vyber[0] = true;
     StiskniKlavesu(g, Qt::Key_F7);  // disabled: the selection stays
     EXPECT_EQ(Vybrane(), std::vector<int>{0});
@@ -336,7 +336,7 @@ TEST_F(PosunyOknoTest, EnablingFollowsTheCountAndTheTestsInTheMenuAndThePopup)
     for (QAction* a : {okno68->InfoAnalyza1, okno68->InfoKlic1, okno68->Kresba1, okno68->Hledat1,
                        okno68->VyberDleAtributu1, okno68->Ortogonalni1, okno68->DelkaS2, okno68->OdchylkyAprior1,
                        okno68->ElipsoidAposterior1})
-        EXPECT_FALSE(a->isEnabled()) << S(a->objectName());
+        EXPECT_FALSE(a->isEnabled()) << NaUtf8(a->objectName());
 }
 
 TEST_F(PosunyOknoTest, CommandsSetTheirModesBeforeOpeningAndClosingClosesTheGraph)
@@ -352,7 +352,7 @@ TEST_F(PosunyOknoTest, CommandsSetTheirModesBeforeOpeningAndClosingClosesTheGrap
     Otevri();
     for (QAction* a : {okno68->Semipolarni1, okno68->SouradniceX1, okno68->DelkaS2, okno68->OdchylkyAposterior1,
                        okno68->ElipsoidAprior1, okno68->Hledat1, okno68->VyberDleAtributu1, okno68->Kresba1})
-        EXPECT_TRUE(VyvolejPolozku(a)) << S(a->objectName());
+        EXPECT_TRUE(VyvolejPolozku(a)) << NaUtf8(a->objectName());
     StiskniKlavesu(g, Qt::Key_Escape);
     EXPECT_FALSE(okno68->isVisible());
     EXPECT_EQ(volani, (std::vector<std::string>{
@@ -370,7 +370,7 @@ TEST_F(PosunyOknoTest, TheRealEllipsoidAndKeyInformationWindowsOpenFromTheWindow
     PropojitOkna();
     Otevri();
     std::string nadpis;
-    Obsluz("Form24", [&](Formular& f) { nadpis = S(f.windowTitle()); });
+    Obsluz("Form24", [&](Formular& f) { nadpis = NaUtf8(f.windowTitle()); });
     EXPECT_TRUE(VyvolejPolozku(okno68->ElipsoidAposterior1));
     EXPECT_EQ(nadpis, J().nadpis.elipsoidAposteriorPosuny);
     EXPECT_EQ(N().okno.elipsoidChyb, 6);

@@ -90,7 +90,7 @@ TEST_F(PohledyTest, EachModeShowsItsCaptionHeadsValuesBarsMarksAndOnlyItsTestsCo
         VPohledu(t.rezim, [&](TForm70& o) {
             Mrizka* m = o.StringGrid3;
             EXPECT_EQ(o.Rezim(), t.rezim);
-            EXPECT_EQ(S(o.windowTitle()), t.nadpis);
+            EXPECT_EQ(NaUtf8(o.windowTitle()), t.nadpis);
             EXPECT_EQ((std::array<std::string, 3>{Text(o.Label_srd_X), Text(o.Label_srd_Y), Text(o.Label_srd_Z)}),
                       (std::array<std::string, 3>{t.hlavicky[0], t.hlavicky[1], t.hlavicky[2]}));
             EXPECT_EQ((std::array<std::string, 3>{Text(o.Label_srd_X_jdn), Text(o.Label_srd_Y_jdn),
@@ -220,7 +220,7 @@ TEST_F(PohledyTest, FullViewListsThePointsNotFixedInBothEpochsWithTheChosenDevia
             Obsluz("Form71", [&](Formular& f) {
                 auto& o = static_cast<TForm71&>(f);
                 Mrizka* m = o.StringGrid3;
-                EXPECT_EQ(S(o.windowTitle()),
+                EXPECT_EQ(NaUtf8(o.windowTitle()),
                           aprior ? J().nadpis.smerOdchylkyApriorPosuny : J().nadpis.smerOdchylkyAposteriorPosuny);
                 EXPECT_EQ(CislaMrizky(m), (std::vector<std::string>{"7", "8", "9", "10", "11", "A1"}));
                 EXPECT_EQ(Text(o.Label_vyber), " 6");

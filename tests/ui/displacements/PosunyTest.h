@@ -23,7 +23,7 @@
 #include <string>
 #include <vector>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 #include "ui/ProgramTest.h"
 #include "ui/displacements/PosunyMainOkno.h"
 #include "ui/layer/Bunky.h"
@@ -37,7 +37,7 @@ inline Tnastaveni& N() { return *sitmera::nastaveni; }
 inline Tjazyk& J() { return *sitmera::jazyk; }
 inline TmodelPosuny& M() { return *sitmera::modelPosuny; }
 
-inline std::string Text(const QLabel* l) { return S(l->text()); }
+inline std::string Text(const QLabel* l) { return NaUtf8(l->text()); }
 
 // Numbers of a grid's rows (empty rows at the end dropped).
 inline std::vector<std::string> CislaMrizky(const Mrizka* g)

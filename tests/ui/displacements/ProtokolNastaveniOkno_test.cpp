@@ -50,7 +50,7 @@ TEST_F(ProtokolNastaveniOknoTest, LoadsEverySwitchAndEnablesAnAccuracyBoxOnlyWit
                                       f.CheckBox8, f.CheckBox10, f.CheckBox13, f.CheckBox18};
         for (const QCheckBox* c : f.findChildren<QCheckBox*>())
             EXPECT_EQ(c->isChecked(), std::find(std::begin(zapnute), std::end(zapnute), c) != std::end(zapnute))
-                << S(c->objectName());
+                << NaUtf8(c->objectName());
         const struct {
             QComboBox* combo;
             int index, polozek;
@@ -61,17 +61,17 @@ TEST_F(ProtokolNastaveniOknoTest, LoadsEverySwitchAndEnablesAnAccuracyBoxOnlyWit
             {f.ComboBox7, 1, 2, false}, {f.ComboBox8, 2, 3, true},
         };
         for (const auto& b : boxy) {
-            EXPECT_EQ(b.combo->currentIndex(), b.index) << S(b.combo->objectName());
-            EXPECT_EQ(b.combo->count(), b.polozek) << S(b.combo->objectName());
-            EXPECT_EQ(b.combo->isEnabled(), b.povoleno) << S(b.combo->objectName());
+            EXPECT_EQ(b.combo->currentIndex(), b.index) << NaUtf8(b.combo->objectName());
+            EXPECT_EQ(b.combo->count(), b.polozek) << NaUtf8(b.combo->objectName());
+            EXPECT_EQ(b.combo->isEnabled(), b.povoleno) << NaUtf8(b.combo->objectName());
         }
-        EXPECT_EQ(S(f.ComboBox1->itemText(0)), "Without standard deviations");
-        EXPECT_EQ(S(f.ComboBox1->itemText(3)), "A priori / A posteriori accuracy");
-        EXPECT_EQ(S(f.ComboBox7->itemText(1)), "A posteriori accuracy");
-        EXPECT_EQ(S(f.windowTitle()), "Options - Protocol");
-        EXPECT_EQ(S(f.Label1->text()), "A. Connected (original) epoch");
-        EXPECT_EQ(S(f.CheckBox14->text()), "07. Polar projection");
-        EXPECT_EQ(S(f.CheckBox20->text()), "13. Spatial movement");
+        EXPECT_EQ(NaUtf8(f.ComboBox1->itemText(0)), "Without standard deviations");
+        EXPECT_EQ(NaUtf8(f.ComboBox1->itemText(3)), "A priori / A posteriori accuracy");
+        EXPECT_EQ(NaUtf8(f.ComboBox7->itemText(1)), "A posteriori accuracy");
+        EXPECT_EQ(NaUtf8(f.windowTitle()), "Options - Protocol");
+        EXPECT_EQ(NaUtf8(f.Label1->text()), "A. Connected (original) epoch");
+        EXPECT_EQ(NaUtf8(f.CheckBox14->text()), "07. Polar projection");
+        EXPECT_EQ(NaUtf8(f.CheckBox20->text()), "13. Spatial movement");
         EXPECT_EQ(f.focusWidget(), f.Button2);
 
         // A shared box follows any of its sections.

@@ -83,12 +83,12 @@ TEST_F(VyberPosunuTest, SelectMarksExactlyTheMatchingRowsAndCentresTheFirst)
             okno68->vyber[12] = true;               // a padded row is left as it is
             VOkne(2, [&](TForm81& o) {
                 o.NastavZadani(TzadaniPosunu());  // the last criteria are offered: start afresh
-                o.Edit1->setText(Q(t.cislo));
+                o.Edit1->setText(NaQString(t.cislo));
                 o.ComboBox01->setCurrentIndex(t.opCisla);
                 o.ComboBox11->setCurrentIndex(t.fixace);
                 if (t.hodnota.k >= 0) {
                     o.ComboHodnoty[t.hodnota.k]->setCurrentIndex(t.hodnota.op);
-                    o.EditHodnoty[t.hodnota.k]->setText(Q(t.hodnota.text));
+                    o.EditHodnoty[t.hodnota.k]->setText(NaQString(t.hodnota.text));
                 }
                 for (std::size_t k = 0; k < 5; ++k) o.ComboVyznamnost[k]->setCurrentIndex(t.vyznamnost[k]);
                 StiskniKlavesu(o.Edit1, Qt::Key_Return);
@@ -105,8 +105,8 @@ TEST_F(VyberPosunuTest, SelectMarksExactlyTheMatchingRowsAndCentresTheFirst)
         }
         // The last criteria are offered again, the number trimmed.
         VOkne(2, [](TForm81& o) {
-            EXPECT_EQ(S(o.Edit1->text()), "Q");
-            EXPECT_EQ(S(o.EditHodnoty[0]->text()), "");
+            EXPECT_EQ(NaUtf8(o.Edit1->text()), "Q");
+            EXPECT_EQ(NaUtf8(o.EditHodnoty[0]->text()), "");
             UlozDoGalerie(o, "Form81_en");
             o.Close();
         });
@@ -130,7 +130,7 @@ TEST_F(VyberPosunuTest, FindWrapsOnceDropsInvalidValuesAndKeepsTheCriteriaForFin
         for (const char* cil : {"10", "9"}) {  // the second wraps round
             VOkne(1, [](TForm81& o) {
                 EXPECT_EQ(o.ComboVyznamnost[3]->currentIndex(), 4);
-                EXPECT_EQ(S(o.EditHodnoty[1]->text()), "");
+                EXPECT_EQ(NaUtf8(o.EditHodnoty[1]->text()), "");
                 StiskniKlavesu(o.Edit1, Qt::Key_Return);
             });
             EXPECT_EQ(g->Row(), RadekBodu(cil));
@@ -153,7 +153,7 @@ TEST_F(VyberPosunuTest, FindWrapsOnceDropsInvalidValuesAndKeepsTheCriteriaForFin
             o.EditHodnoty[0]->setText(QStringLiteral("1e20"));
             StiskniKlavesu(o.Edit1, Qt::Key_Return);
             EXPECT_TRUE(o.isVisible());
-            EXPECT_EQ(S(o.EditHodnoty[0]->text()), "");
+            EXPECT_EQ(NaUtf8(o.EditHodnoty[0]->text()), "");
             StiskniKlavesu(o.Edit1, Qt::Key_Escape);
             EXPECT_FALSE(o.isVisible());
         });

@@ -123,15 +123,15 @@ TEST_F(GrafPosunTest, EveryControlRepaintsAndEnablesItsBoxesAsListed)
     for (QCheckBox* b : f.findChildren<QCheckBox*>()) {
         const int n = f.PocetPrekresleni();
         b->click();
-        EXPECT_EQ(f.PocetPrekresleni(), n + 1) << S(b->objectName());
+        EXPECT_EQ(f.PocetPrekresleni(), n + 1) << NaUtf8(b->objectName());
     }
     for (QComboBox* b : f.findChildren<QComboBox*>()) {
         const int n = f.PocetPrekresleni();
         b->setCurrentIndex(b->count() - 1);
         emit b->activated(b->currentIndex());
-        EXPECT_EQ(f.PocetPrekresleni(), n + 1) << S(b->objectName());
+        EXPECT_EQ(f.PocetPrekresleni(), n + 1) << NaUtf8(b->objectName());
     }
-    EXPECT_EQ(S(f.Label07->text()), "Hz movement:");
+    EXPECT_EQ(NaUtf8(f.Label07->text()), "Hz movement:");
     const int n = f.PocetPrekresleni();
     emit c.ColorBox9->activated(3);
     EXPECT_EQ(f.PocetPrekresleni(), n + 1);
@@ -161,7 +161,7 @@ TEST_F(GrafPosunTest, EveryControlRepaintsAndEnablesItsBoxesAsListed)
     f.CheckBox06->click();
     for (QComboBox* b : f.findChildren<QComboBox*>()) {
         const bool povolen = b == f.ComboBox06 || b == f.ComboBox17 || b == f.ComboBox18 || b == f.ComboBox19;
-        EXPECT_EQ(b->isEnabled(), povolen) << S(b->objectName());
+        EXPECT_EQ(b->isEnabled(), povolen) << NaUtf8(b->objectName());
     }
 }
 
@@ -190,9 +190,9 @@ TEST_F(GrafPosunTest, CloseAndReopenRestoreEveryOptionAndBrokenOptionsFallBackTo
     c.NastavBarvy(CernobileBarvyPosun());
     Otevri();
     EXPECT_EQ(TextVoleb(f.VolbyOvladacu()), volby);
-    EXPECT_EQ(S(f.ComboBox10->currentText()), "");
-    EXPECT_EQ(S(f.ComboBox19->currentText()), "A posteriori");
-    EXPECT_EQ(S(f.Label07->text()), "X movement:");
+    EXPECT_EQ(NaUtf8(f.ComboBox10->currentText()), "");
+    EXPECT_EQ(NaUtf8(f.ComboBox19->currentText()), "A posteriori");
+    EXPECT_EQ(NaUtf8(f.Label07->text()), "X movement:");
     f.Close();
 
     // Any index outside its list: the defaults; a font beyond the list: none.
@@ -250,7 +250,7 @@ TEST_F(GrafPosunTest, ColourAndDefaultButtonsSetTheListedValues)
     for (QComboBox* b : {f.ComboBox01, f.ComboBox02, f.ComboBox03, f.ComboBox04, f.ComboBox05, f.ComboBox06,
                          f.ComboBox07, f.ComboBox08, f.ComboBox13, f.ComboBox14, f.ComboBox15, f.ComboBox16,
                          f.ComboBox17, f.ComboBox18, f.ComboBox19, f.ComboBox11, f.ComboBox12, f.ComboBox09})
-        texty += S(b->currentText()) + " ";
+        texty += NaUtf8(b->currentText()) + " ";
     EXPECT_EQ(texty, "1 1 1 1 1 1 1 1 4 10 4 3 4 50000 A priori 10 Normal Hz ");
     EXPECT_EQ(f.NazevPisma(), "Tahoma");
     EXPECT_EQ(c.ColorBox1->Barva(), 0x00FF00u);
@@ -294,7 +294,7 @@ TEST_F(GrafPosunTest, SavedPicturesAndDxfReadBackThroughIndependentReaders)
     EXPECT_EQ(QSize(w, h), velikost);
     EXPECT_EQ(std::vector<int>({rgb[0], rgb[1], rgb[2]}), std::vector<int>({0, 0, 128}));
     uloz(slozka, 1);
-    EXPECT_EQ(QImage(Q(slozka + "/posuny.bmp"), "BMP").size(), velikost);
+    EXPECT_EQ(QImage(NaQString(slozka + "/posuny.bmp"), "BMP").size(), velikost);
     uloz(slozka, 2);
     ASSERT_TRUE(test::DekodujJpeg(CtiSoubor(slozka + "/posuny.jpg"), w, h, slozek, rgb));
     EXPECT_EQ(QSize(w, h), velikost);
@@ -330,8 +330,8 @@ TEST_F(GrafPosunTest, TheBitmapAndTheDxfAreTheSameAfterEverySortOfTheList)
             f.Close();
             ASSERT_TRUE(VyvolejPolozku(a));
             ASSERT_TRUE(VyvolejPolozku(Form68().Kresba1));
-            EXPECT_EQ(Obraz(), obraz) << S(a->objectName());
-            EXPECT_EQ(Dxf(), dxf) << S(a->objectName());
+            EXPECT_EQ(Obraz(), obraz) << NaUtf8(a->objectName());
+            EXPECT_EQ(Dxf(), dxf) << NaUtf8(a->objectName());
         }
     });
     ZobrazModalne(Form68());
@@ -345,10 +345,10 @@ TEST_F(GrafPosunTest, Gallery)
         Otevri();
         const char* jazyk = typ == 0 ? "_cz" : "_en";
         test::UlozDoGalerie(f, std::string("Form84") + jazyk);
-        EXPECT_EQ(S(f.windowTitle()), typ == 0 ? "Kresba - Analýza posunů" : "Drawing - Movement analysis");
+        EXPECT_EQ(NaUtf8(f.windowTitle()), typ == 0 ? "Kresba - Analýza posunů" : "Drawing - Movement analysis");
         Obsluz("Form85", [&](Formular&) {
             test::UlozDoGalerie(c, std::string("Form85") + jazyk);
-            EXPECT_EQ(S(c.Label3->text()), typ == 0 ? "Hz posun:" : "Hz movement:");
+            EXPECT_EQ(NaUtf8(c.Label3->text()), typ == 0 ? "Hz posun:" : "Hz movement:");
         });
         f.BitBtn03Click();
         f.Close();

@@ -20,7 +20,7 @@ TEST_F(BarvaBoxTest, ListsTheTwentyColoursAndSelectsByPositionOrValue)
     ASSERT_EQ(box->count(), 20);
     const std::pair<int, const char*> nazvy[] = {{0, "Black"},  {8, "Silver"},       {11, "Yellow"},
                                                  {14, "Aqua"},  {16, "Money Green"}, {19, "Medium Gray"}};
-    for (const auto& [i, nazev] : nazvy) EXPECT_EQ(S(box->itemText(i)), nazev);
+    for (const auto& [i, nazev] : nazvy) EXPECT_EQ(NaUtf8(box->itemText(i)), nazev);
     for (int i = 0; i < 20; ++i) EXPECT_EQ(IndexBarvy(BarvySeznamu[static_cast<std::size_t>(i)]), i);
 
     EXPECT_TRUE(box->NastavIndex(11));

@@ -280,8 +280,8 @@ TEST_F(FormularTest, CommandBoundaryEndsASilentAbortQuietlyShowsOtherErrorsAndUn
 
     Ocekavej("Form3", [](Formular& f) {
         auto& box = static_cast<TForm3&>(f);
-        EXPECT_EQ(S(box.windowTitle()), "Error");
-        EXPECT_EQ(S(box.Label1->text()), "disk on fire");
+        EXPECT_EQ(NaUtf8(box.windowTitle()), "Error");
+        EXPECT_EQ(NaUtf8(box.Label1->text()), "disk on fire");
         box.Button1->click();
         return f.result();
     });

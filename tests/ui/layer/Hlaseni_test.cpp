@@ -33,9 +33,9 @@ TEST_F(HlaseniTest, EveryNoticeCodeShowsItsComposedTitleAndMessageInBothLanguage
             chyby.Oznameni(kod);
             Obsluz("Form3", [&](Formular& f) {
                 auto& box = static_cast<TForm3&>(f);
-                EXPECT_EQ(S(box.windowTitle()), NadpisOznameni(jazyk, kod));
-                EXPECT_EQ(S(box.Label1->text()), TextOznameni(jazyk, kod));
-                EXPECT_EQ(S(box.Button1->text()), "OK");
+                EXPECT_EQ(NaUtf8(box.windowTitle()), NadpisOznameni(jazyk, kod));
+                EXPECT_EQ(NaUtf8(box.Label1->text()), TextOznameni(jazyk, kod));
+                EXPECT_EQ(NaUtf8(box.Button1->text()), "OK");
                 EXPECT_TRUE(box.Button2->isHidden());
                 box.Button1->click();
             });
@@ -56,7 +56,7 @@ TEST_F(HlaseniTest, MuteFlagSkipsExactlyOneNotice)
     EXPECT_FALSE(OznameniDleCisla());  // nothing shown
     EXPECT_FALSE(chyby.vypnoutHlaseni);
     EXPECT_EQ(chyby.cisloOznameni, 29);  // still pending
-    Obsluz("Form3", [](Formular& f) { EXPECT_EQ(S(f.windowTitle()), "Transformation error"); });
+    Obsluz("Form3", [](Formular& f) { EXPECT_EQ(NaUtf8(f.windowTitle()), "Transformation error"); });
     EXPECT_FALSE(OznameniDleCisla());  // closed by the hook, not by OK
     EXPECT_EQ(zobrazena, std::vector<std::string>{"Form3"});
 }
@@ -77,18 +77,18 @@ TEST_F(HlaseniTest, ReportButtonOpensTheViewerOverTheOpenBox)
     Obsluz("Form3", [&](Formular& f) {
         auto& box = static_cast<TForm3&>(f);
         EXPECT_FALSE(box.Button2->isHidden());
-        EXPECT_EQ(S(box.Button2->text()), "Protocol");
+        EXPECT_EQ(NaUtf8(box.Button2->text()), "Protocol");
         Obsluz("Form55", [&](Formular& v) {
             auto& viewer = static_cast<TForm55&>(v);
             EXPECT_EQ(viewer.Otvirac(), &box);
-            EXPECT_EQ(S(viewer.RichEdit1->toPlainText()), "Added files\na.txt");
-            EXPECT_EQ(S(viewer.windowTitle()), "Protocol - Add points");
+            EXPECT_EQ(NaUtf8(viewer.RichEdit1->toPlainText()), "Added files\na.txt");
+            EXPECT_EQ(NaUtf8(viewer.windowTitle()), "Protocol - Add points");
             // A notice raised here (a failed save, say) gets a box of its
             // own over the viewer; the open box keeps its text and button.
             Obsluz("Form3", [&](Formular& g) {
                 auto& druhy = static_cast<TForm3&>(g);
                 EXPECT_NE(&druhy, &box);
-                EXPECT_EQ(S(druhy.Label1->text()), "An error occurred during the save process!");
+                EXPECT_EQ(NaUtf8(druhy.Label1->text()), "An error occurred during the save process!");
                 EXPECT_TRUE(druhy.Button2->isHidden());
                 druhy.Button1->click();
             });
@@ -99,7 +99,7 @@ TEST_F(HlaseniTest, ReportButtonOpensTheViewerOverTheOpenBox)
         box.Button2->click();
         EXPECT_EQ(nastaveni.okno.protokol, 4);
         EXPECT_TRUE(box.isVisible());  // the box is still open
-        EXPECT_EQ(S(box.Label1->text()), "Added files: 1/1 (Number of points: 3)");
+        EXPECT_EQ(NaUtf8(box.Label1->text()), "Added files: 1/1 (Number of points: 3)");
         EXPECT_FALSE(box.Button2->isHidden());
         box.Button1->click();
     });
@@ -113,9 +113,9 @@ TEST_F(HlaseniTest, QuestionBoxEscAndEnterAnswerNo)
         NastavJazyk(static_cast<std::uint8_t>(typ));
         Obsluz("Form4", [&](Formular& f) {
             auto& box = static_cast<TForm4&>(f);
-            EXPECT_EQ(S(box.Button1->text()), ano);
-            EXPECT_EQ(S(box.Button2->text()), ne);
-            EXPECT_EQ(S(box.Label1->text()), "Really?");
+            EXPECT_EQ(NaUtf8(box.Button1->text()), ano);
+            EXPECT_EQ(NaUtf8(box.Button2->text()), ne);
+            EXPECT_EQ(NaUtf8(box.Label1->text()), "Really?");
             StiskniKlavesu(&f, Qt::Key_Escape);
         });
         EXPECT_FALSE(ZobrazPotvrzeni("Really?", "Warning"));
@@ -167,11 +167,11 @@ TEST_F(ProtokolTest, ModesSetCaptionTextAndSwitchTheOpenersLabelOff)
             NastavJazyk(typ);
             SCOPED_TRACE(std::to_string(r.rezim));
             ZobrazZOtvirace(r.rezim, [&](TForm55& v) {
-                EXPECT_EQ(S(v.windowTitle()), typ == 1 ? r.en : r.cz);
-                EXPECT_EQ(S(v.RichEdit1->toPlainText()), "Report " + std::to_string(r.rezim) + "\n\n  A   B");
-                EXPECT_EQ(S(v.Label_vyber->text()), " 3");
+                EXPECT_EQ(NaUtf8(v.windowTitle()), typ == 1 ? r.en : r.cz);
+                EXPECT_EQ(NaUtf8(v.RichEdit1->toPlainText()), "Report " + std::to_string(r.rezim) + "\n\n  A   B");
+                EXPECT_EQ(NaUtf8(v.Label_vyber->text()), " 3");
                 EXPECT_EQ(otvirac.Label_zpracovani->isHidden(), r.prepina);
-                EXPECT_EQ(S(v.Label_zpracovani->text()), " " + jazyk.tlacitko.zpracovani + " ...");
+                EXPECT_EQ(NaUtf8(v.Label_zpracovani->text()), " " + jazyk.tlacitko.zpracovani + " ...");
                 EXPECT_EQ(v.RichEdit1->font().family().isEmpty(), false);
                 StiskniKlavesu(v.RichEdit1, Qt::Key_Escape);
                 EXPECT_FALSE(v.isVisible());
@@ -207,7 +207,7 @@ TEST_F(ProtokolTest, SaveAsWritesTheReportAndUnlocksTheViewerAlsoWhenCancelled)
         EXPECT_TRUE(v.Label_zpracovani->isHidden());
         Obsluz("Form9", [&](Formular& f) {
             auto& d = static_cast<TForm9&>(f);
-            EXPECT_EQ(S(d.windowTitle()), "Save protocol");
+            EXPECT_EQ(NaUtf8(d.windowTitle()), "Save protocol");
             d.NastavSlozku(slozka);
             d.Edit1->setText(QStringLiteral(" posuny "));
             d.Button1->click();
@@ -232,8 +232,8 @@ TEST_F(ProtokolTest, FailedSaveAsShowsNotice28AndLeavesTheViewerUsable)
             d.Button1->click();
         });
         Obsluz("Form3", [&](Formular& f) {
-            EXPECT_EQ(S(f.windowTitle()), "Error");
-            EXPECT_EQ(S(static_cast<TForm3&>(f).Label1->text()), "An error occurred during the save process!");
+            EXPECT_EQ(NaUtf8(f.windowTitle()), "Error");
+            EXPECT_EQ(NaUtf8(static_cast<TForm3&>(f).Label1->text()), "An error occurred during the save process!");
             EXPECT_FALSE(v.Label_zpracovani->isHidden());  // still saving while the notice shows
         });
         v.UlozitJako1Click();

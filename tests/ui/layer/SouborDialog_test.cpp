@@ -57,14 +57,14 @@ protected:
     static std::vector<std::string> Polozky(QListWidget* l)
     {
         std::vector<std::string> v;
-        for (int i = 0; i < l->count(); ++i) v.push_back(S(l->item(i)->text()));
+        for (int i = 0; i < l->count(); ++i) v.push_back(NaUtf8(l->item(i)->text()));
         return v;
     }
     static void Vyber(QListWidget* l, const std::vector<std::string>& jmena)
     {
         for (int i = 0; i < l->count(); ++i)
             for (const auto& j : jmena)
-                if (S(l->item(i)->text()) == j) l->item(i)->setSelected(true);
+                if (NaUtf8(l->item(i)->text()) == j) l->item(i)->setSelected(true);
     }
     std::string slozka;
 };
@@ -74,18 +74,18 @@ TEST_F(DialogTest, CoordinateFilesAreChosenInListOrderAndTheFilterItemIsStored)
     nastaveni.souborVstup.typSouradnice = 1;
     Obsluz("Form8", [&](Formular& f) {
         auto& d = static_cast<TForm8&>(f);
-        EXPECT_EQ(S(d.windowTitle()), "Add points");
-        EXPECT_EQ(S(d.Label1->text()), "  " + jazyk.tlacitko.vybratSoubor);
-        EXPECT_EQ(S(d.Button1->text()), jazyk.tlacitko.pridat);
+        EXPECT_EQ(NaUtf8(d.windowTitle()), "Add points");
+        EXPECT_EQ(NaUtf8(d.Label1->text()), "  " + jazyk.tlacitko.vybratSoubor);
+        EXPECT_EQ(NaUtf8(d.Button1->text()), jazyk.tlacitko.pridat);
         EXPECT_EQ(d.FilterComboBox1->count(), 2);
         EXPECT_EQ(d.FilterComboBox1->currentIndex(), 1);
         d.NastavSlozku(slozka);
-        EXPECT_EQ(S(d.Edit2->text()), slozka + "/");
+        EXPECT_EQ(NaUtf8(d.Edit2->text()), slozka + "/");
         // Case-insensitive mask, sorted by name, hidden files left out.
         EXPECT_EQ(Polozky(d.FileListBox1), (std::vector<std::string>{"a.txt", "b.TXT"}));
         d.FilterComboBox1->setCurrentIndex(0);
         Vyber(d.FileListBox1, {"b.TXT", "a.txt"});
-        EXPECT_EQ(S(d.Edit1->text()), "a.txt; b.TXT");
+        EXPECT_EQ(NaUtf8(d.Edit1->text()), "a.txt; b.TXT");
         StiskniKlavesu(d.FileListBox1, Qt::Key_Return);  // Enter confirms
         EXPECT_FALSE(d.isVisible());
     });
@@ -109,7 +109,7 @@ TEST_F(DialogTest, CancelledDialogsStillStoreTheFilterItemShownAndGiveNothing)
     EXPECT_EQ(nastaveni.souborVstup.typSouradnice, 1);
 
     Obsluz("Form8", [&](Formular& f) {
-        EXPECT_EQ(S(f.windowTitle()), "Connect Sitmera epoch");
+        EXPECT_EQ(NaUtf8(f.windowTitle()), "Connect Sitmera epoch");
         StiskniKlavesu(&f, Qt::Key_Escape);
     });
     std::string soubor = "x";
@@ -118,7 +118,7 @@ TEST_F(DialogTest, CancelledDialogsStillStoreTheFilterItemShownAndGiveNothing)
 
     Obsluz("Form9", [&](Formular& f) {
         auto& d = static_cast<TForm9&>(f);
-        EXPECT_EQ(S(d.windowTitle()), "Save points");
+        EXPECT_EQ(NaUtf8(d.windowTitle()), "Save points");
         d.FilterComboBox1->setCurrentIndex(1);
         d.Edit1->setText(QStringLiteral("nic"));
         d.Button2->click();
@@ -135,7 +135,7 @@ TEST_F(DialogTest, ProjectOpenIsSingleSelectionAndStaysOpenWithNoFile)
     nastaveni.souborVstup.typProjekt = 9;  // more than there are items: clamped
     Obsluz("Form8", [&](Formular& f) {
         auto& d = static_cast<TForm8&>(f);
-        EXPECT_EQ(S(d.windowTitle()), "Otevřít Sitmera Analyser projekt");
+        EXPECT_EQ(NaUtf8(d.windowTitle()), "Otevřít Sitmera Analyser projekt");
         EXPECT_EQ(d.FilterComboBox1->count(), 1);  // "...|*.pea|" has one item
         EXPECT_EQ(d.FileListBox1->selectionMode(), QAbstractItemView::SingleSelection);
         d.NastavSlozku(slozka);
@@ -156,8 +156,8 @@ TEST_F(DialogTest, SaveAppendsTheExtensionOfTheFilterItem)
     nastaveni.souborVystup.typGrafika = 0;
     Obsluz("Form9", [&](Formular& f) {
         auto& d = static_cast<TForm9&>(f);
-        EXPECT_EQ(S(d.windowTitle()), "Save");
-        EXPECT_EQ(S(d.Button1->text()), "Save");
+        EXPECT_EQ(NaUtf8(d.windowTitle()), "Save");
+        EXPECT_EQ(NaUtf8(d.Button1->text()), "Save");
         d.NastavSlozku(slozka);
         d.FilterComboBox1->setCurrentIndex(2);  // JPEG
         d.Edit1->setText(QStringLiteral("   "));
@@ -176,11 +176,11 @@ TEST_F(DialogTest, SelectingAFileInTheSaveDialogTakesItsNameWithoutExtension)
 {
     Obsluz("Form9", [&](Formular& f) {
         auto& d = static_cast<TForm9&>(f);
-        EXPECT_EQ(S(d.windowTitle()), "Save as Sitmera Analyser project");
+        EXPECT_EQ(NaUtf8(d.windowTitle()), "Save as Sitmera Analyser project");
         d.NastavSlozku(slozka);
         EXPECT_EQ(Polozky(d.FileListBox1), std::vector<std::string>{"d.pea"});
         Vyber(d.FileListBox1, {"d.pea"});
-        EXPECT_EQ(S(d.Edit1->text()), "d");
+        EXPECT_EQ(NaUtf8(d.Edit1->text()), "d");
         d.Button1->click();
     });
     std::string soubor;
@@ -257,7 +257,7 @@ TEST_F(DialogTest, ComboFillers)
     QComboBox combo;
     const auto polozky = [&combo] {
         std::vector<std::string> v;
-        for (int i = 0; i < combo.count(); ++i) v.push_back(S(combo.itemText(i)));
+        for (int i = 0; i < combo.count(); ++i) v.push_back(NaUtf8(combo.itemText(i)));
         return v;
     };
     using V = std::vector<std::string>;

@@ -33,8 +33,8 @@ protected:
             });
             if (oznameni)
                 Obsluz("Form3", [&](Formular& box) {
-                    EXPECT_EQ(S(box.windowTitle()), NadpisOznameni(jazyk, 28));
-                    EXPECT_EQ(S(static_cast<TForm3&>(box).Label1->text()), TextOznameni(jazyk, 28));
+                    EXPECT_EQ(NaUtf8(box.windowTitle()), NadpisOznameni(jazyk, 28));
+                    EXPECT_EQ(NaUtf8(static_cast<TForm3&>(box).Label1->text()), TextOznameni(jazyk, 28));
                     EXPECT_TRUE(graf.Label_zpracovani->isHidden());  // unlocked before the notice
                 });
             vysledek = UlozKresbu(bitmapa, dxf);

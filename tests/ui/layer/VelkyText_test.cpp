@@ -74,7 +74,7 @@ protected:
         std::size_t o = 0;
         for (int i = 0; i < radek; ++i) o += radky[static_cast<std::size_t>(i)].size() + 2;
         return o + static_cast<std::size_t>(
-                       Q(radky[static_cast<std::size_t>(radek)]).left(sloupec).toUtf8().size());
+                       NaQString(radky[static_cast<std::size_t>(radek)]).left(sloupec).toUtf8().size());
     }
 
     // The viewport point of a position on screen.

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 
 namespace sitmera {
 namespace {

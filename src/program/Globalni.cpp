@@ -1,4 +1,4 @@
-#include "core/Globalni.h"
+#include "program/Globalni.h"
 
 #include <utility>
 
