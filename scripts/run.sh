@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the program and starts it.
+# Installs what the program needs, builds the program alone (no tests, no
+# benchmarks) into build-program/ and starts it.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
-bash "$here/scripts/setup.sh"
-bash "$here/scripts/build.sh" "$here/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-if [ -x "$here/build/src/sitmera-analyser" ]; then
-  exec "$here/build/src/sitmera-analyser"
-else
-  echo "Built. The program's main window is not built yet, so there is nothing to start."
+dir="$here/build-program"
+bash "$here/scripts/setup.sh" program
+
+if ! cmake -S "$here" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+       -DSITMERA_TESTS=OFF -DSITMERA_BENCH=OFF >/dev/null \
+   || ! cmake --build "$dir" --parallel "$(nproc)" --target sitmera-analyser; then
+  echo "The build failed (see the errors above); the program was not started." >&2
+  exit 1
 fi
+exec "$dir/src/sitmera-analyser"
