@@ -202,19 +202,23 @@ void TanalyzaEtapyOkno::Vytvor(const std::vector<std::string>& jmenaLabelBodu, i
 
 void TanalyzaEtapyOkno::FormShow()
 {
-    VycentrujOkno(this, Otvirac());
-    if (!ExistujiGlobalniObjekty() || etapaAktualni == nullptr) return;
-    NastavPopisky();
-    const Tetapa& etapa = *etapaAktualni;
-    const std::vector<int> ulozene = UlozeneIndexy(etapa);
-    for (std::size_t i = 0; i < comboBody.size(); ++i) {
-        QComboBox* c = comboBody[i];
-        NaplnComboBody(c, etapa.souradnice, etapa.pocetBodu, true);
-        // A stored index the box does not hold leaves it without a choice.
-        const int index = i < ulozene.size() ? ulozene[i] : -1;
-        c->setCurrentIndex(index >= 0 && index < c->count() ? index : -1);
+    if (ExistujiGlobalniObjekty() && etapaAktualni != nullptr) {
+        NastavPopisky();
+        const Tetapa& etapa = *etapaAktualni;
+        const std::vector<int> ulozene = UlozeneIndexy(etapa);
+        for (std::size_t i = 0; i < comboBody.size(); ++i) {
+            QComboBox* c = comboBody[i];
+            NaplnComboBody(c, etapa.souradnice, etapa.pocetBodu, true);
+            // A stored index the box does not hold leaves it without a choice.
+            const int index = i < ulozene.size() ? ulozene[i] : -1;
+            c->setCurrentIndex(index >= 0 && index < c->count() ? index : -1);
+        }
+        Prepocitej();
     }
-    Prepocitej();
+    // Centred at the size its new texts give it, not at the size of the
+    // showing before.
+    layout()->activate();
+    VycentrujOkno(this, Otvirac());
 }
 
 void TanalyzaEtapyOkno::Prepocitej()

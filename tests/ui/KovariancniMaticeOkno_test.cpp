@@ -1,5 +1,7 @@
 // The weight-coefficient window over the epoch of the epoch window.
+#include <QFontMetrics>
 #include <QLabel>
+#include <QScrollBar>
 
 #include "ui/Galerie.h"
 #include "ui/KovariancniMaticeOkno.h"
@@ -37,6 +39,11 @@ TEST_F(KovariancniMaticeTest, ShowsTheFullTableWhoseCopyIsTheEpochsCovarianceTex
         EXPECT_EQ(NaUtf8(f.RichEdit1->Radek(0)), "4E-6 0 0 5E-7 0 0");
         EXPECT_EQ(NaUtf8(f.RichEdit1->Radek(3)), "5E-7 0 0 2.5E-6 1.5E-6 0");
         EXPECT_EQ(f.RichEdit1->Kurzor(), VelkyText::Tpozice());
+        // What a read-only text box shows: a fixed-pitch font, both scroll bars.
+        const QFontMetrics pismo(f.RichEdit1->font());
+        EXPECT_EQ(pismo.horizontalAdvance(QLatin1Char('i')), pismo.horizontalAdvance(QLatin1Char('W')));
+        EXPECT_EQ(pismo.horizontalAdvance(QLatin1Char('.')), pismo.horizontalAdvance(QLatin1Char('0')));
+        EXPECT_TRUE(f.RichEdit1->horizontalScrollBar()->isVisible() && f.RichEdit1->verticalScrollBar()->isVisible());
         UlozDoGalerie(f, "Form36_en");
         StiskniKlavesu(f.RichEdit1, Qt::Key_A, Qt::ControlModifier);
         StiskniKlavesu(f.RichEdit1, Qt::Key_C, Qt::ControlModifier);
