@@ -16,9 +16,10 @@
 // examined last), becomes current and is centred; nothing moves when none
 // matches. Select: the displacement window's selection becomes exactly the
 // matching displacements, and the first of them is centred. Then the window
-// closes. Every close (also Esc) keeps the entries as the find or select
-// criteria (`posunHledani`, `posunVyber`), offered again next time and used
-// by find next / previous.
+// closes. Every close (also Esc) keeps the criteria last read by Enter (or,
+// when none was, those it opened with) as the find or select criteria
+// (`posunHledani`, `posunVyber`), offered again next time and used by find
+// next / previous; entries typed and not confirmed are dropped.
 #pragma once
 
 #include <array>

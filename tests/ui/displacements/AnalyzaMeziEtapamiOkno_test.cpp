@@ -180,6 +180,23 @@ TEST_F(MeziEtapamiTest, ASortChangesNoResultAndUndefinedFiguresShowDashesWithout
         uhly = zvol(o, {"9", "7", "11"});
         EXPECT_EQ(NaUtf8(o.ComboBox2->currentText()), "7 F1");
         EXPECT_TRUE(std::all_of(uhly.begin(), uhly.end(), [](const auto& r) { return r[0] != "- "; }));
+        // The angles of the transformed epochs in milligon; those of the
+        // untransformed ones differ.
+        const TanalyzaVnitrni& a = M().analyzaUhel;
+        TmodelPosuny transformovany = M(), puvodni = M();
+        transformovany.VypocetAnalyzaUhel(a.iStn, a.iCilL, a.iCilP, *modelPorovnaniTransformace);
+        puvodni.VypocetAnalyzaUhel(a.iStn, a.iCilL, a.iCilP, *modelPorovnani);
+        std::vector<std::array<std::string, 3>> ocekavane, jinak;
+        for (std::size_t r = 0; r < 3; ++r) {
+            ocekavane.push_back(Ocekavane(transformovany.analyzaUhel.data.bod[r], true));
+            jinak.push_back(Ocekavane(puvodni.analyzaUhel.data.bod[r], true));
+        }
+        EXPECT_EQ(uhly, ocekavane);
+        EXPECT_NE(uhly, jinak);
+        // Frame-free by hand: the angle between 7 - 9 and 11 - 9 shrinks
+        // from 179.548585 gon by 25.563 mgon, so the angle in the plane, taken
+        // the other way round, grows by that (up to the rounded coordinates).
+        EXPECT_NEAR(std::stod(uhly[1][0]), 25.563, 0.003);
         UlozDoGalerie(o, "Form75_en");
     });
     VOknePosunu([this] { okno68->SeraditDleX1Click(); });

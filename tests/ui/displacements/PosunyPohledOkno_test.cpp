@@ -204,6 +204,8 @@ TEST_F(PohledyTest, CopyGivesTheShownCellsAndEveryKindOfCloseEmptiesTheCopy)
             KlikMrizky(m, 10, Qt::ControlModifier);  // a padded row
             StiskniKlavesu(m, Qt::Key_C, Qt::ControlModifier, QStringLiteral("c"));
             EXPECT_EQ(TextSchranky(), "9\t10.00\t1.41\t2.77\r\nA1\t0.30\t1.41\t2.77\r\n");
+            StiskniKlavesu(m, Qt::Key_D, Qt::ControlModifier, QStringLiteral("d"));
+            EXPECT_TRUE(test::Vybrane(o.vyber).empty());
             zavri(o);
         });
         EXPECT_TRUE(posunyOkno->zaznam.empty());
