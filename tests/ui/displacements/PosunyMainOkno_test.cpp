@@ -160,6 +160,9 @@ TEST_F(PosunyOknoTest, GesturesNeverSelectPaddedRowsAndCopyPutsExactlyTheSelecte
     EXPECT_EQ(Vybrane(), (std::vector<int>{0, 1, 2, 3, 4, 5, 6}));
     StiskniKlavesu(g, Qt::Key_D, Qt::ControlModifier, QStringLiteral("d"));
     EXPECT_TRUE(Vybrane().empty());
+    g->SetRow(9);  // a padded row
+    StiskniKlavesu(g, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+    EXPECT_TRUE(Vybrane().empty());
     g->SetRow(1);
     StiskniKlavesu(g, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
     EXPECT_EQ(Vybrane(), (std::vector<int>{1}));
@@ -172,6 +175,11 @@ TEST_F(PosunyOknoTest, SignificantFindWrapsOnceAndMarkSelectsEverySignificantRow
 {
     Otevri();
     const int r9 = RadekBodu("9"), r10 = RadekBodu("10"), r11 = RadekBodu("11"), r7 = RadekBodu("7");
+    // A1 significant a priori and F1 a posteriori in the lengths only: the
+    // commands look at X, Y and Z, so they pass both by.
+    TposunProkazani& a1 = M().posuny.zaznam[RadekBodu("A1")].prokazaniAprior;
+    TposunProkazani& f1 = M().posuny.zaznam[RadekBodu("F1")].prokazaniAposter;
+    a1.delkaH = a1.delkaS = f1.delkaH = f1.delkaS = true;
     // F4 (a priori, X, Y or Z): 9, 10, 11, then round to 9.
     for (const int cil : {r9, r10, r11, r9}) {
         StiskniKlavesu(g, Qt::Key_F4);
