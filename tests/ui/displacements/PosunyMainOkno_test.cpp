@@ -68,6 +68,9 @@ TEST_F(PosunyOknoTest, ShowsOneRowPerPairInTheChosenUnitsAxisOrderAndDecimals)
                                              Text(okno68->Label4), Text(okno68->Label5)};
         EXPECT_EQ(pocty, t.pocty);
         EXPECT_EQ(g->Row(), 0);
+        // The last header and status labels reach the panels' right edge.
+        EXPECT_EQ(okno68->Label_doplnek->x() + okno68->Label_doplnek->width(), okno68->Panel2->width() - 1);
+        EXPECT_EQ(okno68->Label5->x() + okno68->Label5->width(), okno68->Panel1->width() - 1);
         okno68->Close();
     }
     // The list is padded for display; the model's count stays.
