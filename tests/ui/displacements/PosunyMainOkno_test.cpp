@@ -252,6 +252,7 @@ TEST_F(PosunyOknoTest, EachSortOrdersKeepsEmptyRowsLastAndClearsTheReport)
         M().protokol.text = {"old"};
         M().protokol.jePlny = true;
         M().analyzaDelka.iStn = 4;
+        M().analyzaUhel.iCilP = 5;
         g->SetRow(5);
         okno68->vyber[2] = true;
         ASSERT_TRUE(VyvolejPolozku((*okno68).*t.polozka));
@@ -260,6 +261,7 @@ TEST_F(PosunyOknoTest, EachSortOrdersKeepsEmptyRowsLastAndClearsTheReport)
         EXPECT_TRUE(Vybrane().empty());
         EXPECT_FALSE(M().protokol.jePlny);
         EXPECT_EQ(M().analyzaDelka.iStn, 0);
+        EXPECT_EQ(M().analyzaUhel.iCilP, 2);
         EXPECT_EQ(M().posuny.PocetPlnych(), 7);
         for (std::size_t i = 0; i < M().posuny.zaznam.size(); ++i)
             EXPECT_EQ(M().posuny.zaznam[i].JePlny, i < 7) << i;
