@@ -244,6 +244,9 @@ void TForm68::FormShow()
     StringGrid3->SetRow(1);
     StringGrid3->SetRow(0);
     NastavPevnouSirku(PevnaSirka(), 246);
+    // The first resize comes before the window is visible: the last labels
+    // are stretched here as well.
+    RoztahniOvladacePosunu(ovladace_);
     PouzijPopisky(*this, PopiskyPoctuPosunu(*modelPosuny, *nastaveni));
     ObnovTabulku();
     ObnovPovoleni();

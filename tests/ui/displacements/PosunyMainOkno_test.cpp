@@ -68,6 +68,9 @@ TEST_F(PosunyOknoTest, ShowsOneRowPerPairInTheChosenUnitsAxisOrderAndDecimals)
                                              Text(okno68->Label4), Text(okno68->Label5)};
         EXPECT_EQ(pocty, t.pocty);
         EXPECT_EQ(g->Row(), 0);
+        // The last header and status labels reach the panels' right edge.
+        EXPECT_EQ(okno68->Label_doplnek->x() + okno68->Label_doplnek->width(), okno68->Panel2->width() - 1);
+        EXPECT_EQ(okno68->Label5->x() + okno68->Label5->width(), okno68->Panel1->width() - 1);
         okno68->Close();
     }
     // The list is padded for display; the model's count stays.
@@ -160,6 +163,9 @@ TEST_F(PosunyOknoTest, GesturesNeverSelectPaddedRowsAndCopyPutsExactlyTheSelecte
     EXPECT_EQ(Vybrane(), (std::vector<int>{0, 1, 2, 3, 4, 5, 6}));
     StiskniKlavesu(g, Qt::Key_D, Qt::ControlModifier, QStringLiteral("d"));
     EXPECT_TRUE(Vybrane().empty());
+    g->SetRow(9);  // a padded row
+    StiskniKlavesu(g, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+    EXPECT_TRUE(Vybrane().empty());
     g->SetRow(1);
     StiskniKlavesu(g, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
     EXPECT_EQ(Vybrane(), (std::vector<int>{1}));
@@ -172,6 +178,11 @@ TEST_F(PosunyOknoTest, SignificantFindWrapsOnceAndMarkSelectsEverySignificantRow
 {
     Otevri();
     const int r9 = RadekBodu("9"), r10 = RadekBodu("10"), r11 = RadekBodu("11"), r7 = RadekBodu("7");
+    // A1 significant a priori and F1 a posteriori in the lengths only: the
+    // commands look at X, Y and Z, so they pass both by.
+    TposunProkazani& a1 = M().posuny.zaznam[RadekBodu("A1")].prokazaniAprior;
+    TposunProkazani& f1 = M().posuny.zaznam[RadekBodu("F1")].prokazaniAposter;
+    a1.delkaH = a1.delkaS = f1.delkaH = f1.delkaS = true;
     // F4 (a priori, X, Y or Z): 9, 10, 11, then round to 9.
     for (const int cil : {r9, r10, r11, r9}) {
         StiskniKlavesu(g, Qt::Key_F4);
@@ -241,6 +252,7 @@ TEST_F(PosunyOknoTest, EachSortOrdersKeepsEmptyRowsLastAndClearsTheReport)
         M().protokol.text = {"old"};
         M().protokol.jePlny = true;
         M().analyzaDelka.iStn = 4;
+        M().analyzaUhel.iCilP = 5;
         g->SetRow(5);
         okno68->vyber[2] = true;
         ASSERT_TRUE(VyvolejPolozku((*okno68).*t.polozka));
@@ -249,6 +261,7 @@ TEST_F(PosunyOknoTest, EachSortOrdersKeepsEmptyRowsLastAndClearsTheReport)
         EXPECT_TRUE(Vybrane().empty());
         EXPECT_FALSE(M().protokol.jePlny);
         EXPECT_EQ(M().analyzaDelka.iStn, 0);
+        EXPECT_EQ(M().analyzaUhel.iCilP, 2);
         EXPECT_EQ(M().posuny.PocetPlnych(), 7);
         for (std::size_t i = 0; i < M().posuny.zaznam.size(); ++i)
             EXPECT_EQ(M().posuny.zaznam[i].JePlny, i < 7) << i;

@@ -199,6 +199,19 @@ TEST_F(TabulkaPosunuTest, CriteriaCompareWhatTheGridShowsAndCodesExactly)
     EXPECT_EQ(vyber(k), (TboolVector{true, false, false, true}));
     k.kvantilS.Y = 5.2;  // <> 2, the code rounded
     EXPECT_EQ(vyber(k), (TboolVector{true, true, true, true}));
+    // The spatial length, the last quantity, has its criteria too: shown as
+    // 3, 3 and 1.
+    k = kriteria();
+    k.prokazaniAprior.delkaS = true;
+    k.hodnota.delkaS = 2;
+    k.kvantilS.smernik = 3;  // spatial >= 2
+    EXPECT_EQ(vyber(k), (TboolVector{true, true, false, true}));
+    s.zaznam[0].prokazaniAprior.delkaS = true;
+    k = kriteria();
+    k.prokazaniAposter.delkaS = true;
+    k.odchylkaAprior.smernik = 2;  // spatial significant a priori only
+    EXPECT_EQ(vyber(k), (TboolVector{true, false, false, true}));
+    s.zaznam[0].prokazaniAprior.delkaS = false;
 
     // Significance codes are exact: "a priori" is a priori only.
     k = kriteria();
