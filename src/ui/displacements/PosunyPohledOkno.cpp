@@ -107,6 +107,9 @@ void TposunyPohled::FormShow()
     PrepniZpracovani(zpracovani);
     VycentrujOkno(this, Otvirac());
     NastavPevnouSirku(PevnaSirka(), minimalniVyska_);
+    // The first resize comes before the window is visible: the last labels
+    // are stretched here as well.
+    RoztahniOvladacePosunu(ovladace_);
     Label_vyber->setText(NaQString(" " + std::to_string(NaplnSeznam(*posunyOkno))));
     StringGrid3->SetTopRow(0);
     ObnovTabulku();

@@ -97,6 +97,9 @@ TEST_F(PohledyTest, EachModeShowsItsCaptionHeadsValuesBarsMarksAndOnlyItsTestsCo
                                                   Text(o.Label_srd_Z_jdn)}),
                       (std::array<std::string, 3>{t.jednotky[0], t.jednotky[1], t.jednotky[2]}));
             EXPECT_EQ(Text(o.Label_vyber), " 7");
+            // The filler and the count reach the panels' right edge.
+            EXPECT_EQ(o.Label_doplnek->x() + o.Label_doplnek->width(), o.Panel2->width() - 1);
+            EXPECT_EQ(o.Label_vyber->x() + o.Label_vyber->width(), o.Panel1->width() - 1);
             EXPECT_EQ(CislaMrizky(m), (std::vector<std::string>{"7", "8", "9", "10", "11", "A1", "F1"}));
             EXPECT_EQ(RadekMrizky(m, RadekBoduMrizky(m, t.radek[0])), t.radek);
             const int r = RadekBoduMrizky(m, t.bod);
