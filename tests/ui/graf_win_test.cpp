@@ -351,6 +351,15 @@ TEST_F(GrafWinTest, SavedPicturesAndDxfReadBackThroughIndependentReaders)
     EXPECT_NE(vypis.find("LAYER ElipsaChyb_Apos_50000 -4\n"), std::string::npos) << vypis;
     EXPECT_NE(vypis.find("LAYER Mereni_Popis -254\n"), std::string::npos) << vypis;
     EXPECT_NE(vypis.find("POLY ElipsaChyb_Apri_50000 41 1"), std::string::npos) << vypis;
+    // In English, with the a-posteriori precision at magnification 100: the
+    // English names carry the chosen magnification, the other layer is hidden.
+    sitmera::nastaveni->typJazyk = 1;
+    f.ComboBox12->setCurrentIndex(0);
+    f.ComboBox13->setCurrentIndex(1);
+    UlozJako(slozka, "sit", 3);
+    ASSERT_EQ(test::Ezdxf(slozka + "/sit.dxf", vypis), 0) << vypis;
+    EXPECT_NE(vypis.find("LAYER ErrElips_Apri_100 -4\n"), std::string::npos) << vypis;
+    EXPECT_NE(vypis.find("LAYER ErrElips_Apos_100 4\n"), std::string::npos) << vypis;
 
     // A place where no file can be made: notice 28, and the window goes on.
     UlozJako("/proc", "sit", 0, true);

@@ -83,6 +83,9 @@ QPushButton* NoveTlacitkoGrafu(QWidget* okno, const char* jmeno, const QString& 
 {
     auto* b = new QPushButton(text, okno);
     b->setObjectName(QLatin1String(jmeno));
+    // No button of a graph window is its default one: Enter in an option box
+    // would otherwise press the first button (black and white).
+    b->setAutoDefault(false);
     QObject::connect(b, &QPushButton::clicked, okno, [okno, prikaz = std::move(prikaz)] { SpustPrikaz(okno, prikaz); });
     return b;
 }

@@ -60,7 +60,8 @@ std::string NazevPismaComba(const QComboBox& combo);
 // ---------------------------------------------------------------- controls
 // Controls of a graph window named `jmeno`, children of the window `okno`:
 // the user's choice, click or press runs `prikaz` in the command boundary of
-// the window (a change made by the program runs nothing).
+// the window (a change made by the program runs nothing). The buttons are
+// never the window's default button: Enter presses none of them.
 
 QComboBox* NovyComboGrafu(QWidget* okno, const char* jmeno, std::function<void()> prikaz);
 QCheckBox* NovyCheckGrafu(QWidget* okno, const char* jmeno, std::function<void()> prikaz);

@@ -309,6 +309,24 @@ TEST_F(GrafPosunTest, SavedPicturesAndDxfReadBackThroughIndependentReaders)
                                "LAYER Z_Mez_Apos_50000 -254\n", "COUNT H_Vyzn_Apri_50000 LINE"})
         EXPECT_NE(vypis.find(vrstva), std::string::npos) << vrstva << vypis;
 
+    // In English at magnification 1000000 with the X component: the English
+    // names carry the chosen magnification, and every vector runs along the
+    // X axis, which the DXF draws upright (DXF Y = -X).
+    sitmera::nastaveni->typJazyk = 1;
+    f.ComboBox18->setCurrentIndex(11);
+    f.ComboBox09->setCurrentIndex(0);
+    uloz(slozka, 3);
+    ASSERT_EQ(test::Ezdxf(slozka + "/posuny.dxf", vypis), 0) << vypis;
+    for (const char* vrstva : {"LAYER ErrElips_Apri_1000000 -4\n", "LAYER H_Sign_Apos_1000000 6\n"})
+        EXPECT_NE(vypis.find(vrstva), std::string::npos) << vrstva << vypis;
+    int vektoru = 0;
+    for (const test::Entita& e : test::Entity(CtiSoubor(slozka + "/posuny.dxf")))
+        if (e.typ == "LINE" && e.Vrstva().starts_with("H_") && e.Vrstva().find("Critic") == std::string::npos) {
+            EXPECT_EQ(e.Hodnota(10), e.Hodnota(11)) << e.Vrstva();
+            ++vektoru;
+        }
+    EXPECT_GT(vektoru, 0);
+
     // A place where no file can be made: notice 28, and the window goes on.
     uloz("/proc", 3, true);
     EXPECT_TRUE(f.isVisible());

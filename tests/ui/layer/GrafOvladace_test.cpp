@@ -1,7 +1,8 @@
 // What the graph windows share: the wheel taken from every control of the
-// window, the picture keeping its bitmap object. (The minimum client area is
-// tried on the network graph window.)
+// window, no default button for Enter, the picture keeping its bitmap object.
+// (The minimum client area is tried on the network graph window.)
 #include <QComboBox>
+#include <QPushButton>
 #include <QWheelEvent>
 
 #include "ui/OknaTest.h"
@@ -29,6 +30,23 @@ TEST_F(GrafOvladaceTest, TheWheelOverAnyControlGoesToTheWindowAndLeavesTheBoxAlo
     }
     EXPECT_EQ(delty, (std::vector<int>{-120, 120}));  // the sideways turn is no zoom
     EXPECT_EQ(box->currentIndex(), 1);
+    okno.Close();
+}
+
+TEST_F(GrafOvladaceTest, EnterInAnOptionBoxPressesNoButton)
+{
+    test::OknoSLabelem okno(QStringLiteral("Form44"));
+    auto* box = new QComboBox(&okno);
+    box->addItems({QStringLiteral("1"), QStringLiteral("2")});
+    okno.layout()->addWidget(box);
+    int stisku = 0;
+    for (const char* jmeno : {"BitBtn11", "BitBtn12"})
+        okno.layout()->addWidget(NoveTlacitkoGrafu(&okno, jmeno, QStringLiteral("x"), [&] { ++stisku; }));
+    okno.show();
+    box->setFocus();
+    for (int klavesa : {Qt::Key_Return, Qt::Key_Enter}) test::StiskniKlavesu(box, klavesa);
+    EXPECT_EQ(stisku, 0);
+    EXPECT_TRUE(okno.isVisible());
     okno.Close();
 }
 
