@@ -150,6 +150,19 @@ TEST_F(VstupTest, EnterInAnEditedCellInsertsWhatWasTypedAndYXOrderFillsTheRowsAs
             ASSERT_NE(bunka, nullptr);
             bunka->setText(QStringLiteral("5"));
             StiskniKlavesu(bunka, Qt::Key_Return);
+
+            // Del inside a cell deletes a character; outside one it clears every row.
+            Napis(f, {"P8", "1", "2", "3"});
+            f.ValueListEditor1->UpravHodnotu(0);
+            for (QLineEdit* e : f.ValueListEditor1->findChildren<QLineEdit*>())
+                if (e->isVisible()) bunka = e;
+            bunka->setCursorPosition(0);
+            StiskniKlavesu(bunka, Qt::Key_Delete);
+            EXPECT_EQ(f.ValueListEditor1->Hodnoty(), (TStringList{"8", "1", "2", "3"}));
+            f.ValueListEditor1->PotvrdUpravu();
+            StiskniKlavesu(f.ValueListEditor1, Qt::Key_Delete);
+            EXPECT_EQ(f.ValueListEditor1->Hodnoty(), (TStringList{"", "", "", ""}));
+            EXPECT_EQ(f.ValueListEditor2->Znacka(1), TznackaPlatnosti::neplatna);
         });
         okno.Novy1Click();
         ASSERT_EQ(souradniceVstup.PocetPlnychBodu(), 1);
@@ -336,6 +349,22 @@ TEST_F(VstupTest, EveryCloseWritesBackClearsFixationResetsTheKeysUserPointsAndMa
     EXPECT_FALSE(info->jeTransformaceEtapa1);
     EXPECT_FALSE(info->jeTransformaceEtapa2);
     EXPECT_TRUE(souradniceVstup.bod.empty());
+}
+
+TEST_F(VstupTest, ATallerWindowFillsEveryRowOnScreen)
+{
+    souradniceUzivatelske->PridejBod(Bod("1", 1, 2, 3));
+    VUzivatelskychBodech([](TForm78& okno) {
+        Mrizka* g = okno.StringGrid3;
+        const int predtim = g->RowCount();
+        okno.resize(okno.width(), okno.height() + 300);
+        QCoreApplication::processEvents();
+        EXPECT_GT(g->RowCount(), predtim);
+        // The last pixel line of the grid lies on a row of the list.
+        EXPECT_NE(g->rowAt(g->viewport()->height() - 1), -1);
+        EXPECT_EQ(static_cast<int>(souradniceVstup.bod.size()), g->RowCount());
+    });
+    EXPECT_EQ(souradniceUzivatelske->bod.size(), 1u);  // the padding is not stored
 }
 
 TEST_F(VstupTest, Gallery)
