@@ -132,6 +132,20 @@ std::array<std::string, 4> TextyRadkuSouradnic(const Tbod& bod, const Tnastaveni
     return t;
 }
 
+TplneniTabulky::TplneniTabulky(const Mrizka* mrizka) : mrizka_(mrizka)
+{
+    auto& plnene = PlneneTabulky();
+    vnorena_ = std::find(plnene.begin(), plnene.end(), mrizka) != plnene.end();
+    if (!vnorena_) plnene.push_back(mrizka);
+}
+
+TplneniTabulky::~TplneniTabulky()
+{
+    if (vnorena_) return;
+    auto& plnene = PlneneTabulky();
+    plnene.erase(std::find(plnene.begin(), plnene.end(), mrizka_));
+}
+
 void PripravRadkyTabulky(Mrizka* mrizka, int sloupcu, int viditelnychRadku, const std::function<int()>& pocet,
                          const std::function<void()>& pridejPrazdny)
 {
@@ -168,20 +182,8 @@ void VyplnRadkyNaObrazovce(Mrizka& mrizka, int pocet, int viditelnychRadku, int 
 void ObnovTabulkuSouradnic(Mrizka* mrizka, Tsouradnice& souradnice, const Tnastaveni& nastaveni,
                            int typTabulky, TboolVector& vyber)
 {
-    // Changing the row count moves the scroll bar, whose handler asks for a
-    // refill of the same grid again: the outer refill does the work. A refill
-    // of another grid meanwhile goes ahead.
-    auto& plnene = PlneneTabulky();
-    if (std::find(plnene.begin(), plnene.end(), mrizka) != plnene.end()) return;
-    plnene.push_back(mrizka);
-    struct Konec {
-        const Mrizka* m;
-        ~Konec()
-        {
-            auto& p = PlneneTabulky();
-            p.erase(std::find(p.begin(), p.end(), m));
-        }
-    } konec{mrizka};
+    const TplneniTabulky plneni(mrizka);
+    if (plneni.Vnorena()) return;
 
     const int viditelne = ViditelneRadkyTabulky(mrizka);
     PripravRadkyTabulky(mrizka, 4, viditelne, [&souradnice] { return Pocet(souradnice); },

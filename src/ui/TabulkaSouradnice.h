@@ -72,6 +72,23 @@ int SirkaSloupceTabulky(int typTabulky, int sloupec);
 // the file). An empty record gives four empty texts.
 std::array<std::string, 4> TextyRadkuSouradnic(const Tbod& bod, const Tnastaveni& nastaveni, int typTabulky);
 
+// The guard of one grid's refill, held while the refill runs: changing the
+// row count moves the scroll bar, whose handler asks for a refill of the same
+// grid again, and the outer refill does the work (Vnorena is then true and
+// the inner one does nothing). A refill of another grid meanwhile goes ahead.
+class TplneniTabulky {
+public:
+    explicit TplneniTabulky(const Mrizka* mrizka);
+    ~TplneniTabulky();
+    TplneniTabulky(const TplneniTabulky&) = delete;
+    TplneniTabulky& operator=(const TplneniTabulky&) = delete;
+    bool Vnorena() const { return vnorena_; }
+
+private:
+    const Mrizka* mrizka_;
+    bool vnorena_;
+};
+
 // The sizing step of a grid over a list of records (points or
 // displacements; pocet() records): when viditelnychRadku > records, the grid
 // gets viditelnychRadku rows and `sloupcu` columns, its top row 0, and the

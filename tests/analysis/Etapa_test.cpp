@@ -526,6 +526,8 @@ TEST(Etapa, EveryRejectionFailsAndLeavesTheLoadedEpochAsItWas)
         {"a covariance beyond the floating-point range", [](R r) { Nahrad(r[K + 1], "1.5E-6 0", "1.5E-6 1e99999"); }},
         {"a covariance that is no number", [](R r) { Nahrad(r[K + 1], "0 9E-6", "x 9E-6"); }},
         {"a block that is not positive semi-definite", [](R r) { Nahrad(r[K], "4E-6 0", "4E-6 1E-5"); }},
+        {"a block indefinite only with its Z row (X-Z covariance 1E-5)",
+         [](R r) { Nahrad(r[K], "4E-6 0 0 5E-7", "4E-6 0 1E-5 5E-7"); }},
         // drawing records
         {"a station index equal to the point count", [](R r) { r[G] = "3 0 2 2 2 0 0 0 -1"; }},
         {"a target index equal to the point count", [](R r) { r[G] = "2 3 2 2 2 0 0 0 -1"; }},

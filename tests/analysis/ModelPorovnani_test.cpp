@@ -413,7 +413,15 @@ TEST(Transformace, CoordinatesAreRoundedToMicrometresAfterTheTransformation)
             EXPECT_EQ(v[r], std::nearbyint(v[r] * 1000000) / 1000000) << b.cislo << " " << r;
             EXPECT_EQ(v[r], w[r]) << b.cislo << " " << r;
         }
+        // Its deviations, ellipse and ellipsoid are the transformed epoch's too.
+        EXPECT_TRUE(b.sig_X == t.sig_X && b.sig_Y == t.sig_Y && b.sig_Z == t.sig_Z) << b.cislo;
+        EXPECT_TRUE(b.elipsa.a_smernik == t.elipsa.a_smernik && b.elipsoid.a_zenit == t.elipsoid.a_zenit) << b.cislo;
     }
+    // Point 1 has the cofactors 1, 4, 9 on its diagonal: sZ^2 = sum R[2][j]^2 d[j].
+    const Extended d[3] = {1, 4, 9};
+    Extended sZ2 = 0;
+    for (int j = 0; j < 3; ++j) sZ2 += klic.rotace[2][j] * klic.rotace[2][j] * d[j];
+    EXPECT_NEAR(static_cast<double>(i2.bod[0].sig_Z), std::sqrt(static_cast<double>(sZ2)), 1e-12);
 }
 
 TEST(Transformace, EveryFailureEmptiesOnlyTheTargetEpoch)

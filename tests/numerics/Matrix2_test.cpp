@@ -414,9 +414,9 @@ TEST(MatrixSvd, RankDeficientMatrix)
 
 TEST(MatrixSvd, GivesUpAtTheThirtiethPassOfOneValue)
 {
-    // Two opposite rows: the zero singular value converges only after 30
-    // QR steps; the 30th pass finds no convergence and stops (at most 29
-    // steps per value), with false.
+    // Two opposite rows: the QR steps on the zero singular value cycle and
+    // never converge; the 30th pass finds no convergence and stops (at most
+    // 29 steps per value), with false, instead of going on or giving a result.
     EXPECT_FALSE(Rozloz(Tmatrix{{0, -1, 0, 0}, {0, 1, 0, 0}, {1, 0, -1, -1}, {0, 0, -1, 1}}).ok);
     // A matrix whose slowest value takes 8 steps is decomposed.
     const Tmatrix A = {{1, 2, -1, -1, -1}, {-2, 0, 0, 0, 1}, {-2, -2, 0, 0, 0}, {0, -1, -1, 0, 0}, {1, -2, 1, 0, -2}};

@@ -64,23 +64,12 @@ std::array<std::string, 6> SestSloupcu(const Tposun& p, const Tnastaveni& n, con
     return t;
 }
 
-// Repaints only: changing the row count moves the scroll bar, whose handler
-// asks for a refill again, and the outer refill does the work.
-bool& ObnovaBezi()
-{
-    static bool bezi = false;
-    return bezi;
-}
-
 template <std::size_t N>
 void Obnov(Mrizka* mrizka, Tposuny& posuny, TboolVector& vyber,
            const std::function<std::array<std::string, N>(const Tposun&)>& radek)
 {
-    if (ObnovaBezi()) return;
-    ObnovaBezi() = true;
-    struct Konec {
-        ~Konec() { ObnovaBezi() = false; }
-    } konec;
+    const TplneniTabulky plneni(mrizka);
+    if (plneni.Vnorena()) return;
 
     const int viditelne = ViditelneRadkyTabulky(mrizka);
     PripravRadkyTabulky(mrizka, static_cast<int>(N), viditelne, [&posuny] { return Pocet(posuny); },

@@ -126,6 +126,19 @@ TEST_F(TabulkaPosunuTest, RefillPadsTheListFormatsOnlyTheRowsOnScreenAndCopiesSe
     EXPECT_EQ(TextKopieTabulkyPosunuZkracene(s, nastaveni, v, 14), "");
     KopirujTabulkuPosunu(s, nastaveni, TboolVector(s.zaznam.size(), false), 1);
     EXPECT_EQ(TextSchranky(), "");
+
+    // Each grid has its own guard: a refill of another grid asked for while
+    // this one refills (it returns to the top as the list shrinks below a
+    // screen) is done.
+    auto* druha = new Mrizka(QStringLiteral("StringGrid4"), &okno);
+    Tposuny t = Seznam({Posun("77", 0.001L, 0, 0)});
+    TboolVector vt;
+    m->OnTopLeftChanged = [&] { ObnovTabulkuPosunuZkracene(druha, t, nastaveni, 1, vt); };
+    s.zaznam.resize(10);
+    ObnovTabulkuPosunu(m, s, nastaveni, 1, v);
+    ASSERT_EQ(m->TopRow(), 0);
+    EXPECT_EQ(druha->Cell(0, 0), "77");
+    m->OnTopLeftChanged = nullptr;
     okno.Close();
 }
 
