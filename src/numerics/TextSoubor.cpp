@@ -218,7 +218,8 @@ std::string MalaPismena(std::string_view text)
 
 // ------------------------------------------------------------------ reading
 
-TctecRadku::TctecRadku(const std::string& cesta, std::size_t kus) : cesta_(cesta), kus_(std::max<std::size_t>(kus, 4))
+TctecRadku::TctecRadku(const std::string& cesta, std::size_t kus, std::size_t maxRadek)
+    : cesta_(cesta), kus_(std::max<std::size_t>(kus, 4)), maxRadek_(maxRadek)
 {
     fd_ = ::open(cesta.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd_ < 0) Selhani("Cannot open", cesta, errno);
@@ -261,8 +262,11 @@ TctecRadku::TctecRadku(const std::string& cesta, std::size_t kus) : cesta_(cesta
     Znovu(false);
 }
 
-TctecRadku::TctecRadku(TzPameti, std::string_view bajty, std::size_t kus)
-    : pamet_(bajty), velikost_(bajty.size()), kus_(std::clamp<std::size_t>(kus, 4, std::max<std::size_t>(bajty.size(), 4)))
+TctecRadku::TctecRadku(TzPameti, std::string_view bajty, std::size_t kus, std::size_t maxRadek)
+    : pamet_(bajty),
+      velikost_(bajty.size()),
+      kus_(std::clamp<std::size_t>(kus, 4, std::max<std::size_t>(bajty.size(), 4))),
+      maxRadek_(maxRadek)
 {
     Znovu(false);
 }
@@ -301,8 +305,8 @@ void TctecRadku::Znovu(bool windows1250)
     if (fd_ >= 0 && ::lseek(fd_, 0, SEEK_SET) != 0) Selhani("Cannot read", cesta_, errno);
     pozice_ = 0;
     konecZdroje_ = false;
-    zac_ = konec_ = overeno_ = 0;
-    poCR_ = neAscii_ = false;
+    zac_ = konec_ = overeno_ = prohledano_ = 0;
+    poCR_ = neAscii_ = prilisDlouhy_ = false;
     lichy_ = -1;
     vysoky_ = 0;
     char bom[3] = {};
@@ -391,6 +395,7 @@ void TctecRadku::Over(bool vse)
 bool TctecRadku::Dalsi(std::vector<std::string_view>& radky)
 {
     radky.clear();
+    if (prilisDlouhy_) return false;
     for (;;) {
         // The unfinished line moves to the front, the next piece after it.
         if (zac_ > 0) {
@@ -418,20 +423,22 @@ bool TctecRadku::Dalsi(std::vector<std::string_view>& radky)
             if (*p == '\n') ++p;
             poCR_ = false;
         }
-        // The next CR and LF, each searched once per stretch.
-        const char* lf = nullptr;
-        const char* cr = nullptr;
+        // The next CR and LF, each searched once per stretch; the search
+        // goes on where the last piece left the unfinished line.
+        auto najdi = [konec](const char* od, char znak) {
+            const void* z = std::memchr(od, znak, static_cast<std::size_t>(konec - od));
+            return z ? static_cast<const char*>(z) : konec;
+        };
+        const char* const od = p + std::min<std::size_t>(prohledano_, static_cast<std::size_t>(konec - p));
+        const char* lf = najdi(od, '\n');
+        const char* cr = najdi(od, '\r');
         for (;;) {
-            if (lf < p) {
-                lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(konec - p)));
-                if (!lf) lf = konec;
-            }
-            if (cr < p) {
-                cr = static_cast<const char*>(std::memchr(p, '\r', static_cast<std::size_t>(konec - p)));
-                if (!cr) cr = konec;
-            }
             const char* const e = std::min(lf, cr);
             if (e == konec) break;
+            if (static_cast<std::size_t>(e - p) > maxRadek_) {
+                prilisDlouhy_ = true;
+                return !radky.empty();
+            }
             radky.emplace_back(p, static_cast<std::size_t>(e - p));
             p = e + 1;
             if (*e == '\r') {
@@ -441,6 +448,14 @@ bool TctecRadku::Dalsi(std::vector<std::string_view>& radky)
                     poCR_ = true;
                 }
             }
+            if (lf < p) lf = najdi(p, '\n');
+            if (cr < p) cr = najdi(p, '\r');
+        }
+        // The unfinished line: no line end in it so far.
+        prohledano_ = static_cast<std::size_t>(konec - p);
+        if (prohledano_ > maxRadek_) {
+            prilisDlouhy_ = true;
+            return !radky.empty();
         }
         zac_ = static_cast<std::size_t>(p - zacatek);
         if (konecZdroje_) {
@@ -478,15 +493,13 @@ bool ProjdiRadky(TctecRadku& ctec, const std::function<void()>& zacni,
     for (;;) {
         try {
             zacni();
-            while (ctec.Dalsi(radky)) {
-                if (!davka(radky)) {
-                    // Rejected lines that held bytes above 0x7F may read
-                    // otherwise when the text proves not to be UTF-8.
-                    if (ctec.neAscii_) ctec.DoctiKontrolu();
-                    return false;
-                }
-            }
-            return true;
+            bool prijato = true;
+            while (prijato && ctec.Dalsi(radky)) prijato = davka(radky);
+            if (prijato && !ctec.prilisDlouhy_) return true;
+            // Rejected lines that held bytes above 0x7F may read otherwise
+            // (and a line be longer) when the text proves not to be UTF-8.
+            if (ctec.neAscii_) ctec.DoctiKontrolu();
+            return false;
         } catch (const NeniUtf8&) {
             ctec.Znovu(true);
         }
@@ -506,12 +519,14 @@ bool ProjdiOrizleRadky(TctecRadku& ctec, const std::function<void()>& zacni,
 TStringList VsechnyRadky(TctecRadku& ctec)
 {
     TStringList radky;
-    ProjdiRadky(
+    const bool vse = ProjdiRadky(
         ctec, [&] { radky.clear(); },
         [&](const std::vector<std::string_view>& davka) {
             radky.insert(radky.end(), davka.begin(), davka.end());
             return true;
         });
+    if (!vse) throw ChybaSouboru("A line of \"" + ctec.cesta_ + "\" is longer than " +
+                                 std::to_string(ctec.maxRadek_) + " bytes");
     return radky;
 }
 

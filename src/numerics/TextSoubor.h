@@ -21,7 +21,9 @@
 // Large files (an epoch of a few thousand points is some hundred megabytes)
 // are read and written piece by piece: TctecRadku hands the lines over in
 // batches, TzapisSouboru takes the text as it is formatted, so neither the
-// whole file nor a list of all its lines is ever held.
+// whole file nor a list of all its lines is ever held. A line longer than
+// the program's files can hold (MaxDelkaRadku) rejects the file at once, so
+// that a file of one huge line costs no more than any other.
 // Every failure raises ChybaSouboru.
 #pragma once
 
@@ -54,30 +56,46 @@ std::string MalaPismena(std::string_view text);
 // Decodes the bytes of a text file into UTF-8 lines (see above).
 TStringList RozdelNaRadky(std::string_view bajty);
 
+// The longest line (decoded UTF-8 bytes, without its line end) that a file
+// of the program may hold. The longest line of a valid epoch, project or
+// coordinate file is a line of ten cofactors or a point line, a few hundred
+// bytes; a megabyte leaves room for any point number and any text outside
+// the sections, and still keeps the memory of a reading small.
+inline constexpr std::size_t MaxDelkaRadku = std::size_t{1} << 20;
+
 // A text file (or the bytes of one) read piece by piece, decoded and split
 // into lines exactly as RozdelNaRadky does; ProjdiRadky hands its lines out.
 // At most a piece of `kus` bytes (and the unfinished line at its end) is held
-// at a time. A file that is not a regular file (a pipe, a device) is read
-// whole when opened.
+// at a time, and the search for a line end never passes the same byte twice.
+// A line longer than `maxRadek` bytes stops the reading (RadekPrilisDlouhy):
+// the lines before it are handed out, it and the rest are not read. A file
+// that is not a regular file (a pipe, a device) is read whole when opened.
 class TctecRadku {
 public:
     static constexpr std::size_t VychoziKus = std::size_t{8} << 20;
+    static constexpr std::size_t BezMeze = SIZE_MAX;
     // Marks the reader of bytes in memory (a text is never taken for a path).
     static constexpr struct TzPameti {} ZPameti{};
 
     // Opens the file; throws ChybaSouboru when it cannot be opened or read.
-    explicit TctecRadku(const std::string& cesta, std::size_t kus = VychoziKus);
-    // The bytes must outlive the reader.
-    TctecRadku(TzPameti, std::string_view bajty, std::size_t kus = VychoziKus);
+    explicit TctecRadku(const std::string& cesta, std::size_t kus = VychoziKus,
+                        std::size_t maxRadek = MaxDelkaRadku);
+    // The bytes must outlive the reader. They are held already, so their
+    // lines may be of any length unless `maxRadek` says otherwise.
+    TctecRadku(TzPameti, std::string_view bajty, std::size_t kus = VychoziKus,
+               std::size_t maxRadek = BezMeze);
     ~TctecRadku();
     TctecRadku(const TctecRadku&) = delete;
     TctecRadku& operator=(const TctecRadku&) = delete;
 
     // An upper bound of the decoded text's size in bytes.
     std::uint64_t MezVelikosti() const { return 3 * velikost_ + 3; }
+    // The reading stopped at a line longer than maxRadek.
+    bool RadekPrilisDlouhy() const { return prilisDlouhy_; }
 
 private:
     enum class Kodovani { Utf8, Windows1250, Utf16LE, Utf16BE };
+    friend TStringList VsechnyRadky(TctecRadku&);
     friend bool ProjdiRadky(TctecRadku&, const std::function<void()>&,
                             const std::function<bool(const std::vector<std::string_view>&)>&);
 
@@ -96,12 +114,15 @@ private:
     std::uint64_t velikost_ = 0;
     std::uint64_t pozice_ = 0;  // raw bytes taken from the source
     std::size_t kus_;
+    std::size_t maxRadek_;
     Kodovani kodovani_ = Kodovani::Utf8;
     std::size_t zacatekDat_ = 0;  // past the byte-order mark
     bool bomUtf8_ = false;
     std::string text_;        // decoded text: [zac_, konec_) not yet handed out
     std::size_t zac_ = 0, konec_ = 0;
     std::size_t overeno_ = 0;  // UTF-8 checked up to here
+    std::size_t prohledano_ = 0;  // the unfinished line holds no line end up to here
+    bool prilisDlouhy_ = false;
     std::string surove_;       // a raw piece to decode
     bool konecZdroje_ = false;
     bool poCR_ = false;      // a CR ended the last line: a LF right after it is skipped
@@ -112,7 +133,7 @@ private:
 
 // Hands the lines of the text to `davka` batch by batch, in order (each batch
 // a list of views valid during the call); `davka` returns false to stop: the
-// text is rejected. `zacni` is called before the first batch; when a text
+// text is rejected, as it is by a line too long (RadekPrilisDlouhy). `zacni` is called before the first batch; when a text
 // without a byte-order mark that was taken for UTF-8 proves not to be (a
 // byte sequence that is not UTF-8 anywhere in it), it is read again from its
 // start as Windows-1250, after another call of `zacni`. So the lines handed
@@ -126,7 +147,7 @@ bool ProjdiRadky(TctecRadku& ctec, const std::function<void()>& zacni,
 bool ProjdiOrizleRadky(TctecRadku& ctec, const std::function<void()>& zacni,
                        const std::function<bool(const std::string_view* radky, std::size_t pocet)>& davka);
 
-// All lines of the text.
+// All lines of the text. Throws ChybaSouboru for a line too long.
 TStringList VsechnyRadky(TctecRadku& ctec);
 
 // An atomic save written piece by piece (see above): the bytes go to a
@@ -159,7 +180,7 @@ private:
 };
 
 // Reads a whole text file into UTF-8 lines. Throws ChybaSouboru when the file
-// cannot be opened or read.
+// cannot be opened or read, or holds a line longer than MaxDelkaRadku.
 TStringList NactiTextovySoubor(const std::string& cesta);
 
 // Writes the lines as UTF-8, each followed by CR LF, atomically (see above).

@@ -129,6 +129,68 @@ TEST(TctecRadku, ALateInvalidByteReadsTheWholeTextAsWindows1250)
     EXPECT_EQ(radky, RozdelNaRadky(text));
 }
 
+// The lines a reader with a cap of `max` bytes a line hands out, and whether
+// it took the whole text.
+std::pair<TStringList, bool> SMezi(std::string_view bajty, std::size_t kus, std::size_t max)
+{
+    TctecRadku ctec(TctecRadku::ZPameti, bajty, kus, max);
+    TStringList radky;
+    const bool vse = ProjdiRadky(
+        ctec, [&] { radky.clear(); },
+        [&](const std::vector<std::string_view>& davka) {
+            radky.insert(radky.end(), davka.begin(), davka.end());
+            return true;
+        });
+    EXPECT_EQ(ctec.RadekPrilisDlouhy(), !vse);
+    return {radky, vse};
+}
+
+// A line of up to `max` decoded bytes is read, a longer one stops the
+// reading after the lines before it, whether the piece ends inside the line
+// or after its line end, and whatever ends it.
+TEST(TctecRadku, ALineLongerThanTheCapStopsTheReadingAfterTheLinesBeforeIt)
+{
+    struct Pripad {
+        std::string text;
+        std::size_t max;
+        TStringList radky;  // handed out
+        bool vse;
+    };
+    const std::string osm(8, 'x'), devet(9, 'y');
+    const Pripad pripady[] = {
+        {"ab\r\n" + osm + "\r\ncd", 8, {"ab", osm, "cd"}, true},
+        {"ab\r\n" + devet + "\r\ncd", 8, {"ab"}, false},
+        {"ab\n" + devet, 8, {"ab"}, false},             // the last line, without a line end
+        {"ab\r" + devet + "\r", 8, {"ab"}, false},
+        {osm + "\n" + osm + "\n" + devet + "\n", 8, {osm, osm}, false},
+        {devet, 8, {}, false},
+        {osm, 8, {osm}, true},
+        // Counted in decoded bytes: č is two bytes in UTF-8.
+        {"\xC4\x8D\xC4\x8D\xC4\x8D\xC4\x8D", 8, {"\xC4\x8D\xC4\x8D\xC4\x8D\xC4\x8D"}, true},
+        {"a\n\xE8\xE8\xE8\xE8\xE8", 9, {"a"}, false},  // Windows-1250: five č
+        {std::string("\xFF\xFE" "a\0b\0\n\0", 8) + std::string(18, '\0'), 8, {"ab"}, false},
+        // Under UTF-8 the second line is too long; the text then proves to
+        // be Windows-1250, where the first one (ÄŤ three times) already is.
+        {"\xC4\x8D\xC4\x8D\xC4\x8D\r\n" + devet + "\r\n\xE8", 8, {}, false},
+    };
+    for (const Pripad& p : pripady)
+        for (const std::size_t kus : {4, 5, 7, 64}) {
+            const auto [radky, vse] = SMezi(p.text, kus, p.max);
+            EXPECT_EQ(radky, p.radky) << p.text << " " << kus;
+            EXPECT_EQ(vse, p.vse) << p.text << " " << kus;
+        }
+}
+
+// A file read whole: the cap of the program's files.
+TEST_F(TextSouborTest, AFileWithALineLongerThanTheCapIsNotRead)
+{
+    const auto cesta = (slozka / "dlouhy.txt").string();
+    ZapisTextovySoubor(cesta, {"a", std::string(MaxDelkaRadku, 'x')});
+    EXPECT_EQ(NactiTextovySoubor(cesta).at(1).size(), MaxDelkaRadku);
+    ZapisTextovySoubor(cesta, {"a", std::string(MaxDelkaRadku + 1, 'x')});
+    EXPECT_THROW(NactiTextovySoubor(cesta), ChybaSouboru);
+}
+
 TEST_F(TextSouborTest, WrittenLinesReadBackWithCrLf)
 {
     const auto cesta = (slozka / "body.txt").string();
