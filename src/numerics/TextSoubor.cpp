@@ -545,13 +545,18 @@ TStringList NactiTextovySoubor(const std::string& cesta)
 namespace {
 
 // What a save writes to: the real target (links followed), whether it exists,
-// whether it is a device written in place, and the permissions of a file
-// that replaces it.
+// whether it is a device written in place, and the permissions, owner, group,
+// link count and identity of an existing file.
 struct TcilZapisu {
     std::string cesta;
     bool existuje = false;
     bool zarizeni = false;
     mode_t prava = 0;
+    uid_t vlastnik = 0;
+    gid_t skupina = 0;
+    nlink_t odkazu = 1;
+    dev_t zarizeniSouboru = 0;
+    ino_t uzel = 0;
 };
 
 bool SmimZapsat(const std::string& cesta, int mod)
@@ -590,6 +595,11 @@ TcilZapisu CilZapisu(const std::string& cesta)
         // A file the user may not write is not replaced through its folder.
         if (!SmimZapsat(cil.cesta, W_OK)) Selhani("Cannot write", cesta, errno);
         cil.prava = st.st_mode & 07777;
+        cil.vlastnik = st.st_uid;
+        cil.skupina = st.st_gid;
+        cil.odkazu = st.st_nlink;
+        cil.zarizeniSouboru = st.st_dev;
+        cil.uzel = st.st_ino;
     } else {
         const mode_t maska = ::umask(0);
         ::umask(maska);
@@ -628,17 +638,50 @@ TzapisSouboru::TzapisSouboru(const std::string& cesta) : cesta_(cesta)
     if (cil.zarizeni) {
         fd_ = ::open(cil_.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
         if (fd_ < 0) Selhani("Cannot open", cesta, errno);
-    } else {
-        docasny_ = cil_ + ".tmp-XXXXXX";
-        fd_ = ::mkstemp(docasny_.data());
-        if (fd_ < 0) Selhani("Cannot create", cesta, errno);
+        buf_.reserve(kVelikostBufferu);
+        return;
+    }
+    docasny_ = cil_ + ".tmp-XXXXXX";
+    fd_ = ::mkstemp(docasny_.data());
+    if (fd_ < 0) Selhani("Cannot create", cesta, errno);
+    // The new file takes the owner and group of the file it replaces
+    // (before its mode: a change of owner clears the set-id bits). Where
+    // the saver may not give it to them, or the file has other hard links,
+    // the file is written in place instead, so that it stays its owner's
+    // and its links stay one file.
+    bool nahradit = !cil.existuje || cil.odkazu <= 1;
+    struct stat st {};
+    if (nahradit && cil.existuje && (::fstat(fd_, &st) != 0 ||
+                                     ((st.st_uid != cil.vlastnik || st.st_gid != cil.skupina) &&
+                                      ::fchown(fd_, cil.vlastnik, cil.skupina) != 0)))
+        nahradit = false;
+    if (nahradit) {
         ::fchmod(fd_, cil.prava);
+    } else {
+        // Opened now, so that a target that cannot be written in place
+        // fails the save before anything is written.
+        fdCil_ = ::open(cil_.c_str(), O_WRONLY | O_CLOEXEC);
+        int chyba = errno;
+        if (fdCil_ >= 0 && (::fstat(fdCil_, &st) != 0 || !S_ISREG(st.st_mode) ||
+                            st.st_dev != cil.zarizeniSouboru || st.st_ino != cil.uzel))
+            chyba = EAGAIN;  // not the file that was checked
+        else if (fdCil_ >= 0)
+            chyba = 0;
+        if (chyba != 0) {
+            if (fdCil_ >= 0) ::close(fdCil_);
+            fdCil_ = -1;
+            ::close(fd_);
+            fd_ = -1;
+            ::unlink(docasny_.c_str());
+            Selhani("Cannot open", cesta, chyba);
+        }
     }
     buf_.reserve(kVelikostBufferu);
 }
 
 TzapisSouboru::~TzapisSouboru()
 {
+    if (fdCil_ >= 0) ::close(fdCil_);
     if (fd_ >= 0) ::close(fd_);
     if (fd_ >= 0 && !docasny_.empty()) ::unlink(docasny_.c_str());
 }
@@ -686,8 +729,71 @@ void TzapisSouboru::Dokonci()
         ::close(fd);
         selhani("Cannot write", chyba);
     }
+    if (fdCil_ >= 0) {
+        ZapisNaMiste(fd);
+        return;
+    }
     if (::close(fd) != 0) selhani("Cannot write", errno);
     if (::rename(docasny_.c_str(), cil_.c_str()) != 0) selhani("Cannot replace", errno);
+}
+
+// The new content, complete and on the disk in the temporary file `fd`, is
+// copied over the target's own content. Until the copy begins the target is
+// as it was; from then on, until it is complete, the temporary file is kept,
+// so that one whole content is on the disk at every moment.
+void TzapisSouboru::ZapisNaMiste(int fd)
+{
+    const int cil = fdCil_;
+    fdCil_ = -1;
+    auto zavri = [&] {
+        ::close(fd);
+        ::close(cil);
+    };
+    auto pred = [&](const char* co, int chyba) {
+        zavri();
+        ::unlink(docasny_.c_str());
+        Selhani(co, cesta_, chyba);
+    };
+    struct stat novy {}, stary {};
+    if (::fstat(fd, &novy) != 0 || ::fstat(cil, &stary) != 0) pred("Cannot write", errno);
+    // Room for a longer content is taken first: a full disk fails the save
+    // here, with the target untouched. A file system that cannot reserve
+    // room is written all the same.
+    if (novy.st_size > stary.st_size &&
+        ::fallocate(cil, FALLOC_FL_KEEP_SIZE, stary.st_size, novy.st_size - stary.st_size) != 0 &&
+        errno != EOPNOTSUPP && errno != ENOSYS)
+        pred("Cannot write", errno);
+
+    auto behem = [&](int chyba) {
+        zavri();
+        throw ChybaSouboru("Cannot write \"" + cesta_ + "\": " + std::strerror(chyba) +
+                           "; its new content is kept in \"" + docasny_ + "\"");
+    };
+    std::string kus(kVelikostBufferu, '\0');
+    off_t poloha = 0;
+    while (poloha < novy.st_size) {
+        const ssize_t n = ::pread(fd, kus.data(), kus.size(), poloha);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) behem(n < 0 ? errno : EIO);
+        std::size_t hotovo = 0;
+        while (hotovo < static_cast<std::size_t>(n)) {
+            const ssize_t m = ::pwrite(cil, kus.data() + hotovo, static_cast<std::size_t>(n) - hotovo,
+                                       poloha + static_cast<off_t>(hotovo));
+            if (m < 0 && errno == EINTR) continue;
+            if (m <= 0) behem(m < 0 ? errno : EIO);
+            hotovo += static_cast<std::size_t>(m);
+        }
+        poloha += n;
+    }
+    if (::ftruncate(cil, novy.st_size) != 0) behem(errno);
+    if (::fsync(cil) != 0 && errno != EINVAL) behem(errno);
+    ::close(fd);
+    if (::close(cil) != 0) {
+        const int chyba = errno;
+        throw ChybaSouboru("Cannot write \"" + cesta_ + "\": " + std::strerror(chyba) +
+                           "; its new content is kept in \"" + docasny_ + "\"");
+    }
+    ::unlink(docasny_.c_str());
 }
 
 void ZapisSouborAtomicky(const std::string& cesta, std::string_view bajty)

@@ -10,6 +10,13 @@
 //  - Writing gives UTF-8 without a byte-order mark. The file is written to a
 //    temporary file in the same folder and renamed over the target only when
 //    everything was written, so a failed write leaves an old file as it was.
+//    The new file takes the old one's owner, group and mode. Where the saver
+//    may not give the new file to that owner and group (a group-writable
+//    file of another user), or the old file has other hard links, the
+//    complete new content is copied over the old one in place instead: the
+//    file stays its owner's with its links, and the temporary file is kept
+//    until the copy is complete (and named in the failure should the copy
+//    break off), so that one whole content is on the disk at every moment.
 //    One rule decides every save of the program (OverCilZapisu): a save
 //    fails, leaving everything as it was, onto a file the user may not
 //    write (even where the folder would let it be replaced), into a folder
@@ -151,10 +158,11 @@ bool ProjdiOrizleRadky(TctecRadku& ctec, const std::function<void()>& zacni,
 TStringList VsechnyRadky(TctecRadku& ctec);
 
 // An atomic save written piece by piece (see above): the bytes go to a
-// temporary file in the target's folder, which replaces the target when
-// Dokonci has written everything; a writer destroyed before that (a failure
-// on the way) removes it, leaving the target as it was. A device is written
-// in place. Every failure throws ChybaSouboru.
+// temporary file in the target's folder, which replaces the target (or is
+// copied over it in place) when Dokonci has written everything; a writer
+// destroyed before that (a failure on the way) removes it, leaving the
+// target as it was. A device is written in place. Every failure throws
+// ChybaSouboru.
 class TzapisSouboru {
 public:
     // Checks the target (OverCilZapisu) and creates the temporary file.
@@ -171,11 +179,13 @@ public:
 
 private:
     void Vyprazdni();
+    void ZapisNaMiste(int fd);
 
     std::string cesta_;     // as given, for messages
     std::string cil_;       // the real target (links followed)
     std::string docasny_;   // the temporary file; empty for a device
     int fd_ = -1;
+    int fdCil_ = -1;        // the target, when it is written in place
     std::string buf_;
 };
 

@@ -604,8 +604,11 @@ TEST(Etapa, ALineLongerThanTheCapRejectsTheTextAndLeavesTheEpoch)
             Tetapa e;
             e.Kopiruj(puvodni);
             EXPECT_EQ(NacistEtapuZTextu(ctec, e), delka == 64) << delka << naKonci;
-            if (delka == 64) EXPECT_EQ(test::OtiskDatEtapy(e), test::OtiskDatEtapy(sit3)) << naKonci;
-            else EXPECT_EQ(Otisk(e), otisk) << naKonci;
+            if (delka == 64) {
+                EXPECT_EQ(test::OtiskDatEtapy(e), test::OtiskDatEtapy(sit3)) << naKonci;
+            } else {
+                EXPECT_EQ(Otisk(e), otisk) << naKonci;
+            }
         }
         const std::string cesta = DocasnySoubor("dlouhy_radek.epc");
         for (const std::size_t delka : {MaxDelkaRadku, MaxDelkaRadku + 1}) {
@@ -616,7 +619,9 @@ TEST(Etapa, ALineLongerThanTheCapRejectsTheTextAndLeavesTheEpoch)
             Tetapa e;
             e.Kopiruj(puvodni);
             EXPECT_EQ(NacistEtapu(cesta, e), delka == MaxDelkaRadku) << delka << naKonci;
-            if (delka > MaxDelkaRadku) EXPECT_EQ(Otisk(e), otisk) << naKonci;
+            if (delka > MaxDelkaRadku) {
+                EXPECT_EQ(Otisk(e), otisk) << naKonci;
+            }
         }
         std::filesystem::remove(cesta);
     }

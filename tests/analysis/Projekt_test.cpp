@@ -582,7 +582,9 @@ TEST(ProjektChybny, SouborKteryNelzeNacistNechavaStav)
         r.insert(r.begin(), std::string(delka, '1'));
         ZapisTextovySoubor(cesta, r);
         EXPECT_EQ(s.Nacti(cesta), delka == MaxDelkaRadku);
-        if (delka > MaxDelkaRadku) EXPECT_EQ(Otisk(s), pred);
+        if (delka > MaxDelkaRadku) {
+            EXPECT_EQ(Otisk(s), pred);
+        }
     }
 }
 
