@@ -6,6 +6,9 @@
 // maximum resident set (wait4), the time that of the reading alone. The file
 // is written into a temporary folder first and removed at the end; its size
 // in MiB is given by --size_mib=N (default 64; 2048 gives the 2 GiB file).
+// BM_DlouhyRadekBezMeze reads the same line from memory with no cap on its
+// length (as a text already held is read): the line is handed out whole,
+// in a time linear in its length.
 // For the peak of the whole program as /usr/bin/time -v sees it, run one
 // reader at a time, e.g.
 //   /usr/bin/time -v DlouhyRadek_bench --size_mib=2048 --benchmark_filter=Etapa
@@ -29,6 +32,7 @@
 #include "analysis/Projekt.h"
 #include "core/Info.h"
 #include "core/Nastaveni.h"
+#include "numerics/TextSoubor.h"
 #include "points/Souradnice.h"
 #include "points/UzivatelskeBody.h"
 
@@ -147,11 +151,33 @@ void BM_DlouhyRadekSouradnice(benchmark::State& state)
     });
 }
 
+void BM_DlouhyRadekBezMeze(benchmark::State& state)
+{
+    for (auto _ : state) {
+        double spickaMiB = 0;
+        const Mereni m = VDetskemProcesu(
+            [] {
+                const std::string text(velikostMiB << 20, '7');
+                TctecRadku ctec(TctecRadku::ZPameti, text);
+                const TStringList radky = VsechnyRadky(ctec);
+                // "Rejected" when the one line came out whole, as the
+                // measurement counts it.
+                return !(radky.size() == 1 && radky[0].size() == text.size());
+            },
+            spickaMiB);
+        if (!m.odmitnuto) state.SkipWithError("the line was not read whole");
+        state.SetIterationTime(m.sekundy);
+        state.counters["peak_MiB"] = spickaMiB;
+    }
+    state.counters["text_MiB"] = static_cast<double>(velikostMiB);
+}
+
 }  // namespace
 
 BENCHMARK(BM_DlouhyRadekEtapa)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DlouhyRadekProjekt)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DlouhyRadekSouradnice)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DlouhyRadekBezMeze)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // --size_mib=N is taken out before the benchmark library sees the arguments.
 int main(int argc, char** argv)
