@@ -2,7 +2,9 @@
 //
 // - Lines: the file read piece by piece (pieces of 4 to 67 bytes, the first
 //   byte chooses) gives the lines of the whole file read at once; an ASCII
-//   file gives its bytes split at CR LF, LF and CR.
+//   file gives its bytes split at CR LF, LF and CR. With a cap on the length
+//   of a line (0 to 63 bytes, the last byte chooses) it gives the lines
+//   before the first longer one.
 // - Numbers: every item of every line (the runs between blanks, control
 //   characters and commas) is read by PrectiCislo and must give what
 //   strtold_l gives in the "C" locale, bit for bit, when the item has the
@@ -151,6 +153,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const TStringList radky = RozdelNaRadky(bajty);
     Over(PoKusech(bajty, kus) == radky);
+
+    // With a cap of max bytes a line: the lines before the first longer one,
+    // and the whole text taken only when there is none.
+    {
+        const std::size_t max = data[size - 1] % 64;
+        TctecRadku ctec(TctecRadku::ZPameti, bajty, kus, max);
+        TStringList dane;
+        const bool vse = ProjdiRadky(
+            ctec, [&] { dane.clear(); },
+            [&](const std::vector<std::string_view>& davka) {
+                dane.insert(dane.end(), davka.begin(), davka.end());
+                return true;
+            });
+        std::size_t prvniDlouhy = 0;
+        while (prvniDlouhy < radky.size() && radky[prvniDlouhy].size() <= max) ++prvniDlouhy;
+        Over(vse == (prvniDlouhy == radky.size()) && vse != ctec.RadekPrilisDlouhy());
+        Over(dane == TStringList(radky.begin(), radky.begin() + static_cast<std::ptrdiff_t>(prvniDlouhy)));
+    }
     bool ascii = true;
     for (const char c : bajty) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
     if (ascii) Over(radky == Rozdel(bajty));

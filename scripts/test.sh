@@ -26,6 +26,10 @@ if ls "$here"/fuzz/*_fuzz.cpp >/dev/null 2>&1; then
   echo "== Fuzz targets, ${fuzz_seconds} s each"
   bash "$here/scripts/build.sh" "$here/build-fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSITMERA_FUZZ=ON \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+  # Every sanitizer report stops the target (the build does not let them
+  # recover either) and is a finding, even should a target go on after it.
+  export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+  report='ERROR: [A-Za-z]*Sanitizer|WARNING: [A-Za-z]*Sanitizer|runtime error:|deadly signal'
   pids=()
   for src in "$here"/fuzz/*_fuzz.cpp; do
     name="$(basename "$src" .cpp)"
@@ -41,10 +45,15 @@ if ls "$here"/fuzz/*_fuzz.cpp >/dev/null 2>&1; then
   failed=0
   for entry in "${pids[@]}"; do
     pid="${entry%%:*}"; name="${entry#*:}"
-    if wait "$pid"; then
-      echo "fuzz $name: no finding ($(grep -c '' "$here/build-fuzz/$name.log") log lines)"
+    log="$here/build-fuzz/$name.log"
+    if wait "$pid" && ! grep -qE "$report" "$log"; then
+      echo "fuzz $name: no finding ($(grep -c '' "$log") log lines)"
     else
-      echo "fuzz $name: FINDING"; tail -n 60 "$here/build-fuzz/$name.log"; failed=1
+      echo "fuzz $name: FINDING"
+      # The report from its first line, else the end of the log.
+      first="$(grep -nE "$report" "$log" | head -n 1 | cut -d: -f1)"
+      if [ -n "$first" ]; then tail -n "+$first" "$log" | head -n 150; else tail -n 60 "$log"; fi
+      failed=1
     fi
   done
   [ "$failed" -eq 0 ] || exit 1

@@ -218,7 +218,8 @@ std::string MalaPismena(std::string_view text)
 
 // ------------------------------------------------------------------ reading
 
-TctecRadku::TctecRadku(const std::string& cesta, std::size_t kus) : cesta_(cesta), kus_(std::max<std::size_t>(kus, 4))
+TctecRadku::TctecRadku(const std::string& cesta, std::size_t kus, std::size_t maxRadek)
+    : cesta_(cesta), kus_(std::max<std::size_t>(kus, 4)), maxRadek_(maxRadek)
 {
     fd_ = ::open(cesta.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd_ < 0) Selhani("Cannot open", cesta, errno);
@@ -261,8 +262,11 @@ TctecRadku::TctecRadku(const std::string& cesta, std::size_t kus) : cesta_(cesta
     Znovu(false);
 }
 
-TctecRadku::TctecRadku(TzPameti, std::string_view bajty, std::size_t kus)
-    : pamet_(bajty), velikost_(bajty.size()), kus_(std::clamp<std::size_t>(kus, 4, std::max<std::size_t>(bajty.size(), 4)))
+TctecRadku::TctecRadku(TzPameti, std::string_view bajty, std::size_t kus, std::size_t maxRadek)
+    : pamet_(bajty),
+      velikost_(bajty.size()),
+      kus_(std::clamp<std::size_t>(kus, 4, std::max<std::size_t>(bajty.size(), 4))),
+      maxRadek_(maxRadek)
 {
     Znovu(false);
 }
@@ -301,8 +305,8 @@ void TctecRadku::Znovu(bool windows1250)
     if (fd_ >= 0 && ::lseek(fd_, 0, SEEK_SET) != 0) Selhani("Cannot read", cesta_, errno);
     pozice_ = 0;
     konecZdroje_ = false;
-    zac_ = konec_ = overeno_ = 0;
-    poCR_ = neAscii_ = false;
+    zac_ = konec_ = overeno_ = prohledano_ = 0;
+    poCR_ = neAscii_ = prilisDlouhy_ = false;
     lichy_ = -1;
     vysoky_ = 0;
     char bom[3] = {};
@@ -391,6 +395,7 @@ void TctecRadku::Over(bool vse)
 bool TctecRadku::Dalsi(std::vector<std::string_view>& radky)
 {
     radky.clear();
+    if (prilisDlouhy_) return false;
     for (;;) {
         // The unfinished line moves to the front, the next piece after it.
         if (zac_ > 0) {
@@ -418,20 +423,22 @@ bool TctecRadku::Dalsi(std::vector<std::string_view>& radky)
             if (*p == '\n') ++p;
             poCR_ = false;
         }
-        // The next CR and LF, each searched once per stretch.
-        const char* lf = nullptr;
-        const char* cr = nullptr;
+        // The next CR and LF, each searched once per stretch; the search
+        // goes on where the last piece left the unfinished line.
+        auto najdi = [konec](const char* od, char znak) {
+            const void* z = std::memchr(od, znak, static_cast<std::size_t>(konec - od));
+            return z ? static_cast<const char*>(z) : konec;
+        };
+        const char* const od = p + std::min<std::size_t>(prohledano_, static_cast<std::size_t>(konec - p));
+        const char* lf = najdi(od, '\n');
+        const char* cr = najdi(od, '\r');
         for (;;) {
-            if (lf < p) {
-                lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(konec - p)));
-                if (!lf) lf = konec;
-            }
-            if (cr < p) {
-                cr = static_cast<const char*>(std::memchr(p, '\r', static_cast<std::size_t>(konec - p)));
-                if (!cr) cr = konec;
-            }
             const char* const e = std::min(lf, cr);
             if (e == konec) break;
+            if (static_cast<std::size_t>(e - p) > maxRadek_) {
+                prilisDlouhy_ = true;
+                return !radky.empty();
+            }
             radky.emplace_back(p, static_cast<std::size_t>(e - p));
             p = e + 1;
             if (*e == '\r') {
@@ -441,6 +448,14 @@ bool TctecRadku::Dalsi(std::vector<std::string_view>& radky)
                     poCR_ = true;
                 }
             }
+            if (lf < p) lf = najdi(p, '\n');
+            if (cr < p) cr = najdi(p, '\r');
+        }
+        // The unfinished line: no line end in it so far.
+        prohledano_ = static_cast<std::size_t>(konec - p);
+        if (prohledano_ > maxRadek_) {
+            prilisDlouhy_ = true;
+            return !radky.empty();
         }
         zac_ = static_cast<std::size_t>(p - zacatek);
         if (konecZdroje_) {
@@ -478,15 +493,13 @@ bool ProjdiRadky(TctecRadku& ctec, const std::function<void()>& zacni,
     for (;;) {
         try {
             zacni();
-            while (ctec.Dalsi(radky)) {
-                if (!davka(radky)) {
-                    // Rejected lines that held bytes above 0x7F may read
-                    // otherwise when the text proves not to be UTF-8.
-                    if (ctec.neAscii_) ctec.DoctiKontrolu();
-                    return false;
-                }
-            }
-            return true;
+            bool prijato = true;
+            while (prijato && ctec.Dalsi(radky)) prijato = davka(radky);
+            if (prijato && !ctec.prilisDlouhy_) return true;
+            // Rejected lines that held bytes above 0x7F may read otherwise
+            // (and a line be longer) when the text proves not to be UTF-8.
+            if (ctec.neAscii_) ctec.DoctiKontrolu();
+            return false;
         } catch (const NeniUtf8&) {
             ctec.Znovu(true);
         }
@@ -506,12 +519,14 @@ bool ProjdiOrizleRadky(TctecRadku& ctec, const std::function<void()>& zacni,
 TStringList VsechnyRadky(TctecRadku& ctec)
 {
     TStringList radky;
-    ProjdiRadky(
+    const bool vse = ProjdiRadky(
         ctec, [&] { radky.clear(); },
         [&](const std::vector<std::string_view>& davka) {
             radky.insert(radky.end(), davka.begin(), davka.end());
             return true;
         });
+    if (!vse) throw ChybaSouboru("A line of \"" + ctec.cesta_ + "\" is longer than " +
+                                 std::to_string(ctec.maxRadek_) + " bytes");
     return radky;
 }
 
@@ -530,13 +545,18 @@ TStringList NactiTextovySoubor(const std::string& cesta)
 namespace {
 
 // What a save writes to: the real target (links followed), whether it exists,
-// whether it is a device written in place, and the permissions of a file
-// that replaces it.
+// whether it is a device written in place, and the permissions, owner, group,
+// link count and identity of an existing file.
 struct TcilZapisu {
     std::string cesta;
     bool existuje = false;
     bool zarizeni = false;
     mode_t prava = 0;
+    uid_t vlastnik = 0;
+    gid_t skupina = 0;
+    nlink_t odkazu = 1;
+    dev_t zarizeniSouboru = 0;
+    ino_t uzel = 0;
 };
 
 bool SmimZapsat(const std::string& cesta, int mod)
@@ -575,6 +595,11 @@ TcilZapisu CilZapisu(const std::string& cesta)
         // A file the user may not write is not replaced through its folder.
         if (!SmimZapsat(cil.cesta, W_OK)) Selhani("Cannot write", cesta, errno);
         cil.prava = st.st_mode & 07777;
+        cil.vlastnik = st.st_uid;
+        cil.skupina = st.st_gid;
+        cil.odkazu = st.st_nlink;
+        cil.zarizeniSouboru = st.st_dev;
+        cil.uzel = st.st_ino;
     } else {
         const mode_t maska = ::umask(0);
         ::umask(maska);
@@ -613,17 +638,50 @@ TzapisSouboru::TzapisSouboru(const std::string& cesta) : cesta_(cesta)
     if (cil.zarizeni) {
         fd_ = ::open(cil_.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
         if (fd_ < 0) Selhani("Cannot open", cesta, errno);
-    } else {
-        docasny_ = cil_ + ".tmp-XXXXXX";
-        fd_ = ::mkstemp(docasny_.data());
-        if (fd_ < 0) Selhani("Cannot create", cesta, errno);
+        buf_.reserve(kVelikostBufferu);
+        return;
+    }
+    docasny_ = cil_ + ".tmp-XXXXXX";
+    fd_ = ::mkstemp(docasny_.data());
+    if (fd_ < 0) Selhani("Cannot create", cesta, errno);
+    // The new file takes the owner and group of the file it replaces
+    // (before its mode: a change of owner clears the set-id bits). Where
+    // the saver may not give it to them, or the file has other hard links,
+    // the file is written in place instead, so that it stays its owner's
+    // and its links stay one file.
+    bool nahradit = !cil.existuje || cil.odkazu <= 1;
+    struct stat st {};
+    if (nahradit && cil.existuje && (::fstat(fd_, &st) != 0 ||
+                                     ((st.st_uid != cil.vlastnik || st.st_gid != cil.skupina) &&
+                                      ::fchown(fd_, cil.vlastnik, cil.skupina) != 0)))
+        nahradit = false;
+    if (nahradit) {
         ::fchmod(fd_, cil.prava);
+    } else {
+        // Opened now, so that a target that cannot be written in place
+        // fails the save before anything is written.
+        fdCil_ = ::open(cil_.c_str(), O_WRONLY | O_CLOEXEC);
+        int chyba = errno;
+        if (fdCil_ >= 0 && (::fstat(fdCil_, &st) != 0 || !S_ISREG(st.st_mode) ||
+                            st.st_dev != cil.zarizeniSouboru || st.st_ino != cil.uzel))
+            chyba = EAGAIN;  // not the file that was checked
+        else if (fdCil_ >= 0)
+            chyba = 0;
+        if (chyba != 0) {
+            if (fdCil_ >= 0) ::close(fdCil_);
+            fdCil_ = -1;
+            ::close(fd_);
+            fd_ = -1;
+            ::unlink(docasny_.c_str());
+            Selhani("Cannot open", cesta, chyba);
+        }
     }
     buf_.reserve(kVelikostBufferu);
 }
 
 TzapisSouboru::~TzapisSouboru()
 {
+    if (fdCil_ >= 0) ::close(fdCil_);
     if (fd_ >= 0) ::close(fd_);
     if (fd_ >= 0 && !docasny_.empty()) ::unlink(docasny_.c_str());
 }
@@ -671,8 +729,71 @@ void TzapisSouboru::Dokonci()
         ::close(fd);
         selhani("Cannot write", chyba);
     }
+    if (fdCil_ >= 0) {
+        ZapisNaMiste(fd);
+        return;
+    }
     if (::close(fd) != 0) selhani("Cannot write", errno);
     if (::rename(docasny_.c_str(), cil_.c_str()) != 0) selhani("Cannot replace", errno);
+}
+
+// The new content, complete and on the disk in the temporary file `fd`, is
+// copied over the target's own content. Until the copy begins the target is
+// as it was; from then on, until it is complete, the temporary file is kept,
+// so that one whole content is on the disk at every moment.
+void TzapisSouboru::ZapisNaMiste(int fd)
+{
+    const int cil = fdCil_;
+    fdCil_ = -1;
+    auto zavri = [&] {
+        ::close(fd);
+        ::close(cil);
+    };
+    auto pred = [&](const char* co, int chyba) {
+        zavri();
+        ::unlink(docasny_.c_str());
+        Selhani(co, cesta_, chyba);
+    };
+    struct stat novy {}, stary {};
+    if (::fstat(fd, &novy) != 0 || ::fstat(cil, &stary) != 0) pred("Cannot write", errno);
+    // Room for a longer content is taken first: a full disk fails the save
+    // here, with the target untouched. A file system that cannot reserve
+    // room is written all the same.
+    if (novy.st_size > stary.st_size &&
+        ::fallocate(cil, FALLOC_FL_KEEP_SIZE, stary.st_size, novy.st_size - stary.st_size) != 0 &&
+        errno != EOPNOTSUPP && errno != ENOSYS)
+        pred("Cannot write", errno);
+
+    auto behem = [&](int chyba) {
+        zavri();
+        throw ChybaSouboru("Cannot write \"" + cesta_ + "\": " + std::strerror(chyba) +
+                           "; its new content is kept in \"" + docasny_ + "\"");
+    };
+    std::string kus(kVelikostBufferu, '\0');
+    off_t poloha = 0;
+    while (poloha < novy.st_size) {
+        const ssize_t n = ::pread(fd, kus.data(), kus.size(), poloha);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) behem(n < 0 ? errno : EIO);
+        std::size_t hotovo = 0;
+        while (hotovo < static_cast<std::size_t>(n)) {
+            const ssize_t m = ::pwrite(cil, kus.data() + hotovo, static_cast<std::size_t>(n) - hotovo,
+                                       poloha + static_cast<off_t>(hotovo));
+            if (m < 0 && errno == EINTR) continue;
+            if (m <= 0) behem(m < 0 ? errno : EIO);
+            hotovo += static_cast<std::size_t>(m);
+        }
+        poloha += n;
+    }
+    if (::ftruncate(cil, novy.st_size) != 0) behem(errno);
+    if (::fsync(cil) != 0 && errno != EINVAL) behem(errno);
+    ::close(fd);
+    if (::close(cil) != 0) {
+        const int chyba = errno;
+        throw ChybaSouboru("Cannot write \"" + cesta_ + "\": " + std::strerror(chyba) +
+                           "; its new content is kept in \"" + docasny_ + "\"");
+    }
+    ::unlink(docasny_.c_str());
 }
 
 void ZapisSouborAtomicky(const std::string& cesta, std::string_view bajty)

@@ -10,6 +10,13 @@
 //  - Writing gives UTF-8 without a byte-order mark. The file is written to a
 //    temporary file in the same folder and renamed over the target only when
 //    everything was written, so a failed write leaves an old file as it was.
+//    The new file takes the old one's owner, group and mode. Where the saver
+//    may not give the new file to that owner and group (a group-writable
+//    file of another user), or the old file has other hard links, the
+//    complete new content is copied over the old one in place instead: the
+//    file stays its owner's with its links, and the temporary file is kept
+//    until the copy is complete (and named in the failure should the copy
+//    break off), so that one whole content is on the disk at every moment.
 //    One rule decides every save of the program (OverCilZapisu): a save
 //    fails, leaving everything as it was, onto a file the user may not
 //    write (even where the folder would let it be replaced), into a folder
@@ -21,7 +28,9 @@
 // Large files (an epoch of a few thousand points is some hundred megabytes)
 // are read and written piece by piece: TctecRadku hands the lines over in
 // batches, TzapisSouboru takes the text as it is formatted, so neither the
-// whole file nor a list of all its lines is ever held.
+// whole file nor a list of all its lines is ever held. A line longer than
+// the program's files can hold (MaxDelkaRadku) rejects the file at once, so
+// that a file of one huge line costs no more than any other.
 // Every failure raises ChybaSouboru.
 #pragma once
 
@@ -54,30 +63,46 @@ std::string MalaPismena(std::string_view text);
 // Decodes the bytes of a text file into UTF-8 lines (see above).
 TStringList RozdelNaRadky(std::string_view bajty);
 
+// The longest line (decoded UTF-8 bytes, without its line end) that a file
+// of the program may hold. The longest line of a valid epoch, project or
+// coordinate file is a line of ten cofactors or a point line, a few hundred
+// bytes; a megabyte leaves room for any point number and any text outside
+// the sections, and still keeps the memory of a reading small.
+inline constexpr std::size_t MaxDelkaRadku = std::size_t{1} << 20;
+
 // A text file (or the bytes of one) read piece by piece, decoded and split
 // into lines exactly as RozdelNaRadky does; ProjdiRadky hands its lines out.
 // At most a piece of `kus` bytes (and the unfinished line at its end) is held
-// at a time. A file that is not a regular file (a pipe, a device) is read
-// whole when opened.
+// at a time, and the search for a line end never passes the same byte twice.
+// A line longer than `maxRadek` bytes stops the reading (RadekPrilisDlouhy):
+// the lines before it are handed out, it and the rest are not read. A file
+// that is not a regular file (a pipe, a device) is read whole when opened.
 class TctecRadku {
 public:
     static constexpr std::size_t VychoziKus = std::size_t{8} << 20;
+    static constexpr std::size_t BezMeze = SIZE_MAX;
     // Marks the reader of bytes in memory (a text is never taken for a path).
     static constexpr struct TzPameti {} ZPameti{};
 
     // Opens the file; throws ChybaSouboru when it cannot be opened or read.
-    explicit TctecRadku(const std::string& cesta, std::size_t kus = VychoziKus);
-    // The bytes must outlive the reader.
-    TctecRadku(TzPameti, std::string_view bajty, std::size_t kus = VychoziKus);
+    explicit TctecRadku(const std::string& cesta, std::size_t kus = VychoziKus,
+                        std::size_t maxRadek = MaxDelkaRadku);
+    // The bytes must outlive the reader. They are held already, so their
+    // lines may be of any length unless `maxRadek` says otherwise.
+    TctecRadku(TzPameti, std::string_view bajty, std::size_t kus = VychoziKus,
+               std::size_t maxRadek = BezMeze);
     ~TctecRadku();
     TctecRadku(const TctecRadku&) = delete;
     TctecRadku& operator=(const TctecRadku&) = delete;
 
     // An upper bound of the decoded text's size in bytes.
     std::uint64_t MezVelikosti() const { return 3 * velikost_ + 3; }
+    // The reading stopped at a line longer than maxRadek.
+    bool RadekPrilisDlouhy() const { return prilisDlouhy_; }
 
 private:
     enum class Kodovani { Utf8, Windows1250, Utf16LE, Utf16BE };
+    friend TStringList VsechnyRadky(TctecRadku&);
     friend bool ProjdiRadky(TctecRadku&, const std::function<void()>&,
                             const std::function<bool(const std::vector<std::string_view>&)>&);
 
@@ -96,12 +121,15 @@ private:
     std::uint64_t velikost_ = 0;
     std::uint64_t pozice_ = 0;  // raw bytes taken from the source
     std::size_t kus_;
+    std::size_t maxRadek_;
     Kodovani kodovani_ = Kodovani::Utf8;
     std::size_t zacatekDat_ = 0;  // past the byte-order mark
     bool bomUtf8_ = false;
     std::string text_;        // decoded text: [zac_, konec_) not yet handed out
     std::size_t zac_ = 0, konec_ = 0;
     std::size_t overeno_ = 0;  // UTF-8 checked up to here
+    std::size_t prohledano_ = 0;  // the unfinished line holds no line end up to here
+    bool prilisDlouhy_ = false;
     std::string surove_;       // a raw piece to decode
     bool konecZdroje_ = false;
     bool poCR_ = false;      // a CR ended the last line: a LF right after it is skipped
@@ -112,7 +140,7 @@ private:
 
 // Hands the lines of the text to `davka` batch by batch, in order (each batch
 // a list of views valid during the call); `davka` returns false to stop: the
-// text is rejected. `zacni` is called before the first batch; when a text
+// text is rejected, as it is by a line too long (RadekPrilisDlouhy). `zacni` is called before the first batch; when a text
 // without a byte-order mark that was taken for UTF-8 proves not to be (a
 // byte sequence that is not UTF-8 anywhere in it), it is read again from its
 // start as Windows-1250, after another call of `zacni`. So the lines handed
@@ -126,14 +154,15 @@ bool ProjdiRadky(TctecRadku& ctec, const std::function<void()>& zacni,
 bool ProjdiOrizleRadky(TctecRadku& ctec, const std::function<void()>& zacni,
                        const std::function<bool(const std::string_view* radky, std::size_t pocet)>& davka);
 
-// All lines of the text.
+// All lines of the text. Throws ChybaSouboru for a line too long.
 TStringList VsechnyRadky(TctecRadku& ctec);
 
 // An atomic save written piece by piece (see above): the bytes go to a
-// temporary file in the target's folder, which replaces the target when
-// Dokonci has written everything; a writer destroyed before that (a failure
-// on the way) removes it, leaving the target as it was. A device is written
-// in place. Every failure throws ChybaSouboru.
+// temporary file in the target's folder, which replaces the target (or is
+// copied over it in place) when Dokonci has written everything; a writer
+// destroyed before that (a failure on the way) removes it, leaving the
+// target as it was. A device is written in place. Every failure throws
+// ChybaSouboru.
 class TzapisSouboru {
 public:
     // Checks the target (OverCilZapisu) and creates the temporary file.
@@ -150,16 +179,18 @@ public:
 
 private:
     void Vyprazdni();
+    void ZapisNaMiste(int fd);
 
     std::string cesta_;     // as given, for messages
     std::string cil_;       // the real target (links followed)
     std::string docasny_;   // the temporary file; empty for a device
     int fd_ = -1;
+    int fdCil_ = -1;        // the target, when it is written in place
     std::string buf_;
 };
 
 // Reads a whole text file into UTF-8 lines. Throws ChybaSouboru when the file
-// cannot be opened or read.
+// cannot be opened or read, or holds a line longer than MaxDelkaRadku.
 TStringList NactiTextovySoubor(const std::string& cesta);
 
 // Writes the lines as UTF-8, each followed by CR LF, atomically (see above).

@@ -10,6 +10,7 @@
 #include "core/Nastaveni.h"
 #include "numerics/Jednotky.h"
 #include "numerics/TextPole.h"
+#include "numerics/TextSoubor.h"
 #include "points/Souradnice.h"
 
 namespace sitmera {
@@ -43,6 +44,29 @@ std::string HodnotaZMetru(const std::string& slovo, std::uint8_t jednotka, int d
     return text;
 }
 
+// The point line of one trimmed, non-empty line of a coordinate file; false
+// for a faulty line. Never throws for any content of the line.
+bool PrevedRadek(std::string_view radek, std::uint8_t jednotka, bool poradiYXZ, TStringList& vystup)
+{
+    try {
+        const TStringList slova = RozdelNaSlova(radek);
+        if (slova.size() != 4) return false;
+        const std::string prvni = HodnotaNaMetry(slova[1], jednotka);
+        const std::string druha = HodnotaNaMetry(slova[2], jednotka);
+        const std::string z = HodnotaNaMetry(slova[3], jednotka);
+        const std::string& x = poradiYXZ ? druha : prvni;
+        const std::string& y = poradiYXZ ? prvni : druha;
+        vystup.push_back(slova[0] + " " + x + " " + y + " " + z);
+        return true;
+    } catch (const TichePreruseni&) {
+        return false;
+    } catch (const ChybaPrevodu&) {
+        return false;
+    } catch (const ChybaAritmetiky&) {
+        return false;
+    }
+}
+
 bool NactiSouradnice(TStringList& radky, const Tnastaveni& nastaveni, int& cisloRadku,
                      bool poradiYXZ)
 {
@@ -51,27 +75,12 @@ bool NactiSouradnice(TStringList& radky, const Tnastaveni& nastaveni, int& cislo
     TStringList vystup;
     vystup.reserve(radky.size());
     cisloRadku = 0;
-    try {
-        for (const std::string& radek : radky) {
-            ++cisloRadku;
-            const TStringList slova = RozdelNaSlova(radek);
-            if (slova.size() != 4) throw TichePreruseni();
-            const std::string prvni = HodnotaNaMetry(slova[1], jednotka);
-            const std::string druha = HodnotaNaMetry(slova[2], jednotka);
-            const std::string z = HodnotaNaMetry(slova[3], jednotka);
-            const std::string& x = poradiYXZ ? druha : prvni;
-            const std::string& y = poradiYXZ ? prvni : druha;
-            vystup.push_back(slova[0] + " " + x + " " + y + " " + z);
+    for (const std::string& radek : radky) {
+        ++cisloRadku;
+        if (!PrevedRadek(radek, jednotka, poradiYXZ, vystup)) {
+            radky.clear();
+            return false;
         }
-    } catch (const TichePreruseni&) {
-        radky.clear();
-        return false;
-    } catch (const ChybaPrevodu&) {
-        radky.clear();
-        return false;
-    } catch (const ChybaAritmetiky&) {
-        radky.clear();
-        return false;
     }
     radky = std::move(vystup);
     cisloRadku = static_cast<int>(radky.size());
@@ -168,6 +177,34 @@ bool NactiSouradniceTXT(TStringList& radky, const Tnastaveni& nastaveni, int& ci
         cisloRadku = 0;
         return false;
     }
+}
+
+bool NactiSouradniceZTextu(TctecRadku& text, const Tnastaveni& nastaveni, TStringList& radky,
+                           int& cisloRadku)
+{
+    const int typ = nastaveni.souborVstup.typSouradnice;
+    radky.clear();
+    cisloRadku = 0;
+    if (typ != 0 && typ != 1) return false;
+    const std::uint8_t jednotka = nastaveni.jednotky.souradnice;
+    const bool ok = ProjdiOrizleRadky(
+        text,
+        [&] {
+            radky.clear();
+            cisloRadku = 0;
+        },
+        [&](const std::string_view* davka, std::size_t pocet) {
+            for (std::size_t i = 0; i < pocet; ++i) {
+                ++cisloRadku;
+                if (!PrevedRadek(davka[i], jednotka, typ == 1, radky)) return false;
+            }
+            return true;
+        });
+    if (ok) return true;
+    // The line too long is the one after the lines taken.
+    if (text.RadekPrilisDlouhy()) ++cisloRadku;
+    radky.clear();
+    return false;
 }
 
 bool UlozSouradniceXYZ(TStringList& radky, const Tnastaveni& nastaveni)

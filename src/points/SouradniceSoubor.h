@@ -30,6 +30,7 @@ namespace sitmera {
 class Tnastaveni;
 class Tchyby;
 class Tsouradnice;
+class TctecRadku;
 
 // ---------------------------------------------------------------- coordinate files
 
@@ -48,6 +49,12 @@ bool NactiSouradniceYXZ(TStringList& radky, const Tnastaveni& nastaveni, int& ci
 // NactiSouradniceYXZ; any other value empties the lines, sets cisloRadku to 0
 // and gives false.
 bool NactiSouradniceTXT(TStringList& radky, const Tnastaveni& nastaveni, int& cisloRadku);
+// Reads a coordinate file from its reader and converts its lines as they
+// come, as NactiSouradniceTXT does, into `radky`; the file's lines are never
+// held all at once. A line longer than the reader takes is the faulty line.
+// Throws ChybaSouboru only when the file cannot be read.
+bool NactiSouradniceZTextu(TctecRadku& text, const Tnastaveni& nastaveni, TStringList& radky,
+                           int& cisloRadku);
 
 // Converts point lines "number X Y Z" (metres) into coordinate-file lines in
 // the XYZ order: values converted to the user's coordinate unit and written

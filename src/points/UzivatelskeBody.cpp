@@ -33,8 +33,10 @@ void NacistSoubory(Tsouradnice& souradnice, Tinfo& info, const Tnastaveni& nasta
         TStringList radky;
         int cisloRadku = 0;
         try {
-            radky = NactiTextovySoubor(jmeno);
-            NactiSouradniceTXT(radky, nastaveni, cisloRadku);
+            // Line by line as the file is read; a line longer than
+            // MaxDelkaRadku is the faulty line.
+            TctecRadku soubor(jmeno);
+            NactiSouradniceZTextu(soubor, nastaveni, radky, cisloRadku);
         } catch (const ChybaSouboru&) {
             // A file that cannot be opened or read is recorded as not loaded
             // (line 0); the other files load all the same.

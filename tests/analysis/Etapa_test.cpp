@@ -581,6 +581,54 @@ TEST(Etapa, MissingFileFailsAndLeavesTheEpochAsItWas)
     EXPECT_EQ(Otisk(e), otisk);
 }
 
+// A line longer than any line of an epoch rejects the text at once, even
+// outside the sections where other text is ignored, and the loaded epoch
+// stays as it was; a line of exactly the cap there is ignored like any text.
+// With a cap of 64 bytes through the text reader, and with the program's cap
+// through the file reader.
+TEST(Etapa, ALineLongerThanTheCapRejectsTheTextAndLeavesTheEpoch)
+{
+    const Tetapa puvodni = NactenaEtapa();
+    const std::string otisk = Otisk(puvodni);
+    Tetapa sit3;
+    ASSERT_TRUE(NacistEtapu(Data + "sit3.epc", sit3));
+    std::stringstream obsah;
+    obsah << std::ifstream(Data + "sit3.epc", std::ios::binary).rdbuf();
+    // The line before the first tag, or after the last one without a line end.
+    auto text = [&](std::size_t delka, bool naKonci) {
+        const std::string radek(delka, '7');
+        return naKonci ? obsah.str() + radek : radek + "\r\n" + obsah.str();
+    };
+    for (const bool naKonci : {false, true}) {
+        for (const std::size_t delka : {std::size_t{64}, std::size_t{65}}) {
+            const std::string t = text(delka, naKonci);
+            TctecRadku ctec(TctecRadku::ZPameti, t, 16, 64);
+            Tetapa e;
+            e.Kopiruj(puvodni);
+            EXPECT_EQ(NacistEtapuZTextu(ctec, e), delka == 64) << delka << naKonci;
+            if (delka == 64) {
+                EXPECT_EQ(test::OtiskDatEtapy(e), test::OtiskDatEtapy(sit3)) << naKonci;
+            } else {
+                EXPECT_EQ(Otisk(e), otisk) << naKonci;
+            }
+        }
+        const std::string cesta = DocasnySoubor("dlouhy_radek.epc");
+        for (const std::size_t delka : {MaxDelkaRadku, MaxDelkaRadku + 1}) {
+            {
+                std::ofstream f(cesta, std::ios::binary);
+                f << text(delka, naKonci);
+            }
+            Tetapa e;
+            e.Kopiruj(puvodni);
+            EXPECT_EQ(NacistEtapu(cesta, e), delka == MaxDelkaRadku) << delka << naKonci;
+            if (delka > MaxDelkaRadku) {
+                EXPECT_EQ(Otisk(e), otisk) << naKonci;
+            }
+        }
+        std::filesystem::remove(cesta);
+    }
+}
+
 // Mended fault: the report of the previous file stayed after a new reading.
 TEST(Etapa, StaleReportIsEmptyAfterAReading)
 {

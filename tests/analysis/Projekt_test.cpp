@@ -573,6 +573,19 @@ TEST(ProjektChybny, SouborKteryNelzeNacistNechavaStav)
     ZapisTextovySoubor(cesta, r);
     EXPECT_FALSE(s.Nacti(cesta));
     EXPECT_EQ(Otisk(s), pred);
+
+    // A line longer than any line of a project, even before the first tag
+    // where text is ignored, rejects the file at once; one of exactly the
+    // cap is ignored there.
+    for (const std::size_t delka : {MaxDelkaRadku + 1, MaxDelkaRadku}) {
+        r = PlnyProjekt();
+        r.insert(r.begin(), std::string(delka, '1'));
+        ZapisTextovySoubor(cesta, r);
+        EXPECT_EQ(s.Nacti(cesta), delka == MaxDelkaRadku);
+        if (delka > MaxDelkaRadku) {
+            EXPECT_EQ(Otisk(s), pred);
+        }
+    }
 }
 
 // ---------------------------------------------------------------- accepted variants

@@ -6,6 +6,10 @@
 #include <fstream>
 #include <functional>
 #include <sstream>
+#include <csignal>
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -129,6 +133,68 @@ TEST(TctecRadku, ALateInvalidByteReadsTheWholeTextAsWindows1250)
     EXPECT_EQ(radky, RozdelNaRadky(text));
 }
 
+// The lines a reader with a cap of `max` bytes a line hands out, and whether
+// it took the whole text.
+std::pair<TStringList, bool> SMezi(std::string_view bajty, std::size_t kus, std::size_t max)
+{
+    TctecRadku ctec(TctecRadku::ZPameti, bajty, kus, max);
+    TStringList radky;
+    const bool vse = ProjdiRadky(
+        ctec, [&] { radky.clear(); },
+        [&](const std::vector<std::string_view>& davka) {
+            radky.insert(radky.end(), davka.begin(), davka.end());
+            return true;
+        });
+    EXPECT_EQ(ctec.RadekPrilisDlouhy(), !vse);
+    return {radky, vse};
+}
+
+// A line of up to `max` decoded bytes is read, a longer one stops the
+// reading after the lines before it, whether the piece ends inside the line
+// or after its line end, and whatever ends it.
+TEST(TctecRadku, ALineLongerThanTheCapStopsTheReadingAfterTheLinesBeforeIt)
+{
+    struct Pripad {
+        std::string text;
+        std::size_t max;
+        TStringList radky;  // handed out
+        bool vse;
+    };
+    const std::string osm(8, 'x'), devet(9, 'y');
+    const Pripad pripady[] = {
+        {"ab\r\n" + osm + "\r\ncd", 8, {"ab", osm, "cd"}, true},
+        {"ab\r\n" + devet + "\r\ncd", 8, {"ab"}, false},
+        {"ab\n" + devet, 8, {"ab"}, false},             // the last line, without a line end
+        {"ab\r" + devet + "\r", 8, {"ab"}, false},
+        {osm + "\n" + osm + "\n" + devet + "\n", 8, {osm, osm}, false},
+        {devet, 8, {}, false},
+        {osm, 8, {osm}, true},
+        // Counted in decoded bytes: č is two bytes in UTF-8.
+        {"\xC4\x8D\xC4\x8D\xC4\x8D\xC4\x8D", 8, {"\xC4\x8D\xC4\x8D\xC4\x8D\xC4\x8D"}, true},
+        {"a\n\xE8\xE8\xE8\xE8\xE8", 9, {"a"}, false},  // Windows-1250: five č
+        {std::string("\xFF\xFE" "a\0b\0\n\0", 8) + std::string(18, '\0'), 8, {"ab"}, false},
+        // Under UTF-8 the second line is too long; the text then proves to
+        // be Windows-1250, where the first one (ÄŤ three times) already is.
+        {"\xC4\x8D\xC4\x8D\xC4\x8D\r\n" + devet + "\r\n\xE8", 8, {}, false},
+    };
+    for (const Pripad& p : pripady)
+        for (const std::size_t kus : {4, 5, 7, 64}) {
+            const auto [radky, vse] = SMezi(p.text, kus, p.max);
+            EXPECT_EQ(radky, p.radky) << p.text << " " << kus;
+            EXPECT_EQ(vse, p.vse) << p.text << " " << kus;
+        }
+}
+
+// A file read whole: the cap of the program's files.
+TEST_F(TextSouborTest, AFileWithALineLongerThanTheCapIsNotRead)
+{
+    const auto cesta = (slozka / "dlouhy.txt").string();
+    ZapisTextovySoubor(cesta, {"a", std::string(MaxDelkaRadku, 'x')});
+    EXPECT_EQ(NactiTextovySoubor(cesta).at(1).size(), MaxDelkaRadku);
+    ZapisTextovySoubor(cesta, {"a", std::string(MaxDelkaRadku + 1, 'x')});
+    EXPECT_THROW(NactiTextovySoubor(cesta), ChybaSouboru);
+}
+
 TEST_F(TextSouborTest, WrittenLinesReadBackWithCrLf)
 {
     const auto cesta = (slozka / "body.txt").string();
@@ -187,15 +253,17 @@ TEST_F(TextSouborTest, FailedReplaceLeavesTheOldFileByteIdentical)
 }
 
 // Runs `zkouska` as an ordinary user: in a child process that drops to
-// "nobody" when the tests run as root (root may write anything, so the rule
-// could not be seen). True when it returned true.
-bool JakoBeznyUzivatel(const std::function<bool()>& zkouska)
+// "nobody" (with the supplementary groups `skupiny` only) when the tests run
+// as root (root may write anything, so the rule could not be seen). True
+// when it returned true.
+bool JakoBeznyUzivatel(const std::function<bool()>& zkouska, const std::vector<gid_t>& skupiny = {})
 {
     if (::geteuid() != 0) return zkouska();
     const pid_t pid = ::fork();
     if (pid == 0) {
         ::alarm(10);  // a save that blocks fails the test instead of hanging it
-        const bool ok = ::setgid(65534) == 0 && ::setuid(65534) == 0 && zkouska();
+        const bool ok = ::setgroups(skupiny.size(), skupiny.data()) == 0 && ::setgid(65534) == 0 &&
+                        ::setuid(65534) == 0 && zkouska();
         ::_exit(ok ? 0 : 1);
     }
     int stav = 0;
@@ -257,6 +325,92 @@ TEST_F(TextSouborTest, SavesTheUserMayNotMakeFailAndLeaveTheTargetAlone)
     EXPECT_FALSE(fs::exists(slozka / "nikam.txt"));
     // Nothing else was left behind: the four targets and the file written.
     EXPECT_EQ(std::distance(fs::directory_iterator(slozka), fs::directory_iterator()), 5);
+}
+
+// A save keeps the owner, group, mode and hard links of the file it
+// replaces: a new file given to the owner where the saver may do that and the
+// file has no other link (a new inode), else the file written in place (the
+// same inode), longer and then shorter than before. Root makes the files of
+// other users and saves; "nobody" in group 4242 saves too.
+TEST_F(TextSouborTest, ASaveKeepsTheOwnerGroupModeAndLinksOfTheFileItReplaces)
+{
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to give files to other users and to save as another user";
+    fs::permissions(slozka, fs::perms::all);
+    constexpr uid_t nikdo = 65534, jiny = 4321;
+    constexpr gid_t skupina = 4242;
+    struct Pripad {
+        const char* nazev;
+        uid_t uid;
+        gid_t gid;
+        mode_t prava;
+        bool odkaz;      // a second hard link
+        bool jakoNikdo;  // saved by "nobody", else by root
+        bool naMiste;
+    };
+    const Pripad pripady[] = {
+        {"another user's file, saved by root", nikdo, nikdo, 0640, false, false, false},
+        {"root's file with a second link", 0, 0, 0644, true, false, true},
+        {"another user's group-writable file", jiny, skupina, 0664, false, true, true},
+        {"another user's group-writable file with a second link", jiny, skupina, 0660, true, true, true},
+        {"one's own file of another group of one's own", nikdo, skupina, 0660, false, true, false},
+        {"one's own file with a second link", nikdo, nikdo, 0600, true, true, true},
+    };
+    const TStringList delsi = {"novy obsah", "delsi nez stary"}, kratsi = {"x"};
+    int i = 0;
+    for (const Pripad& p : pripady) {
+        const fs::path cil = slozka / ("cil" + std::to_string(i) + ".txt");
+        const fs::path odkaz = slozka / ("odkaz" + std::to_string(i++) + ".txt");
+        ZapisTextovySoubor(cil.string(), {"stary"});
+        ASSERT_EQ(::chown(cil.c_str(), p.uid, p.gid), 0);
+        ASSERT_EQ(::chmod(cil.c_str(), p.prava), 0);
+        if (p.odkaz) fs::create_hard_link(cil, odkaz);
+        // Held open, so that a new file cannot take its inode number.
+        const int stary = ::open(cil.c_str(), O_RDONLY);
+        struct stat pred {}, po {};
+        ASSERT_EQ(::fstat(stary, &pred), 0);
+        auto uloz = [&] {
+            try {
+                ZapisTextovySoubor(cil.string(), delsi);
+                if (ObsahSouboru(cil) != "novy obsah\r\ndelsi nez stary\r\n") return false;
+                ZapisTextovySoubor(cil.string(), kratsi);
+                return true;
+            } catch (const ChybaSouboru&) {
+                return false;
+            }
+        };
+        EXPECT_TRUE(p.jakoNikdo ? JakoBeznyUzivatel(uloz, {skupina}) : uloz()) << p.nazev;
+        ASSERT_EQ(::stat(cil.c_str(), &po), 0);
+        EXPECT_EQ(ObsahSouboru(cil), "x\r\n") << p.nazev;
+        if (p.odkaz) {
+            EXPECT_EQ(ObsahSouboru(odkaz), "x\r\n") << p.nazev;
+        }
+        EXPECT_EQ(po.st_uid, p.uid) << p.nazev;
+        EXPECT_EQ(po.st_gid, p.gid) << p.nazev;
+        EXPECT_EQ(po.st_mode & 07777, p.prava) << p.nazev;
+        EXPECT_EQ(po.st_nlink, p.odkaz ? 2u : 1u) << p.nazev;
+        EXPECT_EQ(po.st_ino == pred.st_ino, p.naMiste) << p.nazev;
+        ::close(stary);
+    }
+    // No temporary file is left: the six targets and their three links.
+    EXPECT_EQ(std::distance(fs::directory_iterator(slozka), fs::directory_iterator()), 9);
+
+    // A save in place that fails while the new content is written (the file
+    // size limit) leaves the old file byte-identical and nothing behind.
+    const fs::path cil = slozka / "cil0.txt", odkaz = slozka / "odkaz_omezeny.txt";
+    fs::create_hard_link(cil, odkaz);
+    EXPECT_TRUE(JakoBeznyUzivatel([&] {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const struct rlimit mez {100, 100};
+        if (::setrlimit(RLIMIT_FSIZE, &mez) != 0) return false;
+        try {
+            ZapisTextovySoubor(cil.string(), {std::string(200, 'y')});
+            return false;
+        } catch (const ChybaSouboru&) {
+            return true;
+        }
+    }));
+    EXPECT_EQ(ObsahSouboru(cil), "x\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(slozka), fs::directory_iterator()), 10);
 }
 
 TEST_F(TextSouborTest, APipeIsReadWhole)

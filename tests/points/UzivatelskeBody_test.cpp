@@ -11,6 +11,7 @@
 #include "core/Jazyk.h"
 #include "core/Nastaveni.h"
 #include "numerics/TextPole.h"
+#include "numerics/TextSoubor.h"
 #include "points/Souradnice.h"
 
 namespace sitmera {
@@ -183,6 +184,32 @@ TEST_F(UzivatelskeBodyTest, BadFileDoesNotStopTheNextOne)
         EXPECT_EQ(body.bod[i].soubor, 2);
         EXPECT_EQ(body.bod[i].poradi, int(i) + 1);
     }
+}
+
+// A line longer than any line of a coordinate file is the faulty line (its
+// number among the non-empty lines): the file adds no points, the next one
+// loads. A point line padded with blanks to exactly the cap reads.
+TEST_F(UzivatelskeBodyTest, ALineLongerThanTheCapIsTheFaultyLine)
+{
+    body.PridejBod(Bod("old", 1, 2, 3));
+    std::string radek = "3 1 2 3";
+    radek.resize(MaxDelkaRadku, ' ');
+    const fs::path dlouhy = slozka / "dlouhy.txt", presny = slozka / "presny.txt";
+    Zapis(dlouhy, "1 1 2 3\r\n\r\n2 1 2 3\r\n" + radek + " \r\n4 1 2 3\r\n");
+    Zapis(presny, "1 1 2 3\r\n\r\n2 1 2 3\r\n" + radek);
+    NacistSoubory(body, info, nastaveni, {dlouhy.string(), Data + "body_xyz.txt", presny.string()});
+    const Tsoubory& s = info.souborySouradniceUzivatelske;
+    ASSERT_EQ(s.size(), 3u);
+    EXPECT_FALSE(s[0].nacteni);
+    EXPECT_EQ(s[0].hlaseni, 3);
+    EXPECT_TRUE(s[1].nacteni);
+    EXPECT_TRUE(s[2].nacteni);
+    EXPECT_EQ(s[2].hlaseni, 3);
+    ASSERT_EQ(body.bod.size(), 8u);
+    EXPECT_EQ(body.bod[0].cislo, "old");
+    EXPECT_EQ(body.bod[1].soubor, 2);
+    EXPECT_EQ(body.bod[7].cislo, "3");
+    EXPECT_EQ(body.bod[7].soubor, 3);
 }
 
 // Mended fault: a file that could not be opened stopped the whole load with an
