@@ -329,6 +329,33 @@ TEST_F(FormularTest, ModalWindowRecordsItsOpenerAsTransientParentAndActiveWindow
     hlavni.Close();
 }
 
+TEST_F(FormularTest, AToolWindowOverAModalWindowIsActiveModalAndTakesTheKeys)
+{
+    ZkusebniOkno epocha(QStringLiteral("Form66"));
+    ZkusebniOkno klic(QStringLiteral("Form77"));  // a tool window by its name
+    EXPECT_EQ(epocha.windowType(), Qt::Window);
+    EXPECT_EQ(klic.windowType(), Qt::Tool);
+    Obsluz("Form66", [&](Formular&) {
+        Obsluz("Form77", [&](Formular& f) {
+            QApplication::processEvents();
+            EXPECT_EQ(QApplication::activeWindow(), &f);
+            EXPECT_EQ(QGuiApplication::modalWindow(), f.windowHandle());
+            EXPECT_EQ(f.windowHandle()->transientParent(), epocha.windowHandle());
+            klic.Button1->setFocus();
+            EXPECT_TRUE(klic.Button1->hasFocus());
+            klic.vzitKlavesy = true;
+            StiskniKlavesu(klic.Button1, Qt::Key_Space);
+            EXPECT_EQ(klic.klavesy, std::vector<int>{Qt::Key_Space});
+            klic.vzitKlavesy = false;
+            StiskniKlavesu(klic.Button1, Qt::Key_Escape);
+            EXPECT_FALSE(f.isVisible());
+        });
+        ZobrazModalne(klic);
+    });
+    ZobrazModalne(epocha);
+    EXPECT_EQ(klic.zavreni, 1);
+}
+
 TEST_F(FormularTest, ModelessWindowOpenedFromAModalOneIsItsTransientChildAndClosesWithIt)
 {
     ZkusebniOkno modalni(QStringLiteral("Form68"));
