@@ -753,6 +753,35 @@ TEST_F(HlavniOknoTest, AFailedSaveShowsNotice28LeavesTheFileAndDropsTheNameFromT
 
 // ---------------------------------------------------------------- closing
 
+TEST_F(HlavniOknoTest, F10LeadsIntoTheMainMenuWhereTheArrowsEnterAndEscWork)
+{
+    NactiEtapy();
+    Mrizka* g = okno->StringGrid3;
+    okno->activateWindow();
+    QApplication::processEvents();
+    g->setFocus();
+    const int radek = g->Row();
+    StiskniKlavesu(g, Qt::Key_F10);
+    EXPECT_EQ(okno->MainMenu1->activeAction(), okno->Hlavni1->menuAction());
+    // Right twice: the selection menu; Down opens it on its first item.
+    StiskniKlavesu(okno->MainMenu1, Qt::Key_Right);
+    StiskniKlavesu(okno->MainMenu1, Qt::Key_Right);
+    StiskniKlavesu(okno->MainMenu1, Qt::Key_Down);
+    ASSERT_TRUE(okno->Vyber1->isVisible());
+    StiskniKlavesu(okno->Vyber1, Qt::Key_Return);
+    EXPECT_EQ(std::count(vyberHlavni.hromadny.begin(), vyberHlavni.hromadny.end(), true), 6);
+    EXPECT_EQ(g->Row(), radek);  // the grid saw no Down
+    // Esc closes an open menu, then leaves the menu bar: no close question.
+    StiskniKlavesu(g, Qt::Key_F10);
+    StiskniKlavesu(okno->MainMenu1, Qt::Key_Down);
+    StiskniKlavesu(okno->Hlavni1, Qt::Key_Escape);
+    EXPECT_FALSE(okno->Hlavni1->isVisible());
+    EXPECT_TRUE(okno->MainMenu1->hasFocus());
+    StiskniKlavesu(okno->MainMenu1, Qt::Key_Escape);
+    EXPECT_TRUE(g->hasFocus());
+    EXPECT_TRUE(okno->isVisible());
+}
+
 TEST_F(HlavniOknoTest, ClosingAsksNoKeepsTheProgramYesFreesTheGlobals)
 {
     NactiEtapy();

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -93,6 +94,12 @@ bool Aplikace::notify(QObject* prijemce, QEvent* udalost)
     if (udalost->type() == QEvent::KeyPress && prijemce->isWidgetType()) {
         auto* ke = static_cast<QKeyEvent*>(udalost);
         auto* okno = qobject_cast<Formular*>(static_cast<QWidget*>(prijemce)->window());
+        // F10 goes to the main menu, as Alt does; the keys of the main menu
+        // in its keyboard mode are its own.
+        if (okno != nullptr && okno->isEnabled() && ke->key() == Qt::Key_F10 && ke->modifiers() == Qt::NoModifier &&
+            AktivujHlavniMenu(*okno))
+            return true;
+        if (qobject_cast<QMenuBar*>(prijemce) != nullptr) return QApplication::notify(prijemce, udalost);
         if (okno != nullptr && okno->isEnabled()) {
             if (ZpracujZkratku(*okno, static_cast<QWidget*>(prijemce), ke->key(), ke->modifiers())) return true;
             int klavesa = ke->key();

@@ -217,6 +217,29 @@ TEST_F(FormularTest, PopupShortcutOfTheFocusedControlComesBeforeTheMainMenu)
     okno.Close();
 }
 
+TEST_F(FormularTest, F10HighlightsTheFirstMenuWhoseKeysThenSkipTheWindowsHandlers)
+{
+    ZkusebniOkno okno(QStringLiteral("Form90"));
+    okno.show();
+    QApplication::processEvents();  // activated
+    okno.StringGrid3->setFocus();
+    auto* lista = okno.findChild<QMenuBar*>();
+    StiskniKlavesu(okno.StringGrid3, Qt::Key_F10);
+    EXPECT_TRUE(lista->hasFocus());
+    EXPECT_EQ(lista->activeAction(), okno.Hlavni1->menuAction());
+    EXPECT_FALSE(okno.Hlavni1->isVisible());  // highlighted, not opened
+    // Esc leaves the menu, not the window; the key preview saw no key.
+    StiskniKlavesu(lista, Qt::Key_Escape);
+    EXPECT_TRUE(okno.StringGrid3->hasFocus());
+    EXPECT_TRUE(okno.isVisible());
+    EXPECT_TRUE(okno.klavesy.empty());
+    // F10 again leaves it too.
+    StiskniKlavesu(okno.StringGrid3, Qt::Key_F10);
+    StiskniKlavesu(lista, Qt::Key_F10);
+    EXPECT_TRUE(okno.StringGrid3->hasFocus());
+    okno.Close();
+}
+
 TEST(ZkratkyTest, StoredShortcutCodesMapToKeysAndBack)
 {
     const struct {
