@@ -101,6 +101,10 @@ QMenuBar* VytvorHlavniMenu(Formular& okno, const QString& jmeno)
     auto* lista = new QMenuBar(&okno);
     lista->setObjectName(jmeno);
     lista->setNativeMenuBar(false);
+    // The menu reached by the keyboard (F10, Alt) shows highlighted also
+    // while it is closed.
+    lista->setStyleSheet(QStringLiteral(
+        "QMenuBar::item:selected { background: palette(highlight); color: palette(highlighted-text); }"));
     QLayout* layout = okno.layout();
     if (layout == nullptr) {
         auto* novy = new QVBoxLayout(&okno);
