@@ -676,11 +676,15 @@ bool ZkusTextNaCislo(std::string_view text, Extended& hodnota)
 {
     hodnota = 0;
     Extended v = 0;
-    if (!CtiCislo(text, v)) return false;
-    const Extended a = std::fabs(v);
-    if (!JeNula(v) && !(a > 1e-12L && a < 1e12L)) return false;
+    if (!CtiCislo(text, v) || !HodnotaJeCislo(v)) return false;
     hodnota = v;
     return true;
+}
+
+bool HodnotaJeCislo(Extended hodnota)
+{
+    const Extended a = std::fabs(hodnota);
+    return JeNula(hodnota) || (a > 1e-12L && a < 1e12L);
 }
 
 bool JeCislo(std::string_view text)

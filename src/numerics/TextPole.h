@@ -101,6 +101,10 @@ bool JeCislo(std::string_view text);
 // The test of JeCislo, also giving the converted value (0 when false).
 bool ZkusTextNaCislo(std::string_view text, Extended& hodnota);
 
+// The range of JeCislo on a value: it counts as zero or lies strictly between
+// 1e-12 and 1e12 in magnitude (false for NaN and infinities).
+bool HodnotaJeCislo(Extended hodnota);
+
 // min <= n <= max
 bool JeCeleVRozsahu(std::int64_t n, std::int64_t min, std::int64_t max);
 // min < x < max

@@ -20,7 +20,6 @@ namespace sitmera {
 QGridLayout* PripravInformacniOkno(Formular& okno, Nabidka*& popup, QAction*& polozka,
                                    std::function<void()> kopirovat)
 {
-    okno.setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     auto* mrizka = new QGridLayout(&okno);
     mrizka->setSizeConstraint(QLayout::SetFixedSize);
     mrizka->setContentsMargins(12, 10, 12, 10);

@@ -51,11 +51,11 @@ void RozlozRadkyInformaci(QWidget& okno, QGridLayout& mrizka, const TradkyInform
 // row has a value, and CR LF.
 std::string TextKopieInformaci(const QWidget& okno, const TradkyInformaci& radky);
 
-// Makes the window an information window: a tool-window frame (a close box
-// only, a size fixed by its content), its labels in a grid, and the popup
-// menu `PopupMenu1` with `Kopirovat1` (Ctrl+P, runs kopirovat) attached to
-// the whole window. Returns the grid; *popup and *polozka get the menu and
-// the item.
+// Makes the window an information window: a size fixed by its content
+// (the window layer gives it the tool-window frame by its name), its labels
+// in a grid, and the popup menu `PopupMenu1` with `Kopirovat1` (Ctrl+P, runs
+// kopirovat) attached to the whole window. Returns the grid; *popup and
+// *polozka get the menu and the item.
 QGridLayout* PripravInformacniOkno(Formular& okno, Nabidka*& popup, QAction*& polozka,
                                    std::function<void()> kopirovat);
 

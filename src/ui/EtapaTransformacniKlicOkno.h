@@ -17,8 +17,9 @@
 // fields are kept (also when the method is changed, so that coming back to
 // the user values shows them). A value the window showed and the user did
 // not change is kept as stored, at full precision, not read back from its
-// rounded text. A confirmed key replaces the global key and marks both
-// transformed epochs stale. Esc closes and changes nothing.
+// rounded text, and checked as a typed value (converted to the user's unit).
+// A confirmed key replaces the global key and marks both transformed epochs
+// stale. Esc closes and changes nothing.
 //
 // Ctrl+P (popup menu) copies the window's data to the clipboard.
 #pragma once

@@ -125,6 +125,51 @@ TEST_F(KlicTest, AShownValueLeftAsItWasKeepsItsFullPrecisionAndComingBackToUserV
     EXPECT_NEAR(static_cast<double>(klicTransformace.translaceUser[1][0]), 0.123456, 1e-15);
 }
 
+TEST_F(KlicTest, StoredUserValuesOutsideTheirRangesFailUntouchedAndTheValidOnesKeepFullPrecision)
+{
+    // User values as a project may bring them, checked in the user's units:
+    // 4e11 m is 1.3e12 ft, beyond the largest number; 2 pi - 1e-9 rad is
+    // just under a full turn, 6.3 rad just over it.
+    const struct {
+        std::uint8_t uhel, souradnice;
+        std::array<long double, 3> translace;  // metres
+        std::array<long double, 3> uhly;       // radians
+        std::array<bool, 6> platne;
+    } tabulka[] = {
+        {0, 0, {3.25L, 2e12L, 1e-13L}, {-0.5L, 7, 1}, {true, false, false, false, false, true}},
+        {1, 1, {4e11L, 0.1L, 0}, {2 * kPi - 1e-9L, 0, 6.3L}, {false, true, true, true, true, false}},
+    };
+    for (const auto& r : tabulka) {
+        sitmera::nastaveni->jednotky.uhel = r.uhel;
+        sitmera::nastaveni->jednotky.souradnice = r.souradnice;
+        klicTransformace.typ = 3;
+        for (int i = 0; i < 3; ++i) {
+            klicTransformace.translaceUser[i][0] = r.translace[i];
+            klicTransformace.uhelStoceniUser[i] = r.uhly[i];
+            klicTransformace.translaceUserJePlny[i] = klicTransformace.uhelStoceniUserJePlny[i] = true;
+        }
+        TtransformacniKlicEtapa pred;
+        KopirujKlic(pred, klicTransformace);
+        VKlici([&](TForm77& f) {
+            const std::array<QLineEdit*, 6> edity{f.Edit1, f.Edit2, f.Edit3, f.Edit4, f.Edit5, f.Edit6};
+            StiskniKlavesu(f.Edit1, Qt::Key_Return);  // nothing touched
+            EXPECT_TRUE(f.isVisible());
+            EXPECT_TRUE(Stejne(klicTransformace, pred));
+            for (int i = 0; i < 6; ++i) {
+                EXPECT_EQ(edity[i]->text().isEmpty(), !r.platne[i]) << i;
+                if (!r.platne[i]) edity[i]->setText(QStringLiteral("0"));
+            }
+            StiskniKlavesu(f.Edit1, Qt::Key_Return);
+            EXPECT_FALSE(f.isVisible());
+        });
+        EXPECT_TRUE(klicTransformace.jePlny);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(klicTransformace.translaceUser[i][0], r.platne[i] ? r.translace[i] : 0) << i;
+            EXPECT_EQ(klicTransformace.uhelStoceniUser[i], r.platne[3 + i] ? r.uhly[i] : 0) << i;
+        }
+    }
+}
+
 TEST_F(KlicTest, EscLeavesTheKeyAndTheFlagsMethodZeroConfirmsAtOnceAndClearsThem)
 {
     TtransformacniKlicEtapa pred;

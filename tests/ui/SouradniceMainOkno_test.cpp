@@ -192,6 +192,34 @@ TEST_F(HlavniOknoTest, ProgramStartCreatesAllWindowsInOrderWithTheMainWindowFirs
     ZrusitOknaProgramu();
 }
 
+TEST_F(HlavniOknoTest, TheSmallWindowsHaveAToolBorderAndTheOthersAnOrdinaryOne)
+{
+    // T: tool window (no minimize or maximize button); O: ordinary window
+    // with a minimize button; A: the about box, ordinary without one.
+    const std::map<std::string, char> ram = {
+        {"Form65", 'O'}, {"Form79", 'O'}, {"Form84", 'O'}, {"Form14", 'O'}, {"Form55", 'O'}, {"Form24", 'O'},
+        {"Form21", 'A'}, {"Form76", 'T'}, {"Form70", 'O'}, {"Form9", 'T'},  {"Form8", 'T'},  {"Form4", 'O'},
+        {"Form3", 'T'},  {"Form83", 'O'}, {"Form36", 'O'}, {"Form69", 'O'}, {"Form75", 'T'}, {"Form66", 'O'},
+        {"Form78", 'O'}, {"Form71", 'O'}, {"Form81", 'T'}, {"Form10", 'O'}, {"Form68", 'O'}, {"Form74", 'T'},
+        {"Form72", 'T'}, {"Form73", 'T'}, {"Form80", 'T'}, {"Form85", 'T'}, {"Form77", 'T'}, {"Form67", 'T'},
+        {"Form61", 'O'}, {"Form44", 'O'}, {"Form82", 'O'}};
+    const auto jmena = VytvoritOknaProgramu();
+    ASSERT_EQ(jmena.size(), ram.size());
+    std::map<std::string, QWidget*> okna;
+    for (QWidget* w : QApplication::topLevelWidgets()) okna[NaUtf8(w->objectName())] = w;
+    for (const std::string& jmeno : jmena) {
+        ASSERT_EQ(ram.count(jmeno), 1u) << jmeno;
+        ASSERT_EQ(okna.count(jmeno), 1u) << jmeno;
+        const char r = ram.at(jmeno);
+        const Qt::WindowFlags f = okna[jmeno]->windowFlags();
+        EXPECT_EQ(okna[jmeno]->windowType(), r == 'T' ? Qt::Tool : Qt::Window) << jmeno;
+        EXPECT_EQ(f.testFlag(Qt::WindowMinimizeButtonHint), r == 'O') << jmeno;
+        EXPECT_FALSE(f.testFlag(Qt::WindowMaximizeButtonHint)) << jmeno;
+        EXPECT_TRUE(f.testFlag(Qt::WindowCloseButtonHint) && f.testFlag(Qt::WindowTitleHint)) << jmeno;
+    }
+    ZrusitOknaProgramu();
+}
+
 TEST_F(HlavniOknoTest, MenusHoldTheirItemsWithTheirShortcuts)
 {
     const struct {
@@ -724,6 +752,35 @@ TEST_F(HlavniOknoTest, AFailedSaveShowsNotice28LeavesTheFileAndDropsTheNameFromT
 }
 
 // ---------------------------------------------------------------- closing
+
+TEST_F(HlavniOknoTest, F10LeadsIntoTheMainMenuWhereTheArrowsEnterAndEscWork)
+{
+    NactiEtapy();
+    Mrizka* g = okno->StringGrid3;
+    okno->activateWindow();
+    QApplication::processEvents();
+    g->setFocus();
+    const int radek = g->Row();
+    StiskniKlavesu(g, Qt::Key_F10);
+    EXPECT_EQ(okno->MainMenu1->activeAction(), okno->Hlavni1->menuAction());
+    // Right twice: the selection menu; Down opens it on its first item.
+    StiskniKlavesu(okno->MainMenu1, Qt::Key_Right);
+    StiskniKlavesu(okno->MainMenu1, Qt::Key_Right);
+    StiskniKlavesu(okno->MainMenu1, Qt::Key_Down);
+    ASSERT_TRUE(okno->Vyber1->isVisible());
+    StiskniKlavesu(okno->Vyber1, Qt::Key_Return);
+    EXPECT_EQ(std::count(vyberHlavni.hromadny.begin(), vyberHlavni.hromadny.end(), true), 6);
+    EXPECT_EQ(g->Row(), radek);  // the grid saw no Down
+    // Esc closes an open menu, then leaves the menu bar: no close question.
+    StiskniKlavesu(g, Qt::Key_F10);
+    StiskniKlavesu(okno->MainMenu1, Qt::Key_Down);
+    StiskniKlavesu(okno->Hlavni1, Qt::Key_Escape);
+    EXPECT_FALSE(okno->Hlavni1->isVisible());
+    EXPECT_TRUE(okno->MainMenu1->hasFocus());
+    StiskniKlavesu(okno->MainMenu1, Qt::Key_Escape);
+    EXPECT_TRUE(g->hasFocus());
+    EXPECT_TRUE(okno->isVisible());
+}
 
 TEST_F(HlavniOknoTest, ClosingAsksNoKeepsTheProgramYesFreesTheGlobals)
 {

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -56,6 +57,22 @@ void OdeberZeZasobniku(Formular* okno)
             z.end());
 }
 
+// The windows with a tool-window border (a small caption, no minimize or
+// maximize button, kept over the window that opened them): the notice box,
+// the open and save dialogs, the epoch and key information, the length and
+// angle analyses of an epoch and between epochs, the displacement-analysis
+// information, the transformation key, the displacement find/select and the
+// colours of the displacement graph.
+bool MaNastrojovyRam(const QString& jmeno)
+{
+    static const QStringList nastrojova{
+        QStringLiteral("Form3"),  QStringLiteral("Form8"),  QStringLiteral("Form9"),  QStringLiteral("Form67"),
+        QStringLiteral("Form80"), QStringLiteral("Form72"), QStringLiteral("Form73"), QStringLiteral("Form74"),
+        QStringLiteral("Form75"), QStringLiteral("Form76"), QStringLiteral("Form77"), QStringLiteral("Form81"),
+        QStringLiteral("Form85")};
+    return nastrojova.contains(jmeno);
+}
+
 // Gives the window the opener as its transient (popup) parent.
 void NastavPopupRodice(Formular& okno, Formular* otvirac)
 {
@@ -77,6 +94,12 @@ bool Aplikace::notify(QObject* prijemce, QEvent* udalost)
     if (udalost->type() == QEvent::KeyPress && prijemce->isWidgetType()) {
         auto* ke = static_cast<QKeyEvent*>(udalost);
         auto* okno = qobject_cast<Formular*>(static_cast<QWidget*>(prijemce)->window());
+        // F10 goes to the main menu, as Alt does; the keys of the main menu
+        // in its keyboard mode are its own.
+        if (okno != nullptr && okno->isEnabled() && ke->key() == Qt::Key_F10 && ke->modifiers() == Qt::NoModifier &&
+            AktivujHlavniMenu(*okno))
+            return true;
+        if (qobject_cast<QMenuBar*>(prijemce) != nullptr) return QApplication::notify(prijemce, udalost);
         if (okno != nullptr && okno->isEnabled()) {
             if (ZpracujZkratku(*okno, static_cast<QWidget*>(prijemce), ke->key(), ke->modifiers())) return true;
             int klavesa = ke->key();
@@ -92,9 +115,10 @@ Formular::Formular(const QString& jmeno, QWidget* parent) : QDialog(parent)
 {
     setObjectName(jmeno);
     // A top-level window of its own (own taskbar button), without the
-    // context-help button of dialogs.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
+    // context-help button of dialogs; a tool window without the minimize
+    // button.
+    const Qt::WindowFlags ram = Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    setWindowFlags(MaNastrojovyRam(jmeno) ? Qt::Tool | ram : Qt::Window | ram | Qt::WindowMinimizeButtonHint);
     static bool varovano = false;
     if (qobject_cast<Aplikace*>(QCoreApplication::instance()) == nullptr && !varovano) {
         varovano = true;

@@ -6,6 +6,12 @@
 // it needs (FormShow, FormCloseQuery, FormClose, FormResize, FormKeyDown);
 // the base calls them from Qt's events, each inside the command boundary.
 //
+// Border: the small windows listed by object name in the base (notice box,
+// open and save dialogs, information, analysis, key, find/select of
+// displacements, graph colours) get a tool-window border: a small caption,
+// no minimize or maximize button, kept over their opener. The others are
+// ordinary windows with a minimize button.
+//
 // Closing: every way of closing (Esc, the close box, Close(), a button that
 // calls Close(), accept/reject) runs FormCloseQuery and then FormClose
 // exactly once per showing. Esc closes every window (unless the window's key

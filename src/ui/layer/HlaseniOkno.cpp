@@ -48,7 +48,8 @@ bool Zobraz(const std::string& zprava, const std::string& nadpis, bool sProtokol
 TovladaceZpravy VytvorOvladaceZpravy(Formular& okno, const QRect& tlacitko1, const QRect& tlacitko2,
                                      std::function<void()> klik1, std::function<void()> klik2)
 {
-    // A tool window without a resize border: client area 400 x 96.
+    // No resize border: client area 400 x 96 (the notice box has the
+    // tool-window border of its name, the question box an ordinary one).
     okno.setFixedSize(400, 96);
     TovladaceZpravy o;
     o.Label1 = new QLabel(&okno);

@@ -2,11 +2,14 @@
 
 #include <QAbstractScrollArea>
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLayout>
 #include <QMenuBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <map>
 
 #include "ui/layer/Formular.h"
@@ -98,6 +101,10 @@ QMenuBar* VytvorHlavniMenu(Formular& okno, const QString& jmeno)
     auto* lista = new QMenuBar(&okno);
     lista->setObjectName(jmeno);
     lista->setNativeMenuBar(false);
+    // The menu reached by the keyboard (F10, Alt) shows highlighted also
+    // while it is closed.
+    lista->setStyleSheet(QStringLiteral(
+        "QMenuBar::item:selected { background: palette(highlight); color: palette(highlighted-text); }"));
     QLayout* layout = okno.layout();
     if (layout == nullptr) {
         auto* novy = new QVBoxLayout(&okno);
@@ -289,6 +296,27 @@ bool ZpracujZkratku(Formular& okno, QWidget* prijemce, int klavesa, Qt::Keyboard
             if (ZkratkaPolozky(a) == kod) kandidati.push_back(a);
     for (QAction* a : kandidati)
         if (VyvolejPolozku(a)) return true;
+    return false;
+}
+
+bool AktivujHlavniMenu(Formular& okno)
+{
+    for (QMenuBar* lista : okno.findChildren<QMenuBar*>()) {
+        const auto akce = lista->actions();
+        if (!lista->isVisible() || !lista->isEnabled() ||
+            std::none_of(akce.begin(), akce.end(), [](QAction* a) { return a->isVisible() && a->isEnabled(); }))
+            continue;
+        // Alt alone pressed and released, as the keyboard delivers it (the
+        // menu bar watches its window for it; its own keys reach the window
+        // without the window's shortcuts and key preview).
+        QKeyEvent ohlaseni(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::AltModifier);
+        QApplication::sendEvent(lista, &ohlaseni);
+        QKeyEvent stisk(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+        QApplication::sendEvent(lista, &stisk);
+        QKeyEvent uvolneni(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+        QApplication::sendEvent(lista, &uvolneni);
+        return true;
+    }
     return false;
 }
 

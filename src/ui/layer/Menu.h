@@ -131,6 +131,12 @@ std::function<bool()> JeOknoVRegistru(Registr& (*registr)(), Clen Registr::*clen
 // whatever enables it (the menus' enabling, the end of a processing step).
 void HlidejOknoPolozky(QAction* polozka, std::function<bool()> existuje);
 
+// Puts the focus on the window's main menu with its first menu highlighted,
+// as a press and release of Alt does (the menu bar's own keyboard mode: the
+// arrows, Enter and Esc then work in the menus; the same again leaves it).
+// False when the window has no visible main menu with an enabled menu.
+bool AktivujHlavniMenu(Formular& okno);
+
 // Shortcut dispatch of a window (called for every key of the window; prijemce
 // is the control the key was meant for: its popup menus come first). Returns
 // true when a command ran.

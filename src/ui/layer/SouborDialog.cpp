@@ -198,6 +198,21 @@ void TsouborDialog::FormClose()
 
 void TsouborDialog::FormKeyDown(int& klavesa, Qt::KeyboardModifiers)
 {
+    if (klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) {
+        // A confirm on a folder of the tree other than the one shown opens it.
+        const QListWidgetItem* slozka = DirectoryListBox1->currentItem();
+        if (focusWidget() == DirectoryListBox1 && slozka != nullptr &&
+            QDir::cleanPath(slozka->data(Qt::UserRole).toString()) != NaQString(slozka_)) {
+            klavesa = 0;
+            NastavSlozku(NaUtf8(slozka->data(Qt::UserRole).toString()));
+            return;
+        }
+        // In the file list the current row counts as chosen (a row reached
+        // by Tab or the arrows is current without being selected).
+        QListWidgetItem* soubor = FileListBox1->currentItem();
+        if (focusWidget() == FileListBox1 && soubor != nullptr && FileListBox1->selectedItems().isEmpty())
+            soubor->setSelected(true);
+    }
     KlavesyDialogu(klavesa, [this] { Button1Click(); }, [this] { Button2Click(); });
 }
 

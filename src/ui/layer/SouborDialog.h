@@ -9,7 +9,9 @@
 // ignores case. Files are listed by name, ignoring case; hidden files are not
 // listed.
 //
-// Keys: Enter in any control confirms, Esc cancels. Closing the dialog
+// Keys: Enter in any control confirms, Esc cancels; Enter in the directory
+// tree on a folder other than the one shown opens it instead, and Enter in
+// the file list with nothing selected chooses the current row first. Closing the dialog
 // toggles the processing label of the window that opened it (the caller
 // toggles it back after its work, also after a cancel).
 #pragma once

@@ -217,6 +217,29 @@ TEST_F(FormularTest, PopupShortcutOfTheFocusedControlComesBeforeTheMainMenu)
     okno.Close();
 }
 
+TEST_F(FormularTest, F10HighlightsTheFirstMenuWhoseKeysThenSkipTheWindowsHandlers)
+{
+    ZkusebniOkno okno(QStringLiteral("Form90"));
+    okno.show();
+    QApplication::processEvents();  // activated
+    okno.StringGrid3->setFocus();
+    auto* lista = okno.findChild<QMenuBar*>();
+    StiskniKlavesu(okno.StringGrid3, Qt::Key_F10);
+    EXPECT_TRUE(lista->hasFocus());
+    EXPECT_EQ(lista->activeAction(), okno.Hlavni1->menuAction());
+    EXPECT_FALSE(okno.Hlavni1->isVisible());  // highlighted, not opened
+    // Esc leaves the menu, not the window; the key preview saw no key.
+    StiskniKlavesu(lista, Qt::Key_Escape);
+    EXPECT_TRUE(okno.StringGrid3->hasFocus());
+    EXPECT_TRUE(okno.isVisible());
+    EXPECT_TRUE(okno.klavesy.empty());
+    // F10 again leaves it too.
+    StiskniKlavesu(okno.StringGrid3, Qt::Key_F10);
+    StiskniKlavesu(lista, Qt::Key_F10);
+    EXPECT_TRUE(okno.StringGrid3->hasFocus());
+    okno.Close();
+}
+
 TEST(ZkratkyTest, StoredShortcutCodesMapToKeysAndBack)
 {
     const struct {
@@ -303,7 +326,7 @@ TEST_F(FormularTest, ModalWindowRecordsItsOpenerAsTransientParentAndActiveWindow
 {
     ZkusebniOkno hlavni(QStringLiteral("Form65"));
     ZkusebniOkno prvni(QStringLiteral("Form66"));
-    ZkusebniOkno druhe(QStringLiteral("Form10"));
+    ZkusebniOkno druhe(QStringLiteral("Form77"));  // a tool window by its name
     NastavHlavniOkno(&hlavni);
     hlavni.show();
     EXPECT_EQ(AktivniOkno(), &hlavni);
@@ -314,9 +337,14 @@ TEST_F(FormularTest, ModalWindowRecordsItsOpenerAsTransientParentAndActiveWindow
         EXPECT_EQ(prvni.Otvirac(), &hlavni);
         EXPECT_EQ(f.windowHandle()->transientParent(), hlavni.windowHandle());
         EXPECT_EQ(QGuiApplication::modalWindow(), f.windowHandle());
-        Obsluz("Form10", [&](Formular& g) {
+        Obsluz("Form77", [&](Formular& g) {
             EXPECT_EQ(AktivniOkno(), &druhe);
             EXPECT_EQ(g.windowHandle()->transientParent(), prvni.windowHandle());
+            // A tool window over a modal one is the active and the modal window.
+            QApplication::processEvents();
+            EXPECT_EQ(g.windowType(), Qt::Tool);
+            EXPECT_EQ(QApplication::activeWindow(), &g);
+            EXPECT_EQ(QGuiApplication::modalWindow(), g.windowHandle());
         });
         ZobrazModalne(druhe);
         EXPECT_EQ(AktivniOkno(), &prvni);

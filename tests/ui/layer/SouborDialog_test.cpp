@@ -212,6 +212,43 @@ TEST_F(DialogTest, DirectoryTreeOpensASubfolderAndTheParent)
     OtevritSouboryDialog(soubory, nastaveni, jazyk);
 }
 
+TEST_F(DialogTest, KeysAloneGoIntoFoldersAndChooseTheCurrentFile)
+{
+    // Open: Enter on another folder of the tree goes there, on the folder
+    // shown it confirms; a file row made current by the keys is chosen.
+    Obsluz("Form8", [&](Formular& f) {
+        auto& d = static_cast<TForm8&>(f);
+        QApplication::processEvents();  // activated: the focus moves
+        d.NastavSlozku(slozka + "/podslozka");
+        QListWidget* strom = d.DirectoryListBox1;
+        strom->setFocus();
+        StiskniKlavesu(strom, Qt::Key_Up);  // the parent
+        StiskniKlavesu(strom, Qt::Key_Return);
+        EXPECT_EQ(d.Slozka(), slozka);
+        StiskniKlavesu(strom, Qt::Key_Return);  // nothing chosen: stays open
+        EXPECT_TRUE(d.isVisible());
+        StiskniKlavesu(strom, Qt::Key_Backtab, Qt::ShiftModifier);
+        ASSERT_TRUE(d.FileListBox1->hasFocus());
+        StiskniKlavesu(d.FileListBox1, Qt::Key_Return);
+        EXPECT_FALSE(d.isVisible());
+    });
+    std::string soubor;
+    EXPECT_TRUE(OtevritSouborEtapa(soubor, nastaveni, jazyk));
+    EXPECT_EQ(soubor, slozka + "/c.epc");
+
+    // Save: the current row gives the name.
+    Obsluz("Form9", [&](Formular& f) {
+        auto& d = static_cast<TForm9&>(f);
+        QApplication::processEvents();
+        d.NastavSlozku(slozka);
+        d.FileListBox1->setFocus(Qt::TabFocusReason);
+        StiskniKlavesu(d.FileListBox1, Qt::Key_Return);
+        EXPECT_FALSE(d.isVisible());
+    });
+    EXPECT_TRUE(UlozitSouborProjekt(soubor, nastaveni, jazyk));
+    EXPECT_EQ(soubor, slozka + "/d.pea");
+}
+
 TEST_F(DialogTest, ClosingTheDialogTogglesTheOpenersProcessingLabel)
 {
     test::OknoSLabelem okno(QStringLiteral("Form78"));
