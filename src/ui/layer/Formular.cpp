@@ -300,6 +300,11 @@ int ZobrazModalne(Formular& okno)
         okno.setWindowModality(Qt::NonModal);
         OdeberZeZasobniku(&okno);
     }
+    // The keyboard goes back to the window that opened it: a window system
+    // without a window manager would leave it nowhere.
+    if (!Hook() && otvirac != nullptr && otvirac->isVisible() &&
+        QApplication::activeWindow() != otvirac)
+        otvirac->activateWindow();
     return vysledek;
 }
 

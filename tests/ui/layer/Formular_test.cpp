@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -353,6 +354,31 @@ TEST_F(FormularTest, ModalWindowRecordsItsOpenerAsTransientParentAndActiveWindow
     // While the second window's show handler ran, its opener was still active.
     EXPECT_EQ(aktivniPriZobrazeni, &prvni);
     EXPECT_EQ(AktivniOkno(), &hlavni);
+    NastavHlavniOkno(nullptr);
+    hlavni.Close();
+}
+
+TEST_F(FormularTest, TheOpenerTakesTheKeyboardBackWhenAModalWindowCloses)
+{
+    // Run as the program runs (no test hook); the modal window, on closing,
+    // leaves no window active, as a window system without a window manager
+    // does.
+    NastavModalniHook({});
+    ZkusebniOkno hlavni(QStringLiteral("Form65"));
+    ZkusebniOkno modalni(QStringLiteral("Form66"));
+    NastavHlavniOkno(&hlavni);
+    hlavni.show();
+    hlavni.activateWindow();
+    QApplication::processEvents();
+    modalni.priZobrazeni = [&] {
+        QTimer::singleShot(0, &modalni, [&] {
+            modalni.Close();
+            QApplication::setActiveWindow(nullptr);
+        });
+    };
+    ZobrazModalne(modalni);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), &hlavni);
     NastavHlavniOkno(nullptr);
     hlavni.Close();
 }
