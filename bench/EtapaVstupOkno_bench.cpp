@@ -114,7 +114,8 @@ void BM_PosunoutOknoEtapy(benchmark::State& state)
 // The cell painters alone on one screen of the main grid (34 rows, 6
 // columns of 18-pixel cells): every cell filled with its right-edge line and
 // (with argument 1) its text, a line under every second row, the
-// fixed-point letter and a duplicate mark on some rows.
+// fixed-point letter and a duplicate mark on some rows, the dotted frame of
+// the current row on one row.
 void BM_KresleniBunek(benchmark::State& state)
 {
     Priprav(1);
@@ -131,6 +132,7 @@ void BM_KresleniBunek(benchmark::State& state)
                 if (s == 0 && r % 10 == 9) KresliPismenoF(c, bunka, barvyTabulky[0], true, true);
                 if (s == 0 && r % 17 == 3) KresliTrojuhelnik(c, bunka, barvyTabulky[2], true, true);
                 KresliVodorovnouCaru(c, bunka, barvyTabulky[8], TstylPera::plny, r % 2 == 1, 1);
+                KresliTeckovanyRamecek(c, bunka, r == 5);
             }
     }
     benchmark::DoNotOptimize(obraz.constBits());

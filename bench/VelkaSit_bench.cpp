@@ -1,7 +1,7 @@
 // Large networks: time and peak memory of reading an epoch, of a whole
-// comparison, of opening and of saving a project, on generated epochs of 500,
-// 1000 and 2000 determined points (the last a 6000 x 6000 cofactor triangle,
-// 18 million numbers, a file of some 370 MB).
+// comparison, of one transformation, of opening and of saving a project, on
+// generated epochs of 500, 1000 and 2000 determined points (the last a
+// 6000 x 6000 cofactor triangle, 18 million numbers, a file of some 370 MB).
 //
 // Every measurement runs in a child process of its own, so that its peak is
 // that of a fresh program doing just that: "peak_MiB" is the child's maximum
@@ -28,6 +28,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <string_view>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -79,6 +80,7 @@ struct Mereni {
     double predMiB = 0;    // resident before the measured step
     double poMiB = 0;      // resident after it
     double spickaMiB = 0;  // peak during it (VmHWM)
+    double dalsiSekundy = 0;  // a second step of the child, where it has one
     bool ok = false;
 };
 
@@ -325,6 +327,31 @@ void BM_Porovnani(benchmark::State& state)
     }
 }
 
+// One transformation of a read epoch in place (no copy): "above_MiB" is
+// what the rotation of the cofactor blocks takes beyond the epoch itself.
+void BM_Transformace(benchmark::State& state)
+{
+    const int u = static_cast<int>(state.range(0));
+    const std::string& cesta = SouborEtapy(u);
+    for (auto _ : state) {
+        double procesMiB = 0;
+        const Mereni m = VDetskemProcesu(
+            [&](Mereni& mm) {
+                Tetapa etapa;
+                TtransformacniKlicEtapa klic;
+                ClearKlic(klic);
+                klic.typ = 3;
+                klic.translaceUser = {{1.5L}, {-2.25L}, {0.125L}};
+                klic.uhelStoceniUser = {0.001L, -0.002L, 0.3L};
+                if (!NacistEtapu(cesta, etapa) || !VypocetKlice(klic)) return;
+                Zmer(mm, [&] { return etapa.Transformuj(klic.translace, klic.rotace); });
+            },
+            procesMiB);
+        Zapis(state, m, procesMiB);
+    }
+    state.counters["matrix_MiB"] = 16.0 * 1.5 * u * (3.0 * u + 1) / (1 << 20);
+}
+
 // What a project holds, as the program has it at start.
 struct Stav {
     TmodelPorovnani model;
@@ -357,12 +384,15 @@ void BM_OtevritProjekt(benchmark::State& state)
                 });
             },
             procesMiB);
-        // Two epoch reads in the same iteration, for the ratio.
+        // Two epoch reads in the same iteration, for the ratio (the files
+        // made here, not in the child's measured step).
+        const std::string& a = SouborEtapy(u);
+        const std::string& b = SouborEtapy(u, true);
         double dvaMiB = 0;
         const Mereni dve = VDetskemProcesu(
             [&](Mereni& mm) {
                 Tetapa e1, e2;
-                Zmer(mm, [&] { return NacistEtapu(SouborEtapy(u), e1) && NacistEtapu(SouborEtapy(u, true), e2); });
+                Zmer(mm, [&] { return NacistEtapu(a, e1) && NacistEtapu(b, e2); });
             },
             dvaMiB);
         Zapis(state, m, procesMiB);
@@ -373,7 +403,8 @@ void BM_OtevritProjekt(benchmark::State& state)
 
 // Saving a project with both epochs loaded: "above_MiB" is the peak above the
 // state the program holds, "devnull_s" the same save onto /dev/null
-// (formatting and writing without a disk).
+// (formatting and writing without a disk), "format_s" the formatting of the
+// two epochs' text alone.
 void BM_UlozitProjekt(benchmark::State& state)
 {
     const int u = static_cast<int>(state.range(0));
@@ -386,12 +417,21 @@ void BM_UlozitProjekt(benchmark::State& state)
                 Stav s;
                 if (!s.Otevri(zdroj)) return;
                 Zmer(mm, [&] { return s.Uloz(kam); });
+                // The formatting of both epochs alone, the lines dropped.
+                const auto t0 = std::chrono::steady_clock::now();
+                std::size_t bajtu = 0;
+                const TvystupRadku nikam = [&](std::string_view radek) { bajtu += radek.size() + 2; };
+                UlozitEtapu(nikam, s.model.etapa1, SekceEtapa1);
+                UlozitEtapu(nikam, s.model.etapa2, SekceEtapa2);
+                mm.dalsiSekundy = Sekundy(t0);
+                benchmark::DoNotOptimize(bajtu);
             };
         };
         const Mereni m = VDetskemProcesu(uloz(cil), procesMiB);
         const Mereni nul = VDetskemProcesu(uloz("/dev/null"), nulMiB);
         Zapis(state, m, procesMiB);
         state.counters["devnull_s"] = nul.sekundy;
+        state.counters["format_s"] = nul.dalsiSekundy;
     }
     std::error_code chyba;
     fs::remove(cil, chyba);
@@ -411,5 +451,6 @@ struct Uklid {
 BENCHMARK(BM_StrtoldCteni)->Arg(500)->Arg(1000)->Arg(2000)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NacistEtapu)->Arg(500)->Arg(1000)->Arg(2000)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Porovnani)->Arg(500)->Arg(1000)->Arg(2000)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Transformace)->Arg(500)->Arg(1000)->Arg(2000)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OtevritProjekt)->Arg(500)->Arg(1000)->Arg(2000)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UlozitProjekt)->Arg(500)->Arg(1000)->Arg(2000)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);

@@ -534,6 +534,24 @@ bool CteniProjektu(TStringList& lines, TmodelPorovnani& model, Tsouradnice& sour
     }
 }
 
+bool NacistProjektZTextu(TctecRadku& text, TmodelPorovnani& model, Tsouradnice& souradniceUzivatelske,
+                         Tnastaveni& nastaveni, TtransformacniKlicEtapa& klic)
+{
+    try {
+        std::unique_ptr<TctecProjektu> ctec;
+        return ProjdiOrizleRadky(
+                   text,
+                   [&] {
+                       ctec.reset();
+                       ctec = std::make_unique<TctecProjektu>(text.MezVelikosti());
+                   },
+                   [&](const std::string_view* radky, std::size_t pocet) { return ctec->Radky(radky, pocet); }) &&
+               ctec->Dokonci(model, souradniceUzivatelske, nastaveni, klic);
+    } catch (...) {
+        return false;
+    }
+}
+
 bool NacistProjektAnalyzy(const std::string& nazevSouboru, TmodelPorovnani& model,
                           Tsouradnice& souradniceUzivatelske, Tnastaveni& nastaveni,
                           TtransformacniKlicEtapa& klic)
@@ -542,15 +560,7 @@ bool NacistProjektAnalyzy(const std::string& nazevSouboru, TmodelPorovnani& mode
     try {
         // The file piece by piece: only the epochs grow with it.
         TctecRadku soubor(nazevSouboru);
-        std::unique_ptr<TctecProjektu> ctec;
-        ok = ProjdiOrizleRadky(
-                 soubor,
-                 [&] {
-                     ctec.reset();
-                     ctec = std::make_unique<TctecProjektu>(soubor.MezVelikosti());
-                 },
-                 [&](const std::string_view* radky, std::size_t pocet) { return ctec->Radky(radky, pocet); }) &&
-             ctec->Dokonci(model, souradniceUzivatelske, nastaveni, klic);
+        ok = NacistProjektZTextu(soubor, model, souradniceUzivatelske, nastaveni, klic);
     } catch (...) {
         ok = false;
     }

@@ -38,6 +38,8 @@
 
 namespace sitmera {
 
+class TctecRadku;
+
 inline constexpr int PocetSekciProjektu = 11;
 inline constexpr int PocetRadkuNastaveni = 112;
 inline constexpr int PocetRadkuKlice = 19;
@@ -132,10 +134,17 @@ bool UlozitProjektAnalyzy(const std::string& nazevSouboru, TmodelPorovnani& mode
 bool CteniProjektu(TStringList& lines, TmodelPorovnani& model, Tsouradnice& souradniceUzivatelske,
                    Tnastaveni& nastaveni, TtransformacniKlicEtapa& klic);
 
-// Loads the project file and reads it (CteniProjektu); then the model's file
-// record and that of every attached epoch name the project file. False, with
-// nothing changed, when the file cannot be loaded or does not read. Never
-// throws.
+// Reads the project text the reader gives (a file or bytes, piece by piece)
+// with every check and the result of CteniProjektu: only the epochs grow
+// with the text. The file records are not touched. False, with nothing
+// changed, on any failure (one of reading included). Never throws.
+bool NacistProjektZTextu(TctecRadku& text, TmodelPorovnani& model, Tsouradnice& souradniceUzivatelske,
+                         Tnastaveni& nastaveni, TtransformacniKlicEtapa& klic);
+
+// Loads the project file and reads it (NacistProjektZTextu); then the
+// model's file record and that of every attached epoch name the project
+// file. False, with nothing changed, when the file cannot be loaded or does
+// not read. Never throws.
 bool NacistProjektAnalyzy(const std::string& nazevSouboru, TmodelPorovnani& model,
                           Tsouradnice& souradniceUzivatelske, Tnastaveni& nastaveni,
                           TtransformacniKlicEtapa& klic);

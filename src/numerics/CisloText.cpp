@@ -221,34 +221,38 @@ int ZapisCislo(Extended x, char* out)
 
 // ------------------------------------------------------------------ reading numbers
 
-// True when the 8 bytes at p are all ASCII digits; their value then goes to
-// `hodnota` (the first byte the most significant digit). Reads the bytes as
-// one little-endian word.
-bool OsmCifer(const char* p, std::uint64_t& hodnota)
-{
 #if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+// The 8 bytes at p as one little-endian word (the first byte lowest).
+std::uint64_t Slovo(const char* p)
+{
     std::uint64_t w = 0;
     std::memcpy(&w, p, 8);
-    if ((((w & 0xF0F0F0F0F0F0F0F0ULL) | (((w + 0x0606060606060606ULL) & 0xF0F0F0F0F0F0F0F0ULL) >> 4))) !=
-        0x3333333333333333ULL)
-        return false;
+    return w;
+}
+
+// How many of the word's bytes, from the first, are ASCII digits (0 .. 8).
+// A byte is a digit when its high half is 3 and adding 6 keeps it so; a
+// carry out of a byte can come only from a byte that is no digit, so the
+// bytes before the first such byte are judged right.
+int CiferVeSlove(std::uint64_t w)
+{
+    constexpr std::uint64_t horni = 0xF0F0F0F0F0F0F0F0ULL;
+    const std::uint64_t jine =
+        ((w & horni) | (((w + 0x0606060606060606ULL) & horni) >> 4)) ^ 0x3333333333333333ULL;
+    return jine == 0 ? 8 : __builtin_ctzll(jine) / 8;
+}
+
+// The value of a word of 8 ASCII digits (the first byte the most
+// significant digit).
+std::uint64_t HodnotaSlova(std::uint64_t w)
+{
     w -= 0x3030303030303030ULL;
     w = w * 10 + (w >> 8);  // pairs of digits
-    w = (((w & 0x000000FF000000FFULL) * (100 + (1000000ULL << 32))) +
-         (((w >> 16) & 0x000000FF000000FFULL) * (1 + (10000ULL << 32)))) >>
-        32;
-    hodnota = w;
-    return true;
-#else
-    std::uint64_t v = 0;
-    for (int i = 0; i < 8; ++i) {
-        if (p[i] < '0' || p[i] > '9') return false;
-        v = v * 10 + static_cast<std::uint64_t>(p[i] - '0');
-    }
-    hodnota = v;
-    return true;
-#endif
+    return (((w & 0x000000FF000000FFULL) * (100 + (1000000ULL << 32))) +
+            (((w >> 16) & 0x000000FF000000FFULL) * (1 + (10000ULL << 32)))) >>
+           32;
 }
+#endif
 
 // The significant digits of a number, as far as they fit: M < 10^19.
 struct Tmantisa {
@@ -265,20 +269,30 @@ struct Tcifry {
 };
 
 // Reads the run of digits from p into m; returns the first byte after it.
-const char* CtiCifry(const char* p, const char* konec, Tmantisa& m, Tcifry& c)
+[[gnu::always_inline]] inline const char* CtiCifry(const char* p, const char* konec, Tmantisa& m, Tcifry& c)
 {
     if (m.M == 0 && !m.preteceni) {
         const char* const z = p;
         while (p < konec && *p == '0') ++p;
         c.nul = p - z;
     }
-    std::uint64_t osm = 0;
-    while (konec - p >= 8 && m.platnych <= 11 && OsmCifer(p, osm)) {
-        m.M = m.M * 100000000ULL + osm;
-        m.platnych += 8;
-        c.vzato += 8;
-        p += 8;
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+    // Eight bytes at a time: whole words of digits, then the end of the run
+    // (fewer than 8 digits) at once, put behind zeros to make a word; each
+    // while the digits fit into M (19 at most).
+    while (konec - p >= 8) {
+        const std::uint64_t w = Slovo(p);
+        const int cifer = CiferVeSlove(w);
+        if (cifer == 0 || m.platnych + cifer > 19) break;
+        const std::uint64_t slovo =
+            cifer == 8 ? w : (w << (8 * (8 - cifer))) | (0x3030303030303030ULL >> (8 * cifer));
+        m.M = m.M * kDeset[static_cast<std::size_t>(cifer)] + HodnotaSlova(slovo);
+        m.platnych += cifer;
+        c.vzato += cifer;
+        p += cifer;
+        if (cifer < 8) return p;
     }
+#endif
     for (; p < konec && *p >= '0' && *p <= '9'; ++p) {
         if (m.platnych < 19) {
             m.M = m.M * 10 + static_cast<std::uint64_t>(*p - '0');

@@ -69,6 +69,14 @@ struct Stav {
     {
         return CteniProjektu(radky, model, uzivatelske, nastaveni, klic);
     }
+    // The lines as a file's bytes read piece by piece, as a file is read.
+    bool CtiPoKusech(const TStringList& radky, std::size_t kus)
+    {
+        std::string bajty;
+        for (const std::string& r : radky) bajty += r + "\r\n";
+        TctecRadku text(TctecRadku::ZPameti, bajty, kus);
+        return NacistProjektZTextu(text, model, uzivatelske, nastaveni, klic);
+    }
     TStringList Radky() const
     {
         TStringList r;
@@ -545,14 +553,23 @@ TEST(ProjektChybny, KazdaChybaNechavaStavBezeZmeny)
     const std::string pred = Otisk(s);
 
     {
-        // The unchanged text reads (the test's texts are otherwise valid).
-        Stav t;
+        // The unchanged text reads (the test's texts are otherwise valid),
+        // also in pieces of 61 bytes, to the same state.
+        Stav t, u;
         ASSERT_TRUE(t.Cti(dobry));
+        ASSERT_TRUE(u.CtiPoKusech(dobry, 61));
+        EXPECT_EQ(u.Radky(), t.Radky());
+        EXPECT_EQ(OtiskEtapy(u.model.etapa1) + OtiskEtapy(u.model.etapa2),
+                  OtiskEtapy(t.model.etapa1) + OtiskEtapy(t.model.etapa2));
     }
     for (const Zmena& z : zmeny) {
         TStringList r = dobry;
         z.zmen(r);
         EXPECT_FALSE(s.Cti(r)) << z.nazev;
+        EXPECT_EQ(Otisk(s), pred) << z.nazev;
+        // Read as a file is read, the lines handed over in batches, the
+        // failure shows in the batch that holds it.
+        EXPECT_FALSE(s.CtiPoKusech(r, 61)) << z.nazev;
         EXPECT_EQ(Otisk(s), pred) << z.nazev;
     }
 }

@@ -8,6 +8,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "numerics/TextPole.h"
 
@@ -251,6 +252,8 @@ TEST(TextNaCislo, ShodaSeStrtold)
 {
     std::mt19937_64 gen(3);
     std::uniform_int_distribution<int> cifer(1, 24), cifra(0, 9), exp(-60, 60), tecka(0, 25);
+    std::string radek;
+    std::vector<Extended> hodnoty;
     for (int i = 0; i < 20000; ++i) {
         std::string s;
         const int n = cifer(gen);
@@ -263,6 +266,16 @@ TEST(TextNaCislo, ShodaSeStrtold)
         const Extended ocekavano = std::strtold(s.c_str(), nullptr);
         ASSERT_EQ(TextNaCisloBezKontroly(s), ocekavano) << s;
         ASSERT_EQ(TextNaCisloBezKontroly("-" + s), -ocekavano) << s;
+        // Inside a line, where more bytes follow the number's digits.
+        radek += (radek.empty() ? "" : " ") + s;
+        hodnoty.push_back(ocekavano);
+        if (hodnoty.size() == 10) {
+            Extended precteno[10];
+            ASSERT_TRUE(PrectiCislaRadku(radek, 10, precteno)) << radek;
+            for (std::size_t k = 0; k < 10; ++k) ASSERT_EQ(precteno[k], hodnoty[k]) << radek;
+            radek.clear();
+            hodnoty.clear();
+        }
     }
 }
 

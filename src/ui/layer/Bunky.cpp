@@ -1,7 +1,9 @@
 #include "ui/layer/Bunky.h"
 
+#include <QBrush>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPen>
 
 #include <algorithm>
 #include <cstdlib>
@@ -29,9 +31,19 @@ Platno::Platno(QPainter& painter) : painter_(painter)
     painter_.setRenderHint(QPainter::Antialiasing, false);
 }
 
-void Platno::Bod(int x, int y)
+// The pixels of a line go to the painter in one call, as rectangles of one
+// pixel filled as fillRect fills them (so also on a screen that scales the
+// pixels); the painter's pen and brush are left as they were.
+void Platno::Body(const std::vector<QRect>& body)
 {
-    painter_.fillRect(x, y, 1, 1, barvaPera);
+    if (body.empty()) return;
+    const QPen pero = painter_.pen();
+    const QBrush stetec = painter_.brush();
+    painter_.setPen(Qt::NoPen);
+    painter_.setBrush(barvaPera);
+    painter_.drawRects(body.data(), static_cast<int>(body.size()));
+    painter_.setPen(pero);
+    painter_.setBrush(stetec);
 }
 
 void Platno::MoveTo(int x, int y)
@@ -55,14 +67,15 @@ void Platno::LineTo(int x, int y)
         return;
     }
     // Pixel steps from the current point towards (x, y), the end excluded
-    // (Bresenham; a dotted pen draws every second one).
+    // (Bresenham; a dotted pen draws every second one), drawn together.
+    body_.clear();
     int x0 = x_, y0 = y_;
     const int dx = std::abs(x - x0), sx = x0 < x ? 1 : -1;
     const int dy = -std::abs(y - y0), sy = y0 < y ? 1 : -1;
     int err = dx + dy;
     int krok = 0;
     while (!(x0 == x && y0 == y)) {
-        if (stylPera == TstylPera::plny || krok % 2 == 0) Bod(x0, y0);
+        if (stylPera == TstylPera::plny || krok % 2 == 0) body_.emplace_back(x0, y0, 1, 1);
         ++krok;
         const int e2 = 2 * err;
         if (e2 >= dy) {
@@ -74,6 +87,7 @@ void Platno::LineTo(int x, int y)
             y0 += sy;
         }
     }
+    Body(body_);
     x_ = x;
     y_ = y;
 }

@@ -17,6 +17,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 class QPainter;
 
@@ -53,8 +54,9 @@ public:
     QPainter& painter() { return painter_; }
 
 private:
-    void Bod(int x, int y);
+    void Body(const std::vector<QRect>& body);
     QPainter& painter_;
+    std::vector<QRect> body_;  // the pixels of a line, drawn together
     int x_ = 0;
     int y_ = 0;
 };

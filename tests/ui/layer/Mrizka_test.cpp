@@ -6,6 +6,9 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <functional>
 
 #include "ui/layer/Bunky.h"
@@ -244,6 +247,53 @@ TEST_F(PlatnoTest, NormalCellDottedFrameAndRightAlignedText)
             }
     EXPECT_LT(nejpravejsi, 38);
     EXPECT_GT(nejlevejsi, 15);
+}
+
+// Every line, solid or dotted, straight or slanted, either way, covers
+// exactly the pixels from its start towards its end (the end left out, a
+// dotted pen every second one), also on an image whose pixels the screen
+// scales by 2; the painter's pen and brush stay as they were.
+TEST_F(PlatnoTest, LinesCoverExactlyTheirPixels)
+{
+    struct Cara {
+        int x0, y0, x1, y1;
+    };
+    // The slanted lines pass no pixel halfway between two rows.
+    const Cara cary[] = {{2, 3, 30, 3}, {30, 4, 2, 4}, {5, 1, 5, 16}, {6, 16, 6, 1},
+                         {2, 2, 12, 6}, {12, 6, 2, 2}, {3, 3, 11, 11}};
+    const QColor barva = barvyTabulky[1];
+    for (const qreal pomer : {1.0, 2.0})
+        for (const TstylPera styl : {TstylPera::plny, TstylPera::teckovany})
+            for (const Cara& c : cary) {
+                QImage kresba(static_cast<int>(40 * pomer), static_cast<int>(18 * pomer), QImage::Format_RGB32);
+                kresba.setDevicePixelRatio(pomer);
+                kresba.fill(Qt::white);
+                QImage ocekavana = kresba;
+                const QPen pero(Qt::green, 3);
+                {
+                    QPainter p(&kresba);
+                    p.setPen(pero);
+                    p.setBrush(Qt::blue);
+                    Platno platno(p);
+                    platno.barvaPera = barva;
+                    platno.stylPera = styl;
+                    platno.MoveTo(c.x0, c.y0);
+                    platno.LineTo(c.x1, c.y1);
+                    EXPECT_EQ(p.pen(), pero);
+                    EXPECT_EQ(p.brush(), QBrush(Qt::blue));
+                }
+                {
+                    // Pixel i along the longer axis: the other axis rounded.
+                    QPainter p(&ocekavana);
+                    const int dx = c.x1 - c.x0, dy = c.y1 - c.y0;
+                    const int n = std::max(std::abs(dx), std::abs(dy));
+                    for (int i = 0; i < n; i += styl == TstylPera::plny ? 1 : 2)
+                        p.fillRect(c.x0 + static_cast<int>(std::lround(double(i) * dx / n)),
+                                   c.y0 + static_cast<int>(std::lround(double(i) * dy / n)), 1, 1, barva);
+                }
+                EXPECT_EQ(kresba, ocekavana) << pomer << " " << (styl == TstylPera::plny) << " " << c.x0 << ","
+                                             << c.y0 << " -> " << c.x1 << "," << c.y1;
+            }
 }
 
 TEST_F(PlatnoTest, EdgeLinesAndBrush)
