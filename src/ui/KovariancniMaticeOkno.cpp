@@ -2,10 +2,12 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
+#include "numerics/TextSoubor.h"
 #include "numerics/TrojuhelnikText.h"
 #include "program/Globalni.h"
 #include "ui/layer/Mrizka.h"
@@ -45,7 +47,10 @@ void ZobrazKovariancniMatici(VelkyText& text, const Tetapa& etapa)
     text.NastavZdroj(
         n + 1, [e, n](int i) { return i < n ? e->RadekKovariancniMatice(i) : std::string(); },
         [e, n](int od, int po, const std::function<void(std::string_view)>& radek) {
-            // Many rows (a copy) are formatted on several threads.
+            // Many rows (a copy) are formatted on several threads; the room
+            // of their blocks goes back to the system afterwards, so that the
+            // copy keeps no more than its text.
+            const auto vratit = qScopeGuard([] { VratPametSystemu(); });
             SymetrickaMaticeNaRadky(e->maticeKovariancni, n, od, std::min(po, n), radek);
             if (po > n) radek({});
         });
