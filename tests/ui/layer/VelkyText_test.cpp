@@ -1,17 +1,13 @@
 // The large read-only text view: it formats only the lines on screen, and
 // what the user selects and copies reads exactly as the whole text.
-#include <QLabel>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <string>
-#include <string_view>
-#include <utility>
 #include <vector>
 
 #include "ui/OknaTest.h"
-#include "ui/layer/OknoPomocne.h"
 #include "ui/layer/VelkyText.h"
 
 namespace sitmera {
@@ -138,39 +134,6 @@ TEST_F(VelkyTextTest, SelectAllAndCopyGiveTheWholeTextAndPartsReadAsTheyStand)
     // A double click takes the word under the pointer.
     Mys(text, QEvent::MouseButtonDblClick, Bod(5, 1), Qt::LeftButton, Qt::LeftButton);
     EXPECT_EQ(text->VybranyText(), radky[5].substr(0, radky[5].find(' ')));
-}
-
-TEST_F(VelkyTextTest, ACopyTakesTheWholeLinesFromTheRangeSourceWhileTheProcessingLabelShows)
-{
-    NastavRadky(60);
-    QLabel* zpracovani = VytvorLabelZpracovani(&okno);
-    okno.layout()->addWidget(zpracovani);
-    std::vector<std::pair<int, int>> rozsahy;
-    bool videt = true;
-    text->NastavZdroj(
-        60, [](int i) { return RadekTextu(i); },
-        [&](int od, int po, const std::function<void(std::string_view)>& radek) {
-            rozsahy.emplace_back(od, po);
-            videt = videt && zpracovani->isVisible();
-            for (int i = od; i < po; ++i) radek(RadekTextu(i));
-        });
-    // Lines 3 .. 49 whole from the range source, the first and the last cut.
-    text->NastavKurzor({50, 5});
-    text->NastavKurzor({2, 3}, true);
-    StiskniKlavesu(text, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(TextSchranky(), cely.substr(Offset(2, 3), Offset(50, 5) - Offset(2, 3)));
-    EXPECT_EQ(rozsahy, (std::vector<std::pair<int, int>>{{3, 50}}));
-    EXPECT_TRUE(videt);
-    EXPECT_TRUE(zpracovani->isHidden());
-    // Two neighbouring lines, and a piece of one line, need no whole line.
-    for (const auto& [od, po] : {std::pair<VelkyText::Tpozice, VelkyText::Tpozice>{{7, 1}, {8, 2}}, {{9, 1}, {9, 4}}}) {
-        text->NastavKurzor(od);
-        text->NastavKurzor(po, true);
-        text->Kopirovat();
-        const std::size_t a = Offset(od.radek, od.sloupec);
-        EXPECT_EQ(TextSchranky(), cely.substr(a, Offset(po.radek, po.sloupec) - a));
-    }
-    EXPECT_EQ(rozsahy.size(), 1u);
 }
 
 TEST_F(VelkyTextTest, TheScrollBarsFollowTheCaretAndTheLongestLineAndEscReachesTheWindow)
