@@ -83,7 +83,11 @@ TEST_F(KovariancniMaticeTest, AnotherModeOrAnEpochWithoutPointsOpensEmpty)
 // Counts the times a widget is shown.
 struct PocitadloZobrazeni : QObject {
     int zobrazeni = 0;
-    bool eventFilter(QObject*, QEvent* e) override { return e->type() == QEvent::Show && ++zobrazeni < 0; }
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        zobrazeni += e->type() == QEvent::Show ? 1 : 0;
+        return false;
+    }
 };
 
 TEST_F(KovariancniMaticeTest, ACopyOfManyRowsReadsAsTheTableWhileTheProcessingLabelShows)
