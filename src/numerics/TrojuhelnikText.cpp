@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <atomic>
+#include <condition_variable>
 #include <cstring>
+#include <exception>
+#include <mutex>
 #include <utility>
 
 #include "numerics/TextPole.h"
@@ -15,6 +18,8 @@ namespace {
 // Columns of a triangle gathered together when writing (see
 // TrojuhelnikNaRadky).
 constexpr std::size_t kBlok = 16;
+// Rows of the mirrored table formatted together (a copy of a large table).
+constexpr std::size_t kRadkuNaBlok = 8;
 // Columns stored together when reading, and rows a task stores.
 constexpr std::size_t kSloupcuNaDlazdici = 64;
 constexpr std::size_t kRadkuNaUlohu = 128;
@@ -163,6 +168,135 @@ void TrojuhelnikNaRadky(const Tmatrix& m, int n, int k, const std::function<void
         }
     }
     if (!zbytek.empty()) radek(zbytek);
+}
+
+namespace {
+
+// The text of rows [i0, i1) of the mirrored table, each with its CR LF. The
+// cells right of the diagonal (m[j][i], j > i) are first gathered row j by
+// row j into `blok` (row i of the block from (i - i0) n on), then every row
+// is written from its own row of m and from there.
+void TextRadkuSymetrickeMatice(const Tmatrix& m, std::size_t n, std::size_t i0, std::size_t i1,
+                               std::vector<Extended>& blok, std::string& text)
+{
+    blok.resize((i1 - i0) * n);
+    for (std::size_t j = i0 + 1; j < n; ++j) {
+        const Extended* r = m[j].data();
+        for (std::size_t i = i0; i < i1 && i < j; ++i) blok[(i - i0) * n + j] = r[i];
+    }
+    char buf[48];
+    text.clear();
+    for (std::size_t i = i0; i < i1; ++i) {
+        const Extended* vlevo = m[i].data();
+        const Extended* vpravo = blok.data() + (i - i0) * n;
+        for (std::size_t j = 0; j < n; ++j) {
+            text.append(buf, static_cast<std::size_t>(CisloNaTextDo(j <= i ? vlevo[j] : vpravo[j], buf)));
+            if (j + 1 < n) text += ' ';
+        }
+        text += "\r\n";
+    }
+}
+
+}  // namespace
+
+void SymetrickaMaticeNaRadky(const Tmatrix& m, int n, int od, int po,
+                             const std::function<void(std::string_view)>& radek)
+{
+    if (n < 0) n = 0;
+    od = std::clamp(od, 0, n);
+    po = std::clamp(po, od, n);
+    if (od == po) return;
+    if (static_cast<int>(m.size()) < n) throw ChybaArgumentu("SymetrickaMaticeNaRadky: matrix smaller than n");
+    // Row i reads m[i][0..i] and m[j][i] for j > i: rows od .. n-1 of m.
+    for (int i = od; i < n; ++i)
+        if (static_cast<int>(m[static_cast<std::size_t>(i)].size()) < std::min(i, po - 1) + 1)
+            throw ChybaArgumentu("SymetrickaMaticeNaRadky: row too short");
+    const auto un = static_cast<std::size_t>(n);
+    const auto uod = static_cast<std::size_t>(od);
+    const auto upo = static_cast<std::size_t>(po);
+    const std::size_t bloku = (upo - uod + kRadkuNaBlok - 1) / kRadkuNaBlok;
+    std::unique_ptr<TskupinaVlaken> vlakna;
+    if ((upo - uod) * un >= kHodnotParalelne && bloku > 1) vlakna = std::make_unique<TskupinaVlaken>();
+    // The threads format blocks of rows ahead while this thread hands out
+    // the rows of the blocks in order; a block takes one of `mist` places,
+    // free again once its rows are out. Their room is taken here, on the
+    // calling thread (see TrojuhelnikNaRadky).
+    const std::size_t mist = vlakna ? std::min<std::size_t>(vlakna->Pocet() + 2, bloku) : 1;
+    std::vector<std::string> texty(mist);
+    std::vector<std::vector<Extended>> hodnoty(mist);
+    for (std::size_t u = 0; u < mist; ++u) {
+        hodnoty[u].reserve(std::min(kRadkuNaBlok, upo - uod) * un);
+        texty[u].reserve(std::min(kRadkuNaBlok, upo - uod) * un * 26);
+    }
+    std::mutex mutex;
+    std::condition_variable zmena;
+    std::size_t dalsi = 0;    // the next block to format
+    std::size_t predano = 0;  // blocks handed out
+    std::vector<char> hotovo(mist, 0);
+    bool konec = false;  // stop: a failure
+    std::exception_ptr chyba;
+    auto formatuj = [&](std::size_t blok) {
+        const std::size_t i0 = uod + blok * kRadkuNaBlok;
+        const std::size_t u = blok % mist;
+        TextRadkuSymetrickeMatice(m, un, i0, std::min(i0 + kRadkuNaBlok, upo), hodnoty[u], texty[u]);
+    };
+    auto pracuj = [&](std::size_t) {
+        std::unique_lock<std::mutex> z(mutex);
+        for (;;) {
+            zmena.wait(z, [&] { return konec || dalsi == bloku || dalsi < predano + mist; });
+            if (konec || dalsi == bloku) return;
+            const std::size_t blok = dalsi++;
+            z.unlock();
+            try {
+                formatuj(blok);
+            } catch (...) {
+                z.lock();
+                if (!chyba) chyba = std::current_exception();
+                konec = true;
+                zmena.notify_all();
+                return;
+            }
+            z.lock();
+            hotovo[blok % mist] = 1;
+            zmena.notify_all();
+        }
+    };
+    auto predavej = [&] {
+        try {
+            for (std::size_t blok = 0; blok < bloku; ++blok) {
+                std::unique_lock<std::mutex> z(mutex);
+                if (dalsi == blok) {
+                    // No thread has taken it yet: formatted here.
+                    ++dalsi;
+                    z.unlock();
+                    formatuj(blok);
+                    z.lock();
+                } else {
+                    zmena.wait(z, [&] { return konec || hotovo[blok % mist] != 0; });
+                    if (konec) std::rethrow_exception(chyba);
+                }
+                z.unlock();
+                const std::string_view t = texty[blok % mist];
+                for (std::size_t a = 0, e = t.find('\r'); e != std::string_view::npos; a = e + 2, e = t.find('\r', a))
+                    radek(t.substr(a, e - a));
+                z.lock();
+                hotovo[blok % mist] = 0;
+                predano = blok + 1;
+                zmena.notify_all();
+            }
+        } catch (...) {
+            {
+                const std::lock_guard<std::mutex> z(mutex);
+                konec = true;
+            }
+            zmena.notify_all();
+            throw;
+        }
+    };
+    if (vlakna)
+        vlakna->Proved(vlakna->Pocet() - 1, pracuj, predavej);
+    else
+        predavej();
 }
 
 std::string TrojuhelnikNaText(const Tmatrix& m, int n, int k)

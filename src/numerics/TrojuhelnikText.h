@@ -38,6 +38,13 @@ std::string SymetrickaMaticeNaText(const Tmatrix& m, int n);
 // with this). Throws ChybaArgumentu for a row outside the table or a matrix
 // too small for it.
 std::string SymetrickaMaticeRadekNaText(const Tmatrix& m, int n, int i);
+// Rows od .. po-1 of that table (kept inside 0 .. n), each without its CR LF,
+// to `radek` in order, on the calling thread. Row i of the table is column i of the triangle below
+// the diagonal, so blocks of rows are gathered and formatted as the triangle
+// writer does its blocks of columns, on several threads for a large table.
+// Throws ChybaArgumentu for a matrix too small for the table.
+void SymetrickaMaticeNaRadky(const Tmatrix& m, int n, int od, int po,
+                             const std::function<void(std::string_view)>& radek);
 
 // The n(n+1)/2 stored values column by column (column j: rows j .. n-1), each
 // by CisloNaText, k values a line, one blank between them: each line (without

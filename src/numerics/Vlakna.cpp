@@ -55,7 +55,12 @@ void TskupinaVlaken::Pracuj()
 
 void TskupinaVlaken::Proved(std::size_t n, const std::function<void(std::size_t)>& uloha)
 {
-    if (n == 0) return;
+    Proved(n, uloha, {});
+}
+
+void TskupinaVlaken::Proved(std::size_t n, const std::function<void(std::size_t)>& uloha,
+                            const std::function<void()>& vlastni)
+{
     std::unique_lock<std::mutex> zamek(mutex_);
     uloha_ = &uloha;
     pocetUloh_ = n;
@@ -63,12 +68,22 @@ void TskupinaVlaken::Proved(std::size_t n, const std::function<void(std::size_t)
     bezi_ = 0;
     chyba_ = nullptr;
     ++generace_;
-    if (!vlakna_.empty()) prace_.notify_all();
+    if (!vlakna_.empty() && n > 0) prace_.notify_all();
+    std::exception_ptr chybaVlastni;
+    if (vlastni) {
+        zamek.unlock();
+        try {
+            vlastni();
+        } catch (...) {
+            chybaVlastni = std::current_exception();
+        }
+        zamek.lock();
+    }
     Vezmi(zamek);
     hotovo_.wait(zamek, [&] { return dalsi_ == pocetUloh_ && bezi_ == 0; });
     uloha_ = nullptr;
     pocetUloh_ = 0;
-    std::exception_ptr chyba = chyba_;
+    std::exception_ptr chyba = chybaVlastni ? chybaVlastni : chyba_;
     chyba_ = nullptr;
     zamek.unlock();
     if (chyba) std::rethrow_exception(chyba);

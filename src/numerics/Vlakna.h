@@ -8,8 +8,8 @@
 // then the result does not depend on the number of threads or their order.
 //
 // The readers of large epochs use it for the independent lines of the
-// covariance section. A group of one thread runs everything on the caller's
-// thread.
+// covariance section, the writers for its blocks of columns. A group of one
+// thread runs everything on the caller's thread.
 #pragma once
 
 #include <condition_variable>
@@ -37,6 +37,12 @@ public:
     // Runs uloha(0) .. uloha(n-1) and waits for all of them. The first
     // exception a task throws is thrown here once all have finished.
     void Proved(std::size_t n, const std::function<void(std::size_t)>& uloha);
+    // The same, while the calling thread runs `vlastni` first (work of its
+    // own beside the tasks, e.g. using their results in order); then it takes
+    // what tasks are left and waits for all. An exception of `vlastni` is
+    // thrown once all tasks have finished, before any of theirs: `vlastni`
+    // tells the tasks to stop before it throws.
+    void Proved(std::size_t n, const std::function<void(std::size_t)>& uloha, const std::function<void()>& vlastni);
 
 private:
     void Pracuj();

@@ -2,10 +2,13 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
+#include "numerics/TextSoubor.h"
+#include "numerics/TrojuhelnikText.h"
 #include "program/Globalni.h"
 #include "ui/layer/Mrizka.h"
 #include "ui/layer/OknoPomocne.h"
@@ -24,7 +27,14 @@ TForm36::TForm36(QWidget* rodic) : Formular(QStringLiteral("Form36"), rodic)
     auto* panel = new QHBoxLayout(Panel1);
     panel->setContentsMargins(2, 2, 2, 2);
     Label_vyber = NovyLabel(Panel1, "Label_vyber");
+    // Shown while a copy makes its text; its place is kept while hidden, so
+    // that it paints in place at once.
+    Label_zpracovani = VytvorLabelZpracovani(Panel1);
+    QSizePolicy misto = Label_zpracovani->sizePolicy();
+    misto.setRetainSizeWhenHidden(true);
+    Label_zpracovani->setSizePolicy(misto);
     panel->addWidget(Label_vyber, 1);
+    panel->addWidget(Label_zpracovani);
     hlavni->addWidget(RichEdit1, 1);
     hlavni->addWidget(Panel1);
     resize(760, 520);
@@ -34,7 +44,16 @@ void ZobrazKovariancniMatici(VelkyText& text, const Tetapa& etapa)
 {
     const int n = etapa.RadkuKovariancniMatice();
     const Tetapa* e = &etapa;
-    text.NastavZdroj(n + 1, [e, n](int i) { return i < n ? e->RadekKovariancniMatice(i) : std::string(); });
+    text.NastavZdroj(
+        n + 1, [e, n](int i) { return i < n ? e->RadekKovariancniMatice(i) : std::string(); },
+        [e, n](int od, int po, const std::function<void(std::string_view)>& radek) {
+            // Many rows (a copy) are formatted on several threads; the room
+            // of their blocks goes back to the system afterwards, so that the
+            // copy keeps no more than its text.
+            const auto vratit = qScopeGuard([] { VratPametSystemu(); });
+            SymetrickaMaticeNaRadky(e->maticeKovariancni, n, od, std::min(po, n), radek);
+            if (po > n) radek({});
+        });
 }
 
 std::string TextRozmeruMatice(int pocetBoduUrcovanych)
@@ -49,6 +68,8 @@ void TForm36::FormShow()
     RichEdit1->Vycisti();
     Label_vyber->clear();
     VycentrujOkno(this, Otvirac());
+    if (ExistujiGlobalniObjekty())
+        Label_zpracovani->setText(NaQString(" " + jazyk->tlacitko.zpracovani + " ..."));
     if (ExistujiGlobalniObjekty() && nastaveni->okno.kovariancniMatice == 1 && etapaAktualni != nullptr) {
         PrepniZpracovani(Otvirac());
         setWindowTitle(NaQString(jazyk->nadpis.kovariancniMaticeVyrSour));

@@ -8,7 +8,9 @@
 // otherwise. The table of a large epoch runs to hundreds of megabytes, so the
 // text view formats the rows on screen from the matrix instead of building
 // the text (layer/VelkyText.h); selecting all and copying still gives the
-// whole text exactly. The status label reads " u × u". Esc closes the window.
+// whole text exactly; a copy formats the rows on several threads, the
+// window's processing label shown meanwhile. The status label reads
+// " u × u". Esc closes the window.
 #pragma once
 
 #include <string>
@@ -30,6 +32,7 @@ public:
     VelkyText* RichEdit1;
     QWidget* Panel1;
     QLabel* Label_vyber;
+    QLabel* Label_zpracovani;
 
 protected:
     void FormShow() override;

@@ -1,7 +1,11 @@
 // Text form of covariance matrices (lower triangles).
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <new>
 #include <random>
+#include <string_view>
+#include <vector>
 
 #include "numerics/TextPole.h"
 #include "numerics/TextSoubor.h"
@@ -44,6 +48,44 @@ TEST(SymetrickaMaticeNaText, HorniPolovinaZrcadlena)
     EXPECT_EQ(SymetrickaMaticeRadekNaText(Oznacena(3), 2, 1), "21 22");
     EXPECT_THROW(SymetrickaMaticeRadekNaText(Oznacena(3), 3, 3), ChybaArgumentu);
     EXPECT_THROW(SymetrickaMaticeRadekNaText({{1}, {2}}, 2, 1), ChybaArgumentu);
+}
+
+TEST(SymetrickaMaticeNaRadky, RadkyTabulkyPoBlocichNaVlaknech)
+{
+    // n = 200: rows 37 .. 170 are 17 blocks, formatted on several threads
+    // ahead of the rows handed out; every row must come once, in order.
+    const int n = 200;
+    Tmatrix m(n);
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j <= i; ++j) m[i].push_back(1000 * (i + 1) + (j + 1));
+    auto radek = [](int i) {  // row i by plain loops, the upper half mirrored
+        std::string r;
+        for (int j = 0; j < n; ++j)
+            r += (j > 0 ? " " : "") + std::to_string(1000 * (std::max(i, j) + 1) + std::min(i, j) + 1);
+        return r;
+    };
+    struct {
+        int od, po, prvni, konec;  // asked for, and the rows that must come
+    } pripady[] = {{0, n, 0, n}, {37, 171, 37, 171}, {5, 6, 5, 6}, {-3, 2, 0, 2}, {190, 900, 190, n}, {9, 9, 0, 0}};
+    for (const auto& p : pripady) {
+        std::vector<std::string> radky;
+        SymetrickaMaticeNaRadky(m, n, p.od, p.po, [&](std::string_view r) { radky.emplace_back(r); });
+        ASSERT_EQ(radky.size(), static_cast<std::size_t>(p.konec - p.prvni)) << p.od << " " << p.po;
+        for (int i = p.prvni; i < p.konec; ++i) ASSERT_EQ(radky[static_cast<std::size_t>(i - p.prvni)], radek(i)) << i;
+    }
+    // A receiver that fails stops the work; the failure comes out whole.
+    int prijato = 0;
+    EXPECT_THROW(SymetrickaMaticeNaRadky(m, n, 0, n,
+                                         [&](std::string_view) {
+                                             if (++prijato == 50) throw std::bad_alloc();
+                                         }),
+                 std::bad_alloc);
+    EXPECT_EQ(prijato, 50);
+    // A row too short for the rows asked for is refused.
+    Tmatrix kratka = m;
+    kratka[150].resize(100);
+    EXPECT_THROW(SymetrickaMaticeNaRadky(kratka, n, 99, 101, [](std::string_view) {}), ChybaArgumentu);
+    EXPECT_THROW(SymetrickaMaticeNaRadky(m, n + 1, 0, 1, [](std::string_view) {}), ChybaArgumentu);
 }
 
 TEST(TextNaTrojuhelnik, Devet_bodu_text_matice_text_beze_zmeny)

@@ -1,10 +1,12 @@
 // The group of threads: every task of a job runs exactly once whatever the
 // number of threads, a group serves job after job, a group of one runs on the
-// caller's thread, and the first exception of a job comes out of Proved only
-// once every other task has run.
+// caller's thread, the first exception of a job comes out of Proved only
+// once every other task has run, and work of the caller's own beside the
+// tasks fails only after every task has finished.
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <stdexcept>
 #include <thread>
 #include <vector>
@@ -53,4 +55,21 @@ TEST(TskupinaVlaken, VyjimkaUlohyAzPoDokonceniOstatnich)
     std::atomic<int> pocet{0};
     EXPECT_NO_THROW(skupina.Proved(5, [&](std::size_t) { pocet.fetch_add(1); }));
     EXPECT_EQ(pocet.load(), 5);
+}
+
+TEST(TskupinaVlaken, VlastniPraceVolajicihoASelhaniAzPoVsechUlohach)
+{
+    // A group of one runs the tasks after the caller's work. The caller's
+    // failure comes out only when every task has finished, before theirs.
+    for (unsigned vlaken : {1u, 4u}) {
+        TskupinaVlaken skupina(vlaken);
+        std::atomic<int> hotovych{0};
+        auto uloha = [&](std::size_t i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            ++hotovych;
+            if (i == 0) throw std::logic_error("task");
+        };
+        EXPECT_THROW(skupina.Proved(8, uloha, [] { throw std::runtime_error("own"); }), std::runtime_error);
+        EXPECT_EQ(hotovych, 8) << vlaken;
+    }
 }

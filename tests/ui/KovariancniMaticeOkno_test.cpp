@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QScrollBar>
 
+#include <string>
+
 #include "ui/Galerie.h"
 #include "ui/KovariancniMaticeOkno.h"
 #include "ui/ProgramTest.h"
@@ -75,6 +77,50 @@ TEST_F(KovariancniMaticeTest, AnotherModeOrAnEpochWithoutPointsOpensEmpty)
         EXPECT_EQ(NaUtf8(f.Label_vyber->text()), " 0 \u00d7 0");
         StiskniKlavesu(f.RichEdit1, Qt::Key_A, Qt::ControlModifier);
         EXPECT_TRUE(f.RichEdit1->VybranyText().empty());
+    });
+}
+
+// Counts the times a widget is shown.
+struct PocitadloZobrazeni : QObject {
+    int zobrazeni = 0;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        zobrazeni += e->type() == QEvent::Show ? 1 : 0;
+        return false;
+    }
+};
+
+TEST_F(KovariancniMaticeTest, ACopyOfManyRowsReadsAsTheTableWhileTheProcessingLabelShows)
+{
+    // 70 points: a 210 x 210 table whose rows a copy formats in many blocks
+    // on several threads; it must read as the epoch's whole covariance text
+    // (a whole copy of a small epoch: the test above).
+    NactiEtapy();
+    Tetapa& etapa = modelPorovnani->etapa1;
+    const int n = 210;
+    etapa.pocetBoduUrcovanych = n / 3;
+    etapa.maticeKovariancni.assign(n, {});
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j <= i; ++j) etapa.maticeKovariancni[i].push_back((i + 1) * 1e-5L - (j + 1) * 3e-11L);
+    etapa.KovariancniMaticeZmenena();
+    etapaAktualni = &etapa;
+    const std::string& tabulka = etapa.kovariancniMaticeStr();
+    auto pozice = [&](int radek, std::size_t sloupec) {  // byte offset of (row, column) in the table
+        std::size_t p = 0;
+        for (int i = 0; i < radek; ++i) p = tabulka.find("\r\n", p) + 2;
+        return p + sloupec;
+    };
+    Zobraz(1, [&](TForm36& f) {
+        EXPECT_EQ(NaUtf8(f.Label_zpracovani->text()), " Processing ...");
+        PocitadloZobrazeni pocitadlo;
+        f.Label_zpracovani->installEventFilter(&pocitadlo);
+        // From row 5, column 7 to row 180, column 12.
+        f.RichEdit1->NastavKurzor({5, 7});
+        f.RichEdit1->NastavKurzor({180, 12}, true);
+        StiskniKlavesu(f.RichEdit1, Qt::Key_Insert, Qt::ControlModifier);
+        EXPECT_EQ(TextSchranky(), tabulka.substr(pozice(5, 7), pozice(180, 12) - pozice(5, 7)));
+        EXPECT_EQ(pocitadlo.zobrazeni, 1);
+        EXPECT_TRUE(f.Label_zpracovani->isHidden());
     });
 }
 

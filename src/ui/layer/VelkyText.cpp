@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -50,9 +51,10 @@ VelkyText::VelkyText(const QString& jmeno, QWidget* rodic) : QAbstractScrollArea
 
 // ---------------------------------------------------------------- content
 
-void VelkyText::NastavZdroj(int pocetRadku, TzdrojRadku zdroj)
+void VelkyText::NastavZdroj(int pocetRadku, TzdrojRadku zdroj, TzdrojRozsahu rozsah)
 {
     zdroj_ = std::move(zdroj);
+    rozsah_ = zdroj_ ? std::move(rozsah) : TzdrojRozsahu();
     pocetRadku_ = zdroj_ ? std::max(pocetRadku, 1) : 1;
     radky_.clear();
     poradi_.clear();
@@ -128,20 +130,31 @@ void VelkyText::PridejVyber(Tcil& cil) const
     if (!JeVyber()) return;
     const Tpozice a = std::min(kotva_, kurzor_);
     const Tpozice b = std::max(kotva_, kurzor_);
-    for (int r = a.radek; r <= b.radek; ++r) {
-        if (r == a.radek || r == b.radek) {
-            const QString radek = Radek(r);
-            const int od = r == a.radek ? a.sloupec : 0;
-            const int po = r == b.radek ? b.sloupec : static_cast<int>(radek.size());
-            const QByteArray kus = radek.mid(od, po - od).toUtf8();
-            Pridej(cil, kus.constData(), static_cast<std::size_t>(kus.size()));
-        } else {
-            // Whole lines straight from the source: the kept lines stay.
-            const std::string radek = zdroj_(r);
-            Pridej(cil, radek.data(), radek.size());
-        }
-        if (r < b.radek) Pridej(cil, "\r\n", 2);
+    // The first and the last line as the view shows them, cut at the
+    // selection's columns.
+    auto kus = [&](int r, int od, int po) {
+        const QString radek = Radek(r);
+        const QByteArray t = radek.mid(od, (po < 0 ? static_cast<int>(radek.size()) : po) - od).toUtf8();
+        Pridej(cil, t.constData(), static_cast<std::size_t>(t.size()));
+    };
+    if (a.radek == b.radek) {
+        kus(a.radek, a.sloupec, b.sloupec);
+        return;
     }
+    kus(a.radek, a.sloupec, -1);
+    Pridej(cil, "\r\n", 2);
+    // Whole lines straight from the source: the kept lines stay.
+    const auto cely = [&cil](std::string_view radek) {
+        Pridej(cil, radek.data(), radek.size());
+        Pridej(cil, "\r\n", 2);
+    };
+    if (a.radek + 1 < b.radek) {
+        if (rozsah_)
+            rozsah_(a.radek + 1, b.radek, cely);
+        else
+            for (int r = a.radek + 1; r < b.radek; ++r) cely(zdroj_(r));
+    }
+    kus(b.radek, 0, b.sloupec);
 }
 
 std::string VelkyText::VybranyText() const
@@ -154,6 +167,11 @@ std::string VelkyText::VybranyText() const
 void VelkyText::Kopirovat() const
 {
     if (!JeVyber()) return;
+    // The window shows its processing label while the text is made, and
+    // hides it again however the copy ends.
+    QWidget* okno = window();
+    PrepniZpracovani(okno);
+    const auto zpet = qScopeGuard([okno] { PrepniZpracovani(okno); });
     // The text goes to the clipboard as UTF-8 bytes: half the memory of a
     // Qt string, which a large selection needs. Room for every line as long
     // as the longest one seen is reserved first (pages never written cost

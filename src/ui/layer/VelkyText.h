@@ -11,6 +11,10 @@
 // and Ctrl+C or Ctrl+Insert to copy the selection as it reads. Other keys
 // (Esc, Enter) go on to the window.
 //
+// A source may also hand out many whole lines at once (a range source); a
+// copy then takes its whole lines from it (the matrix window formats them on
+// several threads). While a copy runs, the window's processing label shows.
+//
 // Positions are (line, column), the column counted in characters (UTF-16
 // units) of the line; a position at the line's length is the line's end. The
 // horizontal scroll range follows the longest line formatted so far, as a
@@ -25,6 +29,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 namespace sitmera {
@@ -34,6 +39,10 @@ class VelkyText : public QAbstractScrollArea {
 public:
     // Text of line i, 0 <= i < the line count (UTF-8, no line end).
     using TzdrojRadku = std::function<std::string(int radek)>;
+    // Lines od .. po-1 (od < po, inside the lines), each as the line source
+    // gives it, handed to `radek` in order on the calling thread.
+    using TzdrojRozsahu =
+        std::function<void(int od, int po, const std::function<void(std::string_view radek)>& radek)>;
 
     struct Tpozice {
         int radek = 0;
@@ -45,8 +54,9 @@ public:
 
     // Shows pocetRadku lines of the source (at least one line: no lines or
     // no source show one empty line); the caret goes to the start, the
-    // selection is cleared and the view scrolls to the top left.
-    void NastavZdroj(int pocetRadku, TzdrojRadku zdroj);
+    // selection is cleared and the view scrolls to the top left. Without a
+    // range source whole lines are taken from the line source one by one.
+    void NastavZdroj(int pocetRadku, TzdrojRadku zdroj, TzdrojRozsahu rozsah = {});
     // One empty line (the source is dropped).
     void Vycisti();
 
@@ -64,8 +74,8 @@ public:
     bool JeVyber() const { return kotva_ != kurzor_; }
     // The selected text, lines joined by CR LF (empty without a selection).
     std::string VybranyText() const;
-    // Puts the selected text on the clipboard; without a selection the
-    // clipboard is left as it is.
+    // Puts the selected text on the clipboard, the window's processing label
+    // shown meanwhile; without a selection the clipboard is left as it is.
     void Kopirovat() const;
 
     // The first line and the first column on screen.
@@ -101,6 +111,7 @@ private:
     Tpozice SlovoVpravo(Tpozice p) const;
 
     TzdrojRadku zdroj_;
+    TzdrojRozsahu rozsah_;
     int pocetRadku_ = 1;
     Tpozice kurzor_;
     Tpozice kotva_;
