@@ -109,6 +109,23 @@ protected:
     int aktualizace = 0;
 };
 
+// Every menu and popup caption of the epoch window: name, Czech, English.
+const std::vector<std::array<const char*, 3>> kNabidkyEtapy = {
+    {"Hlavni1", "Hlavní", "Main"}, {"Pripojit1", "Připojit ...", "Connect ..."}, {"Odpojit1", "Odpojit", "Disconnect"},
+    {"Zavrit1", "Ukončit", "Close"}, {"Sit1", "Síť", "Network"}, {"Informace1", "Informace", "Information"},
+    {"Informace2", "Informace", "Information"}, {"InfoSit1", "Vyrovnání sítě", "Network adjustment"},
+    {"InfoKlic1", "Transformační klíč", "Transformation key"}, {"Kresba1", "Kresba", "Drawing"},
+    {"Protokol1", "Protokol", "Protocol"}, {"Souradnice1", "Souřadnice", "Coordinates"},
+    {"OdchylkyAprior1", "Apriorní směrodatné odchylky", "A priori standard deviations"},
+    {"OdchylkyAposterior1", "Aposteriorní směrodatné odchylky", "A posteriori standard deviations"},
+    {"ElipsoidAprior1", "Apriorní elipsoidy chyb", "A priori error ellipsoids"},
+    {"ElipsoidAposterior1", "Aposteriorní elipsoidy chyb", "A posteriori error ellipsoids"},
+    {"KovariancniMatice1", "Kovarianční matice", "Covariance matrix"},
+    {"Analyza1", "Vnitřní analýza", "Internal analysis"}, {"AnalyzaDelky1", "Délkové veličiny", "Length variables"},
+    {"AnalyzaUhly1", "Úhlové veličiny", "Angular variables"}, {"OznacitVse1", "Vybrat vše", "Select all"},
+    {"OdznacitVse1", "Zrušit výběr", "Clear selection"}, {"Kopirovat2", "Kopírovat", "Copy"},
+};
+
 TEST_F(EtapaOknoTest, CaptionsTextsAndTheTwoKindsInBothLanguages)
 {
     NactiEtapy();
@@ -119,6 +136,7 @@ TEST_F(EtapaOknoTest, CaptionsTextsAndTheTwoKindsInBothLanguages)
         VOkne(&TForm65::PrvniEtapa1Click, [&](TForm66& f) {
             EXPECT_EQ(Text(f, ""), typ == 1 ? "1. epoch [etapa1.epc]" : "1. etapa [etapa1.epc]");
             for (const auto& [jmeno, text] : PopiskyEtapa(J())) EXPECT_EQ(Text(f, jmeno.c_str()), text) << jmeno;
+            EXPECT_EQ(test::PopiskyNabidek(f), test::TextyJazyka(kNabidkyEtapy, typ));
             for (const auto& [jmeno, text] : PopiskyEtapaTabulka(J())) EXPECT_EQ(Text(f, jmeno.c_str()), text);
             EXPECT_TRUE(f.Pripojit1->isVisible() && f.Odpojit1->isVisible() && f.Informace1->isVisible());
             EXPECT_FALSE(f.Informace2->menuAction()->isVisible());
@@ -332,6 +350,25 @@ TEST_F(EtapaOknoTest, EnablingFollowsTheFilledPointsAndTheRegisteredWindows)
         f.PovolitMenu();
         EXPECT_TRUE(f.Informace1->isEnabled() && f.InfoKlic1->isEnabled() && f.KovariancniMatice1->isEnabled());
     });
+
+    // The open window's items with 1, 2 and 3 filled points, every window there.
+    Kresba();
+    DalsiOknaEtapy().Form10 = DalsiOknaEtapy().Form24 = [](const std::string&) {};
+    const Tsouradnice vse = modelPorovnani->etapa1.souradnice;
+    for (const auto& r : radky) {
+        if (r.body == 0) continue;
+        Tsouradnice& body = modelPorovnani->etapa1.souradnice;
+        body = vse;
+        for (std::size_t i = static_cast<std::size_t>(r.body); i < body.bod.size(); ++i) body.bod[i].JePlny = false;
+        VOkne(&TForm65::PrvniEtapa1Click, [&](TForm66& f) {
+            for (QAction* a : {f.Pripojit1, f.Odpojit1, f.Zavrit1, f.Informace1, f.Kresba1, f.Protokol1,
+                               f.OdchylkyAprior1, f.OdchylkyAposterior1, f.ElipsoidAprior1, f.ElipsoidAposterior1,
+                               f.KovariancniMatice1})
+                EXPECT_TRUE(a->isEnabled()) << NaUtf8(a->objectName()) << " " << r.body;
+            EXPECT_EQ(f.AnalyzaDelky1->isEnabled(), r.delky) << r.body;
+            EXPECT_EQ(f.AnalyzaUhly1->isEnabled(), r.uhly) << r.body;
+        });
+    }
 }
 
 TEST_F(EtapaOknoTest, ResultCommandsSetTheirModesAndCaptionsBeforeOpeningTheirWindows)
@@ -366,8 +403,12 @@ TEST_F(EtapaOknoTest, ResultCommandsSetTheirModesAndCaptionsBeforeOpeningTheirWi
         EXPECT_TRUE(VyvolejPolozku(f.InfoKlic1));
         EXPECT_TRUE(VyvolejPolozku(f.InfoSit1));
         EXPECT_FALSE(VyvolejPolozku(f.Informace1));  // hidden in this kind
+        // The report of the transformed epoch, under its own caption.
+        Obsluz("Form55", [&](Formular& v) { nadpis = NaUtf8(v.windowTitle()); });
+        EXPECT_TRUE(VyvolejPolozku(f.Protokol1));
     });
     EXPECT_EQ(otevreno, (std::vector<std::string>{"80", "67"}));
+    EXPECT_EQ(nadpis, "Protocol - B. Transformed epoch");
 }
 
 TEST_F(EtapaOknoTest, AReportThatCannotBeBuiltShowsNotice26)

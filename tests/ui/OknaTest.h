@@ -10,14 +10,18 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QVBoxLayout>
 
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
+#include <array>
 #include <functional>
+#include <map>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "core/Chyby.h"
 #include "core/Jazyk.h"
@@ -186,6 +190,30 @@ inline std::string CtiSoubor(const std::string& cesta)
     QFile f(QString::fromStdString(cesta));
     if (!f.open(QIODevice::ReadOnly)) return {};
     return f.readAll().toStdString();
+}
+
+// The caption of every menu and menu item of a window by name, as shown (the
+// shortcut beside an item left out; separators and the popup menus' own
+// untitled menus skipped).
+inline std::map<std::string, std::string> PopiskyNabidek(const QWidget& okno)
+{
+    std::map<std::string, std::string> m;
+    for (const QMenu* n : okno.findChildren<QMenu*>())
+        if (!n->title().isEmpty()) m[n->objectName().toStdString()] = n->title().toStdString();
+    for (const QAction* a : okno.findChildren<QAction*>())
+        if (!a->isSeparator() && a->menu() == nullptr && !a->objectName().isEmpty())
+            m[a->objectName().toStdString()] = a->text().section(QLatin1Char('\t'), 0, 0).toStdString();
+    return m;
+}
+
+// The captions of one language (0 Czech, 1 English) from rows of a name, its
+// Czech and its English text.
+inline std::map<std::string, std::string> TextyJazyka(const std::vector<std::array<const char*, 3>>& radky,
+                                                      int typJazyk)
+{
+    std::map<std::string, std::string> m;
+    for (const auto& r : radky) m[r[0]] = r[typJazyk == 0 ? 1 : 2];
+    return m;
 }
 
 }  // namespace sitmera::test

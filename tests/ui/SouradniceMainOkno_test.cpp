@@ -303,6 +303,28 @@ TEST_F(HlavniOknoTest, ItemsOfWindowsNotBuiltStayDisabledThroughAProcessingStep)
 
 // ---------------------------------------------------------------- language
 
+// Every menu and popup caption of the main window: name, Czech, English.
+const std::vector<std::array<const char*, 3>> kNabidkyHlavni = {
+    {"Hlavni1", "Hlavní", "Main"}, {"ProjektOtevrit1", "Otevřít projekt ...", "Open project ..."},
+    {"ProjektUlozitJako1", "Uložit jako projekt ...", "Save as project ..."},
+    {"Nastaveni1", "Nastavení", "Options"}, {"Jazyk1", "Jazyk", "Language"}, {"Cestina1", "CZ", "CZ"},
+    {"Anglictina1", "EN", "EN"}, {"Jednotky1", "Jednotky ...", "Units ..."}, {"Analyza2", "Analýza ...", "Analysis ..."},
+    {"ProtokolNastaveni1", "Protokol ...", "Protocol ..."}, {"Zavrit1", "Ukončit", "Close"},
+    {"Souadnice1", "Souřadnice", "Coordinates"}, {"Hledat1", "Najít ...", "Find ..."},
+    {"HledatDalsi1", "Najít další", "Find next"}, {"HledatPredchozi1", "Najít předchozí", "Find previous"},
+    {"Spravovat1", "Spravovat", "Manage"}, {"JeAktivni1", "Aktivní", "Active"}, {"JeNeaktivni1", "Neaktivní", "Inactive"},
+    {"Kopirovat1", "Kopírovat", "Copy"}, {"Vyber1", "Výběr", "Selection"}, {"Vybratvse1", "Vybrat vše", "Select all"},
+    {"Zrusitvyber1", "Zrušit výběr", "Clear selection"}, {"VyberDleAtributu1", "Dle atributů ...", "By attributes ..."},
+    {"Analyza1", "Analýza posunů", "Movement analysis"}, {"PrvniEtapa1", "1. etapa ...", "1. epoch ..."},
+    {"DruhaEtapa1", "2. etapa ...", "2. epoch ..."}, {"UzivBody1", "Uživatelské body ...", "User points ..."},
+    {"TransformacniKlic1", "Transformační klíč ...", "Transformation key ..."},
+    {"TransformaceEpocha1", "Transformace (1. etapa)", "Transformation (1. epoch)"},
+    {"TransformaceEpocha2", "Transformace (2. etapa)", "Transformation (2. epoch)"},
+    {"Porovnat1", "Porovnat etapy", "Compare epochs"}, {"Oprogramu1", "O programu", "About"},
+    {"VybratVse2", "Vybrat vše", "Select all"}, {"ZrusitVyber2", "Zrušit výběr", "Clear selection"},
+    {"Kopirovat2", "Kopírovat", "Copy"}, {"JeAktivni2", "Aktivní", "Active"}, {"JeNeaktivni2", "Neaktivní", "Inactive"},
+};
+
 TEST_F(HlavniOknoTest, LanguageSwitchChangesEveryTextAndEmptiesReportsOnlyOnAChange)
 {
     std::vector<TprotokolAnalyser*> protokoly = {
@@ -330,11 +352,13 @@ TEST_F(HlavniOknoTest, LanguageSwitchChangesEveryTextAndEmptiesReportsOnlyOnACha
     for (const auto& [jmeno, text] : vse) EXPECT_EQ(TextOvladace(*okno, jmeno), text) << jmeno;
     EXPECT_EQ(TextOvladace(*okno, "ProjektOtevrit1"), "Otevřít projekt ...");
     EXPECT_EQ(TextOvladace(*okno, "PrvniEtapa1"), "1. etapa ...");
+    EXPECT_EQ(test::PopiskyNabidek(*okno), test::TextyJazyka(kNabidkyHlavni, 0));
 
     for (auto* p : protokoly) p->jePlny = true;
     ASSERT_TRUE(VyvolejPolozku(okno->Anglictina1));
     for (auto* p : protokoly) EXPECT_FALSE(p->jePlny);
     EXPECT_EQ(TextOvladace(*okno, "PrvniEtapa1"), "1. epoch ...");
+    EXPECT_EQ(test::PopiskyNabidek(*okno), test::TextyJazyka(kNabidkyHlavni, 1));
 }
 
 // ---------------------------------------------------------------- two epochs

@@ -216,6 +216,17 @@ TEST_F(VstupTest, EditingChangesOnlyTheFilledRowsOfEverySelectedPoint)
         okno.Upravit1Click();
         EXPECT_EQ(s.bod[0].cislo, "1A");
         EXPECT_EQ(s.bod[0].X, 1.123456L);
+
+        // Edited and inserted, then set back to what the editor showed at
+        // first and inserted again: the point takes that too.
+        Editor([](TForm79& f) {
+            f.ValueListEditor1->NastavHodnotu(0, "1B");
+            f.Button3Click();
+            f.ValueListEditor1->NastavHodnotu(0, "1A");
+            f.Button3Click();
+        });
+        okno.Upravit1Click();
+        EXPECT_EQ(s.bod[0].cislo, "1A");
     });
 }
 
@@ -367,6 +378,26 @@ TEST_F(VstupTest, ATallerWindowFillsEveryRowOnScreen)
     EXPECT_EQ(souradniceUzivatelske->bod.size(), 1u);  // the padding is not stored
 }
 
+// Every menu and popup caption of the user-point window: name, Czech,
+// English.
+const std::vector<std::array<const char*, 3>> kNabidkyVstupu = {
+    {"Hlavni1", "Hlavní", "Main"}, {"Pridat1", "Přidat ...", "Add ..."}, {"UlozitJako1", "Uložit jako ...", "Save as ..."},
+    {"Zavrit1", "Ukončit", "Close"}, {"Souadnice1", "Souřadnice", "Coordinates"}, {"Novy1", "Nový ...", "New ..."},
+    {"Upravit1", "Upravit ...", "Edit ..."}, {"Smazat1", "Smazat", "Delete"}, {"Hledat1", "Najít ...", "Find ..."},
+    {"HledatDalsi1", "Najít další", "Find next"}, {"HledatPredchozi1", "Najít předchozí", "Find previous"},
+    {"HledatChybu1", "Najít chybné", "Find faulty"}, {"Posun1", "Posunout", "Move"},
+    {"PosunNahoru1", "Posunout nahoru", "Move up"}, {"PosunDolu1", "Posunout dolů", "Move down"},
+    {"Seradit1", "Seřadit podle ...", "Sort by ..."}, {"SeraditDleCislo1", "Číslo bodu", "Point number"},
+    {"SeraditDleX1", "Souřadnice X", "Coordinate X"}, {"SeraditDleY1", "Souřadnice Y", "Coordinate Y"},
+    {"SeraditDleZ1", "Souřadnice Z", "Coordinate Z"}, {"ProhoditXY1", "Zaměnit X-Y", "Swap X-Y"},
+    {"Kopirovat1", "Kopírovat", "Copy"}, {"Vyjmout1", "Vyjmout", "Cut"}, {"Vlozit1", "Vložit", "Paste"},
+    {"Vyber1", "Výběr", "Selection"}, {"Vybratvse1", "Vybrat vše", "Select all"},
+    {"Zrusitvyber1", "Zrušit výběr", "Clear selection"}, {"VyberDleAtributu1", "Dle atributů ...", "By attributes ..."},
+    {"Novy2", "Nový ...", "New ..."}, {"Upravit2", "Upravit ...", "Edit ..."}, {"Smazat2", "Smazat", "Delete"},
+    {"PosunNahoru2", "Posunout nahoru", "Move up"}, {"PosunDolu2", "Posunout dolů", "Move down"},
+    {"Kopirovat2", "Kopírovat", "Copy"}, {"Vyjmout2", "Vyjmout", "Cut"}, {"Vlozit2", "Vložit", "Paste"},
+};
+
 TEST_F(VstupTest, Gallery)
 {
     souradniceUzivatelske->PridejBod(Bod("1", 1000, 2000, 300));
@@ -377,6 +408,7 @@ TEST_F(VstupTest, Gallery)
         sitmera::jazyk->Default(*sitmera::nastaveni);
         const std::string j = typ == 0 ? "_cz" : "_en";
         VUzivatelskychBodech([&](TForm78& okno) {
+            EXPECT_EQ(test::PopiskyNabidek(okno), test::TextyJazyka(kNabidkyVstupu, typ));
             vyberVstup.hromadny[2] = true;
             okno.ObnovTabulku();
             test::UlozDoGalerie(okno, "Form78" + j);

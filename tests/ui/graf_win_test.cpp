@@ -261,6 +261,9 @@ TEST_F(GrafWinTest, OptionControlsAreEnabledByWhatIsDrawn)
     EXPECT_TRUE(f.CheckBox7->isChecked());
     EXPECT_FALSE(f.ComboBox2->isEnabled());
     EXPECT_TRUE(f.ColorBox4->isEnabled());
+    f.CheckBox5->click();  // the scale bar without the axes: its width box alone
+    EXPECT_TRUE(f.ComboBox7->isEnabled());
+    EXPECT_FALSE(f.ComboBox6->isEnabled());
 }
 
 TEST_F(GrafWinTest, LeftOrMiddleDragPansRightOrShiftDragDoesNotAndTheWheelZooms)

@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 
 #include <algorithm>
@@ -97,6 +98,15 @@ std::array<std::string, 3> Ocekavane(const Tbod& r, bool uhel)
             r.kontrola[1] ? CisloNaTextPresnost(dd, r.sig_Y * k) : "- "};
 }
 
+// Whether the window, its layout done, stands centred on the displacement
+// window that opened it (to a pixel of rounding).
+bool Vycentrovano(Formular& o)
+{
+    o.layout()->activate();
+    const QPoint d = o.frameGeometry().center() - o.Otvirac()->frameGeometry().center();
+    return std::abs(d.x()) <= 1 && std::abs(d.y()) <= 1;
+}
+
 // The colour just left of a row's change box (where the bar goes).
 QColor Pruh(TanalyzaMeziEtapami& o, std::size_t radek)
 {
@@ -121,6 +131,7 @@ TEST_F(MeziEtapamiTest, LengthsAreTheAnalysisOfTheTransformedEpochsInTheChosenUn
               Ocekavane(puvodni.analyzaDelka.data.bod[0], false)[1]);
 
     VOkne<TForm74>([&](TForm74& o) {
+        EXPECT_TRUE(Vycentrovano(o));
         Vyber(o.ComboBox1, "9");
         Vyber(o.ComboBox2, "10");
         o.ComboBoxSelect();
@@ -156,6 +167,7 @@ TEST_F(MeziEtapamiTest, LengthsAreTheAnalysisOfTheTransformedEpochsInTheChosenUn
     N().typJazyk = 0;
     J().Default(N());
     VOkne<TForm74>([](TForm74& o) {
+        EXPECT_TRUE(Vycentrovano(o));  // at the size of the longer texts
         EXPECT_EQ(NaUtf8(o.ComboBox2->currentText()), "10");
         EXPECT_EQ(o.ComboBox3->currentIndex(), 1);
         EXPECT_EQ(Boxy(o)[1][0], "-8.37");  // -2.95 mm recomputed
@@ -175,8 +187,24 @@ TEST_F(MeziEtapamiTest, ASortChangesNoResultAndUndefinedFiguresShowDashesWithout
         return Boxy(o);
     };
     std::vector<std::array<std::string, 3>> delky, uhly;
-    VOkne<TForm74>([&](TForm74& o) { delky = zvol(o, {"9", "A1"}); });
+    VOkne<TForm74>([&](TForm74& o) {
+        delky = zvol(o, {"9", "A1"});
+        // Y, horizontal and slope are significant a priori only, so each
+        // precision marks its own rows.
+        auto vyznamne = [&] {
+            std::string s;
+            for (const auto& r : o.Radky()) s += r.vyznamny ? '1' : '0';
+            return s;
+        };
+        EXPECT_EQ(vyznamne(), "1101110");
+        o.ComboBox3->setCurrentIndex(1);
+        o.ComboPresnostSelect();
+        EXPECT_EQ(vyznamne(), "1000010");
+        o.ComboBox3->setCurrentIndex(0);
+        o.ComboPresnostSelect();
+    });
     VOkne<TForm75>([&](TForm75& o) {
+        EXPECT_TRUE(Vycentrovano(o));
         uhly = zvol(o, {"9", "7", "11"});
         EXPECT_EQ(NaUtf8(o.ComboBox2->currentText()), "7 F1");
         EXPECT_TRUE(std::all_of(uhly.begin(), uhly.end(), [](const auto& r) { return r[0] != "- "; }));

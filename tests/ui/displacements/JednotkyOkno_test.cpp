@@ -105,6 +105,10 @@ TEST_F(JednotkyOknoTest, EnterStoresEveryChoiceSwapsTheAxesRefreshesTheMainWindo
 TEST_F(JednotkyOknoTest, CopyPutsTheFourteenLinesOnTheClipboardAnUnchangedConfirmOnlyCloses)
 {
     const std::string jednotka = NaUtf8(okno->Label_srd_X_jdn->text());
+    // Coordinates in feet with 3 decimals, lengths in metres with 4: each
+    // line shows its own.
+    N().jednotky.souradnice = 1;
+    N().presnost.souradnice.hodnota = 3;
     Otevri(Form14(), [](TForm14& f) {
         StiskniKlavesu(f.ComboBox12, Qt::Key_P, Qt::ControlModifier);
         f.ComboBox8->setCurrentIndex(0);
@@ -120,12 +124,12 @@ TEST_F(JednotkyOknoTest, CopyPutsTheFourteenLinesOnTheClipboardAnUnchangedConfir
               "Units:\tValue/Standard deviation\r\n"
               "Angular variables:\tgon/mgon\r\n"
               "Length variables:\tm/mm\r\n"
-              "Coordinates:\tm/mm\r\n"
+              "Coordinates:\tft/pt\r\n"
               "Movements:\tmm/mm\r\n"
               "Rounding:\tValue/Standard deviation\r\n"
               "Angular variables:\t5/3\r\n"
               "Length variables:\t4/2\r\n"
-              "Coordinates:\t4/2\r\n"
+              "Coordinates:\t3/2\r\n"
               "Movements:\t2/2\r\n"
               "Coordinate system:\tgeodetical\r\n"
               "Displaying:\r\n"

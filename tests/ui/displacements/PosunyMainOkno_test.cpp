@@ -80,6 +80,47 @@ TEST_F(PosunyOknoTest, ShowsOneRowPerPairInTheChosenUnitsAxisOrderAndDecimals)
     EXPECT_EQ(g->viewport()->width(), 99 + 5 * 130);
 }
 
+// Every menu and popup caption of the displacement window: name, Czech,
+// English.
+const std::vector<std::array<const char*, 3>> kNabidkyPosunu = {
+    {"Hlavni1", "Hlavní", "Main"}, {"Informace1", "Informace", "Information"},
+    {"InfoAnalyza1", "Analýza posunů", "Movement analysis"}, {"InfoKlic1", "Transformační klíč", "Transformation key"},
+    {"Kresba1", "Kresba", "Drawing"}, {"Protokol1", "Protokol", "Protocol"}, {"Zavrit1", "Ukončit", "Close"},
+    {"Posuny1", "Posuny", "Movements"}, {"Hledat1", "Najít ...", "Find ..."}, {"HledatDalsi1", "Najít další", "Find next"},
+    {"HledatPredchozi1", "Najít předchozí", "Find previous"},
+    {"HledatVyznamneAprior2", "Najít významné (apriorní)", "Find significant (a priori)"},
+    {"HledatVyznamneAposter2", "Najít významné (aposteriorní)", "Find significant (a posteriori)"},
+    {"Seradit1", "Seřadit podle ...", "Sort by ..."}, {"SeraditDleCislo1", "Číslo bodu", "Point number"},
+    {"SeraditDleX1", "X posun", "X movement"}, {"SeraditDleY1", "Y posun", "Y movement"},
+    {"SeraditDleZ1", "Z posun", "Z movement"}, {"SeraditDleDelkaH1", "Polohový posun", "Horizontal movement"},
+    {"SeraditDleDelkaS1", "Prostorový posun", "Spatial movement"}, {"Kopirovat2", "Kopírovat", "Copy"},
+    {"Vyber1", "Výběr", "Selection"}, {"OznacitVse2", "Vybrat vše", "Select all"},
+    {"OdznacitVse2", "Zrušit výběr", "Clear selection"},
+    {"OznacitVyznamneAprior2", "Vybrat významné (apriorní)", "Select significant (a priori)"},
+    {"OznacitVyznamneAposter2", "Vybrat významné (aposteriorní)", "Select significant (a posteriori)"},
+    {"VyberDleAtributu1", "Dle atributů ...", "By attributes ..."}, {"Projekce1", "Projekce", "Projection"},
+    {"Ortogonalni1", "Ortogonální", "Orthogonal"}, {"Semipolarni1", "Semipolární", "Semipolar"},
+    {"Polarni1", "Polární", "Polar"}, {"Presnost1", "Přesnost", "Accuracy"},
+    {"OdchylkyAprior1", "Apriorní směrodatné odchylky", "A priori standard deviations"},
+    {"OdchylkyAposterior1", "Aposteriorní směrodatné odchylky", "A posteriori standard deviations"},
+    {"ElipsoidAprior1", "Apriorní elipsoidy chyb", "A priori error ellipsoids"},
+    {"ElipsoidAposterior1", "Aposteriorní elipsoidy chyb", "A posteriori error ellipsoids"},
+    {"Hodnoceni1", "Hodnocení", "Evaluation"}, {"PresnostAprior1", "Apriorní přesnost", "A priori accuracy"},
+    {"PresnostAposterior1", "Aposteriorní přesnost", "A posteriori accuracy"},
+    {"SouradniceX1", "X posun", "X movement"}, {"SouradniceY1", "Y posun", "Y movement"},
+    {"SouradniceZ1", "Z posun", "Z movement"}, {"DelkaH1", "Polohový posun", "Horizontal movement"},
+    {"DelkaS1", "Prostorový posun", "Spatial movement"}, {"SouradniceX2", "X posun", "X movement"},
+    {"SouradniceY2", "Y posun", "Y movement"}, {"SouradniceZ2", "Z posun", "Z movement"},
+    {"DelkaH2", "Polohový posun", "Horizontal movement"}, {"DelkaS2", "Prostorový posun", "Spatial movement"},
+    {"Analyza1", "Vnitřní analýza", "Internal analysis"}, {"AnalyzaDelky1", "Délkové veličiny", "Length variables"},
+    {"AnalyzaUhly1", "Úhlové veličiny", "Angular variables"}, {"OznacitVse1", "Vybrat vše", "Select all"},
+    {"OdznacitVse1", "Zrušit výběr", "Clear selection"}, {"Kopirovat1", "Kopírovat", "Copy"},
+    {"HledatVyznamneAprior1", "Najít významné (apriorní)", "Find significant (a priori)"},
+    {"HledatVyznamneAposter1", "Najít významné (aposteriorní)", "Find significant (a posteriori)"},
+    {"OznacitVyznamneAprior1", "Vybrat významné (apriorní)", "Select significant (a priori)"},
+    {"OznacitVyznamneAposter1", "Vybrat významné (aposteriorní)", "Select significant (a posteriori)"},
+};
+
 TEST_F(PosunyOknoTest, TheCompareCommandOpensTheWindowInEnglishAndCzech)
 {
     DalsiOkna().Form68 = [this] { ZobrazModalne(*okno68); };
@@ -97,6 +138,7 @@ TEST_F(PosunyOknoTest, TheCompareCommandOpensTheWindowInEnglishAndCzech)
             EXPECT_EQ(NaUtf8(o.windowTitle()), typ == 0 ? "Analýza posunů" : "Movement analysis");
             EXPECT_EQ(NaUtf8(o.HledatVyznamneAprior2->text().section(QLatin1Char('\t'), 0, 0)),
                       typ == 0 ? "Najít významné (apriorní)" : "Find significant (a priori)");
+            EXPECT_EQ(test::PopiskyNabidek(o), test::TextyJazyka(kNabidkyPosunu, typ));
         });
         ASSERT_TRUE(VyvolejPolozku(okno->Porovnat1));
     }
@@ -229,6 +271,11 @@ TEST_F(PosunyOknoTest, FindNextAndPreviousUseTheStoredCriteriaWithoutWrap)
     StiskniKlavesu(g, Qt::Key_F3, Qt::ShiftModifier);
     EXPECT_EQ(g->Row(), RadekBodu("F1"));
     EXPECT_TRUE(JePosunOznacen(posunPracovni));
+    // The only match the first record: found backwards, the search reaching record 0.
+    posunHledani.cislo = Cisla()[0];
+    g->SetRow(3);
+    StiskniKlavesu(g, Qt::Key_F3, Qt::ShiftModifier);
+    EXPECT_EQ(g->Row(), 0);
 }
 
 // ---------------------------------------------------------------- sorting

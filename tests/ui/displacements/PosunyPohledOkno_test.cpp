@@ -138,6 +138,11 @@ TEST_F(PohledyTest, FindWrapsOnceMarkSelectsTheModesKindAndOnlyTheModesKeysWork)
 {
     N().typJazyk = 0;
     J().Default(N());
+    // A1 significant a priori in its horizontal length alone: the semipolar
+    // view (Z or horizontal) finds and marks it, the orthogonal one (X, Y or
+    // Z) does not.
+    for (Tposun& p : M().posuny.zaznam)
+        if (p.cislo == "A1") p.prokazaniAprior.delkaH = true;
     const struct {
         int rezim;
         int klavesa;
@@ -146,6 +151,7 @@ TEST_F(PohledyTest, FindWrapsOnceMarkSelectsTheModesKindAndOnlyTheModesKeysWork)
         // From the first row (7): X, Y or Z a priori 9, 10, 11, then round to 9.
         {1, Qt::Key_F4, {"9", "10", "11", "9"}},
         {1, Qt::Key_F5, {"9", "10", "7", "9"}},
+        {2, Qt::Key_F4, {"9", "10", "11", "A1", "9"}},
         // Z or horizontal a posteriori: 7 too (horizontal 1.8 mm over 1.72 mm).
         {2, Qt::Key_F5, {"9", "10", "7"}},
         // The only significant one is found again after the wrap.
@@ -173,6 +179,7 @@ TEST_F(PohledyTest, FindWrapsOnceMarkSelectsTheModesKindAndOnlyTheModesKeysWork)
     } oznaceni[] = {
         {1, Qt::Key_F6, {"9", "10", "11"}},
         {1, Qt::Key_F7, {"7", "9", "10"}},
+        {2, Qt::Key_F6, {"9", "10", "11", "A1"}},
         {3, Qt::Key_F6, {"9", "10", "11"}},
         {12, Qt::Key_F7, {"7", "9", "10"}},
         {12, Qt::Key_F6, {}},
@@ -210,12 +217,38 @@ TEST_F(PohledyTest, CopyGivesTheShownCellsAndEveryKindOfCloseEmptiesTheCopy)
             StiskniKlavesu(m, Qt::Key_D, Qt::ControlModifier, QStringLiteral("d"));
             EXPECT_TRUE(test::Vybrane(o.vyber).empty());
             zavri(o);
+            if (&zavri != &zavreni.back()) EXPECT_FALSE(o.isVisible());  // closed at once
         });
         EXPECT_TRUE(posunyOkno->zaznam.empty());
         EXPECT_FALSE(Form70().isVisible());
     }
     // The model's own list is left as it was.
     EXPECT_EQ(M().posuny.PocetPlnych(), 7);
+}
+
+TEST_F(PohledyTest, TheFullViewDropsItsCopyOnEveryKindOfClose)
+{
+    const std::function<void(TForm71&)> zavreni[] = {
+        [](TForm71& o) { StiskniKlavesu(o.StringGrid3, Qt::Key_Escape); },
+        [](TForm71& o) { o.reject(); },
+        [](TForm71& o) { o.Close(); },
+        [](TForm71&) {},  // left open: closed as the close box closes it
+    };
+    for (std::size_t i = 0; i < std::size(zavreni); ++i) {
+        VOknePosunu([&] {
+            Obsluz("Form71", [&](Formular& f) {
+                EXPECT_GE(posunyOkno->zaznam.size(), 7u);
+                zavreni[i](static_cast<TForm71&>(f));
+                if (i + 1 < std::size(zavreni)) {
+                    EXPECT_FALSE(f.isVisible()) << i;
+                    EXPECT_TRUE(posunyOkno->zaznam.empty()) << i;
+                }
+            });
+            okno68->OdchylkyAprior1Click();
+        });
+        EXPECT_TRUE(posunyOkno->zaznam.empty()) << i;
+        EXPECT_FALSE(Form71().isVisible()) << i;
+    }
 }
 
 TEST_F(PohledyTest, FullViewListsThePointsNotFixedInBothEpochsWithTheChosenDeviations)

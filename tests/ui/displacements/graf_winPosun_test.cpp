@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QWheelEvent>
 
 #include <vector>
 
@@ -102,6 +103,14 @@ TEST_F(GrafPosunTest, OpensOverTheModalDisplacementWindowTakesInputPaintsOnceAnd
         Tahni(f, *f.Image1, {100, 100}, {130, 90}, Qt::LeftButton);
         EXPECT_EQ(f.Kontejner()->TransPar.txx - p.txx, 30);
         EXPECT_EQ(f.Kontejner()->TransPar.tyy - p.tyy, -10);
+        // The wheel turned forward over the picture zooms in, backward out.
+        for (const int delta : {120, -120}) {
+            const Extended m = f.Kontejner()->TransPar.m;
+            QWheelEvent e(QPointF(50, 50), f.Image1->mapToGlobal(QPointF(50, 50)), {}, QPoint(0, delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(f.Image1, &e);
+            EXPECT_DOUBLE_EQ(double(f.Kontejner()->TransPar.m), double(delta > 0 ? m * 1.05 : m / 1.05)) << delta;
+        }
         f.CheckBox05->click();
     });
     ZobrazModalne(Form68());
@@ -115,6 +124,15 @@ TEST_F(GrafPosunTest, OpensOverTheModalDisplacementWindowTakesInputPaintsOnceAnd
         EXPECT_FALSE(f.isVisible());
     });
     ZobrazModalne(Form68());
+
+    // Without a comparison result there is nothing to draw: the window
+    // closes at once and the stored options stay as they were.
+    const TStringList ulozene = TextVoleb(sitmera::nastaveni->grafikaPosun);
+    sitmera::modelPosuny->pocet = 0;
+    ZobrazNemodalne(f);
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(f.Kontejner(), nullptr);
+    EXPECT_EQ(TextVoleb(sitmera::nastaveni->grafikaPosun), ulozene);
 }
 
 TEST_F(GrafPosunTest, EveryControlRepaintsAndEnablesItsBoxesAsListed)
