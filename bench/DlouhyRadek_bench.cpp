@@ -21,11 +21,9 @@
 #include <fstream>
 #include <functional>
 #include <string>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
+#include "DetskyProces.h"
 #include "analysis/Etapa.h"
 #include "analysis/EtapaTransformacniKlic.h"
 #include "analysis/ModelPorovnani.h"
@@ -52,27 +50,14 @@ struct Mereni {
 // Runs `cteni` in a child process; its peak resident set comes from wait4.
 Mereni VDetskemProcesu(const std::function<bool()>& cteni, double& spickaMiB)
 {
-    int roura[2];
-    if (::pipe(roura) != 0) return {};
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::close(roura[0]);
-        Mereni m;
-        const auto t0 = std::chrono::steady_clock::now();
-        m.odmitnuto = !cteni();
-        m.sekundy = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-        const ssize_t n = ::write(roura[1], &m, sizeof m);
-        ::_exit(n == static_cast<ssize_t>(sizeof m) ? 0 : 1);
-    }
-    ::close(roura[1]);
-    Mereni m;
-    const bool precteno = ::read(roura[0], &m, sizeof m) == static_cast<ssize_t>(sizeof m);
-    ::close(roura[0]);
-    int stav = 0;
-    struct rusage vyuziti {};
-    ::wait4(pid, &stav, 0, &vyuziti);
-    spickaMiB = static_cast<double>(vyuziti.ru_maxrss) / 1024.0;
-    if (!precteno || !WIFEXITED(stav) || WEXITSTATUS(stav) != 0) m.odmitnuto = false;
+    auto [m, ok] = bench::VDetskemProcesu<Mereni>(
+        [&](Mereni& m) {
+            const auto t0 = std::chrono::steady_clock::now();
+            m.odmitnuto = !cteni();
+            m.sekundy = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+        },
+        spickaMiB);
+    if (!ok) m.odmitnuto = false;
     return m;
 }
 

@@ -29,11 +29,10 @@
 #include <map>
 #include <string>
 #include <string_view>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
+#include "DetskyProces.h"
 #include "EtapaGenerator.h"
 #include "analysis/Etapa.h"
 #include "analysis/EtapaTransformacniKlic.h"
@@ -87,25 +86,8 @@ struct Mereni {
 // Runs `prace` in a child process; its peak resident set comes from wait4.
 Mereni VDetskemProcesu(const std::function<void(Mereni&)>& prace, double& procesMiB)
 {
-    int roura[2];
-    if (::pipe(roura) != 0) return {};
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::close(roura[0]);
-        Mereni m;
-        prace(m);
-        const ssize_t n = ::write(roura[1], &m, sizeof m);
-        ::_exit(n == static_cast<ssize_t>(sizeof m) ? 0 : 1);
-    }
-    ::close(roura[1]);
-    Mereni m;
-    const bool precteno = ::read(roura[0], &m, sizeof m) == static_cast<ssize_t>(sizeof m);
-    ::close(roura[0]);
-    int stav = 0;
-    struct rusage vyuziti {};
-    ::wait4(pid, &stav, 0, &vyuziti);
-    procesMiB = static_cast<double>(vyuziti.ru_maxrss) / 1024.0;
-    if (!precteno || !WIFEXITED(stav) || WEXITSTATUS(stav) != 0) m.ok = false;
+    auto [m, ok] = bench::VDetskemProcesu<Mereni>(prace, procesMiB);
+    if (!ok) m.ok = false;
     return m;
 }
 
