@@ -93,22 +93,21 @@ bool KontrolaAUlozeniKlice(TtransformacniKlicEtapa& klic, const std::array<std::
     const Extended otocka = RadianyNaUhel(j.uhel, DvaPi);
     bool vse = true;
     for (int i = 0; i < 3; ++i) {
-        // A value shown and left as it was keeps its stored full precision,
-        // and must pass the same checks in the user's unit as a typed one
-        // (a project may hold any value).
-        if (texty[i] != zobrazene[i] || !klic.translaceUserJePlny[i]) {
+        // A value shown and left as it was keeps its stored full precision
+        // when it passes the checks of a typed value in the user's unit; a
+        // typed one, or a stored one that fails them (a project may hold any
+        // value), is read from its text.
+        if (texty[i] != zobrazene[i] || !klic.translaceUserJePlny[i] ||
+            !HodnotaJeCislo(MetryNaDelku(j.souradnice, klic.translaceUser[i][0]))) {
             klic.translaceUserJePlny[i] = JeCislo(texty[i]);
             if (klic.translaceUserJePlny[i]) klic.translaceUser[i][0] = DelkaNaMetry(j.souradnice, TextNaCislo(texty[i]));
-        } else {
-            klic.translaceUserJePlny[i] = HodnotaJeCislo(MetryNaDelku(j.souradnice, klic.translaceUser[i][0]));
         }
         const std::string& u = texty[3 + i];
-        if (u != zobrazene[3 + i] || !klic.uhelStoceniUserJePlny[i]) {
+        const Extended uhel = RadianyNaUhel(j.uhel, klic.uhelStoceniUser[i]);
+        if (u != zobrazene[3 + i] || !klic.uhelStoceniUserJePlny[i] || !HodnotaJeCislo(uhel) ||
+            !JeVIntervalu(uhel, 0, otocka)) {
             klic.uhelStoceniUserJePlny[i] = TextJeVIntervalu(u, 0, otocka);
             if (klic.uhelStoceniUserJePlny[i]) klic.uhelStoceniUser[i] = UhelNaRadiany(j.uhel, TextNaCislo(u));
-        } else {
-            const Extended uhel = RadianyNaUhel(j.uhel, klic.uhelStoceniUser[i]);
-            klic.uhelStoceniUserJePlny[i] = HodnotaJeCislo(uhel) && JeVIntervalu(uhel, 0, otocka);
         }
         vse = vse && klic.translaceUserJePlny[i] && klic.uhelStoceniUserJePlny[i];
     }

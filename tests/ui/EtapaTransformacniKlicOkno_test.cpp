@@ -129,15 +129,19 @@ TEST_F(KlicTest, StoredUserValuesOutsideTheirRangesFailUntouchedAndTheValidOnesK
 {
     // User values as a project may bring them, checked in the user's units:
     // 4e11 m is 1.3e12 ft, beyond the largest number; 2 pi - 1e-9 rad is
-    // just under a full turn, 6.3 rad just over it.
+    // just under a full turn, 6.3 rad just over it. A stored value that fails
+    // is read from its text as a typed one: 1e-13 m shows as "0.0000", a
+    // number, and is stored as 0.
     const struct {
         std::uint8_t uhel, souradnice;
         std::array<long double, 3> translace;  // metres
         std::array<long double, 3> uhly;       // radians
         std::array<bool, 6> platne;
+        std::array<long double, 6> ulozeno;  // after the empty fields are given 0
     } tabulka[] = {
-        {0, 0, {3.25L, 2e12L, 1e-13L}, {-0.5L, 7, 1}, {true, false, false, false, false, true}},
-        {1, 1, {4e11L, 0.1L, 0}, {2 * kPi - 1e-9L, 0, 6.3L}, {false, true, true, true, true, false}},
+        {0, 0, {3.25L, 2e12L, 1e-13L}, {-0.5L, 7, 1}, {true, false, true, false, false, true}, {3.25L, 0, 0, 0, 0, 1}},
+        {1, 1, {4e11L, 0.1L, 0}, {2 * kPi - 1e-9L, 0, 6.3L}, {false, true, true, true, true, false},
+         {0, 0.1L, 0, 2 * kPi - 1e-9L, 0, 0}},
     };
     for (const auto& r : tabulka) {
         sitmera::nastaveni->jednotky.uhel = r.uhel;
@@ -164,8 +168,8 @@ TEST_F(KlicTest, StoredUserValuesOutsideTheirRangesFailUntouchedAndTheValidOnesK
         });
         EXPECT_TRUE(klicTransformace.jePlny);
         for (int i = 0; i < 3; ++i) {
-            EXPECT_EQ(klicTransformace.translaceUser[i][0], r.platne[i] ? r.translace[i] : 0) << i;
-            EXPECT_EQ(klicTransformace.uhelStoceniUser[i], r.platne[3 + i] ? r.uhly[i] : 0) << i;
+            EXPECT_EQ(klicTransformace.translaceUser[i][0], r.ulozeno[i]) << i;
+            EXPECT_EQ(klicTransformace.uhelStoceniUser[i], r.ulozeno[3 + i]) << i;
         }
     }
 }
