@@ -160,12 +160,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::size_t max = data[size - 1] % 64;
         TctecRadku ctec(TctecRadku::ZPameti, bajty, kus, max);
         TStringList dane;
-        const bool vse = ProjdiRadky(
-            ctec, [&] { dane.clear(); },
-            [&](const std::vector<std::string_view>& davka) {
-                dane.insert(dane.end(), davka.begin(), davka.end());
-                return true;
-            });
+        const bool vse = RadkyDoMeze(ctec, dane);
         std::size_t prvniDlouhy = 0;
         while (prvniDlouhy < radky.size() && radky[prvniDlouhy].size() <= max) ++prvniDlouhy;
         Over(vse == (prvniDlouhy == radky.size()) && vse != ctec.RadekPrilisDlouhy());

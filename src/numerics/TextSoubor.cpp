@@ -516,16 +516,20 @@ bool ProjdiOrizleRadky(TctecRadku& ctec, const std::function<void()>& zacni,
     });
 }
 
-TStringList VsechnyRadky(TctecRadku& ctec)
+bool RadkyDoMeze(TctecRadku& ctec, TStringList& radky)
 {
-    TStringList radky;
-    const bool vse = ProjdiRadky(
+    return ProjdiRadky(
         ctec, [&] { radky.clear(); },
         [&](const std::vector<std::string_view>& davka) {
             radky.insert(radky.end(), davka.begin(), davka.end());
             return true;
         });
-    if (!vse) throw ChybaSouboru("A line of \"" + ctec.cesta_ + "\" is longer than " +
+}
+
+TStringList VsechnyRadky(TctecRadku& ctec)
+{
+    TStringList radky;
+    if (!RadkyDoMeze(ctec, radky)) throw ChybaSouboru("A line of \"" + ctec.cesta_ + "\" is longer than " +
                                  std::to_string(ctec.maxRadek_) + " bytes");
     return radky;
 }

@@ -154,6 +154,9 @@ bool ProjdiRadky(TctecRadku& ctec, const std::function<void()>& zacni,
 bool ProjdiOrizleRadky(TctecRadku& ctec, const std::function<void()>& zacni,
                        const std::function<bool(const std::string_view* radky, std::size_t pocet)>& davka);
 
+// The lines of the text into `radky`: all of them (true), or those before a
+// line too long (false).
+bool RadkyDoMeze(TctecRadku& ctec, TStringList& radky);
 // All lines of the text. Throws ChybaSouboru for a line too long.
 TStringList VsechnyRadky(TctecRadku& ctec);
 

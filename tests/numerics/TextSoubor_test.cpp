@@ -139,12 +139,7 @@ std::pair<TStringList, bool> SMezi(std::string_view bajty, std::size_t kus, std:
 {
     TctecRadku ctec(TctecRadku::ZPameti, bajty, kus, max);
     TStringList radky;
-    const bool vse = ProjdiRadky(
-        ctec, [&] { radky.clear(); },
-        [&](const std::vector<std::string_view>& davka) {
-            radky.insert(radky.end(), davka.begin(), davka.end());
-            return true;
-        });
+    const bool vse = RadkyDoMeze(ctec, radky);
     EXPECT_EQ(ctec.RadekPrilisDlouhy(), !vse);
     return {radky, vse};
 }
