@@ -208,9 +208,11 @@ void TsouborDialog::FormKeyDown(int& klavesa, Qt::KeyboardModifiers)
             return;
         }
         // In the file list the current row counts as chosen (a row reached
-        // by Tab or the arrows is current without being selected).
+        // by Tab or the arrows is current without being selected), unless
+        // the dialog has a choice already (a name typed in a save).
         QListWidgetItem* soubor = FileListBox1->currentItem();
-        if (focusWidget() == FileListBox1 && soubor != nullptr && FileListBox1->selectedItems().isEmpty())
+        if (focusWidget() == FileListBox1 && soubor != nullptr && FileListBox1->selectedItems().isEmpty() &&
+            !MaVolbu())
             soubor->setSelected(true);
     }
     KlavesyDialogu(klavesa, [this] { Button1Click(); }, [this] { Button2Click(); });

@@ -11,7 +11,9 @@
 //
 // Keys: Enter in any control confirms, Esc cancels; Enter in the directory
 // tree on a folder other than the one shown opens it instead, and Enter in
-// the file list with nothing selected chooses the current row first. Closing the dialog
+// the file list with nothing selected chooses the current row first (in the
+// save dialog only when no name is typed: a typed name is saved as typed,
+// never replaced by the name of a file it would then overwrite). Closing the dialog
 // toggles the processing label of the window that opened it (the caller
 // toggles it back after its work, also after a cancel).
 #pragma once
@@ -93,6 +95,8 @@ protected:
     void FormKeyDown(int& klavesa, Qt::KeyboardModifiers modifikatory) override;
     // The file list's selection changed.
     virtual void ZmenaVyberu() = 0;
+    // Whether a confirm has its choice without the file list's current row.
+    virtual bool MaVolbu() const { return false; }
 
     void ObnovSeznamSouboru();
 

@@ -35,6 +35,11 @@ void TForm9::ZmenaVyberu()
     if (!jmena.empty()) Edit1->setText(QFileInfo(NaQString(jmena.front())).completeBaseName());
 }
 
+bool TForm9::MaVolbu() const
+{
+    return !Edit1->text().trimmed().isEmpty();
+}
+
 void TForm9::Button1Click()
 {
     const std::string jmeno = NaUtf8(Edit1->text().trimmed());

@@ -4,7 +4,8 @@
 // The typed name is the name without extension: the entry function always
 // appends the extension of the chosen filter item ("a" under JPEG gives
 // "a.jpg"). The filter item is stored in `souborVystup`, also after a cancel.
-// A blank name keeps the dialog open.
+// A blank name keeps the dialog open. Enter confirms the name as typed, also
+// in the file list; only with no name typed does it take the current row's.
 #pragma once
 
 #include <string>
@@ -30,6 +31,8 @@ public:
 protected:
     void FormShow() override;
     void ZmenaVyberu() override;
+    // A name is typed (more than blanks).
+    bool MaVolbu() const override;
 };
 
 // The one save dialog of the program (created on first use).
