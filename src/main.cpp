@@ -1,10 +1,11 @@
 // Sitmera Analyser: deformation analysis of geodetic networks.
 //
 // The program takes no arguments, reads no environment and no configuration
-// file: it creates its windows (the main window first), shows the main window
+// file: it sets the process up for its saves, creates its windows (the main window first), shows the main window
 // and runs the message loop until the user confirms the exit.
 #include <QApplication>
 
+#include "numerics/TextSoubor.h"
 #include "program/Globalni.h"
 #include "ui/layer/Formular.h"
 #include "ui/SouradniceMainOkno.h"
@@ -18,6 +19,7 @@ extern "C" const char* __lsan_default_suppressions()
 
 int main(int argc, char** argv)
 {
+    sitmera::PripravProcesProZapis();
     sitmera::Aplikace aplikace(argc, argv);
 
     sitmera::VytvoritOknaProgramu();

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <csignal>
 #include <fcntl.h>
 #if defined(__GLIBC__)
 #include <malloc.h>
@@ -221,45 +222,36 @@ std::string MalaPismena(std::string_view text)
 TctecRadku::TctecRadku(const std::string& cesta, std::size_t kus, std::size_t maxRadek)
     : cesta_(cesta), kus_(std::max<std::size_t>(kus, 4)), maxRadek_(maxRadek)
 {
-    fd_ = ::open(cesta.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without blocking: a pipe with no writer would hold the open for ever.
+    fd_ = ::open(cesta.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd_ < 0) Selhani("Cannot open", cesta, errno);
-    struct stat st {};
-    if (::fstat(fd_, &st) != 0) {
-        const int chyba = errno;
+    auto selhani = [&](int chyba) {
         ::close(fd_);
         fd_ = -1;
         Selhani("Cannot read", cesta, chyba);
-    }
-    if (S_ISDIR(st.st_mode)) {
+    };
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0) selhani(errno);
+    if (S_ISDIR(st.st_mode)) selhani(EISDIR);
+    // A pipe, a device or a socket is no file of the program: it could
+    // block or never end (/dev/zero).
+    if (!S_ISREG(st.st_mode)) {
         ::close(fd_);
         fd_ = -1;
-        Selhani("Cannot read", cesta, EISDIR);
+        throw ChybaSouboru("Cannot read \"" + cesta + "\": not a regular file");
     }
-    if (S_ISREG(st.st_mode)) {
-        velikost_ = static_cast<std::uint64_t>(st.st_size);
-    } else {
-        // A pipe or a device cannot be read twice: it is taken whole.
-        char buf[1 << 16];
-        for (;;) {
-            const ssize_t n = ::read(fd_, buf, sizeof buf);
-            if (n < 0) {
-                if (errno == EINTR) continue;
-                const int chyba = errno;
-                ::close(fd_);
-                fd_ = -1;
-                Selhani("Cannot read", cesta, chyba);
-            }
-            if (n == 0) break;
-            vlastni_.append(buf, static_cast<std::size_t>(n));
-        }
-        ::close(fd_);
-        fd_ = -1;
-        pamet_ = vlastni_;
-        velikost_ = pamet_.size();
-    }
+    const int priznaky = ::fcntl(fd_, F_GETFL);
+    if (priznaky < 0 || ::fcntl(fd_, F_SETFL, priznaky & ~O_NONBLOCK) != 0) selhani(errno);
+    velikost_ = static_cast<std::uint64_t>(st.st_size);
     // No piece larger than the file.
     kus_ = std::clamp<std::uint64_t>(velikost_, 4, kus_);
-    Znovu(false);
+    try {
+        Znovu(false);
+    } catch (...) {
+        ::close(fd_);
+        fd_ = -1;
+        throw;
+    }
 }
 
 TctecRadku::TctecRadku(TzPameti, std::string_view bajty, std::size_t kus, std::size_t maxRadek)
@@ -548,19 +540,31 @@ TStringList NactiTextovySoubor(const std::string& cesta)
 
 namespace {
 
-// What a save writes to: the real target (links followed), whether it exists,
-// whether it is a device written in place, and the permissions, owner, group,
-// link count and identity of an existing file.
+// What a save writes to: the real folder of the target and its name there
+// (links followed, once), a descriptor of that folder through which the
+// temporary file is made, renamed and removed, and of an existing target:
+// the target opened for writing, whether it is a device written in place, and
+// its permissions, owner, group and link count.
 struct TcilZapisu {
-    std::string cesta;
+    std::string slozka;
+    std::string jmeno;
+    int fdSlozky = -1;  // O_PATH
+    int fdCil = -1;
     bool existuje = false;
     bool zarizeni = false;
     mode_t prava = 0;
     uid_t vlastnik = 0;
     gid_t skupina = 0;
     nlink_t odkazu = 1;
-    dev_t zarizeniSouboru = 0;
-    ino_t uzel = 0;
+
+    TcilZapisu() = default;
+    TcilZapisu(const TcilZapisu&) = delete;
+    TcilZapisu& operator=(const TcilZapisu&) = delete;
+    ~TcilZapisu()
+    {
+        if (fdCil >= 0) ::close(fdCil);
+        if (fdSlozky >= 0) ::close(fdSlozky);
+    }
 };
 
 bool SmimZapsat(const std::string& cesta, int mod)
@@ -568,58 +572,157 @@ bool SmimZapsat(const std::string& cesta, int mod)
     return ::faccessat(AT_FDCWD, cesta.c_str(), mod, AT_EACCESS) == 0;
 }
 
-TcilZapisu CilZapisu(const std::string& cesta)
+[[noreturn]] void CilSeZmenil(const std::string& cesta)
 {
-    if (cesta.empty()) throw ChybaSouboru("Cannot write a file without a name");
-    TcilZapisu cil;
-    cil.cesta = cesta;
-    struct stat st {};
-    if (::stat(cesta.c_str(), &st) == 0) {
-        cil.existuje = true;
+    throw ChybaSouboru("Cannot write \"" + cesta + "\": it was replaced by another file while it was being saved");
+}
+
+// The real folder and name of a save's target: every link followed, once. A
+// target that does not exist yet is named in the real folder of its path.
+void RozlozCestu(const std::string& cesta, std::string& slozka, std::string& jmeno)
+{
+    std::string skutecna;
+    if (char* r = ::realpath(cesta.c_str(), nullptr)) {
+        skutecna = r;
+        std::free(r);
     } else {
         const int chyba = errno;
         struct stat odkaz {};
         // A link to nothing is not replaced by a file of its own.
         if (::lstat(cesta.c_str(), &odkaz) == 0 && S_ISLNK(odkaz.st_mode))
             Selhani("Cannot write through the broken link", cesta, chyba);
-        if (chyba != ENOENT) Selhani("Cannot write", cesta, chyba);
+        const std::string nazev = ExtractFileName(cesta);
+        if (chyba != ENOENT || nazev.empty()) Selhani("Cannot write", cesta, chyba);
+        std::string nad = ExtractFileDir(cesta);
+        if (nad.empty()) nad = ".";
+        char* r2 = ::realpath(nad.c_str(), nullptr);
+        if (r2 == nullptr) Selhani("Cannot write", cesta, errno);
+        skutecna = r2;
+        std::free(r2);
+        if (skutecna.back() != '/') skutecna += '/';
+        skutecna += nazev;
     }
+    if (skutecna == "/") Selhani("Cannot write", cesta, EISDIR);
+    slozka = ExtractFileDir(skutecna);
+    jmeno = ExtractFileName(skutecna);
+}
+
+// Checks the target of a save (see the header) and fills `cil`. What is at the
+// real name is looked at without following a link or opening it, then an
+// existing file or device is opened for writing without blocking and must be
+// the very file looked at; its owner, group and mode are taken from that
+// descriptor. Whatever takes the name later is replaced, never followed.
+void CilZapisu(const std::string& cesta, TcilZapisu& cil)
+{
+    if (cesta.empty()) throw ChybaSouboru("Cannot write a file without a name");
+    RozlozCestu(cesta, cil.slozka, cil.jmeno);
+    cil.fdSlozky = ::open(cil.slozka.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (cil.fdSlozky < 0) Selhani("Cannot write", cesta, errno);
+
+    struct stat st {};
+    const int fdJmeno = ::openat(cil.fdSlozky, cil.jmeno.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
+    if (fdJmeno >= 0) {
+        const bool ok = ::fstat(fdJmeno, &st) == 0;
+        const int chyba = errno;
+        ::close(fdJmeno);
+        if (!ok) Selhani("Cannot write", cesta, chyba);
+        cil.existuje = true;
+    } else if (errno != ENOENT) {
+        Selhani("Cannot write", cesta, errno);
+    }
+
     if (cil.existuje) {
+        if (S_ISLNK(st.st_mode)) CilSeZmenil(cesta);  // a link since the path was resolved
         if (S_ISDIR(st.st_mode)) Selhani("Cannot write", cesta, EISDIR);
-        char skutecna[PATH_MAX];
-        if (::realpath(cesta.c_str(), skutecna) != nullptr) cil.cesta = skutecna;
-        if (!S_ISREG(st.st_mode)) {
-            // A device is written in place; a pipe or a socket would block
-            // or cannot be written at all.
-            if (!S_ISCHR(st.st_mode) && !S_ISBLK(st.st_mode)) Selhani("Cannot write", cesta, EINVAL);
-            if (!SmimZapsat(cil.cesta, W_OK)) Selhani("Cannot write", cesta, errno);
-            cil.zarizeni = true;
-            return cil;
+        // A device is written in place; a pipe or a socket would block or
+        // cannot be written at all.
+        cil.zarizeni = S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode);
+        if (!S_ISREG(st.st_mode) && !cil.zarizeni) Selhani("Cannot write", cesta, EINVAL);
+        if (PredOtevrenimCile) PredOtevrenimCile();
+        // Opening it for writing also asks whether the user may write it: a
+        // file the user may not write is not replaced through its folder
+        // either. A pipe that took the name meanwhile does not block the
+        // open; it is not the file looked at.
+        cil.fdCil = ::openat(cil.fdSlozky, cil.jmeno.c_str(),
+                             O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        if (cil.fdCil < 0) {
+            if (errno == ELOOP || errno == ENXIO || errno == ENOENT) CilSeZmenil(cesta);
+            Selhani("Cannot write", cesta, errno);
         }
-        // A file the user may not write is not replaced through its folder.
-        if (!SmimZapsat(cil.cesta, W_OK)) Selhani("Cannot write", cesta, errno);
-        cil.prava = st.st_mode & 07777;
-        cil.vlastnik = st.st_uid;
-        cil.skupina = st.st_gid;
-        cil.odkazu = st.st_nlink;
-        cil.zarizeniSouboru = st.st_dev;
-        cil.uzel = st.st_ino;
+        struct stat ot {};
+        if (::fstat(cil.fdCil, &ot) != 0) Selhani("Cannot write", cesta, errno);
+        if (ot.st_dev != st.st_dev || ot.st_ino != st.st_ino || (ot.st_mode & S_IFMT) != (st.st_mode & S_IFMT))
+            CilSeZmenil(cesta);
+        const int priznaky = ::fcntl(cil.fdCil, F_GETFL);
+        if (priznaky < 0 || ::fcntl(cil.fdCil, F_SETFL, priznaky & ~O_NONBLOCK) != 0)
+            Selhani("Cannot write", cesta, errno);
+        if (cil.zarizeni) return;
+        cil.prava = ot.st_mode & 07777;
+        cil.vlastnik = ot.st_uid;
+        cil.skupina = ot.st_gid;
+        cil.odkazu = ot.st_nlink;
     } else {
         const mode_t maska = ::umask(0);
         ::umask(maska);
         cil.prava = 0666 & ~maska;
     }
     // The new file is made in the target's folder and renamed over it.
-    std::string slozka = ExtractFileDir(cil.cesta);
-    if (slozka.empty()) slozka = ".";
-    struct stat sl {};
-    if (::stat(slozka.c_str(), &sl) != 0) Selhani("Cannot write", cesta, errno);
-    if (!S_ISDIR(sl.st_mode)) Selhani("Cannot write", cesta, ENOTDIR);
-    if (!SmimZapsat(slozka, W_OK | X_OK)) Selhani("Cannot write", cesta, errno);
-    return cil;
+    if (!SmimZapsat(cil.slozka, W_OK | X_OK)) Selhani("Cannot write", cesta, errno);
+}
+
+// Creates the temporary file of a save in the folder: the target's name with
+// ".tmp-" and six random characters, the name cut (at a character) where the
+// whole would not fit a file name of the folder's file system. Sets `jmeno`;
+// -1 with errno set when it cannot be made.
+int VytvorDocasny(int fdSlozky, const std::string& cil, std::string& jmeno)
+{
+    static constexpr char kZnaky[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    constexpr std::size_t kPripona = 11;  // ".tmp-" and six characters
+    long nejvic = ::fpathconf(fdSlozky, _PC_NAME_MAX);
+    if (nejvic <= 0) nejvic = NAME_MAX;
+    std::size_t delka = cil.size();
+    const std::size_t mez = static_cast<std::size_t>(nejvic) > kPripona ? static_cast<std::size_t>(nejvic) - kPripona : 0;
+    if (delka > mez) {
+        delka = mez;
+        while (delka > 0 && (static_cast<unsigned char>(cil[delka]) & 0xC0) == 0x80) --delka;
+    }
+    for (int pokus = 0; pokus < 100; ++pokus) {
+        unsigned char nahodne[6];
+        ::arc4random_buf(nahodne, sizeof nahodne);
+        jmeno.assign(cil, 0, delka);
+        jmeno += ".tmp-";
+        for (const unsigned char n : nahodne) jmeno += kZnaky[n % (sizeof kZnaky - 1)];
+        const int fd = ::openat(fdSlozky, jmeno.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+// Puts a folder's new entry on the disk; 0 or the error. A folder the saver
+// may not read is synced with its whole file system (through `fdSouboru`).
+int SynchronizujSlozku(int fdSlozky, int fdSouboru)
+{
+    const int fd = ::openat(fdSlozky, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int vysledek = fd >= 0 ? ::fsync(fd) : ::syncfs(fdSouboru);
+    const int chyba = vysledek != 0 && errno != EINVAL ? errno : 0;
+    if (fd >= 0) ::close(fd);
+    return chyba;
 }
 
 }  // namespace
+
+std::function<void()> PredOtevrenimCile;
+std::function<void()> PredNahrazenimCile;
+
+void PripravProcesProZapis()
+{
+    // A file-size limit then fails the write (EFBIG) like any full disk,
+    // instead of ending the program in the middle of a save.
+    struct sigaction akce {};
+    akce.sa_handler = SIG_IGN;
+    ::sigemptyset(&akce.sa_mask);
+    ::sigaction(SIGXFSZ, &akce, nullptr);
+}
 
 void VratPametSystemu()
 {
@@ -630,24 +733,25 @@ void VratPametSystemu()
 
 void OverCilZapisu(const std::string& cesta)
 {
-    (void)CilZapisu(cesta);
+    TcilZapisu cil;
+    CilZapisu(cesta, cil);
 }
 
 // ------------------------------------------------------------------ writing
 
 TzapisSouboru::TzapisSouboru(const std::string& cesta) : cesta_(cesta)
 {
-    const TcilZapisu cil = CilZapisu(cesta);
-    cil_ = cil.cesta;
+    TcilZapisu cil;
+    CilZapisu(cesta, cil);
+    slozka_ = cil.slozka;
     if (cil.zarizeni) {
-        fd_ = ::open(cil_.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-        if (fd_ < 0) Selhani("Cannot open", cesta, errno);
+        fd_ = std::exchange(cil.fdCil, -1);
         buf_.reserve(kVelikostBufferu);
         return;
     }
-    docasny_ = cil_ + ".tmp-XXXXXX";
-    fd_ = ::mkstemp(docasny_.data());
-    if (fd_ < 0) Selhani("Cannot create", cesta, errno);
+    std::string docasny;
+    const int fd = VytvorDocasny(cil.fdSlozky, cil.jmeno, docasny);
+    if (fd < 0) Selhani("Cannot create", cesta, errno);
     // The new file takes the owner and group of the file it replaces
     // (before its mode: a change of owner clears the set-id bits). Where
     // the saver may not give it to them, or the file has other hard links,
@@ -655,31 +759,16 @@ TzapisSouboru::TzapisSouboru(const std::string& cesta) : cesta_(cesta)
     // and its links stay one file.
     bool nahradit = !cil.existuje || cil.odkazu <= 1;
     struct stat st {};
-    if (nahradit && cil.existuje && (::fstat(fd_, &st) != 0 ||
+    if (nahradit && cil.existuje && (::fstat(fd, &st) != 0 ||
                                      ((st.st_uid != cil.vlastnik || st.st_gid != cil.skupina) &&
-                                      ::fchown(fd_, cil.vlastnik, cil.skupina) != 0)))
+                                      ::fchown(fd, cil.vlastnik, cil.skupina) != 0)))
         nahradit = false;
-    if (nahradit) {
-        ::fchmod(fd_, cil.prava);
-    } else {
-        // Opened now, so that a target that cannot be written in place
-        // fails the save before anything is written.
-        fdCil_ = ::open(cil_.c_str(), O_WRONLY | O_CLOEXEC);
-        int chyba = errno;
-        if (fdCil_ >= 0 && (::fstat(fdCil_, &st) != 0 || !S_ISREG(st.st_mode) ||
-                            st.st_dev != cil.zarizeniSouboru || st.st_ino != cil.uzel))
-            chyba = EAGAIN;  // not the file that was checked
-        else if (fdCil_ >= 0)
-            chyba = 0;
-        if (chyba != 0) {
-            if (fdCil_ >= 0) ::close(fdCil_);
-            fdCil_ = -1;
-            ::close(fd_);
-            fd_ = -1;
-            ::unlink(docasny_.c_str());
-            Selhani("Cannot open", cesta, chyba);
-        }
-    }
+    if (nahradit) ::fchmod(fd, cil.prava);
+    else fdCil_ = std::exchange(cil.fdCil, -1);
+    fd_ = fd;
+    docasny_ = std::move(docasny);
+    jmeno_ = cil.jmeno;
+    fdSlozky_ = std::exchange(cil.fdSlozky, -1);
     buf_.reserve(kVelikostBufferu);
 }
 
@@ -687,7 +776,13 @@ TzapisSouboru::~TzapisSouboru()
 {
     if (fdCil_ >= 0) ::close(fdCil_);
     if (fd_ >= 0) ::close(fd_);
-    if (fd_ >= 0 && !docasny_.empty()) ::unlink(docasny_.c_str());
+    if (fd_ >= 0 && !docasny_.empty()) ::unlinkat(fdSlozky_, docasny_.c_str(), 0);
+    if (fdSlozky_ >= 0) ::close(fdSlozky_);
+}
+
+std::string TzapisSouboru::CestaDocasneho() const
+{
+    return (slozka_.empty() || slozka_.back() != '/' ? slozka_ + "/" : slozka_) + docasny_;
 }
 
 void TzapisSouboru::Vyprazdni()
@@ -725,20 +820,24 @@ void TzapisSouboru::Dokonci()
         return;
     }
     auto selhani = [&](const char* co, int chyba) {
-        ::unlink(docasny_.c_str());
+        ::close(fd);
+        ::unlinkat(fdSlozky_, docasny_.c_str(), 0);
         Selhani(co, cesta_, chyba);
     };
-    if (::fsync(fd) != 0 && errno != EINVAL) {
-        const int chyba = errno;
-        ::close(fd);
-        selhani("Cannot write", chyba);
-    }
+    if (::fsync(fd) != 0 && errno != EINVAL) selhani("Cannot write", errno);
+    if (PredNahrazenimCile) PredNahrazenimCile();
     if (fdCil_ >= 0) {
         ZapisNaMiste(fd);
         return;
     }
-    if (::close(fd) != 0) selhani("Cannot write", errno);
-    if (::rename(docasny_.c_str(), cil_.c_str()) != 0) selhani("Cannot replace", errno);
+    // Renamed within the folder looked at: a link that took the target's
+    // name meanwhile is replaced, not followed.
+    if (::renameat(fdSlozky_, docasny_.c_str(), fdSlozky_, jmeno_.c_str()) != 0) selhani("Cannot replace", errno);
+    // The new name on the disk too, so that a save reported as done
+    // survives a crash.
+    int chyba = SynchronizujSlozku(fdSlozky_, fd);
+    if (::close(fd) != 0 && chyba == 0) chyba = errno;
+    if (chyba != 0) Selhani("Cannot write", cesta_, chyba);
 }
 
 // The new content, complete and on the disk in the temporary file `fd`, is
@@ -755,7 +854,7 @@ void TzapisSouboru::ZapisNaMiste(int fd)
     };
     auto pred = [&](const char* co, int chyba) {
         zavri();
-        ::unlink(docasny_.c_str());
+        ::unlinkat(fdSlozky_, docasny_.c_str(), 0);
         Selhani(co, cesta_, chyba);
     };
     struct stat novy {}, stary {};
@@ -771,7 +870,7 @@ void TzapisSouboru::ZapisNaMiste(int fd)
     auto behem = [&](int chyba) {
         zavri();
         throw ChybaSouboru("Cannot write \"" + cesta_ + "\": " + std::strerror(chyba) +
-                           "; its new content is kept in \"" + docasny_ + "\"");
+                           "; its new content is kept in \"" + CestaDocasneho() + "\"");
     };
     std::string kus(kVelikostBufferu, '\0');
     off_t poloha = 0;
@@ -795,9 +894,9 @@ void TzapisSouboru::ZapisNaMiste(int fd)
     if (::close(cil) != 0) {
         const int chyba = errno;
         throw ChybaSouboru("Cannot write \"" + cesta_ + "\": " + std::strerror(chyba) +
-                           "; its new content is kept in \"" + docasny_ + "\"");
+                           "; its new content is kept in \"" + CestaDocasneho() + "\"");
     }
-    ::unlink(docasny_.c_str());
+    ::unlinkat(fdSlozky_, docasny_.c_str(), 0);
 }
 
 void ZapisSouborAtomicky(const std::string& cesta, std::string_view bajty)

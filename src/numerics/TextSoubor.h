@@ -9,7 +9,14 @@
 //    lone CR all end a line; a final line end does not make an extra line.
 //  - Writing gives UTF-8 without a byte-order mark. The file is written to a
 //    temporary file in the same folder and renamed over the target only when
-//    everything was written, so a failed write leaves an old file as it was.
+//    everything was written, so a failed write leaves an old file as it was;
+//    then the folder is synced, so that a save reported as done survives a
+//    crash. The target's path is resolved once (links followed); from then
+//    on the save works through a descriptor of that real folder, and what is
+//    at the real name is looked at and opened without following a link or
+//    blocking, so that nobody who swaps names in a shared folder meanwhile
+//    can steer the save to another file: a name that has become a link is
+//    replaced, not followed, and a pipe that took it is refused.
 //    The new file takes the old one's owner, group and mode. Where the saver
 //    may not give the new file to that owner and group (a group-writable
 //    file of another user), or the old file has other hard links, the
@@ -75,8 +82,9 @@ inline constexpr std::size_t MaxDelkaRadku = std::size_t{1} << 20;
 // At most a piece of `kus` bytes (and the unfinished line at its end) is held
 // at a time, and the search for a line end never passes the same byte twice.
 // A line longer than `maxRadek` bytes stops the reading (RadekPrilisDlouhy):
-// the lines before it are handed out, it and the rest are not read. A file
-// that is not a regular file (a pipe, a device) is read whole when opened.
+// the lines before it are handed out, it and the rest are not read. What is
+// not a regular file (a pipe, a device, a socket) is refused when opened,
+// without waiting for a pipe's writer: it could block or never end.
 class TctecRadku {
 public:
     static constexpr std::size_t VychoziKus = std::size_t{8} << 20;
@@ -84,7 +92,8 @@ public:
     // Marks the reader of bytes in memory (a text is never taken for a path).
     static constexpr struct TzPameti {} ZPameti{};
 
-    // Opens the file; throws ChybaSouboru when it cannot be opened or read.
+    // Opens the file; throws ChybaSouboru when it cannot be opened or read,
+    // or is not a regular file.
     explicit TctecRadku(const std::string& cesta, std::size_t kus = VychoziKus,
                         std::size_t maxRadek = MaxDelkaRadku);
     // The bytes must outlive the reader. They are held already, so their
@@ -116,7 +125,6 @@ private:
 
     std::string cesta_;
     int fd_ = -1;
-    std::string vlastni_;     // the whole content of a file that is not regular
     std::string_view pamet_;  // the bytes of a text in memory
     std::uint64_t velikost_ = 0;
     std::uint64_t pozice_ = 0;  // raw bytes taken from the source
@@ -183,10 +191,13 @@ public:
 private:
     void Vyprazdni();
     void ZapisNaMiste(int fd);
+    std::string CestaDocasneho() const;
 
     std::string cesta_;     // as given, for messages
-    std::string cil_;       // the real target (links followed)
-    std::string docasny_;   // the temporary file; empty for a device
+    std::string slozka_;    // the real folder of the target (links followed)
+    std::string jmeno_;     // the target's name in it
+    std::string docasny_;   // the temporary file's name in it; empty for a device
+    int fdSlozky_ = -1;     // that folder: the temporary file is made, renamed and removed through it
     int fd_ = -1;
     int fdCil_ = -1;        // the target, when it is written in place
     std::string buf_;
@@ -209,5 +220,17 @@ void VratPametSystemu();
 // Checks the target of a save by the rule above, before anything is
 // written; throws ChybaSouboru when the save could not succeed.
 void OverCilZapisu(const std::string& cesta);
+
+// Sets the process up for the program's saves; main calls it first. A
+// file-size limit (ulimit -f) then makes a write fail like a full disk,
+// reported and with the old file kept, instead of ending the program.
+void PripravProcesProZapis();
+
+// Run by every save, when set (the program never sets them; a test does, to
+// change the folder at that moment as another user of it could): after what
+// is at the target's real name was looked at and before it is opened for
+// writing, and before the target is replaced or written in place.
+extern std::function<void()> PredOtevrenimCile;
+extern std::function<void()> PredNahrazenimCile;
 
 }  // namespace sitmera

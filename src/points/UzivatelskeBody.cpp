@@ -6,6 +6,8 @@
 #include "points/Souradnice.h"
 #include "points/SouradniceSoubor.h"
 
+#include <new>
+
 namespace sitmera {
 
 namespace {
@@ -40,7 +42,11 @@ void NacistSoubory(Tsouradnice& souradnice, Tinfo& info, const Tnastaveni& nasta
         } catch (const ChybaSouboru&) {
             // A file that cannot be opened or read is recorded as not loaded
             // (line 0); the other files load all the same.
-            radky.clear();
+            TStringList().swap(radky);
+            cisloRadku = 0;
+        } catch (const std::bad_alloc&) {
+            // So is a file too large for the memory; its lines are freed.
+            TStringList().swap(radky);
             cisloRadku = 0;
         }
         const bool nacteni = !radky.empty();
@@ -50,19 +56,22 @@ void NacistSoubory(Tsouradnice& souradnice, Tinfo& info, const Tnastaveni& nasta
         if (!nacteni) continue;
 
         // The reader has read every value exactly as PridejBody reads it, so
-        // this cannot fail; should it all the same, the file adds no points
-        // and is recorded as not loaded rather than half loaded.
+        // this fails only when the memory runs out; should it fail, the file
+        // adds no points and is recorded as not loaded rather than half loaded.
         const int pocetPred = static_cast<int>(souradnice.bod.size());
+        auto nenacteno = [&] {
+            souradnice.Velikost(pocetPred);
+            info.souborySouradniceUzivatelske.back().nacteni = false;
+            info.souborySouradniceUzivatelske.back().hlaseni = 0;
+        };
         try {
             souradnice.PridejBody(radky, id);
         } catch (const TichePreruseni&) {
-            souradnice.Velikost(pocetPred);
-            info.souborySouradniceUzivatelske.back().nacteni = false;
-            info.souborySouradniceUzivatelske.back().hlaseni = 0;
+            nenacteno();
         } catch (const ChybaPrevodu&) {
-            souradnice.Velikost(pocetPred);
-            info.souborySouradniceUzivatelske.back().nacteni = false;
-            info.souborySouradniceUzivatelske.back().hlaseni = 0;
+            nenacteno();
+        } catch (const std::bad_alloc&) {
+            nenacteno();
         }
     }
 }

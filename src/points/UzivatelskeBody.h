@@ -67,7 +67,9 @@ bool NacteniSouboru(Tsouradnice& souradnice, Tinfo& info, Tnastaveni& nastaveni,
 // `nastaveni.souborVstup.typSouradnice`: for each file a record is appended to
 // `info.souborySouradniceUzivatelske` (loaded flag and faulty line or line
 // count), empty records at the end of the list are removed, and the file's
-// points are appended. Never throws for a missing, unreadable or faulty file.
+// points are appended. Never throws for a missing, unreadable or faulty file,
+// nor for one too large for the memory (recorded as not loaded, the points
+// loaded before kept).
 void NacistSoubory(Tsouradnice& souradnice, Tinfo& info, const Tnastaveni& nastaveni,
                    const TStringList& soubory);
 

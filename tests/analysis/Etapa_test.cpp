@@ -15,6 +15,8 @@
 #include <numbers>
 #include <random>
 #include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "../../bench/EtapaGenerator.h"
 #include "analysis/Etapa.h"
@@ -578,6 +580,14 @@ TEST(Etapa, MissingFileFailsAndLeavesTheEpochAsItWas)
     const std::string otisk = Otisk(e);
     EXPECT_FALSE(NacistEtapu(Data + "no-such-file.epc", e));
     EXPECT_FALSE(NacistEtapu(Data, e));  // a folder
+    // Nor is a pipe without a writer (whose open would wait for one for
+    // ever) or a device that never ends read.
+    const std::string roura = ::testing::TempDir() + "etapa_roura_" + std::to_string(::getpid());
+    ::unlink(roura.c_str());
+    ASSERT_EQ(::mkfifo(roura.c_str(), 0600), 0);
+    EXPECT_FALSE(NacistEtapu(roura, e));
+    EXPECT_FALSE(NacistEtapu("/dev/zero", e));
+    ::unlink(roura.c_str());
     EXPECT_EQ(Otisk(e), otisk);
 }
 

@@ -14,6 +14,8 @@
 #include <iomanip>
 #include <memory>
 #include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <type_traits>
 
 #include "analysis/Etapa.h"
@@ -581,6 +583,14 @@ TEST(ProjektChybny, SouborKteryNelzeNacistNechavaStav)
     const std::string pred = Otisk(s);
     EXPECT_FALSE(s.Nacti(Docasny("neexistuje.pea")));
     EXPECT_FALSE(s.Nacti(::testing::TempDir()));  // a folder
+    // A pipe without a writer (whose open would wait for one for ever) and a
+    // device that never ends are no project files either.
+    const std::string roura = Docasny("roura_" + std::to_string(::getpid()));
+    ::unlink(roura.c_str());
+    ASSERT_EQ(::mkfifo(roura.c_str(), 0600), 0);
+    EXPECT_FALSE(s.Nacti(roura));
+    EXPECT_FALSE(s.Nacti("/dev/zero"));
+    ::unlink(roura.c_str());
     EXPECT_EQ(Otisk(s), pred);
 
     // A file of a rejected project leaves the file records alone as well.

@@ -6,7 +6,10 @@
 #include <fstream>
 #include <functional>
 #include <sstream>
+#include <tuple>
+#include <vector>
 #include <csignal>
+#include <cstdio>
 #include <fcntl.h>
 #include <grp.h>
 #include <sys/resource.h>
@@ -38,6 +41,10 @@ protected:
         fs::create_directories(slozka);
     }
     void TearDown() override { fs::remove_all(slozka); }
+    static std::size_t Polozek(const fs::path& p)
+    {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(p), fs::directory_iterator()));
+    }
 
     fs::path slozka;
 };
@@ -394,7 +401,7 @@ TEST_F(TextSouborTest, ASaveKeepsTheOwnerGroupModeAndLinksOfTheFileItReplaces)
     const fs::path cil = slozka / "cil0.txt", odkaz = slozka / "odkaz_omezeny.txt";
     fs::create_hard_link(cil, odkaz);
     EXPECT_TRUE(JakoBeznyUzivatel([&] {
-        ::signal(SIGXFSZ, SIG_IGN);
+        PripravProcesProZapis();  // as the program starts
         const struct rlimit mez {100, 100};
         if (::setrlimit(RLIMIT_FSIZE, &mez) != 0) return false;
         try {
@@ -408,15 +415,283 @@ TEST_F(TextSouborTest, ASaveKeepsTheOwnerGroupModeAndLinksOfTheFileItReplaces)
     EXPECT_EQ(std::distance(fs::directory_iterator(slozka), fs::directory_iterator()), 10);
 }
 
-TEST_F(TextSouborTest, APipeIsReadWhole)
+// Runs `zkouska` in a child process that has `sekund` seconds (a reading or a
+// save that blocks fails the test instead of hanging it). True when it
+// returned true.
+bool VDetskemProcesu(const std::function<bool()>& zkouska, unsigned sekund = 10)
+{
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::alarm(sekund);
+        ::_exit(zkouska() ? 0 : 1);
+    }
+    int stav = 0;
+    return pid > 0 && ::waitpid(pid, &stav, 0) == pid && WIFEXITED(stav) && WEXITSTATUS(stav) == 0;
+}
+
+bool CteniSelze(const std::string& cesta)
+{
+    try {
+        NactiTextovySoubor(cesta);
+        return false;
+    } catch (const ChybaSouboru&) {
+        return true;
+    }
+}
+
+// What is not a regular file is refused when opened, at once: a pipe that
+// holds a text, a named pipe without a writer (whose open would wait for one
+// for ever), one whose writer never stops, and a device that never ends.
+TEST_F(TextSouborTest, WhatIsNotARegularFileIsRefusedAtOnce)
 {
     int roura[2];
     ASSERT_EQ(::pipe(roura), 0);
     const std::string text = "1 2\r\n3 4\r\n";
     ASSERT_EQ(::write(roura[1], text.data(), text.size()), static_cast<ssize_t>(text.size()));
     ::close(roura[1]);
-    EXPECT_EQ(NactiTextovySoubor("/proc/self/fd/" + std::to_string(roura[0])), (TStringList{"1 2", "3 4"}));
+    EXPECT_TRUE(CteniSelze("/proc/self/fd/" + std::to_string(roura[0])));
     ::close(roura[0]);
+
+    const fs::path bezPisatele = slozka / "bez_pisatele", krmena = slozka / "krmena";
+    ASSERT_EQ(::mkfifo(bezPisatele.c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo(krmena.c_str(), 0600), 0);
+    const pid_t pisatel = ::fork();
+    if (pisatel == 0) {
+        ::alarm(30);
+        const int fd = ::open(krmena.c_str(), O_WRONLY);
+        const std::string radek(4096, 'y');
+        while (fd >= 0 && ::write(fd, radek.data(), radek.size()) > 0) {
+        }
+        ::_exit(0);
+    }
+    for (const std::string& cesta : {bezPisatele.string(), krmena.string(), std::string("/dev/zero")})
+        EXPECT_TRUE(VDetskemProcesu([&] { return CteniSelze(cesta); })) << cesta;
+    ::kill(pisatel, SIGKILL);
+    ::waitpid(pisatel, nullptr, 0);
+}
+
+// Under a file-size limit a save fails like one onto a full disk, in a
+// process set up as the program sets itself up: the old file is kept, no
+// temporary file is left, and the program goes on (it is not ended by the
+// limit's signal).
+TEST_F(TextSouborTest, AFileSizeLimitFailsTheSaveAndTheProgramGoesOn)
+{
+    const fs::path cil = slozka / "projekt.pea";
+    ZapisTextovySoubor(cil.string(), {"stary"});
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        PripravProcesProZapis();
+        const struct rlimit mez {1000, RLIM_INFINITY};
+        if (::setrlimit(RLIMIT_FSIZE, &mez) != 0) ::_exit(2);
+        try {
+            ZapisTextovySoubor(cil.string(), {std::string(5000, 'y')});
+        } catch (const ChybaSouboru&) {
+            ::_exit(0);
+        }
+        ::_exit(1);
+    }
+    int stav = 0;
+    ASSERT_EQ(::waitpid(pid, &stav, 0), pid);
+    EXPECT_TRUE(WIFEXITED(stav)) << "ended by signal " << (WIFSIGNALED(stav) ? WTERMSIG(stav) : 0);
+    EXPECT_EQ(WIFEXITED(stav) ? WEXITSTATUS(stav) : -1, 0);
+    EXPECT_EQ(ObsahSouboru(cil), "stary\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(slozka), fs::directory_iterator()), 1);
+}
+
+// The longest names a folder allows (255 bytes) save, new and over an
+// existing file; the temporary file's name then is cut to fit, at a
+// character, not inside one.
+TEST_F(TextSouborTest, TheLongestNamesSaveNewAndOverAnOldFile)
+{
+    const std::string ascii(255, 'n');
+    std::string cesky = "a";
+    for (int i = 0; i < 127; ++i) cesky += "č";  // 255 bytes; byte 244 is inside a "č"
+    ASSERT_EQ(cesky.size(), 255u);
+    std::vector<std::string> docasne;
+    PredNahrazenimCile = [&] {
+        for (const auto& e : fs::directory_iterator(slozka))
+            if (e.path().filename().string().find(".tmp-") != std::string::npos)
+                docasne.push_back(e.path().filename().string());
+    };
+    for (const std::string& jmeno : {ascii, cesky}) {
+        const fs::path cil = slozka / jmeno;
+        docasne.clear();
+        EXPECT_NO_THROW(ZapisTextovySoubor(cil.string(), {"novy"})) << jmeno.substr(0, 3);
+        EXPECT_NO_THROW(ZapisTextovySoubor(cil.string(), {"prepsany"})) << jmeno.substr(0, 3);
+        EXPECT_EQ(ObsahSouboru(cil), "prepsany\r\n");
+        ASSERT_EQ(docasne.size(), 2u);
+        for (const std::string& d : docasne) {
+            EXPECT_LE(d.size(), 255u);
+            EXPECT_EQ(d.substr(0, d.find(".tmp-")), jmeno.substr(0, d.find(".tmp-")));
+            for (const char32_t znak : ZnakyTextu(d)) EXPECT_LT(znak, 0x110000u) << "a byte of a cut character";
+        }
+    }
+    PredNahrazenimCile = nullptr;
+    EXPECT_EQ(std::distance(fs::directory_iterator(slozka), fs::directory_iterator()), 2);
+}
+
+// A shared folder (02775, group 4242) where "nobody", a member of the group,
+// has a file of its own, and a folder of root's outside it with root's file.
+class SdilenaSlozkaTest : public TextSouborTest {
+protected:
+    static constexpr uid_t kClen = 65534;
+    static constexpr gid_t kSkupina = 4242;
+    using Tidentita = std::tuple<uid_t, gid_t, mode_t>;
+
+    void SetUp() override
+    {
+        TextSouborTest::SetUp();
+        if (::geteuid() != 0) GTEST_SKIP() << "needs root to save into a folder that another user shares";
+        sdilena = slozka / "sdilena";
+        venku = slozka / "venku";
+        cil = sdilena / "protokol.txt";
+        druhe = sdilena / "druhe";
+        cizi = venku / "soubor.txt";
+        fs::create_directories(sdilena);
+        fs::create_directories(venku);
+        ASSERT_EQ(::chmod(slozka.c_str(), 0755), 0);
+        ASSERT_EQ(::chown(sdilena.c_str(), 0, kSkupina), 0);
+        ASSERT_EQ(::chmod(sdilena.c_str(), 02775), 0);
+        ZapisTextovySoubor(cizi.string(), {"venku"});
+        ASSERT_EQ(::chmod(cizi.c_str(), 0644), 0);
+    }
+    // A file of the member's at `p`.
+    void SouborClena(const fs::path& p, const std::string& obsah)
+    {
+        ZapisTextovySoubor(p.string(), {obsah});
+        ASSERT_EQ(::chown(p.c_str(), kClen, kSkupina), 0);
+        ASSERT_EQ(::chmod(p.c_str(), 0664), 0);
+    }
+    static Tidentita Identita(const fs::path& p)
+    {
+        struct stat st {};
+        ::lstat(p.c_str(), &st);
+        return {st.st_uid, st.st_gid, st.st_mode & 07777};
+    }
+    // Root's file outside keeps owner and mode, and every file in the shared
+    // folder is the member's.
+    bool NikdoNicNeziskal() const
+    {
+        if (Identita(cizi) != Tidentita{0, 0, 0644}) return false;
+        for (const auto& e : fs::directory_iterator(sdilena)) {
+            struct stat st {};
+            if (::lstat(e.path().c_str(), &st) == 0 && !S_ISLNK(st.st_mode) &&
+                Tidentita{st.st_uid, st.st_gid, st.st_mode & 07777} != Tidentita{kClen, kSkupina, 0664})
+                return false;
+        }
+        return true;
+    }
+    fs::path sdilena, venku, cil, druhe, cizi;
+};
+
+// The member swaps the target's name between its own file and a link to
+// root's file at the moment a save has looked at the name and before it
+// opens it, or before it replaces it. Whatever was at the real name when
+// the path was resolved sets the new file's owner, group and mode: root's
+// file outside is written only through a link that was there then, and
+// keeps its owner and mode; the member's file keeps its own.
+TEST_F(SdilenaSlozkaTest, ANameSwappedDuringASaveGivesNoFileAnotherOwner)
+{
+    struct Pripad {
+        const char* nazev;
+        bool odkazNaZacatku;  // the name is a link to root's file when the save begins
+        bool predOtevrenim;   // swapped before the open, else before the replacement
+        bool uspeje;
+        const char* obsahCile, *obsahDruheho, *obsahCiziho;  // nullptr: a link
+    };
+    const Pripad pripady[] = {
+        {"a file, then a link before the replacement", false, false, true, "novy\r\n", "clen\r\n", "venku\r\n"},
+        {"a file, then a link before the open", false, true, false, nullptr, "clen\r\n", "venku\r\n"},
+        {"a link, then a file before the replacement", true, false, true, "clen\r\n", nullptr, "novy\r\n"},
+        {"a link, then a file before the open", true, true, true, "clen\r\n", nullptr, "novy\r\n"},
+    };
+    for (const Pripad& p : pripady) {
+        fs::remove(cil);
+        fs::remove(druhe);
+        ZapisTextovySoubor(cizi.string(), {"venku"});
+        SouborClena(p.odkazNaZacatku ? druhe : cil, "clen");
+        fs::create_symlink(cizi, p.odkazNaZacatku ? cil : druhe);
+        auto vymen = [&] { ::renameat2(AT_FDCWD, cil.c_str(), AT_FDCWD, druhe.c_str(), RENAME_EXCHANGE); };
+        (p.predOtevrenim ? PredOtevrenimCile : PredNahrazenimCile) = vymen;
+        bool uspel = true;
+        try {
+            ZapisTextovySoubor(cil.string(), {"novy"});
+        } catch (const ChybaSouboru&) {
+            uspel = false;
+        }
+        PredOtevrenimCile = PredNahrazenimCile = nullptr;
+        EXPECT_EQ(uspel, p.uspeje) << p.nazev;
+        EXPECT_TRUE(NikdoNicNeziskal()) << p.nazev;
+        auto obsah = [](const fs::path& f) { return fs::is_symlink(f) ? std::string("(link)") : ObsahSouboru(f); };
+        EXPECT_EQ(obsah(cil), p.obsahCile ? p.obsahCile : "(link)") << p.nazev;
+        EXPECT_EQ(obsah(druhe), p.obsahDruheho ? p.obsahDruheho : "(link)") << p.nazev;
+        EXPECT_EQ(ObsahSouboru(cizi), p.obsahCiziho) << p.nazev;
+        EXPECT_EQ(Polozek(sdilena), 2u) << p.nazev;  // no temporary file left
+        EXPECT_EQ(Polozek(venku), 1u) << p.nazev;
+    }
+}
+
+// The same by a member of the group as a process of its own, swapping the
+// names all the time while root saves again and again.
+TEST_F(SdilenaSlozkaTest, AMemberSwappingTheNameWhileRootSavesGainsNoFile)
+{
+    SouborClena(cil, "clen");
+    fs::create_symlink(cizi, druhe);
+    const pid_t clen = ::fork();
+    if (clen == 0) {
+        ::alarm(60);
+        const gid_t skupiny[] = {kSkupina};
+        if (::setgroups(1, skupiny) != 0 || ::setgid(kClen) != 0 || ::setuid(kClen) != 0) ::_exit(1);
+        for (;;) ::renameat2(AT_FDCWD, cil.c_str(), AT_FDCWD, druhe.c_str(), RENAME_EXCHANGE);
+    }
+    int ulozeno = 0, pokusu = 0;
+    bool ok = true;
+    for (; pokusu < 1000 && ok; ++pokusu) {
+        try {
+            ZapisTextovySoubor(cil.string(), {"novy " + std::to_string(pokusu)});
+            ++ulozeno;
+        } catch (const ChybaSouboru&) {
+            // the name changed between the look and the open
+        }
+        ok = NikdoNicNeziskal();
+    }
+    ::kill(clen, SIGKILL);
+    ::waitpid(clen, nullptr, 0);
+    EXPECT_TRUE(ok) << "after " << pokusu << " saves";
+    EXPECT_TRUE(NikdoNicNeziskal());
+    EXPECT_GT(ulozeno, 0);
+    EXPECT_EQ(Polozek(sdilena), 2u);
+    EXPECT_EQ(Polozek(venku), 1u);
+}
+
+// A pipe that takes the name of a file to be written in place (it has a
+// second hard link) after the save looked at it is refused without
+// blocking, whether a reader holds it or not; nothing is left behind.
+TEST_F(TextSouborTest, APipeSwappedInBeforeTheOpenIsRefusedWithoutBlocking)
+{
+    const fs::path cil = slozka / "cil.txt", odkaz = slozka / "odkaz.txt", roura = slozka / "roura";
+    for (const bool ctenar : {false, true}) {
+        fs::remove(cil);
+        fs::remove(odkaz);
+        ZapisTextovySoubor(cil.string(), {"stary"});
+        fs::create_hard_link(cil, odkaz);
+        EXPECT_TRUE(VDetskemProcesu([&] {
+            PredOtevrenimCile = [&] {
+                fs::remove(cil);
+                ::mkfifo(cil.c_str(), 0666);
+                if (ctenar) ::open(cil.c_str(), O_RDONLY | O_NONBLOCK);
+            };
+            try {
+                ZapisTextovySoubor(cil.string(), {"novy"});
+                return false;
+            } catch (const ChybaSouboru&) {
+                return true;
+            }
+        })) << (ctenar ? "with a reader" : "without a reader");
+        EXPECT_TRUE(fs::is_fifo(cil));
+        EXPECT_EQ(ObsahSouboru(odkaz), "stary\r\n");
+        EXPECT_EQ(Polozek(slozka), 2u);
+    }
 }
 
 TEST_F(TextSouborTest, ReadingFailuresRaise)

@@ -5,6 +5,9 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "core/Info.h"
@@ -233,6 +236,75 @@ TEST_F(UzivatelskeBodyTest, FaultUnreadableFileStopsTheLoad)
     EXPECT_EQ(body.bod.size(), 6u);
     EXPECT_EQ(body.bod[0].soubor, 2);
     EXPECT_EQ(body.bod[5].soubor, 4);
+}
+
+// A pipe without a writer (whose open would wait for one for ever) and a
+// device that never ends are recorded as not loaded at once; the points
+// loaded before are kept and the file after them loads.
+TEST_F(UzivatelskeBodyTest, APipeAndADeviceAreNotLoadedAndLoseNothing)
+{
+    body.PridejBod(Bod("old", 1, 2, 3));
+    const fs::path roura = slozka / "roura.txt";
+    ASSERT_EQ(::mkfifo(roura.c_str(), 0600), 0);
+    NacistSoubory(body, info, nastaveni, {roura.string(), "/dev/zero", Data + "body_xyz.txt"});
+    const Tsoubory& s = info.souborySouradniceUzivatelske;
+    ASSERT_EQ(s.size(), 3u);
+    EXPECT_FALSE(s[0].nacteni);
+    EXPECT_EQ(s[0].hlaseni, 0);
+    EXPECT_FALSE(s[1].nacteni);
+    EXPECT_EQ(s[1].hlaseni, 0);
+    EXPECT_TRUE(s[2].nacteni);
+    ASSERT_GT(body.bod.size(), 1u);
+    EXPECT_EQ(body.bod[0].cislo, "old");
+    EXPECT_EQ(body.bod[1].soubor, 3);
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+#define SITMERA_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define SITMERA_ASAN 1
+#endif
+#endif
+
+// A file too large for the memory (here: the memory of the process held to
+// a little more than it uses) is recorded as not loaded instead of ending
+// the load with an exception; the points loaded before are kept and the
+// file after it loads.
+TEST_F(UzivatelskeBodyTest, AFileTooLargeForTheMemoryIsNotLoadedAndLosesNothing)
+{
+#ifdef SITMERA_ASAN
+    GTEST_SKIP() << "the address sanitizer reserves more address space than any limit left to the test";
+#else
+    const fs::path velky = slozka / "velky.txt";
+    {
+        std::ofstream f(velky, std::ios::binary);
+        for (int i = 1; i <= 2'000'000; ++i) f << i << " 1000.25 2000.5 300.125\r\n";
+    }
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        try {
+            body.PridejBod(Bod("old", 1, 2, 3));
+            long stranek = 0;
+            std::ifstream("/proc/self/statm") >> stranek;
+            const rlim_t mez = static_cast<rlim_t>(stranek) * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) +
+                               (rlim_t{96} << 20);
+            const struct rlimit r {mez, mez};
+            if (::setrlimit(RLIMIT_AS, &r) != 0) ::_exit(2);
+            NacistSoubory(body, info, nastaveni, {velky.string(), Data + "body_xyz.txt"});
+            const Tsoubory& s = info.souborySouradniceUzivatelske;
+            const bool ok = s.size() == 2 && !s[0].nacteni && s[0].hlaseni == 0 && s[1].nacteni &&
+                            body.bod.size() > 1 && body.bod[0].cislo == "old" && body.bod[1].soubor == 2;
+            ::_exit(ok ? 0 : 1);
+        } catch (...) {
+            ::_exit(3);
+        }
+    }
+    int stav = 0;
+    ASSERT_EQ(::waitpid(pid, &stav, 0), pid);
+    ASSERT_TRUE(WIFEXITED(stav)) << "ended by signal " << WTERMSIG(stav);
+    EXPECT_EQ(WEXITSTATUS(stav), 0) << "1: a wrong result, 2: no limit, 3: an exception left the load";
+#endif
 }
 
 TEST_F(UzivatelskeBodyTest, TrailingEmptyRecordsAreRemovedBeforeAppending)
