@@ -270,13 +270,16 @@ TctecRadku::~TctecRadku()
 
 std::size_t TctecRadku::CtiSurove(char* cil, std::size_t pocet)
 {
+    // Never past the size the file had when it was opened: a file that
+    // grows meanwhile (another program appending to it) is read as it was.
+    const auto zbyva = static_cast<std::size_t>(std::min<std::uint64_t>(pocet, velikost_ - pozice_));
     std::size_t hotovo = 0;
     if (fd_ < 0) {
-        hotovo = static_cast<std::size_t>(std::min<std::uint64_t>(pocet, pamet_.size() - pozice_));
+        hotovo = zbyva;
         std::memcpy(cil, pamet_.data() + pozice_, hotovo);
     } else {
-        while (hotovo < pocet) {
-            const ssize_t n = ::read(fd_, cil + hotovo, pocet - hotovo);
+        while (hotovo < zbyva) {
+            const ssize_t n = ::read(fd_, cil + hotovo, zbyva - hotovo);
             if (n < 0) {
                 if (errno == EINTR) continue;
                 Selhani("Cannot read", cesta_, errno);

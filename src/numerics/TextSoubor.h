@@ -84,7 +84,8 @@ inline constexpr std::size_t MaxDelkaRadku = std::size_t{1} << 20;
 // A line longer than `maxRadek` bytes stops the reading (RadekPrilisDlouhy):
 // the lines before it are handed out, it and the rest are not read. What is
 // not a regular file (a pipe, a device, a socket) is refused when opened,
-// without waiting for a pipe's writer: it could block or never end.
+// without waiting for a pipe's writer: it could block or never end. A file
+// is read as far as it reached when opened, should it grow meanwhile.
 class TctecRadku {
 public:
     static constexpr std::size_t VychoziKus = std::size_t{8} << 20;
