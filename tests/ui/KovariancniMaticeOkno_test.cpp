@@ -1,9 +1,12 @@
 // The weight-coefficient window over the epoch of the epoch window.
+#include <QClipboard>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QScrollBar>
 
 #include <string>
+#include <vector>
 
 #include "ui/Galerie.h"
 #include "ui/KovariancniMaticeOkno.h"
@@ -90,6 +93,18 @@ struct PocitadloZobrazeni : QObject {
     }
 };
 
+// One call of a range source: its rows and whether the processing label
+// showed meanwhile.
+struct Tvolani {
+    int od, po;
+    bool labelVidet;
+    bool operator==(const Tvolani&) const = default;
+    friend void PrintTo(const Tvolani& v, std::ostream* os)
+    {
+        *os << "rows " << v.od << " .. " << v.po << (v.labelVidet ? ", label shown" : ", label hidden");
+    }
+};
+
 TEST_F(KovariancniMaticeTest, ACopyOfManyRowsReadsAsTheTableWhileTheProcessingLabelShows)
 {
     // 70 points: a 210 x 210 table whose rows a copy formats in many blocks
@@ -112,13 +127,33 @@ TEST_F(KovariancniMaticeTest, ACopyOfManyRowsReadsAsTheTableWhileTheProcessingLa
     };
     Zobraz(1, [&](TForm36& f) {
         EXPECT_EQ(NaUtf8(f.Label_zpracovani->text()), " Processing ...");
+        ASSERT_TRUE(f.isVisible());
+        // The window's own range source, wrapped so that the label is seen
+        // while the copy takes its rows.
+        VelkyText& text = *f.RichEdit1;
+        std::vector<Tvolani> volani;
+        text.NastavZdroj(text.PocetRadku(), text.Zdroj(),
+                         [&, rozsah = text.ZdrojRozsahu()](int od, int po, const auto& radek) {
+                             volani.push_back({od, po, f.Label_zpracovani->isVisible()});
+                             rozsah(od, po, radek);
+                         });
+        const std::string vyber = tabulka.substr(pozice(5, 7), pozice(180, 12) - pozice(5, 7));
+        // From row 5, column 7 to row 180, column 12; the rows between come
+        // from the range source, the label showing meanwhile.
+        text.NastavKurzor({5, 7});
+        text.NastavKurzor({180, 12}, true);
+        text.Kopirovat();
+        EXPECT_EQ(TextSchranky(), vyber);
+        EXPECT_EQ(volani, (std::vector<Tvolani>{{6, 180, true}}));
+        EXPECT_TRUE(f.Label_zpracovani->isHidden());
+        // The same by the keys: shown once, hidden afterwards.
+        QGuiApplication::clipboard()->clear();
+        volani.clear();
         PocitadloZobrazeni pocitadlo;
         f.Label_zpracovani->installEventFilter(&pocitadlo);
-        // From row 5, column 7 to row 180, column 12.
-        f.RichEdit1->NastavKurzor({5, 7});
-        f.RichEdit1->NastavKurzor({180, 12}, true);
         StiskniKlavesu(f.RichEdit1, Qt::Key_Insert, Qt::ControlModifier);
-        EXPECT_EQ(TextSchranky(), tabulka.substr(pozice(5, 7), pozice(180, 12) - pozice(5, 7)));
+        EXPECT_EQ(TextSchranky(), vyber);
+        EXPECT_EQ(volani, (std::vector<Tvolani>{{6, 180, true}}));
         EXPECT_EQ(pocitadlo.zobrazeni, 1);
         EXPECT_TRUE(f.Label_zpracovani->isHidden());
     });

@@ -59,6 +59,9 @@ public:
     void NastavZdroj(int pocetRadku, TzdrojRadku zdroj, TzdrojRozsahu rozsah = {});
     // One empty line (the source is dropped).
     void Vycisti();
+    // The sources shown (empty when none was given).
+    const TzdrojRadku& Zdroj() const { return zdroj_; }
+    const TzdrojRozsahu& ZdrojRozsahu() const { return rozsah_; }
 
     int PocetRadku() const { return pocetRadku_; }
     // Line i as the view shows it (an empty text outside the lines).
