@@ -1,8 +1,9 @@
 // Sitmera Analyser: deformation analysis of geodetic networks.
 //
 // The program takes no arguments, reads no environment and no configuration
-// file: it sets the process up for its saves, creates its windows (the main window first), shows the main window
-// and runs the message loop until the user confirms the exit.
+// file: it sets the process up for its saves, creates its windows (the main
+// window first), shows the main window and runs the message loop until the
+// user confirms the exit.
 #include <QApplication>
 
 #include "numerics/TextSoubor.h"

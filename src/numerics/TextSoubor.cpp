@@ -225,27 +225,19 @@ TctecRadku::TctecRadku(const std::string& cesta, std::size_t kus, std::size_t ma
     // Without blocking: a pipe with no writer would hold the open for ever.
     fd_ = ::open(cesta.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd_ < 0) Selhani("Cannot open", cesta, errno);
-    auto selhani = [&](int chyba) {
-        ::close(fd_);
-        fd_ = -1;
-        Selhani("Cannot read", cesta, chyba);
-    };
-    struct stat st {};
-    if (::fstat(fd_, &st) != 0) selhani(errno);
-    if (S_ISDIR(st.st_mode)) selhani(EISDIR);
-    // A pipe, a device or a socket is no file of the program: it could
-    // block or never end (/dev/zero).
-    if (!S_ISREG(st.st_mode)) {
-        ::close(fd_);
-        fd_ = -1;
-        throw ChybaSouboru("Cannot read \"" + cesta + "\": not a regular file");
-    }
-    const int priznaky = ::fcntl(fd_, F_GETFL);
-    if (priznaky < 0 || ::fcntl(fd_, F_SETFL, priznaky & ~O_NONBLOCK) != 0) selhani(errno);
-    velikost_ = static_cast<std::uint64_t>(st.st_size);
-    // No piece larger than the file.
-    kus_ = std::clamp<std::uint64_t>(velikost_, 4, kus_);
+    // The destructor does not run for a constructor that throws.
     try {
+        struct stat st {};
+        if (::fstat(fd_, &st) != 0) Selhani("Cannot read", cesta, errno);
+        if (S_ISDIR(st.st_mode)) Selhani("Cannot read", cesta, EISDIR);
+        // A pipe, a device or a socket is no file of the program: it could
+        // block or never end (/dev/zero).
+        if (!S_ISREG(st.st_mode)) throw ChybaSouboru("Cannot read \"" + cesta + "\": not a regular file");
+        const int priznaky = ::fcntl(fd_, F_GETFL);
+        if (priznaky < 0 || ::fcntl(fd_, F_SETFL, priznaky & ~O_NONBLOCK) != 0) Selhani("Cannot read", cesta, errno);
+        velikost_ = static_cast<std::uint64_t>(st.st_size);
+        // No piece larger than the file.
+        kus_ = std::clamp<std::uint64_t>(velikost_, 4, kus_);
         Znovu(false);
     } catch (...) {
         ::close(fd_);

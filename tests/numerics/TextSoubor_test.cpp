@@ -254,6 +254,20 @@ TEST_F(TextSouborTest, FailedReplaceLeavesTheOldFileByteIdentical)
     EXPECT_EQ(ObsahSouboru(cesta), pred);
 }
 
+// Runs `zkouska` in a child process that has `sekund` seconds (a reading or a
+// save that blocks fails the test instead of hanging it). True when it
+// returned true.
+bool VDetskemProcesu(const std::function<bool()>& zkouska, unsigned sekund = 10)
+{
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::alarm(sekund);
+        ::_exit(zkouska() ? 0 : 1);
+    }
+    int stav = 0;
+    return pid > 0 && ::waitpid(pid, &stav, 0) == pid && WIFEXITED(stav) && WEXITSTATUS(stav) == 0;
+}
+
 // Runs `zkouska` as an ordinary user: in a child process that drops to
 // "nobody" (with the supplementary groups `skupiny` only) when the tests run
 // as root (root may write anything, so the rule could not be seen). True
@@ -261,15 +275,10 @@ TEST_F(TextSouborTest, FailedReplaceLeavesTheOldFileByteIdentical)
 bool JakoBeznyUzivatel(const std::function<bool()>& zkouska, const std::vector<gid_t>& skupiny = {})
 {
     if (::geteuid() != 0) return zkouska();
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::alarm(10);  // a save that blocks fails the test instead of hanging it
-        const bool ok = ::setgroups(skupiny.size(), skupiny.data()) == 0 && ::setgid(65534) == 0 &&
-                        ::setuid(65534) == 0 && zkouska();
-        ::_exit(ok ? 0 : 1);
-    }
-    int stav = 0;
-    return pid > 0 && ::waitpid(pid, &stav, 0) == pid && WIFEXITED(stav) && WEXITSTATUS(stav) == 0;
+    return VDetskemProcesu([&] {
+        return ::setgroups(skupiny.size(), skupiny.data()) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0 &&
+               zkouska();
+    });
 }
 
 // One rule for every save: a target the user may not write, a pipe and a
@@ -427,20 +436,6 @@ TEST_F(TextSouborTest, AFileThatGrowsWhileItIsReadIsReadAsItWasOpened)
         f << "5 6\r\n7 8\r\n";
     }
     EXPECT_EQ(VsechnyRadky(ctec), (TStringList{"1 2", "3 4"}));
-}
-
-// Runs `zkouska` in a child process that has `sekund` seconds (a reading or a
-// save that blocks fails the test instead of hanging it). True when it
-// returned true.
-bool VDetskemProcesu(const std::function<bool()>& zkouska, unsigned sekund = 10)
-{
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::alarm(sekund);
-        ::_exit(zkouska() ? 0 : 1);
-    }
-    int stav = 0;
-    return pid > 0 && ::waitpid(pid, &stav, 0) == pid && WIFEXITED(stav) && WEXITSTATUS(stav) == 0;
 }
 
 bool CteniSelze(const std::string& cesta)

@@ -217,7 +217,9 @@ TEST_F(PohledyTest, CopyGivesTheShownCellsAndEveryKindOfCloseEmptiesTheCopy)
             StiskniKlavesu(m, Qt::Key_D, Qt::ControlModifier, QStringLiteral("d"));
             EXPECT_TRUE(test::Vybrane(o.vyber).empty());
             zavri(o);
-            if (&zavri != &zavreni.back()) EXPECT_FALSE(o.isVisible());  // closed at once
+            if (&zavri != &zavreni.back()) {
+                EXPECT_FALSE(o.isVisible());  // closed at once
+            }
         });
         EXPECT_TRUE(posunyOkno->zaznam.empty());
         EXPECT_FALSE(Form70().isVisible());
