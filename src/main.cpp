@@ -6,7 +6,7 @@
 // user confirms the exit.
 #include <QApplication>
 
-#include "numerics/TextSoubor.h"
+#include "numerics/ZapisSouboru.h"
 #include "program/Globalni.h"
 #include "ui/layer/Formular.h"
 #include "ui/SouradniceMainOkno.h"

@@ -15,6 +15,7 @@
 #include "analysis/Etapa.h"
 #include "numerics/TextPole.h"
 #include "numerics/TextSoubor.h"
+#include "numerics/ZapisSouboru.h"
 #include "points/SouradniceSoubor.h"
 
 namespace sitmera {

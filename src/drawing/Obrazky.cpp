@@ -13,7 +13,7 @@ extern "C" {
 #include <jpeglib.h>
 }
 
-#include "numerics/TextSoubor.h"
+#include "numerics/ZapisSouboru.h"
 #include "numerics/Zaklad.h"
 
 namespace sitmera {

@@ -3,7 +3,7 @@
 //
 // The picture is taken as 24-bit RGB whatever the QImage's format (alpha is
 // dropped). Each file is made in memory first and then written in one go
-// (numerics/TextSoubor.h, ZapisSouborAtomicky), so a failed save leaves an
+// (numerics/ZapisSouboru.h, ZapisSouborAtomicky), so a failed save leaves an
 // existing file as it was. Every failure (an empty picture, an encoder error
 // reported through libpng's or libjpeg's error handler, a folder that does
 // not exist, a full disk, /dev/full) throws ChybaSouboru; no failure is ever

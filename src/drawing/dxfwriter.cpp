@@ -5,7 +5,7 @@
 
 #include "numerics/Cesta.h"
 #include "numerics/TextPole.h"
-#include "numerics/TextSoubor.h"
+#include "numerics/ZapisSouboru.h"
 
 namespace sitmera {
 
@@ -96,7 +96,7 @@ bool TDXFwriter::fileopen()
     otevren_ = false;
     dxffile.clear();
     try {
-        // The rule of every save of the program (numerics/TextSoubor.h).
+        // The rule of every save of the program (numerics/ZapisSouboru.h).
         OverCilZapisu(filename);
     } catch (const ChybaSouboru&) {
         return false;

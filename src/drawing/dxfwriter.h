@@ -17,7 +17,7 @@
 // of the drawing exports applies it.
 //
 // Writing: fileopen checks that the target can be written and starts the
-// text in memory; fileclose writes it in one go (numerics/TextSoubor.h,
+// text in memory; fileclose writes it in one go (numerics/ZapisSouboru.h,
 // ZapisSouborAtomicky), so a failed export leaves an existing file as it
 // was and never leaves half a drawing. A write failure throws ChybaSouboru.
 #pragma once
@@ -76,7 +76,7 @@ public:
     TDXFwriter();
 
     // Starts a new file: true when filename names a target the program's
-    // save rule lets it write (OverCilZapisu, numerics/TextSoubor.h);
+    // save rule lets it write (OverCilZapisu, numerics/ZapisSouboru.h);
     // false otherwise, raising nothing.
     bool fileopen();
     // Writes the text to filename. Throws ChybaSouboru when that fails;

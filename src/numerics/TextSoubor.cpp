@@ -1,14 +1,10 @@
 #include "numerics/TextSoubor.h"
 
-#include "numerics/Cesta.h"
 #include "numerics/TextPole.h"
 
 #include <cerrno>
-#include <climits>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <csignal>
 #include <fcntl.h>
 #if defined(__GLIBC__)
 #include <malloc.h>
@@ -16,6 +12,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <thread>
 #include <utility>
 
 namespace sitmera {
@@ -112,25 +110,9 @@ std::size_t OverUtf8(const char* s, std::size_t od, std::size_t n, bool vse, boo
     return n;
 }
 
-// Bytes a save gathers before it writes them.
-constexpr std::size_t kVelikostBufferu = std::size_t{1} << 20;
-
 [[noreturn]] void Selhani(const std::string& co, const std::string& cesta, int chyba)
 {
     throw ChybaSouboru(co + " \"" + cesta + "\": " + std::strerror(chyba));
-}
-
-void ZapisVse(int fd, std::string_view bajty, const std::string& cesta)
-{
-    std::size_t hotovo = 0;
-    while (hotovo < bajty.size()) {
-        const ssize_t n = ::write(fd, bajty.data() + hotovo, bajty.size() - hotovo);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            Selhani("Cannot write", cesta, errno);
-        }
-        hotovo += static_cast<std::size_t>(n);
-    }
 }
 
 }  // namespace
@@ -222,28 +204,66 @@ std::string MalaPismena(std::string_view text)
 TctecRadku::TctecRadku(const std::string& cesta, std::size_t kus, std::size_t maxRadek)
     : cesta_(cesta), kus_(std::max<std::size_t>(kus, 4)), maxRadek_(maxRadek)
 {
-    // Without blocking: a pipe with no writer would hold the open for ever.
-    fd_ = ::open(cesta.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    // Looked at before it is opened: a pipe, a device or a socket is no file
+    // of the program (it could block or never end, /dev/zero), and opening
+    // some devices does something already.
+    struct stat st {};
+    const int pohled = ::open(cesta.c_str(), O_PATH | O_CLOEXEC);
+    if (pohled < 0) Selhani("Cannot open", cesta, errno);
+    const bool videno = ::fstat(pohled, &st) == 0;
+    const int chyba = errno;
+    ::close(pohled);
+    if (!videno) Selhani("Cannot read", cesta, chyba);
+    auto jenSoubor = [&] {
+        if (S_ISDIR(st.st_mode)) Selhani("Cannot read", cesta, EISDIR);
+        if (!S_ISREG(st.st_mode)) throw ChybaSouboru("Cannot read \"" + cesta + "\": not a regular file");
+    };
+    jenSoubor();
+    // Without blocking, should a pipe take the name meanwhile.
+    fd_ = OtevriBezBlokovani(AT_FDCWD, cesta.c_str(), O_RDONLY);
     if (fd_ < 0) Selhani("Cannot open", cesta, errno);
     // The destructor does not run for a constructor that throws.
     try {
-        struct stat st {};
         if (::fstat(fd_, &st) != 0) Selhani("Cannot read", cesta, errno);
-        if (S_ISDIR(st.st_mode)) Selhani("Cannot read", cesta, EISDIR);
-        // A pipe, a device or a socket is no file of the program: it could
-        // block or never end (/dev/zero).
-        if (!S_ISREG(st.st_mode)) throw ChybaSouboru("Cannot read \"" + cesta + "\": not a regular file");
+        jenSoubor();
         const int priznaky = ::fcntl(fd_, F_GETFL);
         if (priznaky < 0 || ::fcntl(fd_, F_SETFL, priznaky & ~O_NONBLOCK) != 0) Selhani("Cannot read", cesta, errno);
-        velikost_ = static_cast<std::uint64_t>(st.st_size);
-        // No piece larger than the file.
-        kus_ = std::clamp<std::uint64_t>(velikost_, 4, kus_);
+        if (st.st_size == 0) {
+            // A virtual file system's file shows no size: it is read whole
+            // now, and then as the bytes in memory are.
+            PrectiCele();
+        } else {
+            velikost_ = static_cast<std::uint64_t>(st.st_size);
+            // No piece larger than the file.
+            kus_ = std::clamp<std::uint64_t>(velikost_, 4, kus_);
+        }
         Znovu(false);
     } catch (...) {
-        ::close(fd_);
+        if (fd_ >= 0) ::close(fd_);
         fd_ = -1;
         throw;
     }
+}
+
+void TctecRadku::PrectiCele()
+{
+    constexpr std::size_t kKus = std::size_t{64} << 10;
+    for (;;) {
+        const std::size_t mame = precteno_.size();
+        if (mame > MaxBezVelikosti)
+            throw ChybaSouboru("Cannot read \"" + cesta_ + "\": it shows no size and is larger than " +
+                               std::to_string(MaxBezVelikosti) + " bytes");
+        precteno_.resize(mame + kKus);
+        const ssize_t n = ::read(fd_, precteno_.data() + mame, kKus);
+        precteno_.resize(mame + static_cast<std::size_t>(std::max<ssize_t>(n, 0)));
+        if (n == 0) break;
+        if (n < 0 && errno != EINTR) Selhani("Cannot read", cesta_, errno);
+    }
+    ::close(fd_);
+    fd_ = -1;
+    pamet_ = precteno_;
+    velikost_ = precteno_.size();
+    kus_ = std::clamp<std::size_t>(kus_, 4, std::max<std::size_t>(precteno_.size(), 4));
 }
 
 TctecRadku::TctecRadku(TzPameti, std::string_view bajty, std::size_t kus, std::size_t maxRadek)
@@ -276,7 +296,10 @@ std::size_t TctecRadku::CtiSurove(char* cil, std::size_t pocet)
                 if (errno == EINTR) continue;
                 Selhani("Cannot read", cesta_, errno);
             }
-            if (n == 0) break;
+            // The end before the size the file had when opened: it was
+            // cut meanwhile, and what is left is no whole file.
+            if (n == 0)
+                throw ChybaSouboru("Cannot read \"" + cesta_ + "\": it changed while it was being read");
             hotovo += static_cast<std::size_t>(n);
         }
     }
@@ -533,190 +556,27 @@ TStringList NactiTextovySoubor(const std::string& cesta)
     return VsechnyRadky(ctec);
 }
 
-namespace {
-
-// What a save writes to: the real folder of the target and its name there
-// (links followed, once), a descriptor of that folder through which the
-// temporary file is made, renamed and removed, and of an existing target:
-// the target opened for writing, whether it is a device written in place, and
-// its permissions, owner, group and link count.
-struct TcilZapisu {
-    std::string slozka;
-    std::string jmeno;
-    int fdSlozky = -1;  // O_PATH
-    int fdCil = -1;
-    bool existuje = false;
-    bool zarizeni = false;
-    mode_t prava = 0;
-    uid_t vlastnik = 0;
-    gid_t skupina = 0;
-    nlink_t odkazu = 1;
-
-    TcilZapisu() = default;
-    TcilZapisu(const TcilZapisu&) = delete;
-    TcilZapisu& operator=(const TcilZapisu&) = delete;
-    ~TcilZapisu()
-    {
-        if (fdCil >= 0) ::close(fdCil);
-        if (fdSlozky >= 0) ::close(fdSlozky);
+int OtevriBezBlokovani(int slozka, const char* jmeno, int priznaky)
+{
+    priznaky |= O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    int fd = ::openat(slozka, jmeno, priznaky);
+    if (fd >= 0 || errno != EWOULDBLOCK) return fd;
+    // A lease: its holder has been told to give it up. The system breaks it
+    // itself after its lease-break time; the open is not tried longer.
+    long sekund = 45;
+    if (std::FILE* f = std::fopen("/proc/sys/fs/lease-break-time", "re")) {
+        if (std::fscanf(f, "%ld", &sekund) != 1 || sekund < 0) sekund = 45;
+        std::fclose(f);
     }
-};
-
-bool SmimZapsat(const std::string& cesta, int mod)
-{
-    return ::faccessat(AT_FDCWD, cesta.c_str(), mod, AT_EACCESS) == 0;
-}
-
-[[noreturn]] void CilSeZmenil(const std::string& cesta)
-{
-    throw ChybaSouboru("Cannot write \"" + cesta + "\": it was replaced by another file while it was being saved");
-}
-
-// The real folder and name of a save's target: every link followed, once. A
-// target that does not exist yet is named in the real folder of its path.
-void RozlozCestu(const std::string& cesta, std::string& slozka, std::string& jmeno)
-{
-    std::string skutecna;
-    if (char* r = ::realpath(cesta.c_str(), nullptr)) {
-        skutecna = r;
-        std::free(r);
-    } else {
-        const int chyba = errno;
-        struct stat odkaz {};
-        // A link to nothing is not replaced by a file of its own.
-        if (::lstat(cesta.c_str(), &odkaz) == 0 && S_ISLNK(odkaz.st_mode))
-            Selhani("Cannot write through the broken link", cesta, chyba);
-        const std::string nazev = ExtractFileName(cesta);
-        if (chyba != ENOENT || nazev.empty()) Selhani("Cannot write", cesta, chyba);
-        std::string nad = ExtractFileDir(cesta);
-        if (nad.empty()) nad = ".";
-        char* r2 = ::realpath(nad.c_str(), nullptr);
-        if (r2 == nullptr) Selhani("Cannot write", cesta, errno);
-        skutecna = r2;
-        std::free(r2);
-        if (skutecna.back() != '/') skutecna += '/';
-        skutecna += nazev;
+    const auto konec = std::chrono::steady_clock::now() + std::chrono::seconds(sekund);
+    auto pauza = std::chrono::milliseconds(1);
+    for (;;) {
+        std::this_thread::sleep_for(pauza);
+        pauza = std::min(pauza * 2, std::chrono::milliseconds(50));
+        const bool posledni = std::chrono::steady_clock::now() >= konec;
+        fd = ::openat(slozka, jmeno, priznaky);
+        if (fd >= 0 || errno != EWOULDBLOCK || posledni) return fd;
     }
-    if (skutecna == "/") Selhani("Cannot write", cesta, EISDIR);
-    slozka = ExtractFileDir(skutecna);
-    jmeno = ExtractFileName(skutecna);
-}
-
-// Checks the target of a save (see the header) and fills `cil`. What is at the
-// real name is looked at without following a link or opening it, then an
-// existing file or device is opened for writing without blocking and must be
-// the very file looked at; its owner, group and mode are taken from that
-// descriptor. Whatever takes the name later is replaced, never followed.
-void CilZapisu(const std::string& cesta, TcilZapisu& cil)
-{
-    if (cesta.empty()) throw ChybaSouboru("Cannot write a file without a name");
-    RozlozCestu(cesta, cil.slozka, cil.jmeno);
-    cil.fdSlozky = ::open(cil.slozka.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (cil.fdSlozky < 0) Selhani("Cannot write", cesta, errno);
-
-    struct stat st {};
-    const int fdJmeno = ::openat(cil.fdSlozky, cil.jmeno.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
-    if (fdJmeno >= 0) {
-        const bool ok = ::fstat(fdJmeno, &st) == 0;
-        const int chyba = errno;
-        ::close(fdJmeno);
-        if (!ok) Selhani("Cannot write", cesta, chyba);
-        cil.existuje = true;
-    } else if (errno != ENOENT) {
-        Selhani("Cannot write", cesta, errno);
-    }
-
-    if (cil.existuje) {
-        if (S_ISLNK(st.st_mode)) CilSeZmenil(cesta);  // a link since the path was resolved
-        if (S_ISDIR(st.st_mode)) Selhani("Cannot write", cesta, EISDIR);
-        // A device is written in place; a pipe or a socket would block or
-        // cannot be written at all.
-        cil.zarizeni = S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode);
-        if (!S_ISREG(st.st_mode) && !cil.zarizeni) Selhani("Cannot write", cesta, EINVAL);
-        if (PredOtevrenimCile) PredOtevrenimCile();
-        // Opening it for writing also asks whether the user may write it: a
-        // file the user may not write is not replaced through its folder
-        // either. A pipe that took the name meanwhile does not block the
-        // open; it is not the file looked at.
-        cil.fdCil = ::openat(cil.fdSlozky, cil.jmeno.c_str(),
-                             O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-        if (cil.fdCil < 0) {
-            if (errno == ELOOP || errno == ENXIO || errno == ENOENT) CilSeZmenil(cesta);
-            Selhani("Cannot write", cesta, errno);
-        }
-        struct stat ot {};
-        if (::fstat(cil.fdCil, &ot) != 0) Selhani("Cannot write", cesta, errno);
-        if (ot.st_dev != st.st_dev || ot.st_ino != st.st_ino || (ot.st_mode & S_IFMT) != (st.st_mode & S_IFMT))
-            CilSeZmenil(cesta);
-        const int priznaky = ::fcntl(cil.fdCil, F_GETFL);
-        if (priznaky < 0 || ::fcntl(cil.fdCil, F_SETFL, priznaky & ~O_NONBLOCK) != 0)
-            Selhani("Cannot write", cesta, errno);
-        if (cil.zarizeni) return;
-        cil.prava = ot.st_mode & 07777;
-        cil.vlastnik = ot.st_uid;
-        cil.skupina = ot.st_gid;
-        cil.odkazu = ot.st_nlink;
-    } else {
-        const mode_t maska = ::umask(0);
-        ::umask(maska);
-        cil.prava = 0666 & ~maska;
-    }
-    // The new file is made in the target's folder and renamed over it.
-    if (!SmimZapsat(cil.slozka, W_OK | X_OK)) Selhani("Cannot write", cesta, errno);
-}
-
-// Creates the temporary file of a save in the folder: the target's name with
-// ".tmp-" and six random characters, the name cut (at a character) where the
-// whole would not fit a file name of the folder's file system. Sets `jmeno`;
-// -1 with errno set when it cannot be made.
-int VytvorDocasny(int fdSlozky, const std::string& cil, std::string& jmeno)
-{
-    static constexpr char kZnaky[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    constexpr std::size_t kPripona = 11;  // ".tmp-" and six characters
-    long nejvic = ::fpathconf(fdSlozky, _PC_NAME_MAX);
-    if (nejvic <= 0) nejvic = NAME_MAX;
-    std::size_t delka = cil.size();
-    const std::size_t mez = static_cast<std::size_t>(nejvic) > kPripona ? static_cast<std::size_t>(nejvic) - kPripona : 0;
-    if (delka > mez) {
-        delka = mez;
-        while (delka > 0 && (static_cast<unsigned char>(cil[delka]) & 0xC0) == 0x80) --delka;
-    }
-    for (int pokus = 0; pokus < 100; ++pokus) {
-        unsigned char nahodne[6];
-        ::arc4random_buf(nahodne, sizeof nahodne);
-        jmeno.assign(cil, 0, delka);
-        jmeno += ".tmp-";
-        for (const unsigned char n : nahodne) jmeno += kZnaky[n % (sizeof kZnaky - 1)];
-        const int fd = ::openat(fdSlozky, jmeno.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-        if (fd >= 0 || errno != EEXIST) return fd;
-    }
-    return -1;
-}
-
-// Puts a folder's new entry on the disk; 0 or the error. A folder the saver
-// may not read is synced with its whole file system (through `fdSouboru`).
-int SynchronizujSlozku(int fdSlozky, int fdSouboru)
-{
-    const int fd = ::openat(fdSlozky, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    const int vysledek = fd >= 0 ? ::fsync(fd) : ::syncfs(fdSouboru);
-    const int chyba = vysledek != 0 && errno != EINVAL ? errno : 0;
-    if (fd >= 0) ::close(fd);
-    return chyba;
-}
-
-}  // namespace
-
-std::function<void()> PredOtevrenimCile;
-std::function<void()> PredNahrazenimCile;
-
-void PripravProcesProZapis()
-{
-    // A file-size limit then fails the write (EFBIG) like any full disk,
-    // instead of ending the program in the middle of a save.
-    struct sigaction akce {};
-    akce.sa_handler = SIG_IGN;
-    ::sigemptyset(&akce.sa_mask);
-    ::sigaction(SIGXFSZ, &akce, nullptr);
 }
 
 void VratPametSystemu()
@@ -724,188 +584,6 @@ void VratPametSystemu()
 #if defined(__GLIBC__)
     ::malloc_trim(0);
 #endif
-}
-
-void OverCilZapisu(const std::string& cesta)
-{
-    TcilZapisu cil;
-    CilZapisu(cesta, cil);
-}
-
-// ------------------------------------------------------------------ writing
-
-TzapisSouboru::TzapisSouboru(const std::string& cesta) : cesta_(cesta)
-{
-    TcilZapisu cil;
-    CilZapisu(cesta, cil);
-    slozka_ = cil.slozka;
-    if (cil.zarizeni) {
-        fd_ = std::exchange(cil.fdCil, -1);
-        buf_.reserve(kVelikostBufferu);
-        return;
-    }
-    std::string docasny;
-    const int fd = VytvorDocasny(cil.fdSlozky, cil.jmeno, docasny);
-    if (fd < 0) Selhani("Cannot create", cesta, errno);
-    // The new file takes the owner and group of the file it replaces
-    // (before its mode: a change of owner clears the set-id bits). Where
-    // the saver may not give it to them, or the file has other hard links,
-    // the file is written in place instead, so that it stays its owner's
-    // and its links stay one file.
-    bool nahradit = !cil.existuje || cil.odkazu <= 1;
-    struct stat st {};
-    if (nahradit && cil.existuje && (::fstat(fd, &st) != 0 ||
-                                     ((st.st_uid != cil.vlastnik || st.st_gid != cil.skupina) &&
-                                      ::fchown(fd, cil.vlastnik, cil.skupina) != 0)))
-        nahradit = false;
-    if (nahradit) ::fchmod(fd, cil.prava);
-    else fdCil_ = std::exchange(cil.fdCil, -1);
-    fd_ = fd;
-    docasny_ = std::move(docasny);
-    jmeno_ = cil.jmeno;
-    fdSlozky_ = std::exchange(cil.fdSlozky, -1);
-    buf_.reserve(kVelikostBufferu);
-}
-
-TzapisSouboru::~TzapisSouboru()
-{
-    if (fdCil_ >= 0) ::close(fdCil_);
-    if (fd_ >= 0) ::close(fd_);
-    if (fd_ >= 0 && !docasny_.empty()) ::unlinkat(fdSlozky_, docasny_.c_str(), 0);
-    if (fdSlozky_ >= 0) ::close(fdSlozky_);
-}
-
-std::string TzapisSouboru::CestaDocasneho() const
-{
-    return (slozka_.empty() || slozka_.back() != '/' ? slozka_ + "/" : slozka_) + docasny_;
-}
-
-void TzapisSouboru::Vyprazdni()
-{
-    if (fd_ < 0) throw ChybaSouboru("Cannot write \"" + cesta_ + "\": the file is closed");
-    ZapisVse(fd_, buf_, cesta_);
-    buf_.clear();
-}
-
-void TzapisSouboru::Pridej(std::string_view bajty)
-{
-    if (buf_.size() + bajty.size() > kVelikostBufferu) {
-        Vyprazdni();
-        if (bajty.size() >= kVelikostBufferu) {
-            ZapisVse(fd_, bajty, cesta_);
-            return;
-        }
-    }
-    buf_.append(bajty);
-}
-
-void TzapisSouboru::PridejRadek(std::string_view radek)
-{
-    Pridej(radek);
-    Pridej("\r\n");
-}
-
-void TzapisSouboru::Dokonci()
-{
-    Vyprazdni();
-    const int fd = fd_;
-    fd_ = -1;  // closed below whatever happens
-    if (docasny_.empty()) {
-        if (::close(fd) != 0) Selhani("Cannot write", cesta_, errno);
-        return;
-    }
-    auto selhani = [&](const char* co, int chyba) {
-        ::close(fd);
-        ::unlinkat(fdSlozky_, docasny_.c_str(), 0);
-        Selhani(co, cesta_, chyba);
-    };
-    if (::fsync(fd) != 0 && errno != EINVAL) selhani("Cannot write", errno);
-    if (PredNahrazenimCile) PredNahrazenimCile();
-    if (fdCil_ >= 0) {
-        ZapisNaMiste(fd);
-        return;
-    }
-    // Renamed within the folder looked at: a link that took the target's
-    // name meanwhile is replaced, not followed.
-    if (::renameat(fdSlozky_, docasny_.c_str(), fdSlozky_, jmeno_.c_str()) != 0) selhani("Cannot replace", errno);
-    // The new name on the disk too, so that a save reported as done
-    // survives a crash.
-    int chyba = SynchronizujSlozku(fdSlozky_, fd);
-    if (::close(fd) != 0 && chyba == 0) chyba = errno;
-    if (chyba != 0) Selhani("Cannot write", cesta_, chyba);
-}
-
-// The new content, complete and on the disk in the temporary file `fd`, is
-// copied over the target's own content. Until the copy begins the target is
-// as it was; from then on, until it is complete, the temporary file is kept,
-// so that one whole content is on the disk at every moment.
-void TzapisSouboru::ZapisNaMiste(int fd)
-{
-    const int cil = fdCil_;
-    fdCil_ = -1;
-    auto zavri = [&] {
-        ::close(fd);
-        ::close(cil);
-    };
-    auto pred = [&](const char* co, int chyba) {
-        zavri();
-        ::unlinkat(fdSlozky_, docasny_.c_str(), 0);
-        Selhani(co, cesta_, chyba);
-    };
-    struct stat novy {}, stary {};
-    if (::fstat(fd, &novy) != 0 || ::fstat(cil, &stary) != 0) pred("Cannot write", errno);
-    // Room for a longer content is taken first: a full disk fails the save
-    // here, with the target untouched. A file system that cannot reserve
-    // room is written all the same.
-    if (novy.st_size > stary.st_size &&
-        ::fallocate(cil, FALLOC_FL_KEEP_SIZE, stary.st_size, novy.st_size - stary.st_size) != 0 &&
-        errno != EOPNOTSUPP && errno != ENOSYS)
-        pred("Cannot write", errno);
-
-    auto behem = [&](int chyba) {
-        zavri();
-        throw ChybaSouboru("Cannot write \"" + cesta_ + "\": " + std::strerror(chyba) +
-                           "; its new content is kept in \"" + CestaDocasneho() + "\"");
-    };
-    std::string kus(kVelikostBufferu, '\0');
-    off_t poloha = 0;
-    while (poloha < novy.st_size) {
-        const ssize_t n = ::pread(fd, kus.data(), kus.size(), poloha);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) behem(n < 0 ? errno : EIO);
-        std::size_t hotovo = 0;
-        while (hotovo < static_cast<std::size_t>(n)) {
-            const ssize_t m = ::pwrite(cil, kus.data() + hotovo, static_cast<std::size_t>(n) - hotovo,
-                                       poloha + static_cast<off_t>(hotovo));
-            if (m < 0 && errno == EINTR) continue;
-            if (m <= 0) behem(m < 0 ? errno : EIO);
-            hotovo += static_cast<std::size_t>(m);
-        }
-        poloha += n;
-    }
-    if (::ftruncate(cil, novy.st_size) != 0) behem(errno);
-    if (::fsync(cil) != 0 && errno != EINVAL) behem(errno);
-    ::close(fd);
-    if (::close(cil) != 0) {
-        const int chyba = errno;
-        throw ChybaSouboru("Cannot write \"" + cesta_ + "\": " + std::strerror(chyba) +
-                           "; its new content is kept in \"" + CestaDocasneho() + "\"");
-    }
-    ::unlinkat(fdSlozky_, docasny_.c_str(), 0);
-}
-
-void ZapisSouborAtomicky(const std::string& cesta, std::string_view bajty)
-{
-    TzapisSouboru zapis(cesta);
-    zapis.Pridej(bajty);
-    zapis.Dokonci();
-}
-
-void ZapisTextovySoubor(const std::string& cesta, const TStringList& radky)
-{
-    TzapisSouboru zapis(cesta);
-    for (const auto& r : radky) zapis.PridejRadek(r);
-    zapis.Dokonci();
 }
 
 }  // namespace sitmera

@@ -3,6 +3,7 @@
 #include "core/Nastaveni.h"
 #include "numerics/TextPole.h"
 #include "numerics/TextSoubor.h"
+#include "numerics/ZapisSouboru.h"
 #include "points/Souradnice.h"
 #include "points/SouradniceSoubor.h"
 

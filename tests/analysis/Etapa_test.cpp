@@ -26,6 +26,7 @@
 #include "numerics/Matrix2.h"
 #include "numerics/TextPole.h"
 #include "numerics/TextSoubor.h"
+#include "numerics/ZapisSouboru.h"
 
 using namespace sitmera;
 

@@ -29,6 +29,7 @@
 #include "core/Nastaveni.h"
 #include "numerics/Matrix2.h"
 #include "numerics/TextSoubor.h"
+#include "numerics/ZapisSouboru.h"
 
 namespace sitmera {
 namespace {

@@ -26,6 +26,7 @@
 #include "core/Nastaveni.h"
 #include "numerics/TextPole.h"
 #include "numerics/TextSoubor.h"
+#include "numerics/ZapisSouboru.h"
 
 using namespace sitmera;
 

@@ -10,6 +10,7 @@
 #include "core/Jazyk.h"
 #include "core/Nastaveni.h"
 #include "numerics/TextSoubor.h"
+#include "numerics/ZapisSouboru.h"
 #include "ui/layer/HlaseniOkno.h"
 #include "ui/layer/Menu.h"
 #include "ui/layer/OknoPomocne.h"

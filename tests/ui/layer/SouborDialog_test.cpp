@@ -11,6 +11,7 @@
 #include <map>
 
 #include "numerics/TextSoubor.h"
+#include "numerics/ZapisSouboru.h"
 #include "points/UzivatelskeBody.h"
 #include "ui/layer/ComboPomocne.h"
 #include "ui/OknaTest.h"
