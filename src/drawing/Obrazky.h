@@ -6,7 +6,7 @@
 // (numerics/ZapisSouboru.h, ZapisSouborAtomicky), so a failed save leaves an
 // existing file as it was. Every failure (an empty picture, an encoder error
 // reported through libpng's or libjpeg's error handler, a folder that does
-// not exist, a full disk, /dev/full) throws ChybaSouboru; no failure is ever
+// not exist, a full disk, a device) throws ChybaSouboru; no failure is ever
 // reported as success.
 #pragma once
 

@@ -4,18 +4,15 @@
 // folder and the writer under test.
 #pragma once
 
-#include "numerics/ZapisSouboru.h"
+#include "numerics/SouboryTestu.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <functional>
 #include <fstream>
 #include <initializer_list>
 #include <map>
@@ -26,30 +23,8 @@
 
 namespace sitmera::test {
 
-// Runs `zapis` in a child process set up as the program sets itself up, with
-// writes past the eighth byte failing (a full disk); true when it threw
-// ChybaSouboru, as a save that cannot write must.
-inline bool ZapisNaPlnyDiskSelze(const std::function<void()>& zapis)
-{
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::alarm(60);
-        PripravProcesProZapis();
-        const struct rlimit mez {8, RLIM_INFINITY};
-        if (::setrlimit(RLIMIT_FSIZE, &mez) != 0) ::_exit(2);
-        try {
-            zapis();
-        } catch (const ChybaSouboru&) {
-            ::_exit(0);
-        } catch (...) {
-        }
-        ::_exit(1);
-    }
-    int stav = 0;
-    return pid > 0 && ::waitpid(pid, &stav, 0) == pid && WIFEXITED(stav) && WEXITSTATUS(stav) == 0;
-}
+using testy::ZapisNaPlnyDiskSelze;
 
-// The whole file as bytes.
 inline std::string Precti(const std::string& cesta)
 {
     std::ifstream f(cesta, std::ios::binary);

@@ -15,6 +15,7 @@
 #include "drawing/CteniJpeg.h"
 #include "drawing/KresbaTest.h"
 #include "drawing/Obrazky.h"
+#include "numerics/SouboryTestu.h"
 #include "numerics/Zaklad.h"
 
 namespace sitmera {
@@ -159,13 +160,19 @@ TEST_F(ObrazkyTest, SaveByPictureKind)
     EXPECT_THROW(UlozObrazek(obraz, slozka + "/a.dxf", 3), ChybaArgumentu);
 }
 
-TEST_F(ObrazkyTest, WritingToDevFullOrAMissingFolderFailsCleanly)
+// A device (refused: no file of the program), a full disk, a folder that
+// does not exist and a folder in place of the file fail, and leave nothing.
+TEST_F(ObrazkyTest, WritingToADeviceAFullDiskOrAMissingFolderFailsCleanly)
 {
     if (std::filesystem::exists("/dev/full")) {
         EXPECT_THROW(UlozPNG(obraz, "/dev/full"), ChybaSouboru);
         EXPECT_THROW(UlozBMP(obraz, "/dev/full"), ChybaSouboru);
         EXPECT_THROW(UlozJPEG(obraz, "/dev/full"), ChybaSouboru);
     }
+    const std::string plny = slozka + "/plny";
+    EXPECT_TRUE(testy::ZapisNaPlnyDiskSelze([&] { UlozPNG(obraz, plny + ".png"); }));
+    EXPECT_TRUE(testy::ZapisNaPlnyDiskSelze([&] { UlozBMP(obraz, plny + ".bmp"); }));
+    EXPECT_TRUE(testy::ZapisNaPlnyDiskSelze([&] { UlozJPEG(obraz, plny + ".jpg"); }));
     const std::string chybi = slozka + "/neni/kresba";
     EXPECT_THROW(UlozPNG(obraz, chybi + ".png"), ChybaSouboru);
     EXPECT_THROW(UlozBMP(obraz, chybi + ".bmp"), ChybaSouboru);
@@ -173,6 +180,7 @@ TEST_F(ObrazkyTest, WritingToDevFullOrAMissingFolderFailsCleanly)
     EXPECT_FALSE(std::filesystem::exists(slozka + "/neni"));
     // A folder in place of the file.
     EXPECT_THROW(UlozPNG(obraz, slozka), ChybaSouboru);
+    EXPECT_TRUE(std::filesystem::is_empty(slozka));
 }
 
 TEST_F(ObrazkyTest, EmptyPictureIsNoSuccessAndLeavesTheOldFile)

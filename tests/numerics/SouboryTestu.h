@@ -1,6 +1,8 @@
 // Files, folders and processes of the file tests.
 #pragma once
 
+#include "numerics/ZapisSouboru.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -10,6 +12,7 @@
 #include <string>
 #include <vector>
 #include <grp.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -70,5 +73,30 @@ inline bool JakoBeznyUzivatel(const std::function<bool()>& zkouska, const std::v
                zkouska();
     });
 }
+
+// Runs `zapis` in a child process set up as the program sets itself up, with
+// writes past the eighth byte failing (a full disk); true when it threw
+// ChybaSouboru, as a save that cannot write must.
+inline bool ZapisNaPlnyDiskSelze(const std::function<void()>& zapis)
+{
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::alarm(60);
+        PripravProcesProZapis();
+        const struct rlimit mez {8, RLIM_INFINITY};
+        if (::setrlimit(RLIMIT_FSIZE, &mez) != 0) ::_exit(2);
+        try {
+            zapis();
+        } catch (const ChybaSouboru&) {
+            ::_exit(0);
+        } catch (...) {
+        }
+        ::_exit(1);
+    }
+    int stav = 0;
+    return pid > 0 && ::waitpid(pid, &stav, 0) == pid && WIFEXITED(stav) && WEXITSTATUS(stav) == 0;
+}
+
+// The whole file as bytes.
 
 }  // namespace sitmera::testy
