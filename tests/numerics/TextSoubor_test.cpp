@@ -17,10 +17,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "numerics/TestProces.h"
+
 namespace sitmera {
 namespace {
 
 namespace fs = std::filesystem;
+using test::VDetskemProcesu;
 
 std::string ObsahSouboru(const fs::path& cesta)
 {
@@ -252,20 +255,6 @@ TEST_F(TextSouborTest, FailedReplaceLeavesTheOldFileByteIdentical)
     // fails before anything is renamed.
     EXPECT_THROW(ZapisTextovySoubor(cesta + "/x", {"novy"}), ChybaSouboru);
     EXPECT_EQ(ObsahSouboru(cesta), pred);
-}
-
-// Runs `zkouska` in a child process that has `sekund` seconds (a reading or a
-// save that blocks fails the test instead of hanging it). True when it
-// returned true.
-bool VDetskemProcesu(const std::function<bool()>& zkouska, unsigned sekund = 10)
-{
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::alarm(sekund);
-        ::_exit(zkouska() ? 0 : 1);
-    }
-    int stav = 0;
-    return pid > 0 && ::waitpid(pid, &stav, 0) == pid && WIFEXITED(stav) && WEXITSTATUS(stav) == 0;
 }
 
 // Runs `zkouska` as an ordinary user: in a child process that drops to
