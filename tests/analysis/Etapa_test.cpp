@@ -37,9 +37,11 @@ constexpr Extended Pi = std::numbers::pi_v<Extended>;
 
 TStringList Soubor(const std::string& jmeno) { return NactiTextovySoubor(Data + jmeno); }
 
+// In the process's own folder: test programs running at the same time share
+// no file.
 std::string DocasnySoubor(const std::string& jmeno)
 {
-    return (std::filesystem::path(::testing::TempDir()) / ("etapa_test_" + jmeno)).string();
+    return (std::filesystem::path(test::SlozkaProcesu()) / ("etapa_test_" + jmeno)).string();
 }
 
 TStringList Generuj(int u, int f, std::uint64_t seme, int s = 1)

@@ -34,9 +34,11 @@ namespace {
 
 const std::string Data = std::string(SITMERA_TEST_DATA) + "/projects/";
 
+// In the process's own folder: test programs running at the same time share
+// no file.
 std::string Docasny(const std::string& jmeno)
 {
-    return (std::filesystem::path(::testing::TempDir()) / ("projekt_test_" + jmeno)).string();
+    return (std::filesystem::path(test::SlozkaProcesu()) / ("projekt_test_" + jmeno)).string();
 }
 
 std::string Bajty(const std::string& cesta)
