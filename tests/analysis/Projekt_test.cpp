@@ -24,6 +24,7 @@
 #include "analysis/ModelPorovnani.h"
 #include "analysis/Projekt.h"
 #include "core/Nastaveni.h"
+#include "numerics/TestProces.h"
 #include "numerics/TextPole.h"
 #include "numerics/TextSoubor.h"
 #include "numerics/ZapisSouboru.h"
@@ -34,9 +35,11 @@ namespace {
 
 const std::string Data = std::string(SITMERA_TEST_DATA) + "/projects/";
 
+// In the process's own folder: test programs running at the same time share
+// no file.
 std::string Docasny(const std::string& jmeno)
 {
-    return (std::filesystem::path(::testing::TempDir()) / ("projekt_test_" + jmeno)).string();
+    return (std::filesystem::path(test::SlozkaProcesu()) / ("projekt_test_" + jmeno)).string();
 }
 
 std::string Bajty(const std::string& cesta)
@@ -584,15 +587,14 @@ TEST(ProjektChybny, SouborKteryNelzeNacistNechavaStav)
     const std::string pred = Otisk(s);
     EXPECT_FALSE(s.Nacti(Docasny("neexistuje.pea")));
     EXPECT_FALSE(s.Nacti(::testing::TempDir()));  // a folder
-    // A pipe without a writer (whose open would wait for one for ever) and a
-    // device that never ends are no project files either.
-    const std::string roura = Docasny("roura_" + std::to_string(::getpid()));
-    ::unlink(roura.c_str());
-    ASSERT_EQ(::mkfifo(roura.c_str(), 0600), 0);
-    EXPECT_FALSE(s.Nacti(roura));
-    EXPECT_FALSE(s.Nacti("/dev/zero"));
-    ::unlink(roura.c_str());
     EXPECT_EQ(Otisk(s), pred);
+    // What is not a regular file is no project file either, not even a pipe
+    // that holds a valid project; each reading runs in a child process, where
+    // one that waits for ever fails.
+    const test::RouryAZarizeni neSoubory(Data + "po_spusteni.pea");
+    ASSERT_TRUE(neSoubory.Pripraveno());
+    for (const std::string& cesta : neSoubory.Cesty())
+        EXPECT_TRUE(test::VDetskemProcesu([&] { return !s.Nacti(cesta) && Otisk(s) == pred; })) << cesta;
 
     // A file of a rejected project leaves the file records alone as well.
     const std::string cesta = Docasny("spatny.pea");

@@ -1,6 +1,7 @@
-// Files, folders and processes of the file tests.
+// Files, folders and processes of the tests of reading and saving files.
 #pragma once
 
+#include "numerics/TestProces.h"
 #include "numerics/ZapisSouboru.h"
 
 #include <gtest/gtest.h>
@@ -47,19 +48,7 @@ protected:
     fs::path slozka;
 };
 
-// Runs `zkouska` in a child process that has `sekund` seconds (a reading or a
-// save that blocks fails the test instead of hanging it). True when it
-// returned true.
-inline bool VDetskemProcesu(const std::function<bool()>& zkouska, unsigned sekund = 10)
-{
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::alarm(sekund);
-        ::_exit(zkouska() ? 0 : 1);
-    }
-    int stav = 0;
-    return pid > 0 && ::waitpid(pid, &stav, 0) == pid && WIFEXITED(stav) && WEXITSTATUS(stav) == 0;
-}
+using test::VDetskemProcesu;
 
 // Runs `zkouska` as an ordinary user: in a child process that drops to
 // "nobody" (with the supplementary groups `skupiny` only) when the tests run

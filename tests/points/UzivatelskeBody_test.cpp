@@ -2,20 +2,61 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <new>
 #include <sstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "analysis/OtiskEtapy.h"
 #include "core/Info.h"
 #include "core/Jazyk.h"
 #include "core/Nastaveni.h"
+#include "numerics/TestProces.h"
 #include "numerics/TextPole.h"
 #include "numerics/TextSoubor.h"
 #include "points/Souradnice.h"
+#include "points/SouradniceSoubor.h"
+
+// Every allocation of this test program goes through Alokuj: the first one
+// of at least `selhaniPametiOd` bytes (0: none) fails, once, as if the memory
+// had run out there.
+namespace {
+std::atomic<std::size_t> selhaniPametiOd{0};
+
+void* Alokuj(std::size_t n)
+{
+    std::size_t mez = selhaniPametiOd.load();
+    if (mez != 0 && n >= mez && selhaniPametiOd.compare_exchange_strong(mez, 0)) throw std::bad_alloc();
+    if (void* p = std::malloc(n == 0 ? 1 : n)) return p;
+    throw std::bad_alloc();
+}
+
+void* AlokujBezVyjimky(std::size_t n) noexcept
+{
+    try {
+        return Alokuj(n);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+}  // namespace
+
+void* operator new(std::size_t n) { return Alokuj(n); }
+void* operator new[](std::size_t n) { return Alokuj(n); }
+void* operator new(std::size_t n, const std::nothrow_t&) noexcept { return AlokujBezVyjimky(n); }
+void* operator new[](std::size_t n, const std::nothrow_t&) noexcept { return AlokujBezVyjimky(n); }
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete[](void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
+void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
 
 namespace sitmera {
 namespace {
@@ -238,25 +279,26 @@ TEST_F(UzivatelskeBodyTest, FaultUnreadableFileStopsTheLoad)
     EXPECT_EQ(body.bod[5].soubor, 4);
 }
 
-// A pipe without a writer (whose open would wait for one for ever) and a
-// device that never ends are recorded as not loaded at once; the points
-// loaded before are kept and the file after them loads.
+// What is not a regular file, not even a pipe that holds a valid coordinate
+// file, is recorded as not loaded at once; the points loaded before are kept
+// exactly and the file after them loads. The load runs in a child process,
+// where a reading that waits for ever fails.
 TEST_F(UzivatelskeBodyTest, APipeAndADeviceAreNotLoadedAndLoseNothing)
 {
     body.PridejBod(Bod("old", 1, 2, 3));
-    const fs::path roura = slozka / "roura.txt";
-    ASSERT_EQ(::mkfifo(roura.c_str(), 0600), 0);
-    NacistSoubory(body, info, nastaveni, {roura.string(), "/dev/zero", Data + "body_xyz.txt"});
-    const Tsoubory& s = info.souborySouradniceUzivatelske;
-    ASSERT_EQ(s.size(), 3u);
-    EXPECT_FALSE(s[0].nacteni);
-    EXPECT_EQ(s[0].hlaseni, 0);
-    EXPECT_FALSE(s[1].nacteni);
-    EXPECT_EQ(s[1].hlaseni, 0);
-    EXPECT_TRUE(s[2].nacteni);
-    ASSERT_GT(body.bod.size(), 1u);
-    EXPECT_EQ(body.bod[0].cislo, "old");
-    EXPECT_EQ(body.bod[1].soubor, 3);
+    const std::string pred = test::OtiskBodu(body);
+    const test::RouryAZarizeni neSoubory(Data + "body_xyz.txt");
+    ASSERT_TRUE(neSoubory.Pripraveno());
+    TStringList soubory = neSoubory.Cesty();
+    soubory.push_back(Data + "body_xyz.txt");
+    EXPECT_TRUE(test::VDetskemProcesu([&] {
+        NacistSoubory(body, info, nastaveni, soubory);
+        const Tsoubory& s = info.souborySouradniceUzivatelske;
+        bool ok = s.size() == 4 && s[3].nacteni && body.bod.size() == 5 && body.bod[1].soubor == 4;
+        for (std::size_t i = 0; ok && i < 3; ++i) ok = !s[i].nacteni && s[i].hlaseni == 0;
+        body.bod.resize(1);
+        return ok && test::OtiskBodu(body) == pred;
+    }));
 }
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -305,6 +347,47 @@ TEST_F(UzivatelskeBodyTest, AFileTooLargeForTheMemoryIsNotLoadedAndLosesNothing)
     ASSERT_TRUE(WIFEXITED(stav)) << "ended by signal " << WTERMSIG(stav);
     EXPECT_EQ(WEXITSTATUS(stav), 0) << "1: a wrong result, 2: no limit, 3: an exception left the load";
 #endif
+}
+
+// A file whose points do not fit the memory once it is read (the list of
+// points cannot grow to hold them) is recorded as not loaded instead of
+// ending the load with an exception; the points loaded before are kept
+// exactly and the file after it loads.
+TEST_F(UzivatelskeBodyTest, PointsThatDoNotFitTheMemoryAfterTheReadingAreNotLoadedAndLoseNothing)
+{
+    body.PridejBod(Bod("old", 1, 2, 3));
+    body.PridejBod(Bod("old2", -4.5, 5, 6.25));
+    Tsouradnice pred;
+    pred.Kopiruj(body);
+    const std::string soubor = Data + "body_xyz.txt";  // four points
+    // The list must grow to hold the points before and the file's: the
+    // reading of the file alone asks for no block that large.
+    const std::size_t mez = (body.bod.size() + 4) * sizeof(Tbod);
+    selhaniPametiOd = mez;
+    bool precteno = false;
+    {
+        TctecRadku text(soubor);
+        TStringList radky;
+        int cisloRadku = 0;
+        precteno = NactiSouradniceZTextu(text, nastaveni, radky, cisloRadku);
+    }
+    ASSERT_EQ(selhaniPametiOd.exchange(0), mez);
+    ASSERT_TRUE(precteno);
+
+    selhaniPametiOd = mez;
+    NacistSoubory(body, info, nastaveni, {soubor, soubor});
+    EXPECT_EQ(selhaniPametiOd.exchange(0), 0u);  // the allocation failed
+    const Tsoubory& s = info.souborySouradniceUzivatelske;
+    ASSERT_EQ(s.size(), 2u);
+    EXPECT_FALSE(s[0].nacteni);
+    EXPECT_EQ(s[0].hlaseni, 0);
+    EXPECT_TRUE(s[1].nacteni);
+    EXPECT_EQ(s[1].hlaseni, 4);
+    ASSERT_EQ(body.bod.size(), 6u);
+    EXPECT_EQ((std::vector<int>{body.bod[2].soubor, body.bod[2].poradi, body.bod[5].poradi}),
+              (std::vector<int>{2, 3, 6}));
+    body.Velikost(2);
+    EXPECT_EQ(test::OtiskBodu(body), test::OtiskBodu(pred));
 }
 
 TEST_F(UzivatelskeBodyTest, TrailingEmptyRecordsAreRemovedBeforeAppending)

@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <map>
+#include <utility>
 
 #include "numerics/TextSoubor.h"
 #include "numerics/ZapisSouboru.h"
@@ -255,33 +256,38 @@ TEST_F(DialogTest, KeysAloneGoIntoFoldersAndChooseTheCurrentFile)
 }
 
 // A name typed, Tab on into the file list (its first row current, none
-// selected), Enter: the typed name is saved, and no listed file is taken
-// for it and overwritten.
-TEST_F(DialogTest, EnterInTheFileListSavesTheTypedNameOverwritingNoFile)
+// selected), Enter: the typed name is saved, and no listed file is taken for
+// it and overwritten. With only blanks typed the current row's file is taken.
+TEST_F(DialogTest, EnterInTheFileListSavesTheTypedNameElseTheCurrentRow)
 {
-    std::map<std::string, std::string> pred;
-    for (const auto& e : std::filesystem::directory_iterator(slozka))
-        if (e.is_regular_file()) pred[e.path().string()] = test::CtiSoubor(e.path().string());
-    Obsluz("Form9", [&](Formular& f) {
-        auto& d = static_cast<TForm9&>(f);
-        QApplication::processEvents();
-        d.NastavSlozku(slozka);
-        ASSERT_TRUE(d.Edit1->hasFocus());
-        for (const QChar c : QStringLiteral("novy")) StiskniKlavesu(d.Edit1, c.toUpper().unicode(), Qt::NoModifier, QString(c));
-        for (int i = 0; i < 10 && !d.FileListBox1->hasFocus(); ++i)
-            StiskniKlavesu(QApplication::focusWidget(), Qt::Key_Tab);
-        ASSERT_TRUE(d.FileListBox1->hasFocus());
-        ASSERT_NE(d.FileListBox1->currentItem(), nullptr);
-        EXPECT_TRUE(d.FileListBox1->selectedItems().isEmpty());
-        StiskniKlavesu(d.FileListBox1, Qt::Key_Return);
-        EXPECT_FALSE(d.isVisible());
-    });
-    std::string soubor;
-    ASSERT_TRUE(UlozitSouborProtokol(soubor, nastaveni, jazyk));
-    EXPECT_EQ(soubor, slozka + "/novy.txt");
-    ZapisTextovySoubor(soubor, {"protokol"});
-    for (const auto& [cesta, obsah] : pred) EXPECT_EQ(test::CtiSoubor(cesta), obsah) << cesta;
-    EXPECT_EQ(test::CtiSoubor(slozka + "/novy.txt"), "protokol\r\n");
+    for (const auto& [napsano, cil] : {std::pair{QStringLiteral("novy"), std::string("novy.txt")},
+                                       std::pair{QStringLiteral("   "), std::string("a.txt")}}) {
+        std::map<std::string, std::string> pred;
+        for (const auto& e : std::filesystem::directory_iterator(slozka))
+            if (e.is_regular_file()) pred[e.path().string()] = test::CtiSoubor(e.path().string());
+        Obsluz("Form9", [&](Formular& f) {
+            auto& d = static_cast<TForm9&>(f);
+            QApplication::processEvents();
+            d.NastavSlozku(slozka);
+            ASSERT_TRUE(d.Edit1->hasFocus());
+            for (const QChar c : napsano) StiskniKlavesu(d.Edit1, c.toUpper().unicode(), Qt::NoModifier, QString(c));
+            ASSERT_EQ(d.Edit1->text(), napsano);
+            for (int i = 0; i < 10 && !d.FileListBox1->hasFocus(); ++i)
+                StiskniKlavesu(QApplication::focusWidget(), Qt::Key_Tab);
+            ASSERT_TRUE(d.FileListBox1->hasFocus());
+            ASSERT_NE(d.FileListBox1->currentItem(), nullptr);
+            EXPECT_EQ(NaUtf8(d.FileListBox1->currentItem()->text()), "a.txt");
+            EXPECT_TRUE(d.FileListBox1->selectedItems().isEmpty());
+            StiskniKlavesu(d.FileListBox1, Qt::Key_Return);
+            EXPECT_FALSE(d.isVisible());
+        });
+        std::string soubor;
+        ASSERT_TRUE(UlozitSouborProtokol(soubor, nastaveni, jazyk)) << NaUtf8(napsano);
+        EXPECT_EQ(soubor, slozka + "/" + cil);
+        ZapisTextovySoubor(soubor, {"protokol"});
+        pred[slozka + "/" + cil] = "protokol\r\n";
+        for (const auto& [cesta, obsah] : pred) EXPECT_EQ(test::CtiSoubor(cesta), obsah) << cesta;
+    }
 }
 
 TEST_F(DialogTest, ClosingTheDialogTogglesTheOpenersProcessingLabel)
