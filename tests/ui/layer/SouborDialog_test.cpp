@@ -260,8 +260,9 @@ TEST_F(DialogTest, KeysAloneGoIntoFoldersAndChooseTheCurrentFile)
 // it and overwritten. With only blanks typed the current row's file is taken.
 TEST_F(DialogTest, EnterInTheFileListSavesTheTypedNameElseTheCurrentRow)
 {
-    for (const auto& [napsano, cil] : {std::pair{QStringLiteral("novy"), std::string("novy.txt")},
-                                       std::pair{QStringLiteral("   "), std::string("a.txt")}}) {
+    for (const auto& [jmeno, cil] : {std::pair{QStringLiteral("novy"), std::string("novy.txt")},
+                                     std::pair{QStringLiteral("   "), std::string("a.txt")}}) {
+        const QString napsano = jmeno;  // a lambda below takes it
         std::map<std::string, std::string> pred;
         for (const auto& e : std::filesystem::directory_iterator(slozka))
             if (e.is_regular_file()) pred[e.path().string()] = test::CtiSoubor(e.path().string());
