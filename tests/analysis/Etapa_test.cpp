@@ -19,6 +19,7 @@
 #include <unistd.h>
 
 #include "../../bench/EtapaGenerator.h"
+#include "analysis/DocasnaSlozka.h"
 #include "analysis/Etapa.h"
 #include "analysis/OtiskEtapy.h"
 #include "core/Jazyk.h"
@@ -36,10 +37,9 @@ constexpr Extended Pi = std::numbers::pi_v<Extended>;
 
 TStringList Soubor(const std::string& jmeno) { return NactiTextovySoubor(Data + jmeno); }
 
-std::string DocasnySoubor(const std::string& jmeno)
-{
-    return (std::filesystem::path(::testing::TempDir()) / ("etapa_test_" + jmeno)).string();
-}
+const test::DocasnaSlozka& docasna = test::RegistrujDocasnouSlozku("etapa-test");
+
+std::string DocasnySoubor(const std::string& jmeno) { return docasna.Soubor(jmeno); }
 
 TStringList Generuj(int u, int f, std::uint64_t seme, int s = 1)
 {
@@ -582,7 +582,7 @@ TEST(Etapa, MissingFileFailsAndLeavesTheEpochAsItWas)
     EXPECT_FALSE(NacistEtapu(Data, e));  // a folder
     // Nor is a pipe without a writer (whose open would wait for one for
     // ever) or a device that never ends read.
-    const std::string roura = ::testing::TempDir() + "etapa_roura_" + std::to_string(::getpid());
+    const std::string roura = DocasnySoubor("roura");
     ::unlink(roura.c_str());
     ASSERT_EQ(::mkfifo(roura.c_str(), 0600), 0);
     EXPECT_FALSE(NacistEtapu(roura, e));

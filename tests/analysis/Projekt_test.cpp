@@ -18,6 +18,7 @@
 #include <unistd.h>
 #include <type_traits>
 
+#include "analysis/DocasnaSlozka.h"
 #include "analysis/Etapa.h"
 #include "analysis/EtapaTransformacniKlic.h"
 #include "analysis/OtiskEtapy.h"
@@ -33,10 +34,9 @@ namespace {
 
 const std::string Data = std::string(SITMERA_TEST_DATA) + "/projects/";
 
-std::string Docasny(const std::string& jmeno)
-{
-    return (std::filesystem::path(::testing::TempDir()) / ("projekt_test_" + jmeno)).string();
-}
+const test::DocasnaSlozka& docasna = test::RegistrujDocasnouSlozku("projekt-test");
+
+std::string Docasny(const std::string& jmeno) { return docasna.Soubor("projekt_test_" + jmeno); }
 
 std::string Bajty(const std::string& cesta)
 {
@@ -582,10 +582,10 @@ TEST(ProjektChybny, SouborKteryNelzeNacistNechavaStav)
     NaplnStav(s);
     const std::string pred = Otisk(s);
     EXPECT_FALSE(s.Nacti(Docasny("neexistuje.pea")));
-    EXPECT_FALSE(s.Nacti(::testing::TempDir()));  // a folder
+    EXPECT_FALSE(s.Nacti(docasna.Cesta().string()));  // a folder
     // A pipe without a writer (whose open would wait for one for ever) and a
     // device that never ends are no project files either.
-    const std::string roura = Docasny("roura_" + std::to_string(::getpid()));
+    const std::string roura = Docasny("roura");
     ::unlink(roura.c_str());
     ASSERT_EQ(::mkfifo(roura.c_str(), 0600), 0);
     EXPECT_FALSE(s.Nacti(roura));
