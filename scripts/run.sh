@@ -2,6 +2,12 @@
 # Installs what the program needs, builds the program alone (no tests, no
 # benchmarks) into build-program/ and starts it.
 set -euo pipefail
+# The program opens windows; without a display the toolkit would abort it
+# after the whole install and build, with a message of its own.
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "No display (DISPLAY and WAYLAND_DISPLAY are not set): start the program from a desktop session, or over ssh with X forwarding (ssh -X)." >&2
+  exit 1
+fi
 here="$(cd "$(dirname "$0")/.." && pwd)"
 dir="$here/build-program"
 bash "$here/scripts/setup.sh" program
