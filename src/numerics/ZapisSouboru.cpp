@@ -421,6 +421,12 @@ void TzapisSouboru::ZapisNaMiste(int fd)
         ::unlinkat(fdSlozky_, docasny_.c_str(), 0);
         Selhani(co, cesta_, chyba);
     };
+    // A failure once the target may no longer be as it was: the complete new
+    // content stays in the temporary file, named in the message.
+    auto ponechano = [&](int chyba, const std::string& jak) {
+        return ChybaSouboru("Cannot write \"" + cesta_ + "\": " + std::strerror(chyba) + "; " + jak +
+                            "its new content is kept in \"" + CestaDocasneho() + "\"");
+    };
     struct stat novy {}, stary {};
     if (::fstat(fd, &novy) != 0 || ::fstat(cil, &stary) != 0) pred("Cannot write", errno);
     std::string kus(kVelikostBufferu, '\0');
@@ -438,9 +444,7 @@ void TzapisSouboru::ZapisNaMiste(int fd)
         if (chyba != 0) {
             if (::ftruncate(cil, stary.st_size) != 0 || (::fsync(cil) != 0 && errno != EINVAL)) {
                 zavri();
-                throw ChybaSouboru("Cannot write \"" + cesta_ + "\": " + std::strerror(chyba) +
-                                   "; it could not be cut back to its old length, its new content is kept in \"" +
-                                   CestaDocasneho() + "\"");
+                throw ponechano(chyba, "it could not be cut back to its old length, ");
             }
             pred("Cannot write", chyba);
         }
@@ -449,18 +453,13 @@ void TzapisSouboru::ZapisNaMiste(int fd)
 
     auto behem = [&](int chyba) {
         zavri();
-        throw ChybaSouboru("Cannot write \"" + cesta_ + "\": " + std::strerror(chyba) +
-                           "; its new content is kept in \"" + CestaDocasneho() + "\"");
+        throw ponechano(chyba, "");
     };
     if (const int chyba = KopirujUsek(fd, cil, 0, naMiste, kus)) behem(chyba);
     if (::ftruncate(cil, novy.st_size) != 0) behem(errno);
     if (::fsync(cil) != 0 && errno != EINVAL) behem(errno);
     ::close(fd);
-    if (::close(cil) != 0) {
-        const int chyba = errno;
-        throw ChybaSouboru("Cannot write \"" + cesta_ + "\": " + std::strerror(chyba) +
-                           "; its new content is kept in \"" + CestaDocasneho() + "\"");
-    }
+    if (::close(cil) != 0) throw ponechano(errno, "");
     ::unlinkat(fdSlozky_, docasny_.c_str(), 0);
 }
 

@@ -23,8 +23,6 @@
 
 namespace sitmera::test {
 
-using testy::ZapisNaPlnyDiskSelze;
-
 inline std::string Precti(const std::string& cesta)
 {
     std::ifstream f(cesta, std::ios::binary);

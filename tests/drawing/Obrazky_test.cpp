@@ -170,9 +170,9 @@ TEST_F(ObrazkyTest, WritingToADeviceAFullDiskOrAMissingFolderFailsCleanly)
         EXPECT_THROW(UlozJPEG(obraz, "/dev/full"), ChybaSouboru);
     }
     const std::string plny = slozka + "/plny";
-    EXPECT_TRUE(testy::ZapisNaPlnyDiskSelze([&] { UlozPNG(obraz, plny + ".png"); }));
-    EXPECT_TRUE(testy::ZapisNaPlnyDiskSelze([&] { UlozBMP(obraz, plny + ".bmp"); }));
-    EXPECT_TRUE(testy::ZapisNaPlnyDiskSelze([&] { UlozJPEG(obraz, plny + ".jpg"); }));
+    EXPECT_TRUE(test::ZapisNaPlnyDiskSelze([&] { UlozPNG(obraz, plny + ".png"); }));
+    EXPECT_TRUE(test::ZapisNaPlnyDiskSelze([&] { UlozBMP(obraz, plny + ".bmp"); }));
+    EXPECT_TRUE(test::ZapisNaPlnyDiskSelze([&] { UlozJPEG(obraz, plny + ".jpg"); }));
     const std::string chybi = slozka + "/neni/kresba";
     EXPECT_THROW(UlozPNG(obraz, chybi + ".png"), ChybaSouboru);
     EXPECT_THROW(UlozBMP(obraz, chybi + ".bmp"), ChybaSouboru);

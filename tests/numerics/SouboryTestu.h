@@ -17,7 +17,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace sitmera::testy {
+namespace sitmera::test {
 
 namespace fs = std::filesystem;
 
@@ -47,8 +47,6 @@ protected:
 
     fs::path slozka;
 };
-
-using test::VDetskemProcesu;
 
 // Runs `zkouska` as an ordinary user: in a child process that drops to
 // "nobody" (with the supplementary groups `skupiny` only) when the tests run
@@ -88,4 +86,4 @@ inline bool ZapisNaPlnyDiskSelze(const std::function<void()>& zapis)
 
 // The whole file as bytes.
 
-}  // namespace sitmera::testy
+}  // namespace sitmera::test

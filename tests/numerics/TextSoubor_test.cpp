@@ -16,7 +16,7 @@
 namespace sitmera {
 namespace {
 
-using namespace testy;
+using namespace test;
 
 
 TEST(DelkaTextu, CountsCharactersNotBytes)

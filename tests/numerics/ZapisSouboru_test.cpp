@@ -25,7 +25,7 @@
 namespace sitmera {
 namespace {
 
-using namespace testy;
+using namespace test;
 
 // Sets the save's test hooks for its scope: they are cleared when it ends,
 // also when a failed assertion leaves it, so that later tests run without.
