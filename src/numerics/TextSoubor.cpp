@@ -115,6 +115,11 @@ std::size_t OverUtf8(const char* s, std::size_t od, std::size_t n, bool vse, boo
     throw ChybaSouboru(co + " \"" + cesta + "\": " + std::strerror(chyba));
 }
 
+[[noreturn]] void Zmenen(const std::string& cesta)
+{
+    throw ChybaSouboru("Cannot read \"" + cesta + "\": it changed while it was being read");
+}
+
 }  // namespace
 
 std::size_t DelkaTextu(std::string_view text)
@@ -234,6 +239,8 @@ TctecRadku::TctecRadku(const std::string& cesta, std::size_t kus, std::size_t ma
             PrectiCele();
         } else {
             velikost_ = static_cast<std::uint64_t>(st.st_size);
+            upraven_ = st.st_mtim;
+            zmenen_ = st.st_ctim;
             // No piece larger than the file.
             kus_ = std::clamp<std::uint64_t>(velikost_, 4, kus_);
         }
@@ -283,7 +290,7 @@ TctecRadku::~TctecRadku()
 std::size_t TctecRadku::CtiSurove(char* cil, std::size_t pocet)
 {
     // Never past the size the file had when it was opened: a file that
-    // grows meanwhile (another program appending to it) is read as it was.
+    // grows meanwhile (another program appending to it) still ends.
     const auto zbyva = static_cast<std::size_t>(std::min<std::uint64_t>(pocet, velikost_ - pozice_));
     std::size_t hotovo = 0;
     if (fd_ < 0) {
@@ -298,14 +305,30 @@ std::size_t TctecRadku::CtiSurove(char* cil, std::size_t pocet)
             }
             // The end before the size the file had when opened: it was
             // cut meanwhile, and what is left is no whole file.
-            if (n == 0)
-                throw ChybaSouboru("Cannot read \"" + cesta_ + "\": it changed while it was being read");
+            if (n == 0) Zmenen(cesta_);
             hotovo += static_cast<std::size_t>(n);
         }
     }
     pozice_ += hotovo;
-    if (hotovo < pocet) konecZdroje_ = true;
+    if (hotovo < pocet) {
+        // The end: what was read is one content only if the file was not
+        // written meanwhile.
+        if (fd_ >= 0) OverNezmeneny();
+        konecZdroje_ = true;
+    }
     return hotovo;
+}
+
+void TctecRadku::OverNezmeneny() const
+{
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0) Selhani("Cannot read", cesta_, errno);
+    auto stejny = [](const std::timespec& a, const std::timespec& b) {
+        return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+    };
+    if (static_cast<std::uint64_t>(st.st_size) != velikost_ || !stejny(st.st_mtim, upraven_) ||
+        !stejny(st.st_ctim, zmenen_))
+        Zmenen(cesta_);
 }
 
 // Back to the start of the text; the byte-order mark decides the decoding,
