@@ -212,25 +212,39 @@ TctecRadku::TctecRadku(const std::string& cesta, std::size_t kus, std::size_t ma
     // Looked at before it is opened: a pipe, a device or a socket is no file
     // of the program (it could block or never end, /dev/zero), and opening
     // some devices does something already.
-    struct stat st {};
     const int pohled = ::open(cesta.c_str(), O_PATH | O_CLOEXEC);
     if (pohled < 0) Selhani("Cannot open", cesta, errno);
-    const bool videno = ::fstat(pohled, &st) == 0;
-    const int chyba = errno;
-    ::close(pohled);
-    if (!videno) Selhani("Cannot read", cesta, chyba);
-    auto jenSoubor = [&] {
+    struct Zavri {
+        int fd;
+        ~Zavri() { ::close(fd); }
+    } zavriPohled{pohled};
+    struct stat videno {};
+    if (::fstat(pohled, &videno) != 0) Selhani("Cannot read", cesta, errno);
+    auto jenSoubor = [&](const struct stat& st) {
         if (S_ISDIR(st.st_mode)) Selhani("Cannot read", cesta, EISDIR);
         if (!S_ISREG(st.st_mode)) throw ChybaSouboru("Cannot read \"" + cesta + "\": not a regular file");
     };
-    jenSoubor();
-    // Without blocking, should a pipe take the name meanwhile.
-    fd_ = OtevriBezBlokovani(AT_FDCWD, cesta.c_str(), O_RDONLY);
-    if (fd_ < 0) Selhani("Cannot open", cesta, errno);
+    jenSoubor(videno);
+    if (PoPohleduNaSoubor) PoPohleduNaSoubor();
+    // The very file looked at is opened, through the look's descriptor: a
+    // name that another program points meanwhile at a pipe or a device is
+    // never opened. Without blocking all the same (a lease is waited for).
+    fd_ = OtevriBezBlokovani(AT_FDCWD, ("/proc/self/fd/" + std::to_string(pohled)).c_str(), O_RDONLY);
+    int chyba = fd_ < 0 ? errno : 0;
+    if (chyba == ENOENT && ::access("/proc/self/fd", F_OK) != 0) {
+        // No /proc (a bare container): the name is opened again, and a file
+        // other than the one looked at is refused below, though only once it
+        // was opened.
+        fd_ = OtevriBezBlokovani(AT_FDCWD, cesta.c_str(), O_RDONLY);
+        chyba = fd_ < 0 ? errno : 0;
+    }
+    if (fd_ < 0) Selhani("Cannot open", cesta, chyba);
     // The destructor does not run for a constructor that throws.
     try {
+        struct stat st {};
         if (::fstat(fd_, &st) != 0) Selhani("Cannot read", cesta, errno);
-        jenSoubor();
+        jenSoubor(st);
+        if (st.st_dev != videno.st_dev || st.st_ino != videno.st_ino) Zmenen(cesta);
         const int priznaky = ::fcntl(fd_, F_GETFL);
         if (priznaky < 0 || ::fcntl(fd_, F_SETFL, priznaky & ~O_NONBLOCK) != 0) Selhani("Cannot read", cesta, errno);
         if (st.st_size == 0) {
@@ -251,6 +265,8 @@ TctecRadku::TctecRadku(const std::string& cesta, std::size_t kus, std::size_t ma
         throw;
     }
 }
+
+std::function<void()> PoPohleduNaSoubor;
 
 void TctecRadku::PrectiCele()
 {

@@ -62,7 +62,11 @@ inline constexpr std::size_t MaxDelkaRadku = std::size_t{1} << 20;
 // A line longer than `maxRadek` bytes stops the reading (RadekPrilisDlouhy):
 // the lines before it are handed out, it and the rest are not read. What is
 // not a regular file (a pipe, a device, a socket) is refused before it is
-// opened ("not a regular file"): it could block or never end. A file is read
+// opened ("not a regular file"): it could block or never end. The file
+// opened is the very one looked at (reopened through the descriptor of the
+// look), so a name that another program points meanwhile at a pipe or a
+// device never opens it; without /proc the name is opened again, and a file
+// other than the one looked at is refused after the open. A file is read
 // only as far as it reached when opened, and every pass that reaches its end
 // checks that it is still as it was when opened (size, modification and
 // change time): a file rewritten, cut or grown meanwhile (a save in place,
@@ -138,6 +142,11 @@ private:
     int lichy_ = -1;         // UTF-16: a byte waiting for its pair
     char32_t vysoky_ = 0;    // UTF-16: a high surrogate waiting for its low one
 };
+
+// Run by every reading of a file, when set (the program never sets it; a
+// test does, to change the name at that moment as another program could):
+// after the name was looked at and before the file is opened.
+extern std::function<void()> PoPohleduNaSoubor;
 
 // Hands the lines of the text to `davka` batch by batch, in order (each batch
 // a list of views valid during the call); `davka` returns false to stop: the

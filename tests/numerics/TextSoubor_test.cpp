@@ -264,6 +264,22 @@ TEST_F(TextSouborTest, AFileCutWhileItIsReadIsRefused)
     EXPECT_EQ(stav.front().rfind("Name:", 0), 0u) << stav.front();
 }
 
+// A name that is a regular file when looked at and a named pipe when opened
+// (another program renaming one over it meanwhile): the file looked at is
+// read, the pipe is not opened.
+TEST_F(TextSouborTest, TheFileLookedAtIsReadWhateverTakesItsNameBeforeTheOpen)
+{
+    const fs::path cesta = slozka / "body.txt", roura = slozka / "roura";
+    ZapisTextovySoubor(cesta.string(), {"1 2", "3 4"});
+    ASSERT_EQ(::mkfifo(roura.c_str(), 0600), 0);
+    struct Hak {
+        ~Hak() { PoPohleduNaSoubor = nullptr; }
+    } hak;
+    PoPohleduNaSoubor = [&] { fs::rename(roura, cesta); };
+    EXPECT_EQ(NactiTextovySoubor(cesta.string()), (TStringList{"1 2", "3 4"}));
+    EXPECT_TRUE(fs::is_fifo(cesta));
+}
+
 // A file saved in place while it is read (the same size, the same bytes or
 // others) is refused when the reading reaches its end, before the last
 // lines are handed out; also on the second pass of a text that proves to be
