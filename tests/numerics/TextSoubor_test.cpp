@@ -207,6 +207,21 @@ TEST_F(TextSouborTest, WhatIsNotARegularFileIsRefusedAtOnce)
     const fs::path bezPisatele = slozka / "bez_pisatele", krmena = slozka / "krmena";
     ASSERT_EQ(::mkfifo(bezPisatele.c_str(), 0600), 0);
     ASSERT_EQ(::mkfifo(krmena.c_str(), 0600), 0);
+    // A socket too, by the same words; in a short folder of its own, as its
+    // path must fit sun_path however long the temporary folder's is.
+    std::string kratka = "/tmp/sitmera-XXXXXX";
+    ASSERT_NE(::mkdtemp(kratka.data()), nullptr);
+    struct Uklid {
+        std::string slozka;
+        ~Uklid() { std::error_code e; fs::remove_all(slozka, e); }
+    } uklid{kratka};
+    const fs::path soket = kratka + "/soket";
+    const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un adresa {};
+    adresa.sun_family = AF_UNIX;
+    ASSERT_LT(soket.string().size(), sizeof adresa.sun_path);
+    std::strcpy(adresa.sun_path, soket.c_str());
+    ASSERT_EQ(::bind(s, reinterpret_cast<sockaddr*>(&adresa), sizeof adresa), 0);
     const pid_t pisatel = ::fork();
     if (pisatel == 0) {
         ::alarm(30);
@@ -216,13 +231,6 @@ TEST_F(TextSouborTest, WhatIsNotARegularFileIsRefusedAtOnce)
         }
         ::_exit(0);
     }
-    // A socket too, by the same words.
-    const fs::path soket = slozka / "soket";
-    const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un adresa {};
-    adresa.sun_family = AF_UNIX;
-    std::strcpy(adresa.sun_path, soket.c_str());
-    ASSERT_EQ(::bind(s, reinterpret_cast<sockaddr*>(&adresa), sizeof adresa), 0);
     for (const std::string& cesta : {bezPisatele.string(), krmena.string(), std::string("/dev/zero"), soket.string()})
         EXPECT_TRUE(VDetskemProcesu([&] {
             try {
