@@ -206,6 +206,8 @@ std::string MalaPismena(std::string_view text)
 
 // ------------------------------------------------------------------ reading
 
+std::function<void()> PoPohleduNaSoubor;
+
 TctecRadku::TctecRadku(const std::string& cesta, std::size_t kus, std::size_t maxRadek)
     : cesta_(cesta), kus_(std::max<std::size_t>(kus, 4)), maxRadek_(maxRadek)
 {
@@ -265,8 +267,6 @@ TctecRadku::TctecRadku(const std::string& cesta, std::size_t kus, std::size_t ma
         throw;
     }
 }
-
-std::function<void()> PoPohleduNaSoubor;
 
 void TctecRadku::PrectiCele()
 {
