@@ -115,6 +115,11 @@ std::size_t OverUtf8(const char* s, std::size_t od, std::size_t n, bool vse, boo
     throw ChybaSouboru(co + " \"" + cesta + "\": " + std::strerror(chyba));
 }
 
+[[noreturn]] void Zmenen(const std::string& cesta)
+{
+    throw ChybaSouboru("Cannot read \"" + cesta + "\": it changed while it was being read");
+}
+
 }  // namespace
 
 std::size_t DelkaTextu(std::string_view text)
@@ -201,31 +206,47 @@ std::string MalaPismena(std::string_view text)
 
 // ------------------------------------------------------------------ reading
 
+std::function<void()> PoPohleduNaSoubor;
+
 TctecRadku::TctecRadku(const std::string& cesta, std::size_t kus, std::size_t maxRadek)
     : cesta_(cesta), kus_(std::max<std::size_t>(kus, 4)), maxRadek_(maxRadek)
 {
     // Looked at before it is opened: a pipe, a device or a socket is no file
     // of the program (it could block or never end, /dev/zero), and opening
     // some devices does something already.
-    struct stat st {};
     const int pohled = ::open(cesta.c_str(), O_PATH | O_CLOEXEC);
     if (pohled < 0) Selhani("Cannot open", cesta, errno);
-    const bool videno = ::fstat(pohled, &st) == 0;
-    const int chyba = errno;
-    ::close(pohled);
-    if (!videno) Selhani("Cannot read", cesta, chyba);
-    auto jenSoubor = [&] {
+    struct Zavri {
+        int fd;
+        ~Zavri() { ::close(fd); }
+    } zavriPohled{pohled};
+    struct stat videno {};
+    if (::fstat(pohled, &videno) != 0) Selhani("Cannot read", cesta, errno);
+    auto jenSoubor = [&](const struct stat& st) {
         if (S_ISDIR(st.st_mode)) Selhani("Cannot read", cesta, EISDIR);
         if (!S_ISREG(st.st_mode)) throw ChybaSouboru("Cannot read \"" + cesta + "\": not a regular file");
     };
-    jenSoubor();
-    // Without blocking, should a pipe take the name meanwhile.
-    fd_ = OtevriBezBlokovani(AT_FDCWD, cesta.c_str(), O_RDONLY);
-    if (fd_ < 0) Selhani("Cannot open", cesta, errno);
+    jenSoubor(videno);
+    if (PoPohleduNaSoubor) PoPohleduNaSoubor();
+    // The very file looked at is opened, through the look's descriptor: a
+    // name that another program points meanwhile at a pipe or a device is
+    // never opened. Without blocking all the same (a lease is waited for).
+    fd_ = OtevriBezBlokovani(AT_FDCWD, ("/proc/self/fd/" + std::to_string(pohled)).c_str(), O_RDONLY);
+    int chyba = fd_ < 0 ? errno : 0;
+    if (chyba == ENOENT && ::access("/proc/self/fd", F_OK) != 0) {
+        // No /proc (a bare container): the name is opened again, and a file
+        // other than the one looked at is refused below, though only once it
+        // was opened.
+        fd_ = OtevriBezBlokovani(AT_FDCWD, cesta.c_str(), O_RDONLY);
+        chyba = fd_ < 0 ? errno : 0;
+    }
+    if (fd_ < 0) Selhani("Cannot open", cesta, chyba);
     // The destructor does not run for a constructor that throws.
     try {
+        struct stat st {};
         if (::fstat(fd_, &st) != 0) Selhani("Cannot read", cesta, errno);
-        jenSoubor();
+        jenSoubor(st);
+        if (st.st_dev != videno.st_dev || st.st_ino != videno.st_ino) Zmenen(cesta);
         const int priznaky = ::fcntl(fd_, F_GETFL);
         if (priznaky < 0 || ::fcntl(fd_, F_SETFL, priznaky & ~O_NONBLOCK) != 0) Selhani("Cannot read", cesta, errno);
         if (st.st_size == 0) {
@@ -234,6 +255,8 @@ TctecRadku::TctecRadku(const std::string& cesta, std::size_t kus, std::size_t ma
             PrectiCele();
         } else {
             velikost_ = static_cast<std::uint64_t>(st.st_size);
+            upraven_ = st.st_mtim;
+            zmenen_ = st.st_ctim;
             // No piece larger than the file.
             kus_ = std::clamp<std::uint64_t>(velikost_, 4, kus_);
         }
@@ -283,7 +306,7 @@ TctecRadku::~TctecRadku()
 std::size_t TctecRadku::CtiSurove(char* cil, std::size_t pocet)
 {
     // Never past the size the file had when it was opened: a file that
-    // grows meanwhile (another program appending to it) is read as it was.
+    // grows meanwhile (another program appending to it) still ends.
     const auto zbyva = static_cast<std::size_t>(std::min<std::uint64_t>(pocet, velikost_ - pozice_));
     std::size_t hotovo = 0;
     if (fd_ < 0) {
@@ -298,14 +321,30 @@ std::size_t TctecRadku::CtiSurove(char* cil, std::size_t pocet)
             }
             // The end before the size the file had when opened: it was
             // cut meanwhile, and what is left is no whole file.
-            if (n == 0)
-                throw ChybaSouboru("Cannot read \"" + cesta_ + "\": it changed while it was being read");
+            if (n == 0) Zmenen(cesta_);
             hotovo += static_cast<std::size_t>(n);
         }
     }
     pozice_ += hotovo;
-    if (hotovo < pocet) konecZdroje_ = true;
+    if (hotovo < pocet) {
+        // The end: what was read is one content only if the file was not
+        // written meanwhile.
+        if (fd_ >= 0) OverNezmeneny();
+        konecZdroje_ = true;
+    }
     return hotovo;
+}
+
+void TctecRadku::OverNezmeneny() const
+{
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0) Selhani("Cannot read", cesta_, errno);
+    auto stejny = [](const std::timespec& a, const std::timespec& b) {
+        return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+    };
+    if (static_cast<std::uint64_t>(st.st_size) != velikost_ || !stejny(st.st_mtim, upraven_) ||
+        !stejny(st.st_ctim, zmenen_))
+        Zmenen(cesta_);
 }
 
 // Back to the start of the text; the byte-order mark decides the decoding,

@@ -21,6 +21,7 @@
 #include "numerics/Zaklad.h"
 
 #include <cstdint>
+#include <ctime>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -61,11 +62,20 @@ inline constexpr std::size_t MaxDelkaRadku = std::size_t{1} << 20;
 // A line longer than `maxRadek` bytes stops the reading (RadekPrilisDlouhy):
 // the lines before it are handed out, it and the rest are not read. What is
 // not a regular file (a pipe, a device, a socket) is refused before it is
-// opened ("not a regular file"): it could block or never end. A file is read
-// as far as it reached when opened, should it grow meanwhile; one that ends
-// before that (cut while it is read) is refused, never taken as a shorter
-// file. A regular file whose size shows as 0 (a virtual file system's, such
-// as /proc) is read whole when opened, at most MaxBezVelikosti bytes.
+// opened ("not a regular file"): it could block or never end. The file
+// opened is the very one looked at (reopened through the descriptor of the
+// look), so a name that another program points meanwhile at a pipe or a
+// device never opens it; without /proc the name is opened again, and a file
+// other than the one looked at is refused after the open. A file is read
+// only as far as it reached when opened, and every pass that reaches its end
+// checks that it is still as it was when opened (size, modification and
+// change time): a file rewritten, cut or grown meanwhile (a save in place,
+// another program still writing it) is refused ("it changed while it was
+// being read"), never taken as a mix of two contents or a shorter file.
+// Nothing is handed out after that check fails: the last lines come only
+// after it, and ProjdiRadky returns true only after it. A regular file whose
+// size shows as 0 (a virtual file system's, such as /proc) is read whole
+// when opened, at most MaxBezVelikosti bytes, and needs no check.
 class TctecRadku {
 public:
     static constexpr std::size_t VychoziKus = std::size_t{8} << 20;
@@ -102,6 +112,7 @@ private:
     void PrectiCele();
     void Znovu(bool windows1250);
     std::size_t CtiSurove(char* cil, std::size_t pocet);
+    void OverNezmeneny() const;
     void Dekoduj(const char* p, std::size_t n);
     void Dekoduj16(const char* p, std::size_t n);
     void Over(bool vse);
@@ -111,6 +122,8 @@ private:
     std::string_view pamet_;  // the bytes of a text in memory
     std::string precteno_;    // those of a file read whole when opened
     std::uint64_t velikost_ = 0;
+    std::timespec upraven_ {};  // modification and change time when opened
+    std::timespec zmenen_ {};
     std::uint64_t pozice_ = 0;  // raw bytes taken from the source
     std::size_t kus_;
     std::size_t maxRadek_;
@@ -129,6 +142,11 @@ private:
     int lichy_ = -1;         // UTF-16: a byte waiting for its pair
     char32_t vysoky_ = 0;    // UTF-16: a high surrogate waiting for its low one
 };
+
+// Run by every reading of a file, when set (the program never sets it; a
+// test does, to change the name at that moment as another program could):
+// after the name was looked at and before the file is opened.
+extern std::function<void()> PoPohleduNaSoubor;
 
 // Hands the lines of the text to `davka` batch by batch, in order (each batch
 // a list of views valid during the call); `davka` returns false to stop: the
