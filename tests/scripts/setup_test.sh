@@ -71,7 +71,8 @@ half_way() {
   local frac="${EPOCHREALTIME#*[.,]}"
   sleep "0.$(printf '%06d' $(( (1500000 - 10#$frac) % 1000000 )))"
 }
-us() { local t="${1//[!0-9]/}"; echo $((10#$t)); }
+# A time as bash gives it (a decimal point or comma), in microseconds.
+us() { local t="${1//[!0-9]/}"; echo $((10#${t:-0})); }
 check() {
   if ! eval "$2"; then
     echo "FAILED: $1 ($2)"
@@ -122,7 +123,7 @@ check "a limit of 0 s: two tries, then gives up with the reason" '[ "$status" -n
 # The limit runs from the first try, not from the whole second it began in:
 # a first try that ends past a whole second leaves the next its full 300 s,
 # less only the whole seconds gone by since before the start (read from the
-# clock, so that a slow machine allows less, never more).
+# clock: a slow machine lowers what is expected, never raises it).
 half_way
 start="$EPOCHREALTIME"
 run STUB_MISSING="cmake" STUB_LOCKED=update STUB_HELD=1 SITMERA_APT_WAIT=300 STUB_PAST_SECOND=1
