@@ -21,11 +21,18 @@ EOF
 # apt-get: logs each call; the command $STUB_LOCKED ("update" or "install")
 # finds its lock held on the first $STUB_HELD calls (apt's own message), or
 # every time for "always"; with STUB_ERROR it fails for another reason. Each
-# call takes $STUB_SLEEP seconds (none by default).
+# call takes $STUB_SLEEP seconds (none by default); with STUB_PAST_SECOND the
+# first ends 0.05 s past the next whole second. The time each call starts is
+# logged too.
 cat >"$work/bin/apt-get" <<'EOF'
 #!/usr/bin/env bash
+echo "$EPOCHREALTIME" >>"$STUB_DIR/times"
 echo "$*" >>"$STUB_DIR/calls"
 [ -z "${STUB_SLEEP:-}" ] || sleep "$STUB_SLEEP"
+if [ -n "${STUB_PAST_SECOND:-}" ] && [ "$(grep -c '' "$STUB_DIR/calls")" -eq 1 ]; then
+  us=$(( 1050000 - 10#${EPOCHREALTIME#*[.,]} ))
+  sleep "$((us / 1000000)).$(printf '%06d' $((us % 1000000)))"
+fi
 cmd=""
 for a in "$@"; do case "$a" in update|install) cmd="$a" ;; esac; done
 if [ -n "${STUB_ERROR:-}" ]; then echo "E: Unable to locate package nothing" >&2; exit 100; fi
@@ -52,13 +59,20 @@ chmod +x "$work/bin/"*
 # Runs setup.sh ("program": no locale step) in a fresh stub state; its output
 # goes to $work/out, its exit status to $status.
 run() {
-  rm -f "$work/calls" "$work/held"
+  rm -f "$work/calls" "$work/held" "$work/times"
   # A wait without end is a failure here, not a stalled test.
   timeout 30 env PATH="$work/bin:$PATH" STUB_DIR="$work" SITMERA_APT_WAIT_STEP=0.1 "$@" \
     bash "$setup" program >"$work/out" 2>&1
   status=$?
 }
 calls() { grep -cw -- "$1" "$work/calls" 2>/dev/null || true; }
+# Waits until half-way through a wall-clock second.
+half_way() {
+  local frac="${EPOCHREALTIME#*[.,]}"
+  sleep "0.$(printf '%06d' $(( (1500000 - 10#$frac) % 1000000 )))"
+}
+# A time as bash gives it (a decimal point or comma), in microseconds.
+us() { local t="${1//[!0-9]/}"; echo $((10#${t:-0})); }
 check() {
   if ! eval "$2"; then
     echo "FAILED: $1 ($2)"
@@ -98,10 +112,24 @@ check "gives up within the limit" '[ "$(calls update)" -ge 2 ] && [ "$(calls upd
 # wherever the limit starts within a wall-clock second. Started half-way
 # through one, where a count of whole seconds would find the limit over after
 # the first try.
-frac="${EPOCHREALTIME#*[.,]}"
-sleep "0.$(printf '%06d' $(( (1500000 - 10#$frac) % 1000000 )))"
+half_way
 run STUB_MISSING="cmake" STUB_LOCKED=update STUB_HELD=always SITMERA_APT_WAIT=1 STUB_SLEEP=0.7
 check "slow tries: tries again, then gives up with the reason" '[ "$status" -ne 0 ] && [ "$(calls update)" -ge 2 ] && grep -q "Gave up waiting" "$work/out" && grep -q "Could not get lock" "$work/out"'
+
+# However short the limit, a held lock is tried twice and told.
+run STUB_MISSING="cmake" STUB_LOCKED=update STUB_HELD=always SITMERA_APT_WAIT=0
+check "a limit of 0 s: two tries, then gives up with the reason" '[ "$status" -ne 0 ] && [ "$(calls update)" -eq 2 ] && grep -q "Gave up waiting" "$work/out"'
+
+# The limit runs from the first try, not from the whole second it began in:
+# a first try that ends past a whole second leaves the next its full 300 s,
+# less only the whole seconds gone by since before the start (read from the
+# clock: a slow machine lowers what is expected, never raises it).
+half_way
+start="$EPOCHREALTIME"
+run STUB_MISSING="cmake" STUB_LOCKED=update STUB_HELD=1 SITMERA_APT_WAIT=300 STUB_PAST_SECOND=1
+gone=$(( ($(us "$(sed -n 2p "$work/times")") - $(us "$start")) / 1000000 ))
+left=$(grep -w update "$work/calls" | sed -n 2p | grep -o 'Timeout=[0-9]*' | cut -d= -f2)
+check "the limit counted finer than whole seconds" '[ "$status" -eq 0 ] && [ "${left:-0}" -ge $((300 - gone)) ]'
 
 # Another failure is not waited for.
 run STUB_MISSING="cmake" STUB_ERROR=1
