@@ -408,6 +408,19 @@ void TzapisSouboru::Dokonci()
 // copied over the target's own content. Until the copy begins the target is
 // as it was; from then on, until it is complete, the temporary file is kept,
 // so that one whole content is on the disk at every moment.
+// Room for the whole new content is taken before the copy begins, so that a
+// full disk fails the save with the target as it was: room past the old end,
+// and room for the holes of a sparse target too (a hole written over takes
+// room as writing past the end does). Where the file system can reserve
+// room, the range [0, new size) is reserved, holes included, no byte changed.
+// Where it cannot (ext2, NFS v3, some FUSE file systems), the old bytes of
+// [0, min(old size, new size)) are first written onto themselves, which
+// makes every hole there real (it reads as zeros) and changes no byte; not
+// only where the file system tells holes (SEEK_HOLE), as NFS v3 tells none.
+// The in-place save is rare, the doubled write acceptable; a file the saver
+// may write but not read cannot be saved so. Then the part past the old end
+// is written, and both are put on the disk before the copy; should that
+// fail, the file is cut back to its old length, its content as it was.
 void TzapisSouboru::ZapisNaMiste(int fd)
 {
     const int cil = fdCil_;
@@ -430,16 +443,17 @@ void TzapisSouboru::ZapisNaMiste(int fd)
     struct stat novy {}, stary {};
     if (::fstat(fd, &novy) != 0 || ::fstat(cil, &stary) != 0) pred("Cannot write", errno);
     std::string kus(kVelikostBufferu, '\0');
-    // Room for a longer content is taken first: a full disk fails the save
-    // here, with the target untouched. Where the file system cannot reserve
-    // room (ext2, NFS v3, some FUSE file systems), the part past the old end
-    // is written and put on the disk first instead; should that fail, the
-    // file is cut back to its old length, whole.
     off_t naMiste = novy.st_size;  // the part still to copy
-    if (novy.st_size > stary.st_size &&
-        ::fallocate(cil, FALLOC_FL_KEEP_SIZE, stary.st_size, novy.st_size - stary.st_size) != 0) {
+    if (novy.st_size > 0 && ::fallocate(cil, FALLOC_FL_KEEP_SIZE, 0, novy.st_size) != 0) {
         if (errno != EOPNOTSUPP && errno != ENOSYS) pred("Cannot write", errno);
-        int chyba = KopirujUsek(fd, cil, stary.st_size, novy.st_size, kus);
+        naMiste = std::min(novy.st_size, stary.st_size);
+        // The target is open for writing only: its old bytes are read
+        // through the very file opened again for reading.
+        const std::string proc = "/proc/self/fd/" + std::to_string(cil);
+        Tdeskriptor cteni(::open(proc.c_str(), O_RDONLY | O_CLOEXEC));
+        if (cteni.fd < 0) pred("Cannot write", errno);
+        int chyba = KopirujUsek(cteni.fd, cil, 0, naMiste, kus);
+        if (chyba == 0) chyba = KopirujUsek(fd, cil, naMiste, novy.st_size, kus);
         if (chyba == 0 && ::fsync(cil) != 0 && errno != EINVAL) chyba = errno;
         if (chyba != 0) {
             if (::ftruncate(cil, stary.st_size) != 0 || (::fsync(cil) != 0 && errno != EINVAL)) {
@@ -448,7 +462,6 @@ void TzapisSouboru::ZapisNaMiste(int fd)
             }
             pred("Cannot write", chyba);
         }
-        naMiste = stary.st_size;
     }
 
     auto behem = [&](int chyba) {

@@ -28,9 +28,13 @@
 //    content is copied over the old one in place instead: the file stays its
 //    owner's with its links, and the temporary file is kept until the copy is
 //    complete (and named in the failure should the copy break off), so that
-//    one whole content is on the disk at every moment. Room for a longer
-//    content is taken before the old content is touched, so that a full disk
-//    fails the save with the old file whole.
+//    one whole content is on the disk at every moment. Room for the whole
+//    new content, past the old end and in the holes of a sparse file (a hole
+//    takes room once written), is taken before the old content is touched,
+//    so that a full disk fails the save with the old file whole: reserved
+//    where the file system can; where it cannot (ext2, NFS v3), the old
+//    bytes are written onto themselves and the part past the old end is
+//    written first, the file cut back to its old length should that fail.
 //  - One rule decides every save (OverCilZapisu): a save fails, leaving
 //    everything as it was, onto a file the user may not write (even where the
 //    folder would let it be replaced), into a folder the user may not write,

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 #include <vector>
 #include <csignal>
@@ -575,44 +576,74 @@ TEST_F(TextSouborTest, ASaveOntoADeviceAPipeOrASocketIsRefusedAtOnce)
 
 // On a file system that cannot reserve room (ext2), a save in place (the
 // file has a second hard link) that runs out of room leaves the old content
-// whole: the part past the old end is written first, and cut off again when
-// the disk is full.
+// whole, at every fill level of the disk; so on one that reserves it (ext4).
+// The old file is dense and saved longer, or sparse (1,000 bytes of data
+// amid holes, which take room once written) and saved as long and longer. A
+// save that succeeds writes the new content.
 TEST_F(TextSouborTest, AFullDiskThatCannotReserveRoomLeavesTheOldFileWhole)
 {
-    if (::geteuid() != 0) GTEST_SKIP() << "needs root to mount a small ext2 file system";
-    const fs::path obraz = slozka / "ext2.img", koren = slozka / "mnt";
-    fs::create_directories(koren);
-    std::ofstream{obraz};
-    fs::resize_file(obraz, 2 << 20);
-    if (std::system(("mkfs.ext2 -q -F -m 0 -b 1024 " + obraz.string() + " >/dev/null 2>&1").c_str()) != 0)
-        GTEST_SKIP() << "mkfs.ext2 cannot make the file system here";
-    if (std::system(("mount -o loop " + obraz.string() + " " + koren.string() + " >/dev/null 2>&1").c_str()) != 0)
-        GTEST_SKIP() << "a loop device cannot be mounted here";
-    struct Todpojeni {
-        fs::path koren;
-        ~Todpojeni() { ::umount2(koren.c_str(), MNT_DETACH); }
-    } odpojeni{koren};
-
-    const fs::path cil = koren / "cil.txt", odkaz = koren / "odkaz.txt", vypln = koren / "vypln";
-    const std::string stary(100000, 's');
-    ZapisSouborAtomicky(cil.string(), stary);
-    fs::create_hard_link(cil, odkaz);
-    // The disk filled, then room left for the new content in the temporary
-    // file but not for its part past the old end as well.
-    const int fd = ::open(vypln.c_str(), O_WRONLY | O_CREAT, 0600);
-    ASSERT_GE(fd, 0);
-    ASSERT_EQ(::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, 4096), -1);
-    ASSERT_EQ(errno, EOPNOTSUPP) << "this ext2 reserves room";
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to mount small file systems";
     const std::string kus(1 << 16, 'v');
-    off_t zapsano = 0;
-    for (ssize_t n; (n = ::write(fd, kus.data(), kus.size())) > 0;) zapsano += n;
-    ASSERT_EQ(errno, ENOSPC);
-    ASSERT_EQ(::ftruncate(fd, zapsano - 260 * 1024), 0);
-    ::close(fd);
+    for (const std::string typ : {"ext2", "ext4"}) {
+        const fs::path obraz = slozka / (typ + ".img"), koren = slozka / typ;
+        fs::create_directories(koren);
+        std::ofstream{obraz};
+        fs::resize_file(obraz, 2 << 20);
+        if (std::system(("mkfs." + typ + " -q -F -m 0 -b 1024 -O ^has_journal " + obraz.string() + " >/dev/null 2>&1")
+                            .c_str()) != 0)
+            GTEST_SKIP() << "mkfs." << typ << " cannot make the file system here";
+        if (std::system(("mount -o loop " + obraz.string() + " " + koren.string() + " >/dev/null 2>&1").c_str()) != 0)
+            GTEST_SKIP() << "a loop device cannot be mounted here";
+        struct Todpojeni {
+            fs::path koren;
+            ~Todpojeni() { ::umount2(koren.c_str(), MNT_DETACH); }
+        } odpojeni{koren};
 
-    EXPECT_THROW(ZapisSouborAtomicky(cil.string(), std::string(220000, 'n')), ChybaSouboru);
-    EXPECT_TRUE(ObsahSouboru(cil) == stary) << "the old file was torn: " << fs::file_size(cil) << " bytes";
-    EXPECT_EQ(Polozek(koren), 4u);  // lost+found, the file, its link, the filling: no temporary file
+        const fs::path cil = koren / "cil.txt", odkaz = koren / "odkaz.txt", vypln = koren / "vypln";
+        // The disk filled, then `volno` bytes freed.
+        auto naplnDisk = [&](off_t volno) {
+            const int fd = ::open(vypln.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            const bool rezervuje = ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, 4096) == 0;
+            off_t zapsano = 0;
+            for (ssize_t n; (n = ::write(fd, kus.data(), kus.size())) > 0;) zapsano += n;
+            const bool plny = errno == ENOSPC && ::ftruncate(fd, std::max<off_t>(zapsano - volno, 0)) == 0;
+            ::close(fd);
+            return plny && rezervuje == (typ == "ext4");
+        };
+        for (const auto& [ridky, delka] : {std::pair{false, 220000}, std::pair{true, 100000}, std::pair{true, 220000}}) {
+            int uspelo = 0, selhalo = 0;
+            for (off_t volno = 80 << 10; volno <= 500 << 10; volno += 20 << 10) {
+                for (const auto& e : fs::directory_iterator(koren))
+                    if (e.path().filename() != "lost+found") fs::remove(e.path());
+                std::string stary(100000, ridky ? '\0' : 's');
+                std::fill_n(stary.begin() + 40000, 1000, 's');
+                if (ridky) {
+                    std::ofstream(cil, std::ios::binary).seekp(40000) << stary.substr(40000, 1000);
+                    fs::resize_file(cil, 100000);
+                    struct stat st {};
+                    ASSERT_TRUE(::stat(cil.c_str(), &st) == 0 && st.st_blocks < 8) << "not sparse";
+                } else {
+                    ZapisSouborAtomicky(cil.string(), stary);
+                }
+                fs::create_hard_link(cil, odkaz);
+                ASSERT_TRUE(naplnDisk(volno)) << typ << " not filled, or reserves room otherwise than known";
+                const std::string novy(static_cast<std::size_t>(delka), 'n');
+                bool uspel = true;
+                try {
+                    ZapisSouborAtomicky(cil.string(), novy);
+                } catch (const ChybaSouboru&) {
+                    uspel = false;
+                }
+                (uspel ? uspelo : selhalo)++;
+                EXPECT_TRUE(ObsahSouboru(cil) == (uspel ? novy : stary))
+                    << typ << (ridky ? ", sparse, " : ", dense, ") << delka << " bytes, " << volno << " bytes free: "
+                    << (uspel ? "saved wrong, " : "the old file was torn, ") << fs::file_size(cil) << " bytes";
+                EXPECT_EQ(Polozek(koren), 4u);  // lost+found, the file, its link, the filling: no temporary file
+            }
+            EXPECT_GT(uspelo, 0);
+            EXPECT_GT(selhalo, 0);
+        }
+    }
 }
 
 }  // namespace
