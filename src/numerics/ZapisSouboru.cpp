@@ -1,5 +1,6 @@
 #include "numerics/ZapisSouboru.h"
 
+#include "numerics/Cesta.h"
 #include "numerics/TextSoubor.h"
 
 #include <cerrno>
@@ -12,6 +13,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <utility>
 #include <vector>
 
@@ -107,18 +109,34 @@ void NaZasobnik(std::string_view cesta, std::vector<std::string>& zbyva)
 // A link `jmeno` (to `kam`) in the folder `slozka` is followed only when it
 // is the saver's own or the folder owner's, or nobody but the folder's owner
 // may write the folder; else another user could have placed it there to lead
-// the save onto a file of the saver's.
+// the save onto a file of the saver's. The refusal names the linked file by
+// its absolute path: the end of the chain of links, or where the chain
+// cannot be followed to its end, the link's text read from its folder.
 void OverOdkaz(int slozka, const struct stat& odkaz, const std::string& jmeno, const std::string& kam,
                const std::string& cesta)
 {
+    namespace fs = std::filesystem;
     struct stat s {};
     if (::fstat(slozka, &s) != 0) Selhani("Cannot write", cesta, errno);
     if (odkaz.st_uid == ::geteuid() || odkaz.st_uid == s.st_uid || (s.st_mode & (S_IWGRP | S_IWOTH)) == 0) return;
-    std::string kde = CestaSlozky(slozka, "");
-    kde = kde.empty() ? jmeno : (kde == "/" ? "/" : kde + "/") + jmeno;
-    throw ChybaSouboru("Cannot write \"" + cesta + "\": the link \"" + kde +
+    const std::string kde = CestaSlozky(slozka, "");
+    fs::path konec = kam;  // where the folder's path cannot be told
+    if (!kde.empty()) {
+        std::error_code chyba;
+        konec = fs::canonical(fs::path(kde) / jmeno, chyba);
+        if (chyba) konec = (fs::path(kde) / kam).lexically_normal();
+    }
+    throw ChybaSouboru("Cannot write \"" + cesta + "\": the link \"" +
+                       (kde.empty() ? jmeno : (fs::path(kde) / jmeno).string()) +
                        "\" was made by another user in a folder that others may write too; save to the linked "
-                       "file's own path (\"" + kam + "\") instead");
+                       "file's own path (\"" + konec.string() + "\") instead");
+}
+
+// The path names a folder: its last name is empty ("a/") or "." ("a/.").
+bool JmenoSlozky(const std::string& cesta)
+{
+    const std::string posledni = ExtractFileName(cesta);
+    return posledni.empty() || posledni == ".";
 }
 
 // Resolves the path of a save's target one name at a time, each looked at
@@ -128,7 +146,9 @@ void OverOdkaz(int slozka, const struct stat& odkaz, const std::string& jmeno, c
 // `cil.existuje` and what is there in `st`.
 void RozlozCestu(const std::string& cesta, TcilZapisu& cil, struct stat& st)
 {
-    if (cesta.back() == '/') Selhani("Cannot write", cesta, EISDIR);
+    // A path whose last name is a folder's ("F/", "F/.", or a link at its
+    // end to such a path) names no file to write, whatever is there.
+    bool jenSlozka = JmenoSlozky(cesta);
     std::vector<std::string> zbyva;
     NaZasobnik(cesta, zbyva);
     Tdeskriptor slozka(::open(cesta.front() == '/' ? "/" : ".", O_PATH | O_DIRECTORY | O_CLOEXEC));
@@ -145,7 +165,7 @@ void RozlozCestu(const std::string& cesta, TcilZapisu& cil, struct stat& st)
             const int chyba = errno;
             // A link to nothing is not replaced by a file of its own.
             if (chyba == ENOENT && zOdkazu) Selhani("Cannot write through the broken link", cesta, chyba);
-            if (chyba != ENOENT || !posledni) Selhani("Cannot write", cesta, chyba);
+            if (chyba != ENOENT || !posledni || jenSlozka) Selhani("Cannot write", cesta, chyba);
             cil.jmeno = std::move(jmeno);  // a new file
             break;
         }
@@ -160,7 +180,7 @@ void RozlozCestu(const std::string& cesta, TcilZapisu& cil, struct stat& st)
             if (kam.empty()) Selhani("Cannot write through the broken link", cesta, ENOENT);
             if (posledni) {
                 zOdkazu = true;
-                if (kam.back() == '/') Selhani("Cannot write", cesta, EISDIR);
+                jenSlozka = jenSlozka || JmenoSlozky(kam);
             }
             // Resolved from the folder that holds the link, or from the root.
             if (kam.front() == '/') {
@@ -171,6 +191,7 @@ void RozlozCestu(const std::string& cesta, TcilZapisu& cil, struct stat& st)
             continue;
         }
         if (posledni) {
+            if (jenSlozka) Selhani("Cannot write", cesta, S_ISDIR(st.st_mode) ? EISDIR : ENOTDIR);
             cil.existuje = true;
             cil.jmeno = std::move(jmeno);
             break;
@@ -178,7 +199,7 @@ void RozlozCestu(const std::string& cesta, TcilZapisu& cil, struct stat& st)
         if (!S_ISDIR(st.st_mode)) Selhani("Cannot write", cesta, ENOTDIR);
         slozka.Nastav(tady.Vezmi());
     }
-    // A path of folders only ("/", "a/.", a link to "/") names no file.
+    // A path of folders only ("/", ".", a link to "/") names no file.
     if (cil.jmeno.empty()) Selhani("Cannot write", cesta, EISDIR);
     cil.fdSlozky.Nastav(slozka.Vezmi());
 }
@@ -190,6 +211,9 @@ void RozlozCestu(const std::string& cesta, TcilZapisu& cil, struct stat& st)
 void CilZapisu(const std::string& cesta, TcilZapisu& cil)
 {
     if (cesta.empty()) throw ChybaSouboru("Cannot write a file without a name");
+    // A path the system would not take whole (the file could not be opened
+    // by it again, nor read back).
+    if (cesta.size() >= PATH_MAX) Selhani("Cannot write", cesta, ENAMETOOLONG);
     struct stat st {};
     RozlozCestu(cesta, cil, st);
     const int slozka = cil.fdSlozky.fd;

@@ -94,6 +94,46 @@ TEST_F(TextSouborTest, FailedReplaceLeavesTheOldFileByteIdentical)
     EXPECT_EQ(ObsahSouboru(cesta), pred);
 }
 
+// A path that names a folder saves nothing: "F/" and "F/." onto a file are
+// refused as not a folder, "D/" and "D/." as a folder. A path of PATH_MAX
+// bytes or more is refused as too long (it could not be read back); one byte
+// shorter saves.
+TEST_F(TextSouborTest, PathsThatNameAFolderOrAreTooLongAreRefused)
+{
+    const fs::path f = slozka / "f.txt", d = slozka / "d";
+    ZapisTextovySoubor(f.string(), {"stary"});
+    fs::create_directory(d);
+    auto zprava = [](const std::string& cesta) {
+        try {
+            ZapisTextovySoubor(cesta, {"novy"});
+            return std::string("saved");
+        } catch (const ChybaSouboru& e) {
+            return std::string(e.what());
+        }
+    };
+    for (const auto& [cesta, chyba] : {std::pair{f.string() + "/", "Not a directory"},
+                                       std::pair{f.string() + "/.", "Not a directory"},
+                                       std::pair{d.string() + "/", "Is a directory"},
+                                       std::pair{d.string() + "/.", "Is a directory"}})
+        EXPECT_EQ(zprava(cesta), "Cannot write \"" + cesta + "\": " + chyba);
+    EXPECT_EQ(ObsahSouboru(f), "stary\r\n");
+    EXPECT_EQ(Polozek(slozka), 2u);
+
+    // Folders of 200-byte names, down to where a name of 50 to 250 bytes
+    // makes the path PATH_MAX - 1 bytes long.
+    std::string hluboka = d.string();
+    while (PATH_MAX - 2 - hluboka.size() > 250) {
+        hluboka += "/" + std::string(200, 'h');
+        ASSERT_EQ(::mkdir(hluboka.c_str(), 0700), 0);
+    }
+    const std::string nejdelsi = hluboka + "/" + std::string(PATH_MAX - 2 - hluboka.size(), 'n');
+    ASSERT_EQ(nejdelsi.size(), PATH_MAX - 1u);
+    EXPECT_EQ(zprava(nejdelsi), "saved");
+    EXPECT_EQ(ObsahSouboru(nejdelsi), "novy\r\n");
+    EXPECT_EQ(zprava(nejdelsi + "x"), "Cannot write \"" + nejdelsi + "x\": File name too long");
+    EXPECT_EQ(Polozek(hluboka), 1u);
+}
+
 // One rule for every save: a target the user may not write, a pipe and a
 // link to nothing fail at once and are left as they were.
 TEST_F(TextSouborTest, SavesTheUserMayNotMakeFailAndLeaveTheTargetAlone)
@@ -477,6 +517,8 @@ TEST_F(TextSouborTest, APipeSwappedInBeforeTheOpenIsRefusedWithoutBlocking)
 // root's save when the member swaps its own file for such a link while the
 // save resolves the name, are refused, and the file outside keeps its
 // content; so is another member's save through a link to its private file.
+// The refusal names the linked file by its absolute path: the end of a chain
+// of relative links, or the text of a link to nothing read from its folder.
 // A link of the saver's own and one of the folder owner's are followed (the
 // linked file written, the link kept).
 TEST_F(SdilenaSlozkaTest, ALinkAnotherUserPlacedIsNotFollowed)
@@ -493,11 +535,16 @@ TEST_F(SdilenaSlozkaTest, ALinkAnotherUserPlacedIsNotFollowed)
             return std::string(e.what());
         }
     };
-    const fs::path report = sdilena / "report.txt";
-    ASSERT_TRUE(odkazClena(cizi, report, kClen));
-    const std::string chyba = ulozeni(report, "novy");
+    const fs::path report = sdilena / "report.txt", nikam = sdilena / "nikam.txt";
+    fs::create_symlink("../venku/soubor.txt", sdilena / "dal");
+    ASSERT_TRUE(odkazClena("dal", report, kClen));
+    ASSERT_TRUE(odkazClena("../venku/./nic/../chybi.txt", nikam, kClen));
+    const std::string chyba = ulozeni(report, "novy"), chybaNikam = ulozeni(nikam, "novy");
     EXPECT_NE(chyba.find("the link \"" + report.string() + "\""), std::string::npos) << chyba;
-    EXPECT_NE(chyba.find("linked file's own path (\"" + cizi.string() + "\")"), std::string::npos) << chyba;
+    EXPECT_NE(chyba.find("linked file's own path (\"" + fs::canonical(cizi).string() + "\")"), std::string::npos)
+        << chyba;
+    EXPECT_NE(chybaNikam.find("own path (\"" + (fs::canonical(venku) / "chybi.txt").string() + "\")"),
+              std::string::npos) << chybaNikam;
     EXPECT_TRUE(fs::is_symlink(report));
 
     {
