@@ -38,6 +38,17 @@ struct Thaky {
     ~Thaky() { PredPohledemNaCil = PredOtevrenimCile = PredNahrazenimCile = nullptr; }
 };
 
+// Saves the bytes; the message of the failure, empty when saved.
+std::string ZpravaUlozeni(const fs::path& cesta, std::string_view bajty)
+{
+    try {
+        ZapisSouborAtomicky(cesta.string(), bajty);
+        return "";
+    } catch (const ChybaSouboru& e) {
+        return e.what();
+    }
+}
+
 TEST_F(TextSouborTest, WrittenLinesReadBackWithCrLf)
 {
     const auto cesta = (slozka / "body.txt").string();
@@ -102,36 +113,23 @@ TEST_F(TextSouborTest, FailedReplaceLeavesTheOldFileByteIdentical)
 TEST_F(TextSouborTest, PathsThatNameAFolderOrAreTooLongAreRefused)
 {
     const fs::path f = slozka / "f.txt", d = slozka / "d";
-    ZapisTextovySoubor(f.string(), {"stary"});
+    ZapisSouborAtomicky(f.string(), "stary");
     fs::create_directory(d);
-    auto zprava = [](const std::string& cesta) {
-        try {
-            ZapisTextovySoubor(cesta, {"novy"});
-            return std::string("saved");
-        } catch (const ChybaSouboru& e) {
-            return std::string(e.what());
-        }
-    };
-    for (const auto& [cesta, chyba] : {std::pair{f.string() + "/", "Not a directory"},
-                                       std::pair{f.string() + "/.", "Not a directory"},
-                                       std::pair{d.string() + "/", "Is a directory"},
-                                       std::pair{d.string() + "/.", "Is a directory"}})
-        EXPECT_EQ(zprava(cesta), "Cannot write \"" + cesta + "\": " + chyba);
-    EXPECT_EQ(ObsahSouboru(f), "stary\r\n");
+    for (const auto& [p, chyba] : {std::pair{f, "Not a directory"}, std::pair{d, "Is a directory"}})
+        for (const std::string& cesta : {p.string() + "/", p.string() + "/."})
+            EXPECT_EQ(ZpravaUlozeni(cesta, "novy"), "Cannot write \"" + cesta + "\": " + chyba);
+    EXPECT_EQ(ObsahSouboru(f), "stary");
     EXPECT_EQ(Polozek(slozka), 2u);
 
-    // Folders of 200-byte names, down to where a name of 50 to 250 bytes
-    // makes the path PATH_MAX - 1 bytes long.
+    // Folders of 200-byte names, as deep as a name of 50 to 250 bytes then
+    // makes a path of PATH_MAX - 1 bytes.
     std::string hluboka = d.string();
-    while (PATH_MAX - 2 - hluboka.size() > 250) {
-        hluboka += "/" + std::string(200, 'h');
-        ASSERT_EQ(::mkdir(hluboka.c_str(), 0700), 0);
-    }
+    while (PATH_MAX - 2 - hluboka.size() > 250)
+        ASSERT_EQ(::mkdir((hluboka += "/" + std::string(200, 'h')).c_str(), 0700), 0);
     const std::string nejdelsi = hluboka + "/" + std::string(PATH_MAX - 2 - hluboka.size(), 'n');
-    ASSERT_EQ(nejdelsi.size(), PATH_MAX - 1u);
-    EXPECT_EQ(zprava(nejdelsi), "saved");
-    EXPECT_EQ(ObsahSouboru(nejdelsi), "novy\r\n");
-    EXPECT_EQ(zprava(nejdelsi + "x"), "Cannot write \"" + nejdelsi + "x\": File name too long");
+    EXPECT_EQ(ZpravaUlozeni(nejdelsi, "novy"), "");
+    EXPECT_EQ(ObsahSouboru(nejdelsi), "novy");
+    EXPECT_EQ(ZpravaUlozeni(nejdelsi + "x", "novy"), "Cannot write \"" + nejdelsi + "x\": File name too long");
     EXPECT_EQ(Polozek(hluboka), 1u);
 }
 
@@ -659,48 +657,35 @@ TEST_F(TextSouborTest, AFullDiskThatCannotReserveRoomLeavesTheOldFileWhole)
         } odpojeni{koren};
 
         const fs::path cil = koren / "cil.txt", odkaz = koren / "odkaz.txt", vypln = koren / "vypln";
-        // The disk filled, then `volno` bytes freed.
-        auto naplnDisk = [&](off_t volno) {
-            const int fd = ::open(vypln.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-            const bool rezervuje = ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, 4096) == 0;
-            off_t zapsano = 0;
-            for (ssize_t n; (n = ::write(fd, kus.data(), kus.size())) > 0;) zapsano += n;
-            const bool plny = errno == ENOSPC && ::ftruncate(fd, std::max<off_t>(zapsano - volno, 0)) == 0;
-            ::close(fd);
-            return plny && rezervuje == (typ == "ext4");
-        };
         for (const auto& [ridky, delka] : {std::pair{false, 220000}, std::pair{true, 100000}, std::pair{true, 220000}}) {
-            int uspelo = 0, selhalo = 0;
+            bool uspelo = false, selhalo = false;
             for (off_t volno = 80 << 10; volno <= 500 << 10; volno += 20 << 10) {
                 for (const auto& e : fs::directory_iterator(koren))
                     if (e.path().filename() != "lost+found") fs::remove(e.path());
                 std::string stary(100000, ridky ? '\0' : 's');
                 std::fill_n(stary.begin() + 40000, 1000, 's');
-                if (ridky) {
-                    std::ofstream(cil, std::ios::binary).seekp(40000) << stary.substr(40000, 1000);
-                    fs::resize_file(cil, 100000);
-                    struct stat st {};
-                    ASSERT_TRUE(::stat(cil.c_str(), &st) == 0 && st.st_blocks < 8) << "not sparse";
-                } else {
-                    ZapisSouborAtomicky(cil.string(), stary);
-                }
+                if (ridky) std::ofstream(cil, std::ios::binary).seekp(40000) << stary.substr(40000, 1000);
+                else ZapisSouborAtomicky(cil.string(), stary);
+                fs::resize_file(cil, 100000);  // a sparse file: holes around its data
                 fs::create_hard_link(cil, odkaz);
-                ASSERT_TRUE(naplnDisk(volno)) << typ << " not filled, or reserves room otherwise than known";
+                // The disk filled, then `volno` bytes freed.
+                const int fd = ::open(vypln.c_str(), O_WRONLY | O_CREAT, 0600);
+                ASSERT_EQ(::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, 4096) == 0, typ == "ext4");
+                off_t zapsano = 0;
+                for (ssize_t n; (n = ::write(fd, kus.data(), kus.size())) > 0;) zapsano += n;
+                ASSERT_EQ(errno, ENOSPC);
+                ASSERT_EQ(::ftruncate(fd, zapsano - volno), 0);
+                ::close(fd);
+
                 const std::string novy(static_cast<std::size_t>(delka), 'n');
-                bool uspel = true;
-                try {
-                    ZapisSouborAtomicky(cil.string(), novy);
-                } catch (const ChybaSouboru&) {
-                    uspel = false;
-                }
-                (uspel ? uspelo : selhalo)++;
+                const bool uspel = ZpravaUlozeni(cil, novy).empty();
+                (uspel ? uspelo : selhalo) = true;
                 EXPECT_TRUE(ObsahSouboru(cil) == (uspel ? novy : stary))
                     << typ << (ridky ? ", sparse, " : ", dense, ") << delka << " bytes, " << volno << " bytes free: "
                     << (uspel ? "saved wrong, " : "the old file was torn, ") << fs::file_size(cil) << " bytes";
                 EXPECT_EQ(Polozek(koren), 4u);  // lost+found, the file, its link, the filling: no temporary file
             }
-            EXPECT_GT(uspelo, 0);
-            EXPECT_GT(selhalo, 0);
+            EXPECT_TRUE(uspelo && selhalo) << "the fill levels span both outcomes";
         }
     }
 }
