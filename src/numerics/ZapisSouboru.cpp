@@ -1,5 +1,6 @@
 #include "numerics/ZapisSouboru.h"
 
+#include "numerics/Cesta.h"
 #include "numerics/TextSoubor.h"
 
 #include <cerrno>
@@ -12,6 +13,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <utility>
 #include <vector>
 
@@ -107,18 +109,34 @@ void NaZasobnik(std::string_view cesta, std::vector<std::string>& zbyva)
 // A link `jmeno` (to `kam`) in the folder `slozka` is followed only when it
 // is the saver's own or the folder owner's, or nobody but the folder's owner
 // may write the folder; else another user could have placed it there to lead
-// the save onto a file of the saver's.
+// the save onto a file of the saver's. The refusal names the linked file by
+// its absolute path: the end of the chain of links, or where the chain
+// cannot be followed to its end, the link's text read from its folder.
 void OverOdkaz(int slozka, const struct stat& odkaz, const std::string& jmeno, const std::string& kam,
                const std::string& cesta)
 {
+    namespace fs = std::filesystem;
     struct stat s {};
     if (::fstat(slozka, &s) != 0) Selhani("Cannot write", cesta, errno);
     if (odkaz.st_uid == ::geteuid() || odkaz.st_uid == s.st_uid || (s.st_mode & (S_IWGRP | S_IWOTH)) == 0) return;
-    std::string kde = CestaSlozky(slozka, "");
-    kde = kde.empty() ? jmeno : (kde == "/" ? "/" : kde + "/") + jmeno;
-    throw ChybaSouboru("Cannot write \"" + cesta + "\": the link \"" + kde +
+    const std::string kde = CestaSlozky(slozka, "");
+    fs::path konec = kam;  // where the folder's path cannot be told
+    if (!kde.empty()) {
+        std::error_code chyba;
+        konec = fs::canonical(fs::path(kde) / jmeno, chyba);
+        if (chyba) konec = (fs::path(kde) / kam).lexically_normal();
+    }
+    throw ChybaSouboru("Cannot write \"" + cesta + "\": the link \"" +
+                       (kde.empty() ? jmeno : (fs::path(kde) / jmeno).string()) +
                        "\" was made by another user in a folder that others may write too; save to the linked "
-                       "file's own path (\"" + kam + "\") instead");
+                       "file's own path (\"" + konec.string() + "\") instead");
+}
+
+// The path names a folder: its last name is empty ("a/") or "." ("a/.").
+bool JmenoSlozky(const std::string& cesta)
+{
+    const std::string posledni = ExtractFileName(cesta);
+    return posledni.empty() || posledni == ".";
 }
 
 // Resolves the path of a save's target one name at a time, each looked at
@@ -128,7 +146,9 @@ void OverOdkaz(int slozka, const struct stat& odkaz, const std::string& jmeno, c
 // `cil.existuje` and what is there in `st`.
 void RozlozCestu(const std::string& cesta, TcilZapisu& cil, struct stat& st)
 {
-    if (cesta.back() == '/') Selhani("Cannot write", cesta, EISDIR);
+    // A path whose last name is a folder's ("F/", "F/.", or a link at its
+    // end to such a path) names no file to write, whatever is there.
+    bool jenSlozka = JmenoSlozky(cesta);
     std::vector<std::string> zbyva;
     NaZasobnik(cesta, zbyva);
     Tdeskriptor slozka(::open(cesta.front() == '/' ? "/" : ".", O_PATH | O_DIRECTORY | O_CLOEXEC));
@@ -145,7 +165,7 @@ void RozlozCestu(const std::string& cesta, TcilZapisu& cil, struct stat& st)
             const int chyba = errno;
             // A link to nothing is not replaced by a file of its own.
             if (chyba == ENOENT && zOdkazu) Selhani("Cannot write through the broken link", cesta, chyba);
-            if (chyba != ENOENT || !posledni) Selhani("Cannot write", cesta, chyba);
+            if (chyba != ENOENT || !posledni || jenSlozka) Selhani("Cannot write", cesta, chyba);
             cil.jmeno = std::move(jmeno);  // a new file
             break;
         }
@@ -160,7 +180,7 @@ void RozlozCestu(const std::string& cesta, TcilZapisu& cil, struct stat& st)
             if (kam.empty()) Selhani("Cannot write through the broken link", cesta, ENOENT);
             if (posledni) {
                 zOdkazu = true;
-                if (kam.back() == '/') Selhani("Cannot write", cesta, EISDIR);
+                jenSlozka = jenSlozka || JmenoSlozky(kam);
             }
             // Resolved from the folder that holds the link, or from the root.
             if (kam.front() == '/') {
@@ -171,6 +191,7 @@ void RozlozCestu(const std::string& cesta, TcilZapisu& cil, struct stat& st)
             continue;
         }
         if (posledni) {
+            if (jenSlozka) Selhani("Cannot write", cesta, S_ISDIR(st.st_mode) ? EISDIR : ENOTDIR);
             cil.existuje = true;
             cil.jmeno = std::move(jmeno);
             break;
@@ -178,7 +199,7 @@ void RozlozCestu(const std::string& cesta, TcilZapisu& cil, struct stat& st)
         if (!S_ISDIR(st.st_mode)) Selhani("Cannot write", cesta, ENOTDIR);
         slozka.Nastav(tady.Vezmi());
     }
-    // A path of folders only ("/", "a/.", a link to "/") names no file.
+    // A path of folders only ("/", ".", a link to "/") names no file.
     if (cil.jmeno.empty()) Selhani("Cannot write", cesta, EISDIR);
     cil.fdSlozky.Nastav(slozka.Vezmi());
 }
@@ -190,6 +211,9 @@ void RozlozCestu(const std::string& cesta, TcilZapisu& cil, struct stat& st)
 void CilZapisu(const std::string& cesta, TcilZapisu& cil)
 {
     if (cesta.empty()) throw ChybaSouboru("Cannot write a file without a name");
+    // A path the system would not take whole (the file could not be opened
+    // by it again, nor read back).
+    if (cesta.size() >= PATH_MAX) Selhani("Cannot write", cesta, ENAMETOOLONG);
     struct stat st {};
     RozlozCestu(cesta, cil, st);
     const int slozka = cil.fdSlozky.fd;
@@ -408,6 +432,19 @@ void TzapisSouboru::Dokonci()
 // copied over the target's own content. Until the copy begins the target is
 // as it was; from then on, until it is complete, the temporary file is kept,
 // so that one whole content is on the disk at every moment.
+// Room for the whole new content is taken before the copy begins, so that a
+// full disk fails the save with the target as it was: room past the old end,
+// and room for the holes of a sparse target too (a hole written over takes
+// room as writing past the end does). Where the file system can reserve
+// room, the range [0, new size) is reserved, holes included, no byte changed.
+// Where it cannot (ext2, NFS v3, some FUSE file systems), the old bytes of
+// [0, min(old size, new size)) are first written onto themselves, which
+// makes every hole there real (it reads as zeros) and changes no byte; not
+// only where the file system tells holes (SEEK_HOLE), as NFS v3 tells none.
+// The in-place save is rare, the doubled write acceptable; a file the saver
+// may write but not read cannot be saved so. Then the part past the old end
+// is written, and both are put on the disk before the copy; should that
+// fail, the file is cut back to its old length, its content as it was.
 void TzapisSouboru::ZapisNaMiste(int fd)
 {
     const int cil = fdCil_;
@@ -430,16 +467,17 @@ void TzapisSouboru::ZapisNaMiste(int fd)
     struct stat novy {}, stary {};
     if (::fstat(fd, &novy) != 0 || ::fstat(cil, &stary) != 0) pred("Cannot write", errno);
     std::string kus(kVelikostBufferu, '\0');
-    // Room for a longer content is taken first: a full disk fails the save
-    // here, with the target untouched. Where the file system cannot reserve
-    // room (ext2, NFS v3, some FUSE file systems), the part past the old end
-    // is written and put on the disk first instead; should that fail, the
-    // file is cut back to its old length, whole.
     off_t naMiste = novy.st_size;  // the part still to copy
-    if (novy.st_size > stary.st_size &&
-        ::fallocate(cil, FALLOC_FL_KEEP_SIZE, stary.st_size, novy.st_size - stary.st_size) != 0) {
+    if (novy.st_size > 0 && ::fallocate(cil, FALLOC_FL_KEEP_SIZE, 0, novy.st_size) != 0) {
         if (errno != EOPNOTSUPP && errno != ENOSYS) pred("Cannot write", errno);
-        int chyba = KopirujUsek(fd, cil, stary.st_size, novy.st_size, kus);
+        naMiste = std::min(novy.st_size, stary.st_size);
+        // The target is open for writing only: its old bytes are read
+        // through the very file opened again for reading.
+        const std::string proc = "/proc/self/fd/" + std::to_string(cil);
+        Tdeskriptor cteni(::open(proc.c_str(), O_RDONLY | O_CLOEXEC));
+        if (cteni.fd < 0) pred("Cannot write", errno);
+        int chyba = KopirujUsek(cteni.fd, cil, 0, naMiste, kus);
+        if (chyba == 0) chyba = KopirujUsek(fd, cil, naMiste, novy.st_size, kus);
         if (chyba == 0 && ::fsync(cil) != 0 && errno != EINVAL) chyba = errno;
         if (chyba != 0) {
             if (::ftruncate(cil, stary.st_size) != 0 || (::fsync(cil) != 0 && errno != EINVAL)) {
@@ -448,7 +486,6 @@ void TzapisSouboru::ZapisNaMiste(int fd)
             }
             pred("Cannot write", chyba);
         }
-        naMiste = stary.st_size;
     }
 
     auto behem = [&](int chyba) {

@@ -18,8 +18,8 @@
 //    that folder may be written by its owner alone. A link that another
 //    user placed in a folder others may write too is refused: it could lead
 //    the save onto any file the saver may write. The message names the link
-//    and asks for a save to the linked file's own path. (Reading follows
-//    every link.)
+//    and asks for a save to the linked file's own absolute path (the end of
+//    the chain of links). (Reading follows every link.)
 //  - A save writes regular files only: a device, a pipe or a socket at the
 //    name or at the end of a link is refused ("not a regular file").
 //  - The new file takes the old one's owner, group and mode. Where the saver
@@ -28,14 +28,21 @@
 //    content is copied over the old one in place instead: the file stays its
 //    owner's with its links, and the temporary file is kept until the copy is
 //    complete (and named in the failure should the copy break off), so that
-//    one whole content is on the disk at every moment. Room for a longer
-//    content is taken before the old content is touched, so that a full disk
-//    fails the save with the old file whole.
+//    one whole content is on the disk at every moment. Room for the whole
+//    new content, past the old end and in the holes of a sparse file (a hole
+//    takes room once written), is taken before the old content is touched,
+//    so that a full disk fails the save with the old file whole: reserved
+//    where the file system can; where it cannot (ext2, NFS v3), the old
+//    bytes are written onto themselves and the part past the old end is
+//    written first, the file cut back to its old length should that fail.
 //  - One rule decides every save (OverCilZapisu): a save fails, leaving
 //    everything as it was, onto a file the user may not write (even where the
 //    folder would let it be replaced), into a folder the user may not write,
-//    onto anything but a regular file, through a link to nothing and through
-//    a link refused as above.
+//    onto anything but a regular file, through a link to nothing, through
+//    a link refused as above, to a path that names a folder ("F/", "F/.":
+//    "Not a directory" where F is a file, "Is a directory" where it is a
+//    folder) and to a path of PATH_MAX bytes or more ("File name too long",
+//    as it could not be read back).
 // Large files are written piece by piece: TzapisSouboru takes the text as it
 // is formatted. Every failure raises ChybaSouboru.
 #pragma once

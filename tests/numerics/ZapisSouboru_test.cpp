@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 #include <vector>
 #include <csignal>
@@ -13,6 +14,7 @@
 #include <fstream>
 #include <fcntl.h>
 #include <grp.h>
+#include <poll.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
@@ -35,6 +37,17 @@ struct Thaky {
     Thaky& operator=(const Thaky&) = delete;
     ~Thaky() { PredPohledemNaCil = PredOtevrenimCile = PredNahrazenimCile = nullptr; }
 };
+
+// Saves the bytes; the message of the failure, empty when saved.
+std::string ZpravaUlozeni(const fs::path& cesta, std::string_view bajty)
+{
+    try {
+        ZapisSouborAtomicky(cesta.string(), bajty);
+        return "";
+    } catch (const ChybaSouboru& e) {
+        return e.what();
+    }
+}
 
 TEST_F(TextSouborTest, WrittenLinesReadBackWithCrLf)
 {
@@ -91,6 +104,33 @@ TEST_F(TextSouborTest, FailedReplaceLeavesTheOldFileByteIdentical)
     // fails before anything is renamed.
     EXPECT_THROW(ZapisTextovySoubor(cesta + "/x", {"novy"}), ChybaSouboru);
     EXPECT_EQ(ObsahSouboru(cesta), pred);
+}
+
+// A path that names a folder saves nothing: "F/" and "F/." onto a file are
+// refused as not a folder, "D/" and "D/." as a folder. A path of PATH_MAX
+// bytes or more is refused as too long (it could not be read back); one byte
+// shorter saves.
+TEST_F(TextSouborTest, PathsThatNameAFolderOrAreTooLongAreRefused)
+{
+    const fs::path f = slozka / "f.txt", d = slozka / "d";
+    ZapisSouborAtomicky(f.string(), "stary");
+    fs::create_directory(d);
+    for (const auto& [p, chyba] : {std::pair{f, "Not a directory"}, std::pair{d, "Is a directory"}})
+        for (const std::string& cesta : {p.string() + "/", p.string() + "/."})
+            EXPECT_EQ(ZpravaUlozeni(cesta, "novy"), "Cannot write \"" + cesta + "\": " + chyba);
+    EXPECT_EQ(ObsahSouboru(f), "stary");
+    EXPECT_EQ(Polozek(slozka), 2u);
+
+    // Folders of 200-byte names, as deep as a name of 50 to 250 bytes then
+    // makes a path of PATH_MAX - 1 bytes.
+    std::string hluboka = d.string();
+    while (PATH_MAX - 2 - hluboka.size() > 250)
+        ASSERT_EQ(::mkdir((hluboka += "/" + std::string(200, 'h')).c_str(), 0700), 0);
+    const std::string nejdelsi = hluboka + "/" + std::string(PATH_MAX - 2 - hluboka.size(), 'n');
+    EXPECT_EQ(ZpravaUlozeni(nejdelsi, "novy"), "");
+    EXPECT_EQ(ObsahSouboru(nejdelsi), "novy");
+    EXPECT_EQ(ZpravaUlozeni(nejdelsi + "x", "novy"), "Cannot write \"" + nejdelsi + "x\": File name too long");
+    EXPECT_EQ(Polozek(hluboka), 1u);
 }
 
 // One rule for every save: a target the user may not write, a pipe and a
@@ -400,18 +440,21 @@ TEST_F(SdilenaSlozkaTest, ANameSwappedDuringASaveGivesNoFileAnotherOwner)
 // The same by a member of the group as a process of its own, swapping the
 // names all the time (its file and a link of its own to root's file, placed
 // again whenever a save replaced it) while root saves again and again:
-// root's file outside keeps its content too.
+// root's file outside keeps its content too. The member is stopped between
+// whole swaps (when the pipe closes), so that both names are there after.
 TEST_F(SdilenaSlozkaTest, AMemberSwappingTheNameWhileRootSavesGainsNoFile)
 {
     SouborClena(cil, "clen");
     fs::create_symlink(cizi, druhe);
     ASSERT_EQ(::lchown(druhe.c_str(), kClen, kSkupina), 0);
+    int stop[2];
+    ASSERT_EQ(::pipe(stop), 0);
     const pid_t clen = ::fork();
     if (clen == 0) {
-        ::alarm(60);
+        ::close(stop[1]);
         const gid_t skupiny[] = {kSkupina};
         if (::setgroups(1, skupiny) != 0 || ::setgid(kClen) != 0 || ::setuid(kClen) != 0) ::_exit(1);
-        for (;;) {
+        for (pollfd konec{stop[0], POLLIN, 0}; ::poll(&konec, 1, 0) == 0;) {
             ::renameat2(AT_FDCWD, cil.c_str(), AT_FDCWD, druhe.c_str(), RENAME_EXCHANGE);
             // A save that replaced the link by a file: the link is placed again.
             struct stat a {}, b {};
@@ -419,6 +462,7 @@ TEST_F(SdilenaSlozkaTest, AMemberSwappingTheNameWhileRootSavesGainsNoFile)
                 !S_ISLNK(b.st_mode) && ::unlink(druhe.c_str()) == 0)
                 ::symlink(cizi.c_str(), druhe.c_str());
         }
+        ::_exit(0);
     }
     int ulozeno = 0, pokusu = 0;
     bool ok = true;
@@ -431,8 +475,11 @@ TEST_F(SdilenaSlozkaTest, AMemberSwappingTheNameWhileRootSavesGainsNoFile)
         }
         ok = NikdoNicNeziskal() && ObsahSouboru(cizi) == "venku\r\n";
     }
-    ::kill(clen, SIGKILL);
-    ::waitpid(clen, nullptr, 0);
+    ::close(stop[0]);
+    ::close(stop[1]);
+    int stav = -1;
+    ::waitpid(clen, &stav, 0);
+    EXPECT_EQ(stav, 0) << "the member did not stop by itself";
     EXPECT_TRUE(ok) << "after " << pokusu << " saves";
     EXPECT_TRUE(NikdoNicNeziskal());
     EXPECT_EQ(ObsahSouboru(cizi), "venku\r\n");
@@ -476,6 +523,8 @@ TEST_F(TextSouborTest, APipeSwappedInBeforeTheOpenIsRefusedWithoutBlocking)
 // root's save when the member swaps its own file for such a link while the
 // save resolves the name, are refused, and the file outside keeps its
 // content; so is another member's save through a link to its private file.
+// The refusal names the linked file by its absolute path: the end of a chain
+// of relative links, or the text of a link to nothing read from its folder.
 // A link of the saver's own and one of the folder owner's are followed (the
 // linked file written, the link kept).
 TEST_F(SdilenaSlozkaTest, ALinkAnotherUserPlacedIsNotFollowed)
@@ -492,11 +541,16 @@ TEST_F(SdilenaSlozkaTest, ALinkAnotherUserPlacedIsNotFollowed)
             return std::string(e.what());
         }
     };
-    const fs::path report = sdilena / "report.txt";
-    ASSERT_TRUE(odkazClena(cizi, report, kClen));
-    const std::string chyba = ulozeni(report, "novy");
+    const fs::path report = sdilena / "report.txt", nikam = sdilena / "nikam.txt";
+    fs::create_symlink("../venku/soubor.txt", sdilena / "dal");
+    ASSERT_TRUE(odkazClena("dal", report, kClen));
+    ASSERT_TRUE(odkazClena("../venku/./nic/../chybi.txt", nikam, kClen));
+    const std::string chyba = ulozeni(report, "novy"), chybaNikam = ulozeni(nikam, "novy");
     EXPECT_NE(chyba.find("the link \"" + report.string() + "\""), std::string::npos) << chyba;
-    EXPECT_NE(chyba.find("linked file's own path (\"" + cizi.string() + "\")"), std::string::npos) << chyba;
+    EXPECT_NE(chyba.find("linked file's own path (\"" + fs::canonical(cizi).string() + "\")"), std::string::npos)
+        << chyba;
+    EXPECT_NE(chybaNikam.find("own path (\"" + (fs::canonical(venku) / "chybi.txt").string() + "\")"),
+              std::string::npos) << chybaNikam;
     EXPECT_TRUE(fs::is_symlink(report));
 
     {
@@ -556,7 +610,11 @@ TEST_F(TextSouborTest, ASaveOntoADeviceAPipeOrASocketIsRefusedAtOnce)
     fs::create_symlink(roura, cile.back());
     if (::geteuid() == 0) {
         cile.push_back(slozka / "disk");
-        ASSERT_EQ(::mknod(cile.back().c_str(), S_IFBLK | 0600, ::makedev(7, 0)), 0);
+        // Device number 0:0 is reserved, no driver's: a save that wrote it
+        // anyway could write nothing real.
+        ASSERT_EQ(::mknod(cile.back().c_str(), S_IFBLK | 0600, ::makedev(0, 0)), 0);
+        ASSERT_LT(::open(cile.back().c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC), 0);
+        ASSERT_EQ(errno, ENXIO);
     }
     const std::size_t polozek = Polozek(slozka);
     for (const fs::path& cil : cile) {
@@ -575,44 +633,61 @@ TEST_F(TextSouborTest, ASaveOntoADeviceAPipeOrASocketIsRefusedAtOnce)
 
 // On a file system that cannot reserve room (ext2), a save in place (the
 // file has a second hard link) that runs out of room leaves the old content
-// whole: the part past the old end is written first, and cut off again when
-// the disk is full.
+// whole, at every fill level of the disk; so on one that reserves it (ext4).
+// The old file is dense and saved longer, or sparse (1,000 bytes of data
+// amid holes, which take room once written) and saved as long and longer. A
+// save that succeeds writes the new content.
 TEST_F(TextSouborTest, AFullDiskThatCannotReserveRoomLeavesTheOldFileWhole)
 {
-    if (::geteuid() != 0) GTEST_SKIP() << "needs root to mount a small ext2 file system";
-    const fs::path obraz = slozka / "ext2.img", koren = slozka / "mnt";
-    fs::create_directories(koren);
-    std::ofstream{obraz};
-    fs::resize_file(obraz, 2 << 20);
-    if (std::system(("mkfs.ext2 -q -F -m 0 -b 1024 " + obraz.string() + " >/dev/null 2>&1").c_str()) != 0)
-        GTEST_SKIP() << "mkfs.ext2 cannot make the file system here";
-    if (std::system(("mount -o loop " + obraz.string() + " " + koren.string() + " >/dev/null 2>&1").c_str()) != 0)
-        GTEST_SKIP() << "a loop device cannot be mounted here";
-    struct Todpojeni {
-        fs::path koren;
-        ~Todpojeni() { ::umount2(koren.c_str(), MNT_DETACH); }
-    } odpojeni{koren};
-
-    const fs::path cil = koren / "cil.txt", odkaz = koren / "odkaz.txt", vypln = koren / "vypln";
-    const std::string stary(100000, 's');
-    ZapisSouborAtomicky(cil.string(), stary);
-    fs::create_hard_link(cil, odkaz);
-    // The disk filled, then room left for the new content in the temporary
-    // file but not for its part past the old end as well.
-    const int fd = ::open(vypln.c_str(), O_WRONLY | O_CREAT, 0600);
-    ASSERT_GE(fd, 0);
-    ASSERT_EQ(::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, 4096), -1);
-    ASSERT_EQ(errno, EOPNOTSUPP) << "this ext2 reserves room";
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to mount small file systems";
     const std::string kus(1 << 16, 'v');
-    off_t zapsano = 0;
-    for (ssize_t n; (n = ::write(fd, kus.data(), kus.size())) > 0;) zapsano += n;
-    ASSERT_EQ(errno, ENOSPC);
-    ASSERT_EQ(::ftruncate(fd, zapsano - 260 * 1024), 0);
-    ::close(fd);
+    for (const std::string typ : {"ext2", "ext4"}) {
+        const fs::path obraz = slozka / (typ + ".img"), koren = slozka / typ;
+        fs::create_directories(koren);
+        std::ofstream{obraz};
+        fs::resize_file(obraz, 2 << 20);
+        if (std::system(("mkfs." + typ + " -q -F -m 0 -b 1024 -O ^has_journal " + obraz.string() + " >/dev/null 2>&1")
+                            .c_str()) != 0)
+            GTEST_SKIP() << "mkfs." << typ << " cannot make the file system here";
+        if (std::system(("mount -o loop " + obraz.string() + " " + koren.string() + " >/dev/null 2>&1").c_str()) != 0)
+            GTEST_SKIP() << "a loop device cannot be mounted here";
+        struct Todpojeni {
+            fs::path koren;
+            ~Todpojeni() { ::umount2(koren.c_str(), MNT_DETACH); }
+        } odpojeni{koren};
 
-    EXPECT_THROW(ZapisSouborAtomicky(cil.string(), std::string(220000, 'n')), ChybaSouboru);
-    EXPECT_TRUE(ObsahSouboru(cil) == stary) << "the old file was torn: " << fs::file_size(cil) << " bytes";
-    EXPECT_EQ(Polozek(koren), 4u);  // lost+found, the file, its link, the filling: no temporary file
+        const fs::path cil = koren / "cil.txt", odkaz = koren / "odkaz.txt", vypln = koren / "vypln";
+        for (const auto& [ridky, delka] : {std::pair{false, 220000}, std::pair{true, 100000}, std::pair{true, 220000}}) {
+            bool uspelo = false, selhalo = false;
+            for (off_t volno = 80 << 10; volno <= 500 << 10; volno += 20 << 10) {
+                for (const auto& e : fs::directory_iterator(koren))
+                    if (e.path().filename() != "lost+found") fs::remove(e.path());
+                std::string stary(100000, ridky ? '\0' : 's');
+                std::fill_n(stary.begin() + 40000, 1000, 's');
+                if (ridky) std::ofstream(cil, std::ios::binary).seekp(40000) << stary.substr(40000, 1000);
+                else ZapisSouborAtomicky(cil.string(), stary);
+                fs::resize_file(cil, 100000);  // a sparse file: holes around its data
+                fs::create_hard_link(cil, odkaz);
+                // The disk filled, then `volno` bytes freed.
+                const int fd = ::open(vypln.c_str(), O_WRONLY | O_CREAT, 0600);
+                ASSERT_EQ(::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, 4096) == 0, typ == "ext4");
+                off_t zapsano = 0;
+                for (ssize_t n; (n = ::write(fd, kus.data(), kus.size())) > 0;) zapsano += n;
+                ASSERT_EQ(errno, ENOSPC);
+                ASSERT_EQ(::ftruncate(fd, zapsano - volno), 0);
+                ::close(fd);
+
+                const std::string novy(static_cast<std::size_t>(delka), 'n');
+                const bool uspel = ZpravaUlozeni(cil, novy).empty();
+                (uspel ? uspelo : selhalo) = true;
+                EXPECT_TRUE(ObsahSouboru(cil) == (uspel ? novy : stary))
+                    << typ << (ridky ? ", sparse, " : ", dense, ") << delka << " bytes, " << volno << " bytes free: "
+                    << (uspel ? "saved wrong, " : "the old file was torn, ") << fs::file_size(cil) << " bytes";
+                EXPECT_EQ(Polozek(koren), 4u);  // lost+found, the file, its link, the filling: no temporary file
+            }
+            EXPECT_TRUE(uspelo && selhalo) << "the fill levels span both outcomes";
+        }
+    }
 }
 
 }  // namespace
