@@ -23,6 +23,8 @@
 #include <utility>
 #include <vector>
 
+#include <sys/stat.h>
+
 #include "core/Chyby.h"
 #include "core/Jazyk.h"
 #include "core/Nastaveni.h"
@@ -186,6 +188,20 @@ inline void ZapisSoubor(const std::string& cesta, const std::string& obsah)
 {
     QFile f(QString::fromStdString(cesta));
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(obsah.data(), static_cast<qint64>(obsah.size()));
+}
+
+// The file at `cesta` replaced by a named pipe, which no reader may take.
+inline bool NahradRouru(const std::string& cesta)
+{
+    return QFile::remove(QString::fromStdString(cesta)) && ::mkfifo(cesta.c_str(), 0600) == 0;
+}
+
+// A notice without the system's words ending a file's message (their
+// language is the test run's).
+inline std::string BezSlovSystemu(const std::string& text)
+{
+    const std::size_t p = text.rfind("\": ");
+    return p == std::string::npos ? text : text.substr(0, p + 1);
 }
 
 inline std::string CtiSoubor(const std::string& cesta)
