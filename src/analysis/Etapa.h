@@ -169,12 +169,15 @@ private:
 // name in etapa.soubor. False when the file cannot be read or its content is
 // rejected; etapa is then left exactly as it was. The file is read piece by
 // piece (TctecEtapy): besides the epoch, the reading holds a few megabytes.
-bool NacistEtapu(const std::string& nazevSouboru, Tetapa& etapa);
+// `duvod`, when given, receives the file's message (ChybaSouboru) when the
+// file could not be read, and is left empty for a rejected content.
+bool NacistEtapu(const std::string& nazevSouboru, Tetapa& etapa, std::string* duvod = nullptr);
 
 // Reads sections s .. s+3 of the text the reader gives (a file or bytes,
 // piece by piece) into etapa, with every check of NacistEtapuZeSeznamu;
-// etapa's soubor is kept. False, with etapa as it was, on any failure.
-bool NacistEtapuZTextu(TctecRadku& text, Tetapa& etapa, int s = 1);
+// etapa's soubor is kept. False, with etapa as it was, on any failure;
+// `duvod` as in NacistEtapu (the file may fail in the middle of the text).
+bool NacistEtapuZTextu(TctecRadku& text, Tetapa& etapa, int s = 1, std::string* duvod = nullptr);
 
 // Reads sections s .. s+3 of an epoch text from its lines handed over in
 // order, trimmed and without empty lines, with every check of

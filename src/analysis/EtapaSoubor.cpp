@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "analysis/ElipsyChyb.h"
+#include "core/Chyby.h"
 #include "numerics/Matrix2.h"
 #include "numerics/TextPole.h"
 #include "numerics/TextSoubor.h"
@@ -378,8 +379,9 @@ bool NacistEtapuZeSeznamu(TStringList& lines, Tetapa& etapa, int s)
     }
 }
 
-bool NacistEtapuZTextu(TctecRadku& text, Tetapa& etapa, int s)
+bool NacistEtapuZTextu(TctecRadku& text, Tetapa& etapa, int s, std::string* duvod)
 {
+    if (duvod != nullptr) duvod->clear();
     try {
         std::unique_ptr<TctecEtapy> ctec;
         return ProjdiOrizleRadky(
@@ -390,17 +392,24 @@ bool NacistEtapuZTextu(TctecRadku& text, Tetapa& etapa, int s)
                    },
                    [&](const std::string_view* radky, std::size_t pocet) { return ctec->Radky(radky, pocet); }) &&
                ctec->Dokonci(etapa);
+    } catch (const ChybaSouboru& e) {
+        UlozDuvod(duvod, e);
+        return false;
     } catch (...) {
         return false;
     }
 }
 
-bool NacistEtapu(const std::string& nazevSouboru, Tetapa& etapa)
+bool NacistEtapu(const std::string& nazevSouboru, Tetapa& etapa, std::string* duvod)
 {
+    if (duvod != nullptr) duvod->clear();
     bool ok = false;
     try {
         TctecRadku soubor(nazevSouboru);
-        ok = NacistEtapuZTextu(soubor, etapa, 1);
+        ok = NacistEtapuZTextu(soubor, etapa, 1, duvod);
+    } catch (const ChybaSouboru& e) {
+        UlozDuvod(duvod, e);
+        ok = false;
     } catch (...) {
         ok = false;
     }

@@ -13,6 +13,7 @@
 #include <variant>
 
 #include "analysis/Etapa.h"
+#include "core/Chyby.h"
 #include "numerics/TextPole.h"
 #include "numerics/TextSoubor.h"
 #include "numerics/ZapisSouboru.h"
@@ -491,8 +492,9 @@ bool ZapisProjektu(TStringList& lines, const TmodelPorovnani& model,
 
 bool UlozitProjektAnalyzy(const std::string& nazevSouboru, TmodelPorovnani& model,
                           const Tsouradnice& souradniceUzivatelske, const Tnastaveni& nastaveni,
-                          const TtransformacniKlicEtapa& klic)
+                          const TtransformacniKlicEtapa& klic, std::string* duvod)
 {
+    if (duvod != nullptr) duvod->clear();
     try {
         TStringList body, radkyNastaveni;
         if (!PripravProjekt(souradniceUzivatelske, nastaveni, body, radkyNastaveni)) throw TichePreruseni();
@@ -506,13 +508,16 @@ bool UlozitProjektAnalyzy(const std::string& nazevSouboru, TmodelPorovnani& mode
         if (model.etapa1.jePripojen) model.etapa1.InfoSoubor(nazevSouboru);
         if (model.etapa2.jePripojen) model.etapa2.InfoSoubor(nazevSouboru);
         return true;
+    } catch (const ChybaSouboru& e) {
+        UlozDuvod(duvod, e);  // the file could not be written
     } catch (...) {
-        VratPametSystemu();
-        NulujSoubor(model.soubor);
-        NulujSoubor(model.etapa1.soubor);
-        NulujSoubor(model.etapa2.soubor);
-        return false;
+        // A user point that cannot be written (no reason given), no memory.
     }
+    VratPametSystemu();
+    NulujSoubor(model.soubor);
+    NulujSoubor(model.etapa1.soubor);
+    NulujSoubor(model.etapa2.soubor);
+    return false;
 }
 
 // ---------------------------------------------------------------- reading
@@ -536,8 +541,9 @@ bool CteniProjektu(TStringList& lines, TmodelPorovnani& model, Tsouradnice& sour
 }
 
 bool NacistProjektZTextu(TctecRadku& text, TmodelPorovnani& model, Tsouradnice& souradniceUzivatelske,
-                         Tnastaveni& nastaveni, TtransformacniKlicEtapa& klic)
+                         Tnastaveni& nastaveni, TtransformacniKlicEtapa& klic, std::string* duvod)
 {
+    if (duvod != nullptr) duvod->clear();
     try {
         std::unique_ptr<TctecProjektu> ctec;
         return ProjdiOrizleRadky(
@@ -548,6 +554,9 @@ bool NacistProjektZTextu(TctecRadku& text, TmodelPorovnani& model, Tsouradnice& 
                    },
                    [&](const std::string_view* radky, std::size_t pocet) { return ctec->Radky(radky, pocet); }) &&
                ctec->Dokonci(model, souradniceUzivatelske, nastaveni, klic);
+    } catch (const ChybaSouboru& e) {
+        UlozDuvod(duvod, e);
+        return false;
     } catch (...) {
         return false;
     }
@@ -555,13 +564,17 @@ bool NacistProjektZTextu(TctecRadku& text, TmodelPorovnani& model, Tsouradnice& 
 
 bool NacistProjektAnalyzy(const std::string& nazevSouboru, TmodelPorovnani& model,
                           Tsouradnice& souradniceUzivatelske, Tnastaveni& nastaveni,
-                          TtransformacniKlicEtapa& klic)
+                          TtransformacniKlicEtapa& klic, std::string* duvod)
 {
+    if (duvod != nullptr) duvod->clear();
     bool ok = false;
     try {
         // The file piece by piece: only the epochs grow with it.
         TctecRadku soubor(nazevSouboru);
-        ok = NacistProjektZTextu(soubor, model, souradniceUzivatelske, nastaveni, klic);
+        ok = NacistProjektZTextu(soubor, model, souradniceUzivatelske, nastaveni, klic, duvod);
+    } catch (const ChybaSouboru& e) {
+        UlozDuvod(duvod, e);
+        ok = false;
     } catch (...) {
         ok = false;
     }

@@ -116,10 +116,12 @@ bool ZapisProjektu(TStringList& lines, const TmodelPorovnani& model,
 // project file. On failure (a user point that cannot be written, the file
 // cannot be written) an existing file is left byte for byte as it was, the
 // file records of the model and of both epochs are reset (NulujSoubor) and
-// the result is false. Never throws.
+// the result is false. Never throws. `duvod`, when given, receives the
+// file's message (ChybaSouboru) when the file could not be written, and is
+// left empty when a user point cannot be written.
 bool UlozitProjektAnalyzy(const std::string& nazevSouboru, TmodelPorovnani& model,
                           const Tsouradnice& souradniceUzivatelske, const Tnastaveni& nastaveni,
-                          const TtransformacniKlicEtapa& klic);
+                          const TtransformacniKlicEtapa& klic, std::string* duvod = nullptr);
 
 // Parses a project text already in memory (the lines are trimmed and empty
 // lines dropped in place). Every tag of sections 1 .. 11 exactly once and in
@@ -138,15 +140,17 @@ bool CteniProjektu(TStringList& lines, TmodelPorovnani& model, Tsouradnice& sour
 // with every check and the result of CteniProjektu: only the epochs grow
 // with the text. The file records are not touched. False, with nothing
 // changed, on any failure (one of reading included). Never throws.
+// `duvod`, when given, receives the file's message (ChybaSouboru) when the
+// file could not be read, and is left empty for a rejected content.
 bool NacistProjektZTextu(TctecRadku& text, TmodelPorovnani& model, Tsouradnice& souradniceUzivatelske,
-                         Tnastaveni& nastaveni, TtransformacniKlicEtapa& klic);
+                         Tnastaveni& nastaveni, TtransformacniKlicEtapa& klic, std::string* duvod = nullptr);
 
 // Loads the project file and reads it (NacistProjektZTextu); then the
 // model's file record and that of every attached epoch name the project
 // file. False, with nothing changed, when the file cannot be loaded or does
-// not read. Never throws.
+// not read. Never throws. `duvod` as in NacistProjektZTextu.
 bool NacistProjektAnalyzy(const std::string& nazevSouboru, TmodelPorovnani& model,
                           Tsouradnice& souradniceUzivatelske, Tnastaveni& nastaveni,
-                          TtransformacniKlicEtapa& klic);
+                          TtransformacniKlicEtapa& klic, std::string* duvod = nullptr);
 
 }  // namespace sitmera

@@ -1,5 +1,7 @@
 #include "core/Chyby.h"
 
+#include <utility>
+
 namespace sitmera {
 
 void Tchyby::Default()
@@ -8,13 +10,17 @@ void Tchyby::Default()
     souradniceUzivatelskeCekovyPocetChyb = 0;
 }
 
-void Tchyby::Oznameni(std::int32_t vstup) { cisloOznameni = vstup; }
+void Tchyby::Oznameni(std::int32_t vstup, const std::string& duvod)
+{
+    cisloOznameni = vstup;
+    duvodOznameni = duvod;
+}
 
 void Tchyby::Potvrzeni(std::int32_t vstup) { cisloPotvrzeni = vstup; }
 
 void Tchyby::Nehlasit() { vypnoutHlaseni = true; }
 
-bool Tchyby::PrevzitOznameni(std::int32_t& kod)
+bool Tchyby::PrevzitOznameni(std::int32_t& kod, std::string* duvod)
 {
     if (vypnoutHlaseni) {
         vypnoutHlaseni = false;
@@ -22,6 +28,8 @@ bool Tchyby::PrevzitOznameni(std::int32_t& kod)
     }
     kod = cisloOznameni;
     cisloOznameni = 0;
+    if (duvod != nullptr) *duvod = std::move(duvodOznameni);
+    duvodOznameni.clear();
     return true;
 }
 
@@ -100,6 +108,33 @@ std::string TextOznameni(const Tjazyk& jazyk, std::int32_t kod)
     case 30: return h.chybaPriTransform;
     case 31: return h.chybaAnalyzaPosunu;
     default: return jazyk.nadpis.chyba;
+    }
+}
+
+std::string TextSDuvody(const std::string& zprava, const TStringList& duvody)
+{
+    std::string text = zprava;
+    std::size_t pocet = 0;
+    for (const std::string& duvod : duvody) {
+        if (duvod.empty()) continue;
+        if (++pocet > MaxDuvoduOznameni) return text + "\n\u2026";
+        text += "\n" + duvod;
+    }
+    return text;
+}
+
+std::string TextSDuvodem(const std::string& zprava, const std::string& duvod)
+{
+    return TextSDuvody(zprava, {duvod});
+}
+
+void UlozDuvod(std::string* duvod, const ChybaSouboru& chyba) noexcept
+{
+    if (duvod == nullptr) return;
+    try {
+        *duvod = chyba.what();
+    } catch (...) {
+        duvod->clear();
     }
 }
 

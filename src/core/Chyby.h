@@ -9,6 +9,10 @@
 // A code without a catalogue row (27, a negative code, anything above 31)
 // shows `nadpis.chyba` as both title and message.
 //
+// A notice may carry a reason: the message of the file that could not be
+// read or saved (a path and the system's words), shown on the line under
+// the notice's own text.
+//
 // The mute flag is one-shot: it swallows the next numbered notice only.
 #pragma once
 
@@ -27,6 +31,7 @@ public:
     std::int32_t cisloOznameni = 0;   // notice to show next; 0 after one was shown
     std::int32_t cisloPotvrzeni = 0;  // pending confirmation
     bool vypnoutHlaseni = false;      // while set, the next numbered notice is not shown
+    std::string duvodOznameni;        // reason of the pending notice; empty: none
     TStringList hlaseni;              // message list
     // Counters of the duplicate check of the user-point list, held in the
     // coordinate fields: X points whose number occurs again, Y points whose
@@ -42,22 +47,37 @@ public:
     // three counters 0) and the total 0. Codes, flag and messages stay.
     void Default();
 
-    // Records the notice to show next (`cisloOznameni` := vstup).
-    void Oznameni(std::int32_t vstup);
+    // Records the notice to show next (`cisloOznameni` := vstup) and its
+    // reason (none by default, so an older reason never shows with it).
+    void Oznameni(std::int32_t vstup, const std::string& duvod = "");
     // Records a pending confirmation (`cisloPotvrzeni` := vstup).
     void Potvrzeni(std::int32_t vstup);
     // Mutes the next numbered notice.
     void Nehlasit();
 
     // Takes the pending notice for showing. When the mute flag is set it is
-    // cleared, the pending code stays and the result is false (show nothing).
-    // Otherwise `kod` := `cisloOznameni`, `cisloOznameni` := 0, result true.
-    bool PrevzitOznameni(std::int32_t& kod);
+    // cleared, the pending code and reason stay and the result is false (show
+    // nothing). Otherwise `kod` := `cisloOznameni`, the reason goes to
+    // `duvod` (when given), both are cleared, result true.
+    bool PrevzitOznameni(std::int32_t& kod, std::string* duvod = nullptr);
 };
 
 // Title of notice `kod` in the language of `jazyk` (catalogue above).
 std::string NadpisOznameni(const Tjazyk& jazyk, std::int32_t kod);
 // Message of notice `kod` in the language of `jazyk` (catalogue above).
 std::string TextOznameni(const Tjazyk& jazyk, std::int32_t kod);
+
+// The most reasons a notice lists; a line "…" stands for the others.
+inline constexpr std::size_t MaxDuvoduOznameni = 5;
+
+// The text of a notice with the reasons of its failure under it, one a line
+// (the empty ones left out): the message alone when there is none.
+std::string TextSDuvody(const std::string& zprava, const TStringList& duvody);
+// The same with one reason.
+std::string TextSDuvodem(const std::string& zprava, const std::string& duvod);
+
+// Keeps the file's message as the reason of a failure when `duvod` is given
+// (it stays empty should even that fail: the callers never throw).
+void UlozDuvod(std::string* duvod, const ChybaSouboru& chyba) noexcept;
 
 }  // namespace sitmera

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/Chyby.h"
 #include "numerics/Cesta.h"
 #include "numerics/TextPole.h"
 #include "numerics/ZapisSouboru.h"
@@ -95,10 +96,12 @@ bool TDXFwriter::fileopen()
 {
     otevren_ = false;
     dxffile.clear();
+    duvodOtevreni.clear();
     try {
         // The rule of every save of the program (numerics/ZapisSouboru.h).
         OverCilZapisu(filename);
-    } catch (const ChybaSouboru&) {
+    } catch (const ChybaSouboru& e) {
+        UlozDuvod(&duvodOtevreni, e);
         return false;
     }
     otevren_ = true;

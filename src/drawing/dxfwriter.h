@@ -71,13 +71,15 @@ public:
     Extended minY = 0;
     Extended del = 0;        // the larger extent: the view height
     TFormatSettings FormatSettings;
+    std::string duvodOtevreni;  // why the last fileopen failed; empty after one that succeeded
 
     // An empty writer with its colour table.
     TDXFwriter();
 
     // Starts a new file: true when filename names a target the program's
     // save rule lets it write (OverCilZapisu, numerics/ZapisSouboru.h);
-    // false otherwise, raising nothing.
+    // false otherwise, raising nothing, the rule's message kept in
+    // duvodOtevreni.
     bool fileopen();
     // Writes the text to filename. Throws ChybaSouboru when that fails;
     // the writer is closed either way.

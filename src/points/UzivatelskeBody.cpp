@@ -1,5 +1,6 @@
 #include "points/UzivatelskeBody.h"
 
+#include "core/Chyby.h"
 #include "core/Nastaveni.h"
 #include "numerics/TextPole.h"
 #include "numerics/TextSoubor.h"
@@ -19,18 +20,20 @@ constexpr std::uint8_t OknoUzivatelskeBody = 3;
 }  // namespace
 
 bool NacteniSouboru(Tsouradnice& souradnice, Tinfo& info, Tnastaveni& nastaveni,
-                    const Tjazyk& jazyk, const TdialogOtevritSoubory& dialog)
+                    const Tjazyk& jazyk, const TdialogOtevritSoubory& dialog, TStringList* duvody)
 {
+    if (duvody != nullptr) duvody->clear();
     if (nastaveni.okno.bodyVstup != OknoUzivatelskeBody || !dialog) return false;
     TStringList soubory;
     if (!dialog(soubory, nastaveni, jazyk)) return false;
-    NacistSoubory(souradnice, info, nastaveni, soubory);
+    NacistSoubory(souradnice, info, nastaveni, soubory, duvody);
     return !soubory.empty();
 }
 
 void NacistSoubory(Tsouradnice& souradnice, Tinfo& info, const Tnastaveni& nastaveni,
-                   const TStringList& soubory)
+                   const TStringList& soubory, TStringList* duvody)
 {
+    if (duvody != nullptr) duvody->clear();
     const int typ = nastaveni.souborVstup.typSouradnice;
     for (const std::string& jmeno : soubory) {
         TStringList radky;
@@ -40,11 +43,12 @@ void NacistSoubory(Tsouradnice& souradnice, Tinfo& info, const Tnastaveni& nasta
             // MaxDelkaRadku is the faulty line.
             TctecRadku soubor(jmeno);
             NactiSouradniceZTextu(soubor, nastaveni, radky, cisloRadku);
-        } catch (const ChybaSouboru&) {
+        } catch (const ChybaSouboru& e) {
             // A file that cannot be opened or read is recorded as not loaded
             // (line 0); the other files load all the same.
             TStringList().swap(radky);
             cisloRadku = 0;
+            if (duvody != nullptr) duvody->push_back(e.what());
         } catch (const std::bad_alloc&) {
             // So is a file too large for the memory; its lines are freed.
             TStringList().swap(radky);
@@ -79,19 +83,22 @@ void NacistSoubory(Tsouradnice& souradnice, Tinfo& info, const Tnastaveni& nasta
 
 TvysledekUlozeni UlozeniSouboru(const Tsouradnice& souradnice, Tinfo& /*info*/,
                                 Tnastaveni& nastaveni, const Tjazyk& jazyk,
-                                const TdialogUlozitSoubor& dialog)
+                                const TdialogUlozitSoubor& dialog, std::string* duvod)
 {
+    if (duvod != nullptr) duvod->clear();
     Tsouradnice kopie;
     kopie.Kopiruj(souradnice);
     std::string cesta;
     if (!dialog || !dialog(cesta, nastaveni, jazyk) || JePrazdnyPoOriznuti(cesta))
         return TvysledekUlozeni::Zruseno;
-    return UlozitSouborSouradnic(kopie, nastaveni, cesta);
+    return UlozitSouborSouradnic(kopie, nastaveni, cesta, duvod);
 }
 
 TvysledekUlozeni UlozitSouborSouradnic(const Tsouradnice& souradnice,
-                                       const Tnastaveni& nastaveni, const std::string& cesta)
+                                       const Tnastaveni& nastaveni, const std::string& cesta,
+                                       std::string* duvod)
 {
+    if (duvod != nullptr) duvod->clear();
     Tsouradnice kopie;
     kopie.Kopiruj(souradnice);
     kopie.SmazPrazdneZaznamyNaKonci();
@@ -100,7 +107,8 @@ TvysledekUlozeni UlozitSouborSouradnic(const Tsouradnice& souradnice,
     if (!UlozSouradniceTXT(radky, nastaveni)) return TvysledekUlozeni::ChybnyBod;
     try {
         ZapisTextovySoubor(cesta, radky);
-    } catch (const ChybaSouboru&) {
+    } catch (const ChybaSouboru& e) {
+        UlozDuvod(duvod, e);
         return TvysledekUlozeni::ChybaZapisu;
     }
     return TvysledekUlozeni::Ulozeno;

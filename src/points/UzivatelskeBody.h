@@ -58,10 +58,11 @@ enum class TvysledekUlozeni : std::uint8_t {
 
 // Loads user coordinate files and appends their points to `souradnice`. Only
 // when `nastaveni.okno.bodyVstup` is 3 (user points): runs the open dialog and
-// loads the chosen files (NacistSoubory). True when the dialog was run and
-// files were chosen.
+// loads the chosen files (NacistSoubory, `duvody` as there). True when the
+// dialog was run and files were chosen.
 bool NacteniSouboru(Tsouradnice& souradnice, Tinfo& info, Tnastaveni& nastaveni,
-                    const Tjazyk& jazyk, const TdialogOtevritSoubory& dialog);
+                    const Tjazyk& jazyk, const TdialogOtevritSoubory& dialog,
+                    TStringList* duvody = nullptr);
 
 // Loads the files, in the given order, in the axis order
 // `nastaveni.souborVstup.typSouradnice`: for each file a record is appended to
@@ -69,22 +70,27 @@ bool NacteniSouboru(Tsouradnice& souradnice, Tinfo& info, Tnastaveni& nastaveni,
 // count), empty records at the end of the list are removed, and the file's
 // points are appended. Never throws for a missing, unreadable or faulty file,
 // nor for one too large for the memory (recorded as not loaded, the points
-// loaded before kept).
+// loaded before kept). `duvody`, when given, is cleared and receives the
+// message (ChybaSouboru) of every file that could not be opened or read, in
+// order; a faulty content gives none.
 void NacistSoubory(Tsouradnice& souradnice, Tinfo& info, const Tnastaveni& nastaveni,
-                   const TStringList& soubory);
+                   const TStringList& soubory, TStringList* duvody = nullptr);
 
 // Saves the user points as one coordinate file: runs the save dialog and,
-// when it gives a path, writes the file (UlozitSouborSouradnic). `info` is
-// not changed.
+// when it gives a path, writes the file (UlozitSouborSouradnic, `duvod` as
+// there). `info` is not changed.
 TvysledekUlozeni UlozeniSouboru(const Tsouradnice& souradnice, Tinfo& info,
                                 Tnastaveni& nastaveni, const Tjazyk& jazyk,
-                                const TdialogUlozitSoubor& dialog);
+                                const TdialogUlozitSoubor& dialog, std::string* duvod = nullptr);
 
 // Writes the filled points of the list to the file `cesta` in the axis order
 // `nastaveni.souborVystup.typSouradnice`, in the user's coordinate unit with
 // `presnost.souradnice.hodnota` decimals. Nothing is written unless every
-// point makes a valid line; the write itself is atomic.
+// point makes a valid line; the write itself is atomic. `duvod`, when
+// given, receives the file's message (ChybaSouboru) with ChybaZapisu and is
+// left empty otherwise.
 TvysledekUlozeni UlozitSouborSouradnic(const Tsouradnice& souradnice,
-                                       const Tnastaveni& nastaveni, const std::string& cesta);
+                                       const Tnastaveni& nastaveni, const std::string& cesta,
+                                       std::string* duvod = nullptr);
 
 }  // namespace sitmera

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "analysis/Etapa.h"
+#include "core/Chyby.h"
 #include "numerics/TextSoubor.h"
 #include "program/Globalni.h"
 #include "reports/ProtokolEtapa.h"
@@ -271,11 +272,12 @@ void TForm66::Pripojit1Click()
     if (!vybran) return;
 
     const std::string nadpis = jazyk->tlacitko.pripojit + " Sitmera " + MalaPismena(jazyk->tlacitko.etapa);
-    if (!NacistEtapu(soubor, *etapaAktualni)) {
+    std::string duvod;
+    if (!NacistEtapu(soubor, *etapaAktualni, &duvod)) {
         // The reader kept the epoch as it was: the grid, the pairs, the key
         // and the transformed epochs stay valid.
         ZavriKresbu();
-        ZobrazOznameni(jazyk->hlaseni.chybaPripojitEtapa, nadpis);
+        ZobrazOznameni(TextSDuvodem(jazyk->hlaseni.chybaPripojitEtapa, duvod), nadpis);
         return;
     }
     ObnovPoZmeneEtapy();

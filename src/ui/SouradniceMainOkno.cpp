@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "analysis/Projekt.h"
+#include "core/Chyby.h"
 #include "numerics/Zaklad.h"
 #include "points/SouradniceSoubor.h"
 #include "program/Globalni.h"
@@ -352,8 +353,9 @@ void TForm65::ProjektOtevrit1Click()
     }
     // A report built for the epochs loaded so far is never shown for others.
     modelPorovnani->ClearProtokol();
+    std::string duvod;
     const bool uspech =
-        NacistProjektAnalyzy(soubor, *modelPorovnani, *souradniceUzivatelske, *nastaveni, klicTransformace);
+        NacistProjektAnalyzy(soubor, *modelPorovnani, *souradniceUzivatelske, *nastaveni, klicTransformace, &duvod);
     if (uspech) {
         info->jeTransformaceEtapa1 = false;
         info->jeTransformaceEtapa2 = false;
@@ -377,7 +379,7 @@ void TForm65::ProjektOtevrit1Click()
                                  std::to_string(modelPorovnani->etapa2.souradnice.PocetPlnychBodu()) + ")";
         ZobrazOznameni(text, nadpis);
     } else {
-        ZobrazOznameni(jazyk->hlaseni.chybaOtevritProjekt, nadpis);
+        ZobrazOznameni(TextSDuvodem(jazyk->hlaseni.chybaOtevritProjekt, duvod), nadpis);
     }
 }
 
@@ -387,15 +389,17 @@ void TForm65::ProjektUlozitJako1Click()
     std::string soubor;
     const bool vybran = UlozitSouborProjekt(soubor, *nastaveni, *jazyk);
     bool uspech = true;
+    std::string duvod;
     if (vybran) {
-        uspech = UlozitProjektAnalyzy(soubor, *modelPorovnani, *souradniceUzivatelske, *nastaveni, klicTransformace);
+        uspech = UlozitProjektAnalyzy(soubor, *modelPorovnani, *souradniceUzivatelske, *nastaveni, klicTransformace,
+                                      &duvod);
         // The caption names the project now, or no project after a failure.
         NastavPopiskyHlavni(*this, *jazyk, *modelPorovnani);
     }
     // The dialog switched the processing label on when it closed.
     PrepniZpracovani(this);
     if (!uspech) {
-        chyby->Oznameni(28);
+        chyby->Oznameni(28, duvod);
         OznameniDleCisla();
     }
 }

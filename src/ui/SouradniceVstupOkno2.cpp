@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenuBar>
 
+#include "core/Chyby.h"
 #include "points/SouradniceSoubor.h"
 #include "points/UzivatelskeBody.h"
 #include "program/Globalni.h"
@@ -227,7 +228,8 @@ void TForm78::Pridat1Click()
     const int fb = info->VratPocetSouboru(TypSouboruUzivatelske);
     const int ub = info->VratUspesneNactenychSouboru(TypSouboruUzivatelske);
     const int pb = souradniceVstup.PocetPlnychBodu();
-    NacteniSouboru(souradniceVstup, *info, *nastaveni, *jazyk, OtevritSouboryDialog);
+    TStringList duvody;
+    NacteniSouboru(souradniceVstup, *info, *nastaveni, *jazyk, OtevritSouboryDialog, &duvody);
     KontrolaSouradnic(souradniceVstup, *chyby, true, *nastaveni);
     ObnovTabulku();
     // The dialog showed the processing label when it closed.
@@ -237,21 +239,24 @@ void TForm78::Pridat1Click()
     const int uspesne = info->VratUspesneNactenychSouboru(TypSouboruUzivatelske) - ub;
     const int body = souradniceVstup.PocetPlnychBodu() - pb;
     protokolSouboru->zapsatPridatSoubor(info->VratSoubory(TypSouboruUzivatelske), pridano, *jazyk);
-    OznameniProtokol(jazyk->hlaseni.pridaneSoubory + std::to_string(uspesne) + "/" + std::to_string(pridano) + " (" +
-                         jazyk->hlaseni.pocetBodu + std::to_string(body) + ")",
-                     jazyk->nadpis.pridatBody);
+    const std::string pocty = jazyk->hlaseni.pridaneSoubory + std::to_string(uspesne) + "/" +
+                              std::to_string(pridano) + " (" + jazyk->hlaseni.pocetBodu + std::to_string(body) + ")";
+    // Under the counts, why the files that could not be read were not.
+    OznameniProtokol(TextSDuvody(pocty, duvody), jazyk->nadpis.pridatBody);
 }
 
 void TForm78::UlozitJako1Click()
 {
     if (!ExistujiGlobalniObjekty()) return;
+    std::string duvod;
     const TvysledekUlozeni vysledek =
-        UlozeniSouboru(souradniceVstup, *info, *nastaveni, *jazyk, UlozitSouborSouradnice);
+        UlozeniSouboru(souradniceVstup, *info, *nastaveni, *jazyk, UlozitSouborSouradnice, &duvod);
     SkryjZpracovani(this);
     // A point that cannot be written or a file that cannot be written: the
-    // file on disk is left as it was, and the user is told.
+    // file on disk is left as it was, and the user is told (why the file
+    // could not be written, under the notice).
     if (vysledek == TvysledekUlozeni::ChybnyBod || vysledek == TvysledekUlozeni::ChybaZapisu) {
-        chyby->Oznameni(28);
+        chyby->Oznameni(28, duvod);
         OznameniDleCisla();
     }
 }

@@ -624,7 +624,7 @@ void TForm44::PrekreslitDXF(TDXFwriterSit& dxf)
 void TForm44::BitBtn12Click()
 {
     if (!kontejnerSit_ || kontejnerSit_->data == nullptr || nastaveni == nullptr) return;
-    UlozKresbu(*Image1->Bitmapa(), [this](const std::string& cesta) {
+    UlozKresbu(*Image1->Bitmapa(), [this](const std::string& cesta, std::string& duvod) {
         // The DXF axes for the chosen coordinate system, on a copy.
         TgrafikaData kopie;
         kopie.KopirujDXF(*kontejnerSit_->data, nastaveni->jednotky.souradnicovySystem);
@@ -632,7 +632,9 @@ void TForm44::BitBtn12Click()
         dxf.ConnectData(kopie);
         PrekreslitDXF(dxf);
         dxf.filename = cesta;
-        return dxf.createdxf();
+        if (dxf.createdxf()) return true;
+        duvod = dxf.duvodOtevreni;
+        return false;
     });
 }
 

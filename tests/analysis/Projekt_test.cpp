@@ -618,6 +618,23 @@ TEST(ProjektChybny, SouborKteryNelzeNacistNechavaStav)
     }
 }
 
+// A file cut while it is read: the readers give the file's message.
+TEST(ProjektChybny, SouborZkracenyBehemCteniDavaDuvod)
+{
+    Stav s;
+    const std::string projekt = Docasny("zkraceny.pea"), etapa = Docasny("zkracena.epc");
+    ZapisTextovySoubor(projekt, PlnyProjekt());
+    std::filesystem::copy_file(std::string(SITMERA_TEST_DATA) + "/hlavni/etapa1.epc", etapa);
+    for (const std::string& cesta : {projekt, etapa}) {
+        TctecRadku ctec(cesta, 64);
+        std::filesystem::resize_file(cesta, 100);
+        std::string duvod;
+        EXPECT_FALSE(cesta == projekt ? NacistProjektZTextu(ctec, s.model, s.uzivatelske, s.nastaveni, s.klic, &duvod)
+                                      : NacistEtapuZTextu(ctec, s.model.etapa1, 1, &duvod));
+        EXPECT_EQ(duvod, "Cannot read \"" + cesta + "\": it changed while it was being read");
+    }
+}
+
 // ---------------------------------------------------------------- accepted variants
 
 TEST(ProjektVarianty, HodnotyNaHranachRozsahu)

@@ -65,6 +65,12 @@ TEST(Chyby, MuteSwallowsOneNoticeOnlyAndTakingClearsTheCode)
     EXPECT_EQ(c.cisloOznameni, 0);
 }
 
+TEST(Chyby, ReasonsGoUnderTheMessageOneALineAtMostFiveThenAnEllipsis)
+{
+    EXPECT_EQ(TextSDuvodem("n", ""), "n");
+    EXPECT_EQ(TextSDuvody("n", {"1", "", "2", "3", "4", "5", "6"}), "n\n1\n2\n3\n4\n5\n\u2026");
+}
+
 // ------------------------------------------------------------ catalogue
 
 struct Oznameni {

@@ -66,16 +66,18 @@ protected:
     }
 
     // Attaches a file through the open dialog (an empty name cancels it);
-    // a notice, when one is expected, is recorded.
-    void Pripoj(TForm66& f, const std::string& soubor, bool oznameni = true)
+    // a notice, when one is expected, is recorded. roura: the chosen file
+    // becomes a pipe before it is read.
+    void Pripoj(TForm66& f, const std::string& soubor, bool oznameni = true, bool roura = false)
     {
-        Obsluz("Form8", [soubor](Formular& d) {
+        Obsluz("Form8", [soubor, roura](Formular& d) {
             auto& o = static_cast<TForm8&>(d);
             if (soubor.empty()) return o.Button2->click();
             o.NastavSlozku(soubor.substr(0, soubor.rfind('/')));
             for (int i = 0; i < o.FileListBox1->count(); ++i)
                 o.FileListBox1->item(i)->setSelected(NaUtf8(o.FileListBox1->item(i)->text()) ==
                                                      soubor.substr(soubor.rfind('/') + 1));
+            EXPECT_TRUE(!roura || test::NahradRouru(soubor));
             o.Button1->click();
         });
         if (oznameni)
@@ -206,6 +208,12 @@ TEST_F(EtapaOknoTest, CancelAndAFailedAttachChangeNothingButAFailureClosesTheGra
         Pripoj(f, kDataEtapy + "poskozena_znacka.epc");
         EXPECT_EQ(zprava, "An error occurred during the epoch connecting!");
         EXPECT_FALSE(kresba);
+        // A file no reader may take: the reader's message under the notice.
+        const std::string roura = test::DocasnaSlozka("etapa_roura") + "/roura.epc";
+        test::ZapisSoubor(roura, "");
+        Pripoj(f, roura, true, true);
+        EXPECT_EQ(zprava, "An error occurred during the epoch connecting!\nCannot read \"" + roura +
+                              "\": not a regular file");
         EXPECT_EQ(Text(f, ""), "1. epoch [etapa1.epc]");
         EXPECT_EQ(f.StringGrid3->Cell(0, 0), "101");
         EXPECT_TRUE(f.vyberEtapa[0]);

@@ -23,9 +23,12 @@
 #include <utility>
 #include <vector>
 
+#include <sys/stat.h>
+
 #include "core/Chyby.h"
 #include "core/Jazyk.h"
 #include "core/Nastaveni.h"
+#include "numerics/TestProces.h"
 #include "ui/layer/Formular.h"
 #include "ui/layer/OknoPomocne.h"
 #include "ui/layer/Prostredi.h"
@@ -44,9 +47,9 @@ namespace sitmera::test {
 inline void ZajistiAplikaci(bool dveObrazovky = false)
 {
     if (QApplication::instance() != nullptr) return;
-    // One file per process: CTest runs the test cases in parallel processes.
-    const std::string soubor = std::string(SITMERA_BUILD_DIR) + "/ui_obrazovky_" +
-                               std::to_string(QCoreApplication::applicationPid()) + ".json";
+    // In the process's own folder (CTest runs the test cases in parallel
+    // processes), removed when the process ends.
+    const std::string soubor = SlozkaProcesu() + "/ui_obrazovky.json";
     QFile f(QString::fromStdString(soubor));
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         f.write(R"({"screens":[{"name":"A","x":0,"y":0,"width":1920,"height":1080,"logicalDpi":96,"logicalBaseDpi":96,"dpr":1})");
@@ -57,6 +60,9 @@ inline void ZajistiAplikaci(bool dveObrazovky = false)
     }
     const std::string platforma = "offscreen:configfile=" + soubor;
     setenv("QT_QPA_PLATFORM", platforma.c_str(), 1);
+    // Without a runtime folder Qt would make one of its own in the
+    // temporary folder and leave it there.
+    setenv("XDG_RUNTIME_DIR", SlozkaProcesu().c_str(), 0);
     // The offscreen platform reports every window's size hints; keep quiet.
     qInstallMessageHandler([](QtMsgType typ, const QMessageLogContext&, const QString& zprava) {
         if (zprava.contains(QLatin1String("propagateSizeHints"))) return;
@@ -168,12 +174,11 @@ inline bool StiskniKlavesu(QWidget* cil, int klavesa, Qt::KeyboardModifiers m = 
     return stisk.isAccepted();
 }
 
-// A temporary folder below the build folder, emptied first; one per process,
-// since CTest runs the test cases in parallel processes.
+// A temporary folder in the process's own folder (removed when the process
+// ends), emptied first.
 inline std::string DocasnaSlozka(const std::string& jmeno)
 {
-    const QString cesta = QString::fromStdString(std::string(SITMERA_BUILD_DIR) + "/ui_tmp/" + jmeno + "_" +
-                                                 std::to_string(QCoreApplication::applicationPid()));
+    const QString cesta = QString::fromStdString(SlozkaProcesu() + "/" + jmeno);
     QDir(cesta).removeRecursively();
     QDir().mkpath(cesta);
     return cesta.toStdString();
@@ -183,6 +188,20 @@ inline void ZapisSoubor(const std::string& cesta, const std::string& obsah)
 {
     QFile f(QString::fromStdString(cesta));
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(obsah.data(), static_cast<qint64>(obsah.size()));
+}
+
+// The file at `cesta` replaced by a named pipe, which no reader may take.
+inline bool NahradRouru(const std::string& cesta)
+{
+    return QFile::remove(QString::fromStdString(cesta)) && ::mkfifo(cesta.c_str(), 0600) == 0;
+}
+
+// A notice without the system's words ending a file's message (their
+// language is the test run's).
+inline std::string BezSlovSystemu(const std::string& text)
+{
+    const std::size_t p = text.rfind("\": ");
+    return p == std::string::npos ? text : text.substr(0, p + 1);
 }
 
 inline std::string CtiSoubor(const std::string& cesta)

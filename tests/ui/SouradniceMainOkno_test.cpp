@@ -105,13 +105,15 @@ protected:
         });
     }
 
-    void Otevri(const std::string& jmeno)
+    // roura: the chosen file becomes a pipe before it is read.
+    void Otevri(const std::string& jmeno, bool roura = false)
     {
-        Obsluz("Form8", [this, jmeno](Formular& f) {
+        Obsluz("Form8", [this, jmeno, roura](Formular& f) {
             auto& d = static_cast<TForm8&>(f);
             d.NastavSlozku(slozka);
             for (int i = 0; i < d.FileListBox1->count(); ++i)
                 if (NaUtf8(d.FileListBox1->item(i)->text()) == jmeno) d.FileListBox1->item(i)->setSelected(true);
+            EXPECT_TRUE(!roura || test::NahradRouru(slozka + "/" + jmeno));
             d.Button1->click();
         });
     }
@@ -773,6 +775,25 @@ TEST_F(HlavniOknoTest, AFailedSaveShowsNotice28LeavesTheFileAndDropsTheNameFromT
     EXPECT_EQ(test::CtiSoubor(slozka + "/p.pea"), pred);
     EXPECT_EQ(NaUtf8(okno->windowTitle()), "Sitmera Analyser");
     EXPECT_FALSE(Zpracovani());
+}
+
+// A file that cannot be written or read: its message under the notice (a
+// rejected content shows the notice alone: the tests above).
+TEST_F(HlavniOknoTest, TheFilesMessageShowsUnderAFailedSaveOrOpen)
+{
+    UlozJako("chybi/p");  // into a folder that does not exist
+    Obsluz("Form3", [this](Formular& f) {
+        EXPECT_EQ(test::BezSlovSystemu(TextBoxu(f)),
+                  TextOznameni(J(), 28) + "\nCannot write \"" + slozka + "/chybi/p.pea\"");
+    });
+    ASSERT_TRUE(VyvolejPolozku(okno->ProjektUlozitJako1));
+    test::ZapisSoubor(slozka + "/roura.pea", "");
+    Otevri("roura.pea", true);
+    Obsluz("Form3", [this](Formular& f) {
+        EXPECT_EQ(TextBoxu(f), J().hlaseni.chybaOtevritProjekt + "\nCannot read \"" + slozka +
+                                   "/roura.pea\": not a regular file");
+    });
+    ASSERT_TRUE(VyvolejPolozku(okno->ProjektOtevrit1));
 }
 
 // ---------------------------------------------------------------- closing

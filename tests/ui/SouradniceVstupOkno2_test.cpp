@@ -263,8 +263,9 @@ TEST_F(VstupTest, AddedFilesAppendTheGoodPointsAndReportTheFaultyLineAndAFileTha
         EXPECT_EQ(RozdelNaSlova(radekChyby), (TStringList{"2", "chybny_treti_radek.txt", "-", "3"})) << radekChyby;
 
         vyber({"body_yxz.txt"}, true);
-        Obsluz("Form3", [](Formular& f) {
-            EXPECT_EQ(NaUtf8(static_cast<TForm3&>(f).Label1->text()), "Added files: 0/1 (Number of points: 0)");
+        Obsluz("Form3", [this](Formular& f) {  // under the counts, why the file was not read
+            EXPECT_EQ(test::BezSlovSystemu(NaUtf8(static_cast<TForm3&>(f).Label1->text())),
+                      "Added files: 0/1 (Number of points: 0)\nCannot open \"" + slozka + "/body_yxz.txt\"");
         });
         okno.Pridat1Click();
         EXPECT_TRUE(okno.Label_zpracovani->isHidden());
@@ -286,17 +287,25 @@ TEST_F(VstupTest, AFailedSaveShowsNotice28AndLeavesTheFileAsItWas)
     const std::string cesta = slozka + "/body.txt";
     test::ZapisSoubor(cesta, "stary\r\n");
     VUzivatelskychBodech([this](TForm78& okno) {
-        Obsluz("Form9", [this](Formular& f) {
-            auto& d = static_cast<TForm9&>(f);
-            d.NastavSlozku(slozka);
-            d.Edit1->setText(QStringLiteral("body"));
-            d.Button1->click();
-        });
-        Obsluz("Form3", [](Formular& f) {
-            EXPECT_EQ(NaUtf8(static_cast<TForm3&>(f).Label1->text()), "An error occurred during the save process!");
-        });
-        okno.UlozitJako1Click();
-        EXPECT_TRUE(okno.Label_zpracovani->isHidden());
+        // The notice alone for a point that cannot be written; with the
+        // points made valid, the file's message under it for a folder that
+        // does not exist.
+        const std::string veta = "An error occurred during the save process!";
+        for (const std::string jmeno : {"body", "chybi/body"}) {
+            Obsluz("Form9", [this, jmeno](Formular& f) {
+                auto& d = static_cast<TForm9&>(f);
+                d.NastavSlozku(slozka);
+                d.Edit1->setText(NaQString(jmeno));
+                d.Button1->click();
+            });
+            const std::string text = jmeno == "body" ? veta : veta + "\nCannot write \"" + slozka + "/chybi/body.txt\"";
+            Obsluz("Form3", [text](Formular& f) {
+                EXPECT_EQ(test::BezSlovSystemu(NaUtf8(static_cast<TForm3&>(f).Label1->text())), text);
+            });
+            okno.UlozitJako1Click();
+            EXPECT_TRUE(okno.Label_zpracovani->isHidden());
+            souradniceVstup.bod[1].X = 1;
+        }
     });
     EXPECT_EQ(test::CtiSoubor(cesta), "stary\r\n");
     EXPECT_EQ(souradniceUzivatelske->PocetPlnychBodu(), 2);

@@ -724,13 +724,15 @@ void TForm84::PrekreslitDXF(TDXFwriterPosun& dxf)
 void TForm84::BitBtn04Click()
 {
     if (!kontejner_ || kontejner_->data == nullptr) return;
-    UlozKresbu(*Image1->Bitmapa(), [this](const std::string& cesta) {
+    UlozKresbu(*Image1->Bitmapa(), [this](const std::string& cesta, std::string& duvod) {
         // The model's DXF copies were made for the coordinate system on show.
         TDXFwriterPosun dxf;
         dxf.ConnectData(*kontejner_->data);
         PrekreslitDXF(dxf);
         dxf.filename = cesta;
-        return dxf.createdxf();
+        if (dxf.createdxf()) return true;
+        duvod = dxf.duvodOtevreni;
+        return false;
     });
 }
 

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QRect>
 
+#include <algorithm>
 #include <memory>
 
 #include "core/Chyby.h"
@@ -33,6 +34,7 @@ bool Zobraz(const std::string& zprava, const std::string& nadpis, bool sProtokol
     f.JeOk = false;
     f.setWindowTitle(NaQString(nadpis));
     f.Label1->setText(NaQString(zprava));
+    f.PrizpusobVysku();
     f.Button1->setText(NaQString(TextOk()));
     if (sProtokolem) {
         const Tjazyk* j = Prostredi().jazyk;
@@ -79,6 +81,17 @@ TForm3::TForm3(QWidget* rodic) : Formular(QStringLiteral("Form3"), rodic)
     Button1->setDefault(true);
     Button2->setAutoDefault(false);
     Button2->hide();
+    // A file's path in the message can be selected and copied.
+    Label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
+}
+
+void TForm3::PrizpusobVysku()
+{
+    const int navic = std::max(Label1->heightForWidth(kSirkaTextu) - kVyskaTextu, 0);
+    setFixedSize(400, 96 + navic);
+    Label1->setGeometry(8, 4, kSirkaTextu, kVyskaTextu + navic);
+    Button1->move(317, 67 + navic);
+    Button2->move(192, 67 + navic);
 }
 
 void TForm3::FormShow()
@@ -120,9 +133,10 @@ bool OznameniDleCisla()
     const Tjazyk* jazyk = Prostredi().jazyk;
     if (chyby == nullptr) return false;
     std::int32_t kod = 0;
-    if (!chyby->PrevzitOznameni(kod)) return false;  // muted once
-    if (jazyk == nullptr) return Zobraz("Error", "Error", false);
-    return Zobraz(TextOznameni(*jazyk, kod), NadpisOznameni(*jazyk, kod), false);
+    std::string duvod;
+    if (!chyby->PrevzitOznameni(kod, &duvod)) return false;  // muted once
+    if (jazyk == nullptr) return Zobraz(TextSDuvodem("Error", duvod), "Error", false);
+    return Zobraz(TextSDuvodem(TextOznameni(*jazyk, kod), duvod), NadpisOznameni(*jazyk, kod), false);
 }
 
 }  // namespace sitmera

@@ -7,6 +7,12 @@
 // `TextOznameni` of the notice state. The box has no key handler of its own:
 // Esc closes it as its close box does (not OK), Enter presses OK. A notice
 // raised while the box is open is shown in a box of its own over it.
+//
+// The box is 400 x 96 while its message fits the label's 384 x 65. A longer
+// one (a file's message under the notice, a long path breaking after its
+// "/") makes the label as tall as the wrapped text and the box taller by as
+// much, the buttons moving down with it. The message can be selected with
+// the mouse, so that a path named in it can be copied.
 #pragma once
 
 #include <functional>
@@ -35,6 +41,9 @@ TovladaceZpravy VytvorOvladaceZpravy(Formular& okno, const QRect& tlacitko1, con
 class TForm3 : public Formular {
     Q_OBJECT
 public:
+    static constexpr int kSirkaTextu = 384;  // Label1, pixels
+    static constexpr int kVyskaTextu = 65;   // Label1 when the message fits, pixels
+
     explicit TForm3(QWidget* rodic = nullptr);
 
     QLabel* Label1;
@@ -45,6 +54,9 @@ public:
     // Command handlers.
     void Button1Click();
     void Button2Click();
+
+    // The height for the message now in Label1 (see above).
+    void PrizpusobVysku();
 
 protected:
     void FormShow() override;

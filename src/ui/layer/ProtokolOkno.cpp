@@ -103,14 +103,20 @@ void TForm55::UlozitJako1Click()
     if (n == nullptr || j == nullptr) return;
     std::string cesta;
     if (UlozitSouborProtokol(cesta, *n, *j)) {
-        try {
-            ZapisTextovySoubor(cesta, TextProtokoluRezimu(n->okno.protokol));
-        } catch (const std::exception&) {
-            // The file was not written (an existing one is left as it was).
+        // The file was not written (an existing one is left as it was): the
+        // notice, with the file's message under it.
+        auto oznam = [](const std::string& duvod) {
             if (Tchyby* ch = Prostredi().chyby) {
-                ch->Oznameni(28);
+                ch->Oznameni(28, duvod);
                 OznameniDleCisla();
             }
+        };
+        try {
+            ZapisTextovySoubor(cesta, TextProtokoluRezimu(n->okno.protokol));
+        } catch (const ChybaSouboru& e) {
+            oznam(e.what());
+        } catch (const std::exception&) {
+            oznam("");
         }
     }
     // The save dialog switched the processing label on when it closed.

@@ -18,14 +18,19 @@ namespace {
 // Kind of the drawing filter that is no picture of the bitmap.
 constexpr std::uint8_t kTypDXF = 3;
 
-bool Zapis(const QImage& bitmapa, const TzapisDXF& zapisDXF, const std::string& cesta, std::uint8_t typ)
+bool Zapis(const QImage& bitmapa, const TzapisDXF& zapisDXF, const std::string& cesta, std::uint8_t typ,
+           std::string& duvod)
 {
     try {
-        if (typ == kTypDXF) return zapisDXF && zapisDXF(cesta);
+        if (typ == kTypDXF) return zapisDXF && zapisDXF(cesta, duvod);
         UlozObrazek(bitmapa, cesta, typ);
         return true;
+    } catch (const ChybaSouboru& e) {
+        UlozDuvod(&duvod, e);
+        return false;
     } catch (...) {
-        // Whatever the writer met (a file error, no memory, a bad kind).
+        // Whatever else the writer met (no memory, a bad kind).
+        duvod.clear();
         return false;
     }
 }
@@ -39,10 +44,11 @@ bool UlozKresbu(const QImage& bitmapa, const TzapisDXF& zapisDXF)
     std::string cesta;
     const bool vybrano = UlozitSouborGrafika(cesta, *p.nastaveni, *p.jazyk);
     QPointer<Formular> otvirac = Form9().Otvirac();
-    const bool ulozeno = vybrano && Zapis(bitmapa, zapisDXF, cesta, p.nastaveni->souborVystup.typGrafika);
+    std::string duvod;
+    const bool ulozeno = vybrano && Zapis(bitmapa, zapisDXF, cesta, p.nastaveni->souborVystup.typGrafika, duvod);
     PrepniZpracovani(otvirac.data());
     if (vybrano && !ulozeno) {
-        p.chyby->Oznameni(28);
+        p.chyby->Oznameni(28, duvod);
         OznameniDleCisla();
     }
     return ulozeno;

@@ -37,6 +37,7 @@ TEST_F(HlaseniTest, EveryNoticeCodeShowsItsComposedTitleAndMessageInBothLanguage
                 EXPECT_EQ(NaUtf8(box.Label1->text()), TextOznameni(jazyk, kod));
                 EXPECT_EQ(NaUtf8(box.Button1->text()), "OK");
                 EXPECT_TRUE(box.Button2->isHidden());
+                EXPECT_EQ(box.size(), QSize(400, 96));  // every catalogue text fits
                 box.Button1->click();
             });
             EXPECT_TRUE(OznameniDleCisla());
@@ -59,6 +60,36 @@ TEST_F(HlaseniTest, MuteFlagSkipsExactlyOneNotice)
     Obsluz("Form3", [](Formular& f) { EXPECT_EQ(NaUtf8(f.windowTitle()), "Transformation error"); });
     EXPECT_FALSE(OznameniDleCisla());  // closed by the hook, not by OK
     EXPECT_EQ(zobrazena, std::vector<std::string>{"Form3"});
+}
+
+// A reason (kept through the mute) shows whole under its notice in a taller
+// box; a plain notice drops an old reason and is laid out as ever.
+TEST_F(HlaseniTest, AReasonShowsUnderItsNoticeInATallerBoxAndAPlainNoticeDropsIt)
+{
+    std::string cesta;
+    for (int i = 0; i < 20; ++i) cesta += "/slozka_" + std::to_string(i);  // ~200 characters, no blank
+    const std::string duvod = "Cannot write \"" + cesta + "/p.pea\": No space left on device";
+    chyby.Nehlasit();
+    chyby.Oznameni(28, duvod);
+    EXPECT_FALSE(OznameniDleCisla());
+    Obsluz("Form3", [&](Formular& f) {
+        auto& box = static_cast<TForm3&>(f);
+        const int navic = box.Label1->height() - 65;
+        EXPECT_EQ(NaUtf8(box.Label1->text()), TextOznameni(jazyk, 28) + "\n" + duvod);
+        EXPECT_GE(box.Label1->height(), box.Label1->heightForWidth(384));  // all of it shows
+        EXPECT_EQ(box.size(), QSize(400, 96 + navic));
+        EXPECT_EQ(box.Button1->y(), 67 + navic);
+        EXPECT_TRUE(navic > 0 && box.Label1->textInteractionFlags() & Qt::TextSelectableByMouse);
+        StiskniKlavesu(box.Label1, Qt::Key_Return);
+    });
+    EXPECT_TRUE(OznameniDleCisla());
+    chyby.Oznameni(28, "stale");
+    chyby.Oznameni(28);
+    Obsluz("Form3", [&](Formular& f) {
+        EXPECT_EQ(NaUtf8(static_cast<TForm3&>(f).Label1->text()), TextOznameni(jazyk, 28));
+        EXPECT_EQ(static_cast<TForm3&>(f).Button1->geometry(), QRect(317, 67, 75, 25));
+    });
+    OznameniDleCisla();
 }
 
 TEST_F(HlaseniTest, NoticeBoxIsOkOnlyWhenOkClosedIt)
@@ -233,7 +264,8 @@ TEST_F(ProtokolTest, FailedSaveAsShowsNotice28AndLeavesTheViewerUsable)
         });
         Obsluz("Form3", [&](Formular& f) {
             EXPECT_EQ(NaUtf8(f.windowTitle()), "Error");
-            EXPECT_EQ(NaUtf8(static_cast<TForm3&>(f).Label1->text()), "An error occurred during the save process!");
+            EXPECT_EQ(test::BezSlovSystemu(NaUtf8(static_cast<TForm3&>(f).Label1->text())),
+                      "An error occurred during the save process!\nCannot write \"" + slozka + "/obsazeno.txt\"");
             EXPECT_FALSE(v.Label_zpracovani->isHidden());  // still saving while the notice shows
         });
         v.UlozitJako1Click();
