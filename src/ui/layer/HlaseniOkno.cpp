@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRect>
+#include <QScreen>
+#include <QTextBoundaryFinder>
 
 #include <algorithm>
 #include <memory>
@@ -24,6 +26,20 @@ std::string TextOk()
     return j != nullptr && !j->tlacitko.ok.empty() ? j->tlacitko.ok : "OK";
 }
 
+int SirkaNejdelsihoUseku(const QString& text, const QFontMetrics& metriky)
+{
+    // The text breaks where the lines of the label may break (blanks, after
+    // "/", ...); the widest piece between two such places cannot be wrapped.
+    QTextBoundaryFinder hledac(QTextBoundaryFinder::Line, text);
+    int nejvic = 0;
+    qsizetype od = 0;
+    for (qsizetype kde = hledac.toNextBoundary(); kde > 0; kde = hledac.toNextBoundary()) {
+        nejvic = std::max(nejvic, metriky.horizontalAdvance(text.mid(od, kde - od).trimmed()));
+        od = kde;
+    }
+    return nejvic;
+}
+
 bool Zobraz(const std::string& zprava, const std::string& nadpis, bool sProtokolem)
 {
     // A notice raised while the box is open (from the report viewer over
@@ -34,7 +50,7 @@ bool Zobraz(const std::string& zprava, const std::string& nadpis, bool sProtokol
     f.JeOk = false;
     f.setWindowTitle(NaQString(nadpis));
     f.Label1->setText(NaQString(zprava));
-    f.PrizpusobVysku();
+    f.PrizpusobVelikost();
     f.Button1->setText(NaQString(TextOk()));
     if (sProtokolem) {
         const Tjazyk* j = Prostredi().jazyk;
@@ -85,13 +101,18 @@ TForm3::TForm3(QWidget* rodic) : Formular(QStringLiteral("Form3"), rodic)
     Label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
 }
 
-void TForm3::PrizpusobVysku()
+void TForm3::PrizpusobVelikost()
 {
-    const int navic = std::max(Label1->heightForWidth(kSirkaTextu) - kVyskaTextu, 0);
-    setFixedSize(400, 96 + navic);
-    Label1->setGeometry(8, 4, kSirkaTextu, kVyskaTextu + navic);
-    Button1->move(317, 67 + navic);
-    Button2->move(192, 67 + navic);
+    // Wider only for a piece that cannot be wrapped (a long file name), at
+    // most as wide as the screen.
+    int sirka = std::max(kSirkaTextu, SirkaNejdelsihoUseku(Label1->text(), Label1->fontMetrics()) + 4);
+    if (const QScreen* s = screen()) sirka = std::min(sirka, std::max(kSirkaTextu, s->availableGeometry().width() - 32));
+    const int sirsi = sirka - kSirkaTextu;
+    const int navic = std::max(Label1->heightForWidth(sirka) - kVyskaTextu, 0);
+    setFixedSize(400 + sirsi, 96 + navic);
+    Label1->setGeometry(8, 4, sirka, kVyskaTextu + navic);
+    Button1->move(317 + sirsi, 67 + navic);
+    Button2->move(192 + sirsi, 67 + navic);
 }
 
 void TForm3::FormShow()

@@ -11,8 +11,10 @@
 // The box is 400 x 96 while its message fits the label's 384 x 65. A longer
 // one (a file's message under the notice, a long path breaking after its
 // "/") makes the label as tall as the wrapped text and the box taller by as
-// much, the buttons moving down with it. The message can be selected with
-// the mouse, so that a path named in it can be copied.
+// much, the buttons moving down with it; a piece that cannot be wrapped (a
+// file name wider than the label) makes the box wider too, at most as wide
+// as the screen. The message can be selected with the mouse, so that a path
+// named in it can be copied.
 #pragma once
 
 #include <functional>
@@ -55,8 +57,8 @@ public:
     void Button1Click();
     void Button2Click();
 
-    // The height for the message now in Label1 (see above).
-    void PrizpusobVysku();
+    // The size for the message now in Label1 (see above).
+    void PrizpusobVelikost();
 
 protected:
     void FormShow() override;

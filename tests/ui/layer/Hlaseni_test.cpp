@@ -83,6 +83,18 @@ TEST_F(HlaseniTest, AReasonShowsUnderItsNoticeInATallerBoxAndAPlainNoticeDropsIt
         StiskniKlavesu(box.Label1, Qt::Key_Return);
     });
     EXPECT_TRUE(OznameniDleCisla());
+    // A file name too wide to wrap (the kept new content of a save, say)
+    // widens the box, so that the whole name shows.
+    const std::string jmeno = std::string(100, 'n') + ".pea";
+    chyby.Oznameni(28, "Cannot write \"/" + jmeno + "\": Input/output error");
+    Obsluz("Form3", [&](Formular& f) {
+        auto& box = static_cast<TForm3&>(f);
+        const int sirka = box.Label1->fontMetrics().horizontalAdvance(NaQString(jmeno));
+        EXPECT_GT(box.Label1->width(), sirka);
+        EXPECT_EQ(box.width() - box.Label1->width(), 16);
+        EXPECT_EQ(box.Button1->geometry().right(), box.width() - 9);
+    });
+    OznameniDleCisla();
     chyby.Oznameni(28, "stale");
     chyby.Oznameni(28);
     Obsluz("Form3", [&](Formular& f) {
