@@ -14,6 +14,8 @@
 #include <vector>
 #include <grp.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -46,6 +48,40 @@ protected:
     }
 
     fs::path slozka;
+};
+
+// A Unix socket bound at `cesta`, in a short folder of its own under /tmp: a
+// socket's path must fit sun_path (108 bytes) however long the temporary
+// folder's name. Closed and removed when it goes; `cesta` is empty when the
+// socket could not be made.
+class Tsoket {
+public:
+    Tsoket()
+    {
+        std::string slozka = "/tmp/sitmera-XXXXXX";
+        if (::mkdtemp(slozka.data()) == nullptr) return;
+        slozka_ = slozka;
+        sockaddr_un adresa {};
+        adresa.sun_family = AF_UNIX;
+        const std::string c = slozka + "/soket";
+        c.copy(adresa.sun_path, sizeof adresa.sun_path - 1);
+        fd_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (fd_ >= 0 && ::bind(fd_, reinterpret_cast<sockaddr*>(&adresa), sizeof adresa) == 0) cesta = c;
+    }
+    ~Tsoket()
+    {
+        if (fd_ >= 0) ::close(fd_);
+        std::error_code chyba;
+        if (!slozka_.empty()) fs::remove_all(slozka_, chyba);
+    }
+    Tsoket(const Tsoket&) = delete;
+    Tsoket& operator=(const Tsoket&) = delete;
+
+    std::string cesta;
+
+private:
+    std::string slozka_;
+    int fd_ = -1;
 };
 
 // Runs `zkouska` as an ordinary user: in a child process that drops to

@@ -8,9 +8,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <cstring>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -217,21 +215,10 @@ TEST_F(TextSouborTest, WhatIsNotARegularFileIsRefusedAtOnce)
         }
         ::_exit(0);
     }
-    // A socket too, by the same words; in a short folder of its own, as its
-    // path must fit sun_path however long the temporary folder's is.
-    std::string kratka = "/tmp/sitmera-XXXXXX";
-    ASSERT_NE(::mkdtemp(kratka.data()), nullptr);
-    struct Uklid {
-        std::string slozka;
-        ~Uklid() { std::error_code e; fs::remove_all(slozka, e); }
-    } uklid{kratka};
-    const fs::path soket = kratka + "/soket";
-    const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un adresa {};
-    adresa.sun_family = AF_UNIX;
-    std::strcpy(adresa.sun_path, soket.c_str());
-    ASSERT_EQ(::bind(s, reinterpret_cast<sockaddr*>(&adresa), sizeof adresa), 0);
-    for (const std::string& cesta : {bezPisatele.string(), krmena.string(), std::string("/dev/zero"), soket.string()})
+    // A socket too, by the same words.
+    const Tsoket soket;
+    ASSERT_FALSE(soket.cesta.empty());
+    for (const std::string& cesta : {bezPisatele.string(), krmena.string(), std::string("/dev/zero"), soket.cesta})
         EXPECT_TRUE(VDetskemProcesu([&] {
             try {
                 NactiTextovySoubor(cesta);
@@ -240,7 +227,6 @@ TEST_F(TextSouborTest, WhatIsNotARegularFileIsRefusedAtOnce)
             }
             return false;
         })) << cesta;
-    ::close(s);
     ::kill(pisatel, SIGKILL);
     ::waitpid(pisatel, nullptr, 0);
 }
