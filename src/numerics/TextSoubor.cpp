@@ -216,10 +216,7 @@ TctecRadku::TctecRadku(const std::string& cesta, std::size_t kus, std::size_t ma
     // some devices does something already.
     const int pohled = ::open(cesta.c_str(), O_PATH | O_CLOEXEC);
     if (pohled < 0) Selhani("Cannot open", cesta, errno);
-    struct Zavri {
-        int fd;
-        ~Zavri() { ::close(fd); }
-    } zavriPohled{pohled};
+    const Tdeskriptor zavriPohled(pohled);
     struct stat videno {};
     if (::fstat(pohled, &videno) != 0) Selhani("Cannot read", cesta, errno);
     auto jenSoubor = [&](const struct stat& st) {
@@ -231,7 +228,7 @@ TctecRadku::TctecRadku(const std::string& cesta, std::size_t kus, std::size_t ma
     // The very file looked at is opened, through the look's descriptor: a
     // name that another program points meanwhile at a pipe or a device is
     // never opened. Without blocking all the same (a lease is waited for).
-    fd_ = OtevriBezBlokovani(AT_FDCWD, ("/proc/self/fd/" + std::to_string(pohled)).c_str(), O_RDONLY);
+    fd_ = OtevriBezBlokovani(AT_FDCWD, CestaDeskriptoru(pohled).c_str(), O_RDONLY);
     int chyba = fd_ < 0 ? errno : 0;
     if (chyba == ENOENT && ::access("/proc/self/fd", F_OK) != 0) {
         // No /proc (a bare container): the name is opened again, and a file

@@ -25,7 +25,10 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
+
+#include <unistd.h>
 
 namespace sitmera {
 
@@ -177,6 +180,28 @@ TStringList NactiTextovySoubor(const std::string& cesta);
 // Gives the memory freed after a large reading back to the system (the C
 // library would keep it for later use).
 void VratPametSystemu();
+
+// A descriptor, closed when it goes.
+struct Tdeskriptor {
+    int fd = -1;
+
+    Tdeskriptor() = default;
+    explicit Tdeskriptor(int f) : fd(f) {}
+    Tdeskriptor(const Tdeskriptor&) = delete;
+    Tdeskriptor& operator=(const Tdeskriptor&) = delete;
+    ~Tdeskriptor() { Nastav(-1); }
+    void Nastav(int f)
+    {
+        if (fd >= 0) ::close(fd);
+        fd = f;
+    }
+    int Vezmi() { return std::exchange(fd, -1); }
+};
+
+// The path of an open descriptor in /proc: opened, it opens the very file
+// the descriptor holds (also one held with O_PATH only), whatever took its
+// name meanwhile.
+inline std::string CestaDeskriptoru(int fd) { return "/proc/self/fd/" + std::to_string(fd); }
 
 // Opens `jmeno` (relative to the folder `slozka`, or AT_FDCWD) with
 // `priznaky` and O_NONBLOCK, O_NOCTTY and O_CLOEXEC, so that a pipe or a

@@ -50,23 +50,6 @@ void ZapisVse(int fd, std::string_view bajty, const std::string& cesta)
     }
 }
 
-// A descriptor, closed when it goes.
-struct Tdeskriptor {
-    int fd = -1;
-
-    Tdeskriptor() = default;
-    explicit Tdeskriptor(int f) : fd(f) {}
-    Tdeskriptor(const Tdeskriptor&) = delete;
-    Tdeskriptor& operator=(const Tdeskriptor&) = delete;
-    ~Tdeskriptor() { Nastav(-1); }
-    void Nastav(int f)
-    {
-        if (fd >= 0) ::close(fd);
-        fd = f;
-    }
-    int Vezmi() { return std::exchange(fd, -1); }
-};
-
 // What a save writes to: a descriptor of the target's real folder, through
 // which the temporary file is made, renamed and removed, and the target's
 // name in it; of an existing target: the target opened for writing, and its
@@ -87,7 +70,7 @@ struct TcilZapisu {
 std::string CestaSlozky(int fd, const std::string& nahrada)
 {
     char cesta[PATH_MAX];
-    const std::string proc = "/proc/self/fd/" + std::to_string(fd);
+    const std::string proc = CestaDeskriptoru(fd);
     const ssize_t n = ::readlink(proc.c_str(), cesta, sizeof cesta);
     return n > 0 && cesta[0] == '/' ? std::string(cesta, static_cast<std::size_t>(n)) : nahrada;
 }
@@ -473,8 +456,7 @@ void TzapisSouboru::ZapisNaMiste(int fd)
         naMiste = std::min(novy.st_size, stary.st_size);
         // The target is open for writing only: its old bytes are read
         // through the very file opened again for reading.
-        const std::string proc = "/proc/self/fd/" + std::to_string(cil);
-        Tdeskriptor cteni(::open(proc.c_str(), O_RDONLY | O_CLOEXEC));
+        Tdeskriptor cteni(::open(CestaDeskriptoru(cil).c_str(), O_RDONLY | O_CLOEXEC));
         if (cteni.fd < 0) pred("Cannot write", errno);
         int chyba = KopirujUsek(cteni.fd, cil, 0, naMiste, kus);
         if (chyba == 0) chyba = KopirujUsek(fd, cil, naMiste, novy.st_size, kus);
